@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace regforge::app {
+
+enum class Icon { None, Information, Warning, Error, Question };
+enum class Buttons { Ok, OkCancel, YesNo };
+enum class Answer { Ok, Cancel, Yes, No };
+
+// A file dialog request. `filter` uses the "Description (*.ext)|*.ext" form, pairs
+// separated by "|".
+struct FileRequest {
+    std::string title;
+    std::string filter;
+    std::string defaultExtension; // with its dot, as ".sav"
+    std::filesystem::path start;  // starting file or folder; empty for the dialog's own choice
+    bool overwritePrompt = false; // save dialogs: ask before replacing a file
+    bool mustExist = false;       // open dialogs: only existing files
+};
+
+// Everything modal the core asks of its user. The desktop program answers with dialogs, the
+// command line non-interactively, the tests from a script.
+class Ui {
+public:
+    virtual ~Ui() = default;
+
+    virtual Answer message(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) = 0;
+    virtual std::optional<std::filesystem::path> openFile(const FileRequest& request) = 0;
+    virtual std::optional<std::filesystem::path> saveFile(const FileRequest& request) = 0;
+    // nullopt when cancelled.
+    virtual std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
+                                                  const std::string& value) = 0;
+    // A cancelled box returns the default.
+    virtual std::string inputBox(const std::string& caption, const std::string& prompt,
+                                 const std::string& defaultValue) = 0;
+    virtual void setClipboard(const std::string& text) = 0;
+    virtual void showPicture(const std::filesystem::path& path, const std::string& caption, bool modal,
+                             bool rollButton) = 0;
+    // Asks the program to end once its event loop runs.
+    virtual void terminate() = 0;
+};
+
+} // namespace regforge::app

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "model/Control.h"
+
+#include <string>
+#include <vector>
+
+namespace regforge::model {
+
+// A drop-down list. `changed` fires when the selected index (or the typed text of an
+// editable combo) changes.
+class ComboBox : public Control {
+public:
+    ComboBox(std::string name, Control* parent) : Control(ControlKind::ComboBox, std::move(name), parent) {}
+
+    const std::vector<std::string>& items() const { return items_; }
+    // Replaces the items; the selection is cleared.
+    void setItems(std::vector<std::string> items);
+    // Adds one item (in sorted position when the combo is sorted); returns its index.
+    int addItem(std::string item);
+    void clearItems() { setItems({}); }
+    int count() const { return static_cast<int>(items_.size()); }
+
+    int itemIndex() const { return itemIndex_; }
+    // Out-of-range indexes select nothing (-1).
+    void setItemIndex(int index);
+
+    // The selected item's text; for an editable combo, the typed text.
+    std::string text() const;
+    // Editable combos take any text; list combos select the item with that exact text, or nothing.
+    void setText(const std::string& text);
+
+    int indexOf(const std::string& item) const;
+    int indexOfIgnoringCase(const std::string& item) const;
+
+    bool sorted() const { return sorted_; }
+    // Sorting is case-insensitive; turning it on sorts the present items.
+    void setSorted(bool sorted);
+    bool editable() const { return editable_; }
+    void setEditable(bool editable) { editable_ = editable; }
+    int dropDownCount() const { return dropDownCount_; }
+    void setDropDownCount(int count) { dropDownCount_ = count; }
+
+private:
+    std::vector<std::string> items_;
+    int itemIndex_ = -1;
+    std::string editText_;
+    bool sorted_ = false;
+    bool editable_ = false;
+    int dropDownCount_ = 8;
+};
+
+} // namespace regforge::model

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "model/Control.h"
+
+#include <string>
+#include <vector>
+
+namespace regforge::model {
+
+// A list of items with a check mark each (the open-drain list).
+class CheckListBox : public Control {
+public:
+    CheckListBox(std::string name, Control* parent)
+        : Control(ControlKind::CheckListBox, std::move(name), parent) {}
+    const std::vector<std::string>& items() const { return items_; }
+    int count() const { return static_cast<int>(items_.size()); }
+    // Replaces the items; every mark is cleared.
+    void setItems(std::vector<std::string> items);
+    bool checked(int index) const;
+    // Out-of-range indexes are ignored.
+    void setChecked(int index, bool checked);
+
+private:
+    std::vector<std::string> items_;
+    std::vector<bool> checked_;
+};
+
+// An ordered list with multi-selection (the interrupt slot list).
+class Playlist : public Control {
+public:
+    Playlist(std::string name, Control* parent) : Control(ControlKind::Playlist, std::move(name), parent) {}
+    const std::vector<std::string>& items() const { return items_; }
+    int count() const { return static_cast<int>(items_.size()); }
+    void setItems(std::vector<std::string> items);
+    void setItem(int index, std::string text);
+    void addItem(std::string text);
+    void insertItem(int index, std::string text);
+    void removeItem(int index);
+    bool selected(int index) const;
+    void setSelected(int index, bool selected);
+    int itemIndex() const { return itemIndex_; }
+    void setItemIndex(int index);
+
+private:
+    std::vector<std::string> items_;
+    std::vector<bool> selected_;
+    int itemIndex_ = -1;
+};
+
+// Multi-line text (the result text).
+class Memo : public Control {
+public:
+    Memo(std::string name, Control* parent) : Control(ControlKind::Memo, std::move(name), parent) {}
+    const std::vector<std::string>& lines() const { return lines_; }
+    void setLines(std::vector<std::string> lines);
+    void clear() { setLines({}); }
+    // The lines joined with "\n".
+    std::string text() const;
+
+private:
+    std::vector<std::string> lines_;
+};
+
+// A two-column key/value grid (the replace-list editor).
+class ValueList : public Control {
+public:
+    struct Row {
+        std::string key;
+        std::string value;
+        bool operator==(const Row&) const = default;
+    };
+    ValueList(std::string name, Control* parent) : Control(ControlKind::ValueList, std::move(name), parent) {}
+    const std::vector<Row>& rows() const { return rows_; }
+    void setRows(std::vector<Row> rows);
+    void clear() { setRows({}); }
+
+private:
+    std::vector<Row> rows_;
+};
+
+} // namespace regforge::model

@@ -1,0 +1,98 @@
+#include "model/Tree.h"
+
+namespace regforge::model {
+
+void Tree::clear() {
+    nodes_.clear();
+    selected_ = -1;
+    notifyView(Aspect::Node, -1);
+}
+
+int Tree::addNode(int parentIndex, std::string text) {
+    TreeNode node;
+    node.text = std::move(text);
+    node.level = (parentIndex >= 0 && parentIndex < count()) ? nodes_[parentIndex].level + 1 : 0;
+    nodes_.push_back(std::move(node));
+    notifyView(Aspect::Node, -1);
+    return count() - 1;
+}
+
+int Tree::parentOf(int index) const {
+    if (index <= 0 || index >= count())
+        return -1;
+    const int level = nodes_[index].level;
+    for (int i = index - 1; i >= 0; --i)
+        if (nodes_[i].level < level)
+            return i;
+    return -1;
+}
+
+std::vector<int> Tree::childrenOf(int index) const {
+    std::vector<int> out;
+    const int level = (index >= 0 && index < count()) ? nodes_[index].level : -1;
+    for (int i = index + 1; i < count() && nodes_[i].level > level; ++i)
+        if (nodes_[i].level == level + 1)
+            out.push_back(i);
+    return out;
+}
+
+TreeNode* Tree::at(int index) {
+    return (index >= 0 && index < count()) ? &nodes_[static_cast<std::size_t>(index)] : nullptr;
+}
+
+void Tree::nodeChanged(int index) {
+    notifyView(Aspect::Node, index);
+    if (!muted())
+        changed.emit(*this);
+}
+
+void Tree::setText(int index, std::string text) {
+    if (TreeNode* n = at(index); n != nullptr && n->text != text) {
+        n->text = std::move(text);
+        nodeChanged(index);
+    }
+}
+
+void Tree::setImageIndex(int index, int value) {
+    if (TreeNode* n = at(index); n != nullptr && n->imageIndex != value) {
+        n->imageIndex = value;
+        nodeChanged(index);
+    }
+}
+
+void Tree::setStateIndex(int index, int value) {
+    if (TreeNode* n = at(index); n != nullptr && n->stateIndex != value) {
+        n->stateIndex = value;
+        nodeChanged(index);
+    }
+}
+
+void Tree::setSelectedIndex(int index, int value) {
+    if (TreeNode* n = at(index); n != nullptr && n->selectedIndex != value) {
+        n->selectedIndex = value;
+        nodeChanged(index);
+    }
+}
+
+void Tree::setNodeBold(int index, bool bold) {
+    if (TreeNode* n = at(index); n != nullptr && n->bold != bold) {
+        n->bold = bold;
+        notifyView(Aspect::Node, index);
+    }
+}
+
+void Tree::setExpanded(int index, bool expanded) {
+    if (TreeNode* n = at(index); n != nullptr && n->expanded != expanded) {
+        n->expanded = expanded;
+        notifyView(Aspect::Node, index);
+    }
+}
+
+void Tree::setSelected(int index) {
+    if (index < -1 || index >= count() || selected_ == index)
+        return;
+    selected_ = index;
+    notifyView(Aspect::Value, index);
+}
+
+} // namespace regforge::model

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/Control.h"
+
+#include <string>
+#include <vector>
+
+namespace regforge::model {
+
+// One node of a tree; nodes are kept in depth-first order with their depth.
+struct TreeNode {
+    std::string text;
+    int level = 0;
+    int imageIndex = -1;
+    int stateIndex = -1;
+    int selectedIndex = -1;
+    bool bold = false;
+    bool expanded = false;
+};
+
+// Where on a node the user clicked.
+enum class TreeHitPart { Text, StateIcon, Image, Button };
+enum class MouseButton { Left, Right };
+
+// A tree view whose nodes carry the pin and GPIO-interrupt settings in their indexes.
+class Tree : public Control {
+public:
+    Tree(std::string name, Control* parent) : Control(ControlKind::Tree, std::move(name), parent) {}
+
+    int count() const { return static_cast<int>(nodes_.size()); }
+    const TreeNode& node(int index) const { return nodes_.at(static_cast<std::size_t>(index)); }
+    const std::vector<TreeNode>& nodes() const { return nodes_; }
+
+    void clear();
+    // Appends a node as the last child of `parentIndex` (-1: a new top-level node) and returns
+    // its index. Nodes must be added in depth-first order.
+    int addNode(int parentIndex, std::string text);
+    // The parent's index, or -1 for a top-level node.
+    int parentOf(int index) const;
+    std::vector<int> childrenOf(int index) const;
+
+    void setText(int index, std::string text);
+    void setImageIndex(int index, int value);
+    void setStateIndex(int index, int value);
+    void setSelectedIndex(int index, int value);
+    void setNodeBold(int index, bool bold);
+    void setExpanded(int index, bool expanded);
+    int selected() const { return selected_; }
+    void setSelected(int index);
+
+    // A user click on a node part; pages connect their click behaviour here.
+    Signal<Tree&, int, TreeHitPart, MouseButton> nodeClicked;
+    Signal<Tree&, int, TreeHitPart> nodeDoubleClicked;
+    void clickNode(int index, TreeHitPart part, MouseButton button = MouseButton::Left) {
+        nodeClicked.emit(*this, index, part, button);
+    }
+
+private:
+    TreeNode* at(int index);
+    void nodeChanged(int index);
+
+    std::vector<TreeNode> nodes_;
+    int selected_ = -1;
+};
+
+} // namespace regforge::model

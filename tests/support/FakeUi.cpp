@@ -1,0 +1,48 @@
+#include "support/FakeUi.h"
+
+namespace regforge::testing {
+
+app::Answer FakeUi::message(const std::string& caption, const std::string& text, app::Icon icon,
+                            app::Buttons buttons) {
+    messages.push_back({caption, text, icon, buttons});
+    if (!answers.empty()) {
+        const app::Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == app::Buttons::YesNo ? app::Answer::Yes : app::Answer::Ok;
+}
+
+std::optional<std::filesystem::path> FakeUi::openFile(const app::FileRequest& request) {
+    fileRequests.push_back(request);
+    if (files.empty())
+        return std::nullopt;
+    auto f = files.front();
+    files.pop_front();
+    return f;
+}
+
+std::optional<std::filesystem::path> FakeUi::saveFile(const app::FileRequest& request) {
+    return openFile(request);
+}
+
+std::optional<std::string> FakeUi::inputQuery(const std::string& caption, const std::string& prompt,
+                                              const std::string&) {
+    prompts.push_back(caption + ": " + prompt);
+    if (inputs.empty())
+        return std::nullopt;
+    auto v = inputs.front();
+    inputs.pop_front();
+    return v;
+}
+
+std::string FakeUi::inputBox(const std::string& caption, const std::string& prompt,
+                             const std::string& defaultValue) {
+    return inputQuery(caption, prompt, defaultValue).value_or(defaultValue);
+}
+
+void FakeUi::showPicture(const std::filesystem::path& path, const std::string&, bool, bool) {
+    pictures.push_back(path);
+}
+
+} // namespace regforge::testing

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/Ui.h"
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace regforge::testing {
+
+// A scripted Ui: records every request and answers from queues (defaults when a queue is empty:
+// OK / Yes, no file, cancelled input).
+class FakeUi : public app::Ui {
+public:
+    struct Message {
+        std::string caption;
+        std::string text;
+        app::Icon icon;
+        app::Buttons buttons;
+    };
+
+    app::Answer message(const std::string& caption, const std::string& text, app::Icon icon,
+                        app::Buttons buttons) override;
+    std::optional<std::filesystem::path> openFile(const app::FileRequest& request) override;
+    std::optional<std::filesystem::path> saveFile(const app::FileRequest& request) override;
+    std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
+                                          const std::string& value) override;
+    std::string inputBox(const std::string& caption, const std::string& prompt,
+                         const std::string& defaultValue) override;
+    void setClipboard(const std::string& text) override { clipboard = text; }
+    void showPicture(const std::filesystem::path& path, const std::string& caption, bool modal,
+                     bool rollButton) override;
+    void terminate() override { terminated = true; }
+
+    // Scripted answers, consumed front first.
+    std::deque<app::Answer> answers;
+    std::deque<std::optional<std::filesystem::path>> files;
+    std::deque<std::optional<std::string>> inputs;
+
+    // What was asked.
+    std::vector<Message> messages;
+    std::vector<app::FileRequest> fileRequests;
+    std::vector<std::string> prompts;
+    std::vector<std::filesystem::path> pictures;
+    std::string clipboard;
+    bool terminated = false;
+};
+
+} // namespace regforge::testing

@@ -1,9 +1,74 @@
 #include "cli/CommandLine.h"
 
+#include "cli/ListCommand.h"
+
 #include <ostream>
 
 namespace regforge::cli {
 
-int run(const std::vector<std::string>&, const std::string&, std::ostream&, std::ostream&) { return 0; }
+std::string usage() {
+    return "usage: regforge-cli [--data-dir DIR] list\n"
+           "       regforge-cli --help | --version\n";
+}
+
+namespace {
+
+std::string help() {
+    return "regforge-cli: regenerates Regforge's register set-up code without the desktop program.\n\n" + usage() +
+           "\n"
+           "commands:\n"
+           "  list             print the device profiles found in DIR/include, one per line\n\n"
+           "options:\n"
+           "  --data-dir DIR   the folder holding include/ and replace/ (default: REGFORGE_DATA_DIR,\n"
+           "                   else the folder of this program)\n"
+           "  --help           show this text\n"
+           "  --version        show the version\n\n"
+           "exit codes: 0 success, 1 the data could not be used (reason on stderr), 2 bad arguments\n";
+}
+
+int usageError(std::ostream& err, const std::string& what) {
+    err << "regforge-cli: " << what << '\n' << usage();
+    return kExitUsage;
+}
+
+} // namespace
+
+int run(const std::vector<std::string>& args, const std::filesystem::path& programFolder,
+        const std::string& envDataDir, std::ostream& out, std::ostream& err) {
+    std::filesystem::path dataDir = envDataDir.empty() ? programFolder : std::filesystem::path(envDataDir);
+    std::vector<std::string> words;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--help" || a == "-h") {
+            out << help();
+            return kExitOk;
+        }
+        if (a == "--version") {
+            out << "regforge-cli " << REGFORGE_VERSION << '\n';
+            return kExitOk;
+        }
+        if (a == "--data-dir") {
+            if (i + 1 >= args.size())
+                return usageError(err, "--data-dir needs a folder");
+            dataDir = args[++i];
+        } else if (a.rfind("--data-dir=", 0) == 0) {
+            dataDir = a.substr(11);
+        } else if (a.size() > 1 && a[0] == '-') {
+            return usageError(err, "unknown option '" + a + "'");
+        } else {
+            words.push_back(a);
+        }
+    }
+    if (words.empty())
+        return usageError(err, "no command given");
+    const std::string& command = words[0];
+    const std::vector<std::string> rest(words.begin() + 1, words.end());
+    if (command == "list") {
+        if (!rest.empty())
+            return usageError(err, "list takes no arguments");
+        return ListCommand(dataDir).run(out, err);
+    }
+    return usageError(err, "unknown command '" + command + "'");
+}
 
 } // namespace regforge::cli

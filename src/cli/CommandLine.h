@@ -1,13 +1,21 @@
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <string>
 #include <vector>
 
 namespace regforge::cli {
 
-// Runs regforge-cli with its arguments (without the program name); returns the exit code.
-int run(const std::vector<std::string>& args, const std::string& programPath, std::ostream& out,
-        std::ostream& err);
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// Runs regforge-cli with its arguments (without the program name). `programFolder` is the
+// folder of the executable, the data folder unless --data-dir or `envDataDir` names another.
+int run(const std::vector<std::string>& args, const std::filesystem::path& programFolder,
+        const std::string& envDataDir, std::ostream& out, std::ostream& err);
+
+std::string usage();
 
 } // namespace regforge::cli

@@ -1,3 +1,76 @@
-#include <gtest/gtest.h>
+#include "cli/CommandLine.h"
+#include "support/TempDir.h"
 
-TEST(Cli, Placeholder) { SUCCEED(); }
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace regforge::cli {
+namespace {
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Outcome runCli(const std::vector<std::string>& args, const std::string& env = "") {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = run(args, "/nonexistent-program-folder", env, out, err);
+    return {code, out.str(), err.str()};
+}
+
+TEST(CliList, PrintsProfilesSortedIgnoringCase) {
+    testing::TempDir data;
+    data.write("include/b.ini", "[x]\n");
+    data.write("include/A.ini", "[x]\n");
+    data.write("include/picture.jpg", "");
+    data.write("include/regforge", "[VERSION]\n2.2.2\n");
+
+    const auto viaOption = runCli({"--data-dir", data.path().string(), "list"});
+    EXPECT_EQ(viaOption.code, 0);
+    EXPECT_EQ(viaOption.out, "A\nb\n");
+    EXPECT_EQ(viaOption.err, "");
+
+    const auto viaEnvironment = runCli({"list"}, data.path().string());
+    EXPECT_EQ(viaEnvironment.out, "A\nb\n");
+}
+
+TEST(CliList, MissingIncludeFolderFailsWithTheMessage) {
+    testing::TempDir data;
+    const auto r = runCli({"--data-dir=" + data.path().string(), "list"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Folder missing"), std::string::npos);
+}
+
+TEST(CliArguments, BadArgumentsExitTwoWithUsage) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {}, {"frobnicate"}, {"--bogus", "list"}, {"list", "extra"}, {"--data-dir"}}) {
+        const auto r = runCli(args);
+        EXPECT_EQ(r.code, 2) << args.size();
+        EXPECT_NE(r.err.find("usage: regforge-cli"), std::string::npos);
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(runCli({"--help"}).code, 0);
+    EXPECT_NE(runCli({"--help"}).out.find("list"), std::string::npos);
+    EXPECT_EQ(runCli({"--version"}).out, std::string("regforge-cli ") + REGFORGE_VERSION + "\n");
+}
+
+TEST(CliExecutable, ExitCodesReachTheShell) {
+    testing::TempDir data;
+    data.write("include/LPC2148.ini", "[x]\n");
+    const std::string exe = REGFORGE_CLI_EXE;
+    const std::string ok = exe + " --data-dir " + data.path().string() + " list >" +
+                           (data.path() / "out.txt").string() + " 2>/dev/null";
+    EXPECT_EQ(WEXITSTATUS(std::system(ok.c_str())), 0);
+    EXPECT_EQ(data.read("out.txt"), "LPC2148\n");
+    const std::string bad = exe + " nonsense 2>" + (data.path() / "err.txt").string();
+    EXPECT_EQ(WEXITSTATUS(std::system(bad.c_str())), 2);
+    EXPECT_NE(data.read("err.txt").find("usage:"), std::string::npos);
+}
+
+} // namespace
+} // namespace regforge::cli

@@ -5,10 +5,7 @@
 namespace regforge::model {
 
 Control::Control(ControlKind kind, std::string name, Control* parent)
-    : kind_(kind), name_(std::move(name)), parent_(parent) {
-    if (parent_ != nullptr)
-        parent_->children_.push_back(this);
-}
+    : kind_(kind), name_(std::move(name)), parent_(parent) {}
 
 void Control::setVisible(bool visible) {
     if (visible_ == visible)

@@ -15,6 +15,9 @@ void ControlStore::adopt(std::unique_ptr<Control> control) {
     if (key.empty() || byName_.contains(key))
         throw std::logic_error("control name empty or declared twice: " + control->name());
     byName_.emplace(key, control.get());
+    // Only a control the store accepted joins its container.
+    if (control->parent_ != nullptr)
+        control->parent_->children_.push_back(control.get());
     order_.push_back(control.get());
     owned_.push_back(std::move(control));
 }

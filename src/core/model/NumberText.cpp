@@ -1,8 +1,9 @@
 #include "model/NumberText.h"
 
+#include "io/AsciiCase.h"
+
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace regforge::model {
@@ -29,7 +30,7 @@ std::optional<std::int64_t> parseDecimal(std::string_view text) {
     }
     if (negative)
         return magnitude == (std::uint64_t{1} << 63) ? std::numeric_limits<std::int64_t>::min()
-                                                      : -static_cast<std::int64_t>(magnitude);
+                                                     : -static_cast<std::int64_t>(magnitude);
     return static_cast<std::int64_t>(magnitude);
 }
 
@@ -42,7 +43,8 @@ std::optional<std::int32_t> parseInt32(std::string_view text) {
 }
 
 std::optional<std::uint64_t> parseHex(std::string_view text) {
-    if (text.empty() || text.size() > 16)
+    // Leading zeros do not count towards the 64 bits; from_chars reports a value that is too large.
+    if (text.empty())
         return std::nullopt;
     std::uint64_t value = 0;
     const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
@@ -88,7 +90,8 @@ std::optional<double> parseFloat(std::string_view text) {
     if (j != text.size())
         return std::nullopt;
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(text.data() + i, text.data() + j, value, std::chars_format::general);
+    const auto [ptr, ec] =
+        std::from_chars(text.data() + i, text.data() + j, value, std::chars_format::general);
     if (ec != std::errc() || ptr != text.data() + j || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;
@@ -102,10 +105,14 @@ double roundToDecimals(double x, int decimals) {
 std::string formatGeneral(double x) {
     if (x == 0)
         return "0";
+    // to_chars writes as printf's "%.15g" does in the C locale; printf itself would follow the
+    // user's locale once the desktop program has set it, and print "," in many of them.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", x);
-    std::string text(buffer);
-    // %G keeps no trailing zeros already; only the exponent is tidied ("1E+20" -> "1E20").
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::general, 15);
+    if (ec != std::errc())
+        return "0";
+    std::string text = io::toUpperAscii(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+    // The general form keeps no trailing zeros already; only the exponent is tidied ("1E+20" -> "1E20").
     const auto e = text.find('E');
     if (e != std::string::npos) {
         std::string mantissa = text.substr(0, e);

@@ -1,28 +1,146 @@
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
+#include "model/Containers.h"
 #include "model/ControlStore.h"
+#include "model/Tree.h"
 
 #include <gtest/gtest.h>
 
 namespace regforge::model {
 namespace {
 
-TEST(ControlStore, KeepsDeclarationOrderAndFindsNamesIgnoringCase) {
+class Store : public ::testing::Test {
+protected:
+    Store() {
+        form = &store.add<Form>("Form1");
+        page = &store.addPlain(ControlKind::Page, "IO_page", form, "I/O");
+    }
     ControlStore store;
-    auto& form = store.add<Control>(ControlKind::Form, "Form1", nullptr);
-    auto& page = store.addPlain(ControlKind::Page, "IO_page", &form, "I/O");
-    auto& box = store.add<CheckBox>("T0_checkbox", &page);
-    box.setTag(300);
-    store.add<ComboBox>("pclk_div", &page);
+    Form* form;
+    Control* page;
+};
 
-    ASSERT_EQ(store.size(), 4u);
+TEST_F(Store, KeepsDeclarationOrderAndFindsNamesIgnoringCase) {
+    auto& box = store.add<CheckBox>("T0_checkbox", page);
+    box.setTag(300);
+    auto& other = store.add<CheckBox>("T1_checkbox", page);
+    other.setTag(300);
+    store.add<ComboBox>("pclk_div", page).setTag(305);
+
+    ASSERT_EQ(store.size(), 5u);
     EXPECT_EQ(store.all()[2]->name(), "T0_checkbox");
     EXPECT_EQ(store.find("t0_CHECKBOX"), &box);
     EXPECT_EQ(store.find("missing"), nullptr);
-    EXPECT_EQ(store.firstWithTag(300), &box);
+    EXPECT_EQ(store.firstWithTag(300), &box) << "the first in declaration order wins";
+    EXPECT_EQ(store.withTags(300, 305).size(), 3u);
     EXPECT_EQ(&store.get<CheckBox>("T0_checkbox"), &box);
     EXPECT_THROW(store.get<ComboBox>("T0_checkbox"), std::logic_error);
-    EXPECT_THROW(store.add<CheckBox>("t0_checkbox", &page), std::logic_error);
+    EXPECT_THROW(store.add<CheckBox>("t0_checkbox", page), std::logic_error);
+    EXPECT_EQ(page->children().size(), 3u);
+}
+
+TEST_F(Store, ChangedFiresOnlyOnRealChangesAndPassesTheSender) {
+    auto& box = store.add<CheckBox>("CheckBox1", page);
+    auto& combo = store.add<ComboBox>("Combo1", page);
+    combo.setItems({"1/8", "1/4"});
+    std::vector<std::string> fired;
+    auto record = [&](Control& sender) { fired.push_back(sender.name()); };
+    box.changed.connect(record);
+    combo.changed.connect(record);
+    int redraws = 0;
+    box.viewChanged.connect([&](const Control&, Aspect, int) { ++redraws; });
+
+    box.setChecked(true);
+    box.setChecked(true); // no echo on an unchanged value
+    box.click();          // the user unchecks it
+    combo.setItemIndex(1);
+    combo.setItemIndex(1);
+    combo.setItemIndex(7); // out of range selects nothing: a change
+    combo.setItems({"a"}); // nothing was selected: no change
+    EXPECT_EQ(fired, (std::vector<std::string>{"CheckBox1", "CheckBox1", "Combo1", "Combo1"}));
+    EXPECT_EQ(redraws, 2);
+    EXPECT_EQ(combo.itemIndex(), -1);
+}
+
+TEST_F(Store, MuteGuardDetachesHandlersButViewsStillRedraw) {
+    auto& box = store.add<CheckBox>("CheckBox1", page);
+    int handled = 0;
+    int redraws = 0;
+    box.changed.connect([&](Control&) { ++handled; });
+    box.viewChanged.connect([&](const Control&, Aspect, int) { ++redraws; });
+    {
+        MuteGuard outer(box);
+        {
+            MuteGuard inner(box);
+            box.setChecked(true);
+        }
+        box.setChecked(false);
+    }
+    box.setChecked(true);
+    EXPECT_EQ(handled, 1);
+    EXPECT_EQ(redraws, 3);
+}
+
+TEST_F(Store, RadioButtonsShareTheirContainer) {
+    auto& group = store.addPlain(ControlKind::Panel, "Panel1", page);
+    auto& a = store.add<RadioButton>("RadioA", &group);
+    auto& b = store.add<RadioButton>("RadioB", &group);
+    auto& elsewhere = store.add<RadioButton>("RadioC", page);
+    int bClicks = 0;
+    int aClicks = 0;
+    a.changed.connect([&](Control&) { ++aClicks; });
+    b.changed.connect([&](Control&) { ++bClicks; });
+    elsewhere.setChecked(true);
+    a.click();
+    b.click();
+    EXPECT_FALSE(a.checked());
+    EXPECT_TRUE(b.checked());
+    EXPECT_TRUE(elsewhere.checked());
+    EXPECT_EQ(aClicks, 1) << "unchecking runs no handler";
+    EXPECT_EQ(bClicks, 1);
+}
+
+TEST_F(Store, DisabledControlsIgnoreUserClicksAndFlagsAreOwn) {
+    auto& group = store.addPlain(ControlKind::GroupBox, "GroupBox1", page);
+    auto& box = store.add<CheckBox>("CheckBox1", &group);
+    group.setEnabled(false);
+    group.setVisible(false);
+    box.click();
+    EXPECT_FALSE(box.checked());
+    EXPECT_TRUE(box.enabled()) << "the own flag is not combined with the parent's";
+    EXPECT_FALSE(box.effectivelyEnabled());
+    EXPECT_TRUE(box.visible());
+    EXPECT_FALSE(box.showing());
+    box.setChecked(true) ; // the program may still change it
+    EXPECT_TRUE(box.checked());
+}
+
+TEST_F(Store, SortedComboKeepsSelectionAcrossInsertions) {
+    auto& combo = store.add<ComboBox>("mcu_ComboBox", page);
+    combo.setSorted(true);
+    combo.addItem("b");
+    combo.addItem("LPC2148");
+    combo.setItemIndex(0);
+    combo.addItem("A");
+    EXPECT_EQ(combo.items(), (std::vector<std::string>{"A", "b", "LPC2148"}));
+    EXPECT_EQ(combo.text(), "b");
+    EXPECT_EQ(combo.indexOfIgnoringCase("lpc2148"), 2);
+}
+
+TEST_F(Store, TreeNodesKnowTheirParentsAndReportChanges) {
+    auto& tree = store.add<Tree>("IO_Treeview", page);
+    const int port = tree.addNode(-1, "P0");
+    const int pin0 = tree.addNode(port, "P0.0");
+    tree.addNode(pin0, "GPIO");
+    const int pin1 = tree.addNode(port, "P0.1");
+    int changes = 0;
+    tree.changed.connect([&](Control&) { ++changes; });
+    tree.setStateIndex(pin1, 3);
+    tree.setStateIndex(pin1, 3);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(tree.parentOf(pin1), port);
+    EXPECT_EQ(tree.childrenOf(port), (std::vector<int>{pin0, pin1}));
+    EXPECT_EQ(tree.node(2).level, 2);
 }
 
 } // namespace

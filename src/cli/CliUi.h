@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/Ui.h"
+
+#include <iosfwd>
+
+namespace regforge::cli {
+
+// Answers the core's questions without a person: messages go to stderr, questions take their
+// default (OK), dialogs are cancelled. An error message marks the command as failed.
+class CliUi : public app::Ui {
+public:
+    explicit CliUi(std::ostream& err) : err_(err) {}
+
+    app::Answer message(const std::string& caption, const std::string& text, app::Icon icon,
+                        app::Buttons buttons) override;
+    std::optional<std::filesystem::path> openFile(const app::FileRequest&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> saveFile(const app::FileRequest&) override { return std::nullopt; }
+    std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string& defaultValue) override {
+        return defaultValue;
+    }
+    void setClipboard(const std::string&) override {}
+    void showPicture(const std::filesystem::path&, const std::string&, bool, bool) override {}
+    void terminate() override { failed_ = true; }
+
+    bool failed() const { return failed_; }
+
+private:
+    std::ostream& err_;
+    bool failed_ = false;
+};
+
+} // namespace regforge::cli

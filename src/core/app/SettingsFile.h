@@ -1,0 +1,57 @@
+#pragma once
+
+#include "io/TextFile.h"
+
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace regforge::app {
+
+// The small settings file include/regforge: a list of lines read and written whole. Only the
+// window size and the last loaded configuration are interpreted; every other line is kept.
+class SettingsFile {
+public:
+    struct FormSize {
+        int height = 0;
+        int width = 0;
+    };
+
+    class Error : public std::runtime_error {
+    public:
+        using std::runtime_error::runtime_error;
+    };
+
+    explicit SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
+    static std::filesystem::path locate(const std::filesystem::path& programFolder);
+
+    const std::filesystem::path& path() const { return path_; }
+    bool exists() const;
+
+    // The size after "[FORMSIZE]"; nullopt when the file, the header or one of its two lines
+    // is missing. Throws Error when the file cannot be read or a size line is not an integer.
+    std::optional<FormSize> readFormSize() const;
+    // Replaces the two lines after "[FORMSIZE]" (or appends the header and both lines) in an
+    // existing file. A missing file is not created. Throws Error when writing fails.
+    void writeFormSize(FormSize size) const;
+
+    // The line after "[LASTLOADED]"; nullopt when there is none. Throws Error on read failure.
+    std::optional<std::string> readLastLoaded() const;
+    // Sets the line after "[LASTLOADED]" in an existing file. Throws Error on failure.
+    void writeLastLoaded(const std::string& configPath) const;
+
+    // A new settings file's content.
+    static std::vector<std::string> freshContent();
+
+private:
+    io::TextLines load() const;
+    void save(const io::TextLines& text) const;
+
+    std::filesystem::path path_;
+};
+
+// The index of the first line equal to `header` with letter case ignored, or -1.
+int findHeader(const std::vector<std::string>& lines, const std::string& header);
+
+} // namespace regforge::app

@@ -1,0 +1,100 @@
+#include "app/ShellLayout.h"
+
+#include "model/CheckControls.h"
+#include "model/ComboBox.h"
+#include "model/Containers.h"
+#include "model/ListControls.h"
+#include "model/NumericEdit.h"
+
+namespace regforge::app {
+
+using model::ControlKind;
+
+namespace {
+
+model::NumericEdit& declareClockEdit(model::ControlStore& store, const char* name, model::Control* parent,
+                                     const char* text) {
+    auto& edit = store.add<model::NumericEdit>(name, parent);
+    edit.setValueKind(model::ValueKind::Float);
+    edit.setMaximumValue(200);
+    edit.setText(text);
+    return edit;
+}
+
+} // namespace
+
+void declareShellFrame(model::ControlStore& store) {
+    auto& form = store.add<model::Form>("Form1");
+    form.setCaption(kFormCaption);
+    form.setSize(kDesignWidth, kDesignHeight);
+    auto& pages = store.add<model::PageControl>("pagecontrol1", &form);
+    for (int i = 0; i < kPageCount; ++i)
+        store.addPlain(ControlKind::Page, kPageNames[i], &pages, kPageCaptions[i]);
+}
+
+void declareDeviceBar(model::ControlStore& store) {
+    auto* page = store.find("IO_page");
+    auto& devices = store.add<model::ComboBox>("mcu_ComboBox", page);
+    devices.setTag(-1); // never saved in a configuration
+    devices.setSorted(true);
+    devices.setDropDownCount(15);
+    store.addPlain(ControlKind::Button, "LoadProfileBitBtn", page, "Load profile");
+    store.addPlain(ControlKind::Button, "ShowPicture", page, "Show MCU").setEnabled(false);
+    store.addPlain(ControlKind::Button, "LoadConfigButton", page, "Load configuration");
+    store.addPlain(ControlKind::Button, "SaveConfigButton", page, "Save configuration").setEnabled(false);
+    auto& warning = store.addPlain(ControlKind::Panel, "IO_warning_panel", page,
+                                   "Open a saved configuration or select mcu model and press Load profile");
+    warning.setTag(-1); // its visibility follows the device load, not the file
+}
+
+void declareResultPage(model::ControlStore& store) {
+    auto* page = store.find("Result_page");
+    store.addPlain(ControlKind::Button, "Result_btn", page, "Create code && copy to clipboard");
+    store.add<model::ToggleButton>("ReplaceUseButton", page).setCaption("Use replace table");
+    store.addPlain(ControlKind::Button, "ViewReplaceButton", page, "View table");
+    auto& replacePanel = store.addPlain(ControlKind::Panel, "ReplacePanel", page);
+    replacePanel.setVisible(false);
+    replacePanel.setTag(-1);
+    auto& lists = store.add<model::ComboBox>("ReplaceFileSelectComboBox", &replacePanel);
+    lists.setTag(-1);
+    lists.setSorted(true);
+    store.add<model::Memo>("Memo1", page);
+}
+
+void declareShellTail(model::ControlStore& store) {
+    auto* form = store.find("Form1");
+    auto& clock = store.addPlain(ControlKind::Panel, "ClockPanel", form);
+    clock.setVisible(false);
+    clock.setTag(-1); // the page decides its visibility
+    store.addPlain(ControlKind::Label, "Label36", &clock, "CCLK");
+    auto& cpu = declareClockEdit(store, "pllclock_edit", &clock, "60");
+    cpu.setMaxLength(14);
+    cpu.setTag(90);
+    cpu.setHint("Enter here the core clock in MHz (MAX:200MHz)");
+    store.addPlain(ControlKind::Label, "Label37", &clock, "MHz");
+    store.addPlain(ControlKind::Label, "Label4", &clock, "Pclock");
+    auto& divider = store.add<model::ComboBox>("pclk_div", &clock);
+    divider.setItems({"1/8", "1/4", "1/2", "1/1"});
+    divider.setItemIndex(1);
+    declareClockEdit(store, "pclock_edit", &clock, "15").setReadOnly(true);
+    store.addPlain(ControlKind::Label, "Label3", &clock, "MHz");
+
+    store.addPlain(ControlKind::Panel, "about_button", form, "about");
+    auto& about = store.addPlain(ControlKind::Panel, "about_panel", form);
+    about.setVisible(false);
+    about.setTag(-1);
+    store.addPlain(ControlKind::Label, "about_label", &about,
+                   "Regforge 2.2.2\n"
+                   "Register set-up code for NXP LPC2xxx (VIC) and LPC17xx/LPC13xx (NVIC) microcontrollers.\n"
+                   "Load a device profile, configure the peripherals page by page,\n"
+                   "then press \"Create code\" on the Result page.");
+
+    auto& popup = store.addPlain(ControlKind::PopupMenu, "IntegerInputPopup", form);
+    store.add<model::MenuItem>("CalcFromFreqPopup", &popup).setCaption("Calculate from frequency/Period");
+    store.add<model::MenuItem>("InsertIntegterPopup", &popup).setCaption("Insert decimal value");
+    auto& samples = store.add<model::MenuItem>("CalculateFromSamplesAD", &popup);
+    samples.setCaption("Calculate from samples/sec");
+    samples.setVisible(false);
+}
+
+} // namespace regforge::app

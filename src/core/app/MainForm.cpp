@@ -3,9 +3,22 @@
 #include "app/SettingsFile.h"
 #include "app/ShellLayout.h"
 #include "io/TextFile.h"
+#include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/Containers.h"
+#include "model/ListControls.h"
 #include "model/NumericEdit.h"
+#include "model/Tree.h"
+#include "output/ReplaceList.h"
+#include "output/ResultFrame.h"
+#include "periph/adc/AdcPage.h"
+#include "periph/io/IoPage.h"
+#include "periph/irq/IrqPage.h"
+#include "periph/pwm/PwmPage.h"
+#include "periph/spi/SpiPage.h"
+#include "periph/timer/ClockRefresh.h"
+#include "periph/timer/TimerPage.h"
+#include "profile/DeviceLoader.h"
 #include "tools/PageChangeRule.h"
 
 namespace regforge::app {
@@ -20,29 +33,56 @@ std::string extensionOf(const std::string& pattern) {
 } // namespace
 
 MainForm::MainForm(Ui& ui, std::filesystem::path programFolder)
-    : ui_(ui), programFolder_(std::move(programFolder)) {
+    : ui_(ui),
+      programFolder_(std::move(programFolder)), context_{store_, device_, ui_, edit_, programFolder_} {
     declareControls();
     connectHandlers();
 }
 
 MainForm::~MainForm() = default;
 
-std::filesystem::path MainForm::settingsPath() const { return SettingsFile::locate(programFolder_); }
+std::filesystem::path MainForm::settingsPath() const {
+    return SettingsFile::locate(programFolder_);
+}
 
 void MainForm::declareControls() {
     // Declaration order is the order of saved configurations: frame, then each page's
     // content in page order, then the panels and menus that float over the pages.
     declareShellFrame(store_);
     declareDeviceBar(store_);
+    io_ = std::make_unique<periph::io::IoPage>(context_);
+    irq_ = std::make_unique<periph::irq::IrqPage>(context_);
+    adc_ = std::make_unique<periph::adc::AdcPage>(context_);
+    timer_ = std::make_unique<periph::timer::TimerPage>(context_);
+    pwm_ = std::make_unique<periph::pwm::PwmPage>(context_);
+    spi_ = std::make_unique<periph::spi::SpiPage>(context_);
     declareResultPage(store_);
     declareShellTail(store_);
+    loader_ = std::make_unique<profile::DeviceLoader>(
+        context_, profile::DevicePages{*io_, *irq_, *adc_, *timer_, *pwm_, *spi_},
+        [this] { ClockRefresh(); });
 }
 
 void MainForm::connectHandlers() {
-    store_.get<model::Control>("about_button").clicked.connect([this](model::Control&) { about_buttonClick(); });
+    store_.get<model::Control>("about_button").clicked.connect([this](model::Control&) {
+        about_buttonClick();
+    });
     store_.get<model::PageControl>("pagecontrol1").changed.connect([this](model::Control&) {
         pagecontrol1Change();
     });
+    store_.get<model::Control>("LoadProfileBitBtn").clicked.connect([this](model::Control&) {
+        LoadProfileBitBtnClick();
+    });
+    store_.get<model::Control>("Result_btn").clicked.connect([this](model::Control&) { Result_btnClick(); });
+    store_.get<model::Control>("ReplaceUseButton").clicked.connect([this](model::Control&) {
+        ReplaceUseButtonClick();
+    });
+    store_.get<model::Control>("ViewReplaceButton").clicked.connect([this](model::Control&) {
+        auto& panel = store_.get<model::Control>("ReplacePanel");
+        panel.setVisible(!panel.visible());
+    });
+    store_.get<model::Control>("pllclock_edit").changed.connect([this](model::Control&) { ClockRefresh(); });
+    store_.get<model::Control>("pclk_div").changed.connect([this](model::Control&) { ClockRefresh(); });
     // A key refused by a numeric edit shows the edit's own message, when it has one.
     for (model::Control* c : store_.all()) {
         if (auto* edit = dynamic_cast<model::NumericEdit*>(c)) {
@@ -71,8 +111,9 @@ void MainForm::FormCreate() {
         if (const auto size = SettingsFile(settingsPath()).readFormSize())
             store_.get<model::Form>("Form1").setSize(size->width, size->height);
     } catch (const SettingsFile::Error&) {
-        ui_.message("Error openning setting", "There was an error while trying to open the application settings.",
-                    Icon::Error, Buttons::Ok);
+        ui_.message("Error openning setting",
+                    "There was an error while trying to open the application settings.", Icon::Error,
+                    Buttons::Ok);
     }
 
     ScanDeviceProfiles(includeFolder(), "*.ini", false);
@@ -95,7 +136,8 @@ void MainForm::FormClose() {
     }
 }
 
-int MainForm::ScanDeviceProfiles(const std::filesystem::path& folder, const std::string& pattern, bool recurse) {
+int MainForm::ScanDeviceProfiles(const std::filesystem::path& folder, const std::string& pattern,
+                                 bool recurse) {
     auto& devices = store_.get<model::ComboBox>("mcu_ComboBox");
     const auto names = io::listBaseNames(folder, extensionOf(pattern), recurse);
     for (const auto& name : names)
@@ -117,8 +159,54 @@ void MainForm::about_buttonClick() {
     about.setVisible(!about.visible());
 }
 
+bool MainForm::LoadProfileBitBtnClick() {
+    return loader_->LoadProfileBitBtnClick();
+}
+
+void MainForm::ClockRefresh() {
+    periph::timer::refreshPeripheralClocks(store_, device_);
+    adc_->refreshFigures();
+    timer_->refreshFigures();
+    pwm_->refreshFigures();
+    spi_->refreshFigures();
+}
+
+void MainForm::runGenerators(periph::ResultLists&) {
+    // Pins, external and GPIO interrupts, the interrupt controller, A/D converters, timers
+    // 0 to 3, PWM units 0 and 1, SPI, SSP ports 0 to 2: each page's generator in this order.
+}
+
+void MainForm::Result_btnClick() {
+    if (store_.get<model::Tree>("IO_Treeview").count() == 0)
+        return;
+    store_.get<model::Control>("ReplacePanel").setVisible(false);
+    auto& memo = store_.get<model::Memo>("Memo1");
+    memo.clear();
+    periph::ResultLists lists;
+    runGenerators(lists);
+    std::vector<std::string> lines = output::frameResult(device_, lists);
+    if (store_.get<model::ToggleButton>("ReplaceUseButton").down()) {
+        std::vector<output::ReplacePair> pairs;
+        for (const auto& row : store_.get<model::ValueList>("ReplaceValueListEditor").rows())
+            pairs.push_back({row.key, row.value});
+        std::string text;
+        for (std::size_t i = 0; i < lines.size(); ++i)
+            text += (i > 0 ? "\n" : "") + lines[i];
+        lines = io::splitLines(output::applyReplaceList(text, pairs)).lines;
+    }
+    memo.setLines(lines);
+    ui_.setClipboard(memo.text() + "\n");
+}
+
+void MainForm::ReplaceUseButtonClick() {
+    auto& button = store_.get<model::ToggleButton>("ReplaceUseButton");
+    button.setDown(!button.down());
+    button.setFontColour(button.down() ? model::kRed : model::kDefaultColour);
+}
+
 void MainForm::pagecontrol1Change() {
-    tools::applyPageChangeRule(store_, store_.get<model::PageControl>("pagecontrol1").activePageIndex(), device_);
+    tools::applyPageChangeRule(store_, store_.get<model::PageControl>("pagecontrol1").activePageIndex(),
+                               device_);
     scrollToTop.emit();
 }
 

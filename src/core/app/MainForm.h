@@ -2,11 +2,37 @@
 
 #include "app/Ui.h"
 #include "model/ControlStore.h"
+#include "model/EditContext.h"
 #include "model/Signal.h"
+#include "periph/PageContext.h"
+#include "periph/ResultLists.h"
 #include "profile/DeviceState.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
+
+namespace regforge::periph::io {
+class IoPage;
+}
+namespace regforge::periph::irq {
+class IrqPage;
+}
+namespace regforge::periph::adc {
+class AdcPage;
+}
+namespace regforge::periph::timer {
+class TimerPage;
+}
+namespace regforge::periph::pwm {
+class PwmPage;
+}
+namespace regforge::periph::spi {
+class SpiPage;
+}
+namespace regforge::profile {
+class DeviceLoader;
+}
 
 namespace regforge::app {
 
@@ -43,6 +69,23 @@ public:
     void about_buttonClick();
     void pagecontrol1Change();
 
+    // "Load profile": loads the device selected in the device list; true when it loaded whole.
+    bool LoadProfileBitBtnClick();
+    // The CPU clock or the common divider changed: every peripheral clock and figure follows.
+    void ClockRefresh();
+    // "Create code": the generators' text in its frame, shown and copied to the clipboard.
+    void Result_btnClick();
+    // "Use replace table": toggles applying the active replace list to the result.
+    void ReplaceUseButtonClick();
+
+    model::EditContext& editContext() { return edit_; }
+    periph::io::IoPage& ioPage() { return *io_; }
+    periph::irq::IrqPage& irqPage() { return *irq_; }
+    periph::adc::AdcPage& adcPage() { return *adc_; }
+    periph::timer::TimerPage& timerPage() { return *timer_; }
+    periph::pwm::PwmPage& pwmPage() { return *pwm_; }
+    periph::spi::SpiPage& spiPage() { return *spi_; }
+
     // Asks the views to scroll the window back to its top.
     model::Signal<> scrollToTop;
     bool terminateRequested() const { return terminateRequested_; }
@@ -50,11 +93,21 @@ public:
 private:
     void declareControls();
     void connectHandlers();
+    void runGenerators(periph::ResultLists& lists);
 
     Ui& ui_;
     std::filesystem::path programFolder_;
     model::ControlStore store_;
     profile::DeviceState device_;
+    model::EditContext edit_;
+    periph::PageContext context_;
+    std::unique_ptr<periph::io::IoPage> io_;
+    std::unique_ptr<periph::irq::IrqPage> irq_;
+    std::unique_ptr<periph::adc::AdcPage> adc_;
+    std::unique_ptr<periph::timer::TimerPage> timer_;
+    std::unique_ptr<periph::pwm::PwmPage> pwm_;
+    std::unique_ptr<periph::spi::SpiPage> spi_;
+    std::unique_ptr<profile::DeviceLoader> loader_;
     bool terminateRequested_ = false;
 };
 

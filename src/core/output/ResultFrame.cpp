@@ -1,0 +1,32 @@
+#include "output/ResultFrame.h"
+
+#include "profile/ProfileSections.h"
+
+namespace regforge::output {
+
+std::vector<std::string> frameResult(const profile::DeviceState& device, const periph::ResultLists& lists) {
+    std::vector<std::string> out;
+    out.push_back("/" + std::string(84, '*'));
+    out.push_back(std::string("   Code created using the Regforge, visit ") + kMakerAddress + " ");
+    out.push_back(std::string(84, '*') + "/");
+    out.push_back("");
+    out.push_back("#include <" + device.includeFile + ">");
+    out.push_back("");
+    for (const auto& line : profile::sectionBody(device.profileLines, "[DEFINE]"))
+        out.push_back(line);
+    out.push_back("");
+    out.insert(out.end(), lists.functionLines.begin(), lists.functionLines.end());
+    out.push_back("int main(void)");
+    out.push_back("{");
+    out.insert(out.end(), lists.mainLines.begin(), lists.mainLines.end());
+    out.push_back("   while(1)");
+    out.push_back("  {");
+    out.push_back("  ");
+    out.push_back("  ");
+    out.push_back("   }");
+    out.push_back("");
+    out.push_back("}");
+    return out;
+}
+
+} // namespace regforge::output

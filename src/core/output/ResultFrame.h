@@ -1,0 +1,18 @@
+#pragma once
+
+#include "periph/ResultLists.h"
+#include "profile/DeviceState.h"
+
+#include <string>
+#include <vector>
+
+namespace regforge::output {
+
+// The address the banner points readers to.
+inline constexpr const char* kMakerAddress = "https://regforge.dev";
+
+// Frames the generators' lists: banner, include line, the profile's [DEFINE] body, the
+// functions, and `main` with its statements and the endless loop.
+std::vector<std::string> frameResult(const profile::DeviceState& device, const periph::ResultLists& lists);
+
+} // namespace regforge::output

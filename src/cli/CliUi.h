@@ -23,6 +23,8 @@ public:
         return defaultValue;
     }
     void setClipboard(const std::string&) override {}
+    // Nobody to type a frequency: the calculator is left with Abort.
+    bool runCalculator(tools::Calculator&) override { return false; }
     void showPicture(const std::filesystem::path&, const std::string&, bool, bool) override {}
     void terminate() override { failed_ = true; }
 

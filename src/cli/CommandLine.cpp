@@ -1,13 +1,16 @@
 #include "cli/CommandLine.h"
 
+#include "cli/GenerateCommand.h"
 #include "cli/ListCommand.h"
 
+#include <optional>
 #include <ostream>
 
 namespace regforge::cli {
 
 std::string usage() {
     return "usage: regforge-cli [--data-dir DIR] list\n"
+           "       regforge-cli [--data-dir DIR] generate CONFIG.sav [-o FILE]\n"
            "       regforge-cli --help | --version\n";
 }
 
@@ -17,7 +20,9 @@ std::string help() {
     return "regforge-cli: regenerates Regforge's register set-up code without the desktop program.\n\n" + usage() +
            "\n"
            "commands:\n"
-           "  list             print the device profiles found in DIR/include, one per line\n\n"
+           "  list             print the device profiles found in DIR/include, one per line\n"
+           "  generate         load a saved configuration (its device profile from DIR/include) and\n"
+           "                   print the generated C code, or write it to FILE with -o\n\n"
            "options:\n"
            "  --data-dir DIR   the folder holding include/ and replace/ (default: REGFORGE_DATA_DIR,\n"
            "                   else the folder of this program)\n"
@@ -37,8 +42,15 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& progr
         const std::string& envDataDir, std::ostream& out, std::ostream& err) {
     std::filesystem::path dataDir = envDataDir.empty() ? programFolder : std::filesystem::path(envDataDir);
     std::vector<std::string> words;
+    std::optional<std::filesystem::path> output;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (a == "-o" || a == "--output") {
+            if (i + 1 >= args.size())
+                return usageError(err, a + " needs a file");
+            output = args[++i];
+            continue;
+        }
         if (a == "--help" || a == "-h") {
             out << help();
             return kExitOk;
@@ -66,7 +78,14 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& progr
     if (command == "list") {
         if (!rest.empty())
             return usageError(err, "list takes no arguments");
+        if (output)
+            return usageError(err, "-o goes with generate");
         return ListCommand(dataDir).run(out, err);
+    }
+    if (command == "generate") {
+        if (rest.size() != 1)
+            return usageError(err, "generate takes one configuration file");
+        return GenerateCommand(dataDir, rest[0], output).run(out, err);
     }
     return usageError(err, "unknown command '" + command + "'");
 }

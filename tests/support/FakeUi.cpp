@@ -41,6 +41,11 @@ std::string FakeUi::inputBox(const std::string& caption, const std::string& prom
     return inputQuery(caption, prompt, defaultValue).value_or(defaultValue);
 }
 
+bool FakeUi::runCalculator(tools::Calculator& c) {
+    ++calculatorRuns;
+    return calculator ? calculator(c) : false;
+}
+
 void FakeUi::showPicture(const std::filesystem::path& path, const std::string&, bool, bool) {
     pictures.push_back(path);
 }

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@ public:
     std::string inputBox(const std::string& caption, const std::string& prompt,
                          const std::string& defaultValue) override;
     void setClipboard(const std::string& text) override { clipboard = text; }
+    bool runCalculator(tools::Calculator& calculator) override;
     void showPicture(const std::filesystem::path& path, const std::string& caption, bool modal,
                      bool rollButton) override;
     void terminate() override { terminated = true; }
@@ -38,6 +40,8 @@ public:
     std::deque<app::Answer> answers;
     std::deque<std::optional<std::filesystem::path>> files;
     std::deque<std::optional<std::string>> inputs;
+    // Plays the user in the calculator window: true for Apply. Unset, every run is Abort.
+    std::function<bool(tools::Calculator&)> calculator;
 
     // What was asked.
     std::vector<Message> messages;
@@ -45,6 +49,7 @@ public:
     std::vector<std::string> prompts;
     std::vector<std::filesystem::path> pictures;
     std::string clipboard;
+    int calculatorRuns = 0;
     bool terminated = false;
 };
 

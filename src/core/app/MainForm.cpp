@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/SettingsFile.h"
+#include "config/ConfigurationCommands.h"
 #include "app/ShellLayout.h"
 #include "io/TextFile.h"
 #include "model/CheckControls.h"
@@ -10,6 +11,7 @@
 #include "model/NumericEdit.h"
 #include "model/Tree.h"
 #include "output/ReplaceList.h"
+#include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
 #include "periph/adc/AdcPage.h"
 #include "periph/io/IoPage.h"
@@ -17,8 +19,10 @@
 #include "periph/pwm/PwmPage.h"
 #include "periph/spi/SpiPage.h"
 #include "periph/timer/ClockRefresh.h"
+#include "periph/timer/TimerGenerator.h"
 #include "periph/timer/TimerPage.h"
 #include "profile/DeviceLoader.h"
+#include "tools/EditPopup.h"
 #include "tools/PageChangeRule.h"
 
 namespace regforge::app {
@@ -58,12 +62,18 @@ void MainForm::declareControls() {
     spi_ = std::make_unique<periph::spi::SpiPage>(context_);
     declareResultPage(store_);
     declareShellTail(store_);
+    editPopup_ = std::make_unique<tools::EditPopup>(context_);
+    replace_ = std::make_unique<output::ReplaceListPanel>(store_, ui_, replaceFolder());
+    config_ = std::make_unique<config::ConfigurationCommands>(config::ConfigurationContext{
+        store_, device_, ui_, programFolder_, [this] { return LoadProfileBitBtnClick(); }, [this] { ClockRefresh(); },
+        [this] { ScanReplaceLists(replaceFolder(), "*.ini"); }, [this] { ReplaceUseButtonClick(); }, *replace_, {}});
     loader_ = std::make_unique<profile::DeviceLoader>(
         context_, profile::DevicePages{*io_, *irq_, *adc_, *timer_, *pwm_, *spi_},
         [this] { ClockRefresh(); });
 }
 
 void MainForm::connectHandlers() {
+    editPopup_->connectHandlers();
     store_.get<model::Control>("about_button").clicked.connect([this](model::Control&) {
         about_buttonClick();
     });
@@ -72,6 +82,12 @@ void MainForm::connectHandlers() {
     });
     store_.get<model::Control>("LoadProfileBitBtn").clicked.connect([this](model::Control&) {
         LoadProfileBitBtnClick();
+    });
+    store_.get<model::Control>("LoadConfigButton").clicked.connect([this](model::Control&) {
+        config_->LoadConfigButtonClick();
+    });
+    store_.get<model::Control>("SaveConfigButton").clicked.connect([this](model::Control&) {
+        config_->SaveConfigButtonClick();
     });
     store_.get<model::Control>("Result_btn").clicked.connect([this](model::Control&) { Result_btnClick(); });
     store_.get<model::Control>("ReplaceUseButton").clicked.connect([this](model::Control&) {
@@ -171,9 +187,11 @@ void MainForm::ClockRefresh() {
     spi_->refreshFigures();
 }
 
-void MainForm::runGenerators(periph::ResultLists&) {
+void MainForm::runGenerators(periph::ResultLists& lists) {
     // Pins, external and GPIO interrupts, the interrupt controller, A/D converters, timers
     // 0 to 3, PWM units 0 and 1, SPI, SSP ports 0 to 2: each page's generator in this order.
+    io_->generatePinCode(lists);
+    periph::timer::TimerGenerator(store_, device_).generateCheckedTimers(lists);
 }
 
 void MainForm::Result_btnClick() {
@@ -183,7 +201,14 @@ void MainForm::Result_btnClick() {
     auto& memo = store_.get<model::Memo>("Memo1");
     memo.clear();
     periph::ResultLists lists;
-    runGenerators(lists);
+    try {
+        runGenerators(lists);
+    } catch (const std::exception& e) {
+        // Only a damaged configuration can put text a generator cannot convert into a
+        // register edit; the user is told which instead of getting half a program.
+        ui_.message("Error", std::string("The code could not be created: ") + e.what(), Icon::Error, Buttons::Ok);
+        return;
+    }
     std::vector<std::string> lines = output::frameResult(device_, lists);
     if (store_.get<model::ToggleButton>("ReplaceUseButton").down()) {
         std::vector<output::ReplacePair> pairs;

@@ -33,6 +33,15 @@ class SpiPage;
 namespace regforge::profile {
 class DeviceLoader;
 }
+namespace regforge::tools {
+class EditPopup;
+}
+namespace regforge::output {
+class ReplaceListPanel;
+}
+namespace regforge::config {
+class ConfigurationCommands;
+}
 
 namespace regforge::app {
 
@@ -85,6 +94,9 @@ public:
     periph::timer::TimerPage& timerPage() { return *timer_; }
     periph::pwm::PwmPage& pwmPage() { return *pwm_; }
     periph::spi::SpiPage& spiPage() { return *spi_; }
+    tools::EditPopup& editPopup() { return *editPopup_; }
+    output::ReplaceListPanel& replacePanel() { return *replace_; }
+    config::ConfigurationCommands& configuration() { return *config_; }
 
     // Asks the views to scroll the window back to its top.
     model::Signal<> scrollToTop;
@@ -108,6 +120,9 @@ private:
     std::unique_ptr<periph::pwm::PwmPage> pwm_;
     std::unique_ptr<periph::spi::SpiPage> spi_;
     std::unique_ptr<profile::DeviceLoader> loader_;
+    std::unique_ptr<tools::EditPopup> editPopup_;
+    std::unique_ptr<output::ReplaceListPanel> replace_;
+    std::unique_ptr<config::ConfigurationCommands> config_;
     bool terminateRequested_ = false;
 };
 

@@ -4,6 +4,10 @@
 #include <optional>
 #include <string>
 
+namespace regforge::tools {
+class Calculator;
+}
+
 namespace regforge::app {
 
 enum class Icon { None, Information, Warning, Error, Question };
@@ -37,6 +41,10 @@ public:
     virtual std::string inputBox(const std::string& caption, const std::string& prompt,
                                  const std::string& defaultValue) = 0;
     virtual void setClipboard(const std::string& text) = 0;
+    // Shows the frequency/period calculator modally, its results already computed for the
+    // start value; true when the user left it with Apply. Without a calculator window the
+    // answer is Abort.
+    virtual bool runCalculator(tools::Calculator& /*calculator*/) { return false; }
     virtual void showPicture(const std::filesystem::path& path, const std::string& caption, bool modal,
                              bool rollButton) = 0;
     // Asks the program to end once its event loop runs.

@@ -95,4 +95,19 @@ void Tree::setSelected(int index) {
     notifyView(Aspect::Value, index);
 }
 
+void Tree::setImageList(std::string name) {
+    if (imageList_ != name) {
+        imageList_ = std::move(name);
+        notifyView(Aspect::Node, -1);
+    }
+}
+
+void Tree::makeVisible(int index) {
+    if (index < 0 || index >= count())
+        return;
+    for (int parent = parentOf(index); parent >= 0; parent = parentOf(parent))
+        setExpanded(parent, true);
+    scrollRequested.emit(index);
+}
+
 } // namespace regforge::model

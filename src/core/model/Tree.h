@@ -48,6 +48,13 @@ public:
     int selected() const { return selected_; }
     void setSelected(int index);
 
+    // The image list drawing the nodes' normal icons ("" = none); views pick their icon set by it.
+    const std::string& imageList() const { return imageList_; }
+    void setImageList(std::string name);
+    // Expands the node's ancestors and asks the views to scroll it into view.
+    void makeVisible(int index);
+    Signal<int> scrollRequested;
+
     // A user click on a node part; pages connect their click behaviour here.
     Signal<Tree&, int, TreeHitPart, MouseButton> nodeClicked;
     Signal<Tree&, int, TreeHitPart> nodeDoubleClicked;
@@ -61,6 +68,7 @@ private:
 
     std::vector<TreeNode> nodes_;
     int selected_ = -1;
+    std::string imageList_;
 };
 
 } // namespace regforge::model

@@ -1,17 +1,64 @@
 #pragma once
 
+#include "model/Signal.h"
+#include "model/Tree.h"
 #include "periph/Page.h"
+#include "periph/ResultLists.h"
+#include "periph/io/PinLists.h"
+#include "periph/io/PinTreeClicks.h"
+#include "periph/io/QuickSelector.h"
 
 namespace regforge::periph::io {
 
-// The "I/O" page: the pin tree with its functions, directions, pull modes and options.
+// The "I/O" page: the pin tree with its functions, directions, pull modes and options, the
+// fast-GPIO and open-drain controls, and the quick selector that jumps to a function in the tree.
 class IoPage : public Page {
 public:
     explicit IoPage(PageContext& context);
+
+    // The tree, the pin lists and the taken exclusive functions are forgotten; fast GPIO unchecked.
     void clearDevice() override;
+    // The open-drain list is emptied and its panel hidden.
+    void reset() override;
+    // LoadPinTree in the device's form: PINSEL, IOCON, or IOCON for the 13xx family.
+    void loadProfile() override;
+
+    // A click on a node part: left clicks select the node, then a state icon changes the setting
+    // and a normal icon steps the pull mode; the right button swaps between two pull modes.
+    void IO_TreeviewClick(int node, model::TreeHitPart part, model::MouseButton button);
+    // A double click on a pull-mode icon steps it like a click.
+    void IO_TreeviewDblClick(int node, model::TreeHitPart part);
+    // Whether a pin may fold or unfold with the mouse over this part: clicks on the icons never
+    // fold a pin.
+    bool IO_TreeviewCollapsing(model::TreeHitPart mouseOver) const;
+
+    void OpenDrainButtonClick();
+    // Brings the group marks up to date and asks the view to pop the menu up under the button.
+    void QuickSelectorButtonClick();
+    // Each group is checked while one of its entries is.
+    void QuickSelectPopupPopup();
+    // Jumps to the function the entry names: the tree folds and the function's pin opens.
+    void QuickSelectEntryClick(int tag);
+
+    // The pin code, PINSEL or IOCON form, appended to the result's lists.
+    void generatePinCode(ResultLists& lists);
+
+    const PinLists& pinLists() const { return lists_; }
+    const QuickSelector& quickSelector() const { return quick_; }
+    const PinTreeClicks& clicks() const { return clicks_; }
+    model::Tree& tree();
+
+    // The view pops the given popup menu up (the quick selector under its button).
+    model::Signal<model::Control&> popupRequested;
 
 private:
     void declareControls();
+    void connectHandlers();
+    void setUpFastIo();
+
+    PinLists lists_;
+    QuickSelector quick_;
+    PinTreeClicks clicks_;
 };
 
 } // namespace regforge::periph::io

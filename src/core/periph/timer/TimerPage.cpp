@@ -1,32 +1,466 @@
 #include "periph/timer/TimerPage.h"
 
 #include "model/Clocks.h"
+#include "model/NumberText.h"
+#include "model/ValueFormat.h"
+#include "periph/timer/TimerClock.h"
+#include "profile/ProfileSections.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
 
 namespace regforge::periph::timer {
 
-TimerPage::TimerPage(PageContext& context) : Page(context) {
-    auto* page = store().find("TabSheet4");
-    for (int t = 0; t < 4; ++t) {
-        const std::string n = std::to_string(t);
-        clocks_[t] = declarePeripheralClockPanel(store(), page, "T" + n + "pclk_panel", "T" + n + "pclk_div",
-                                                 "T" + n + "pclock_edit");
-        clocks_[t].divider->changed.connect([this, t](model::Control&) { timerDividerChange(t); });
+using model::CheckBox;
+using model::ComboBox;
+using model::Control;
+using model::ControlKind;
+using model::NumericEdit;
+
+namespace {
+
+constexpr const char* kModeItems[] = {
+    "Timer mode: count on rising edge of PCLK",
+    "Counter mode: TC incremented on rising edge of",
+    "Counter mode: TC incremented on falling edge of",
+    "Counter mode: TC incremented on both edges of",
+};
+
+// No LPC timer has more than four capture inputs; a profile asking for vastly more is
+// malformed, and filling millions of count-input items would stall the load.
+constexpr int kMostCaptureInputs = 255;
+
+constexpr const char* kCounterModeFigure = "Capture input/(PR+1)";
+
+// Hint texts of the register controls; "t" is the timer digit, "m"/"c"/"k" the unit within it.
+std::string matchBoxHint(const std::string& t, int bit) {
+    const std::string m = std::to_string(bit / 3);
+    const std::string reg = "T" + t + "MR" + m;
+    switch (bit % 3) {
+    case 0:
+        return reg + "I, 1= interrupt on MR" + m + " match, 0= interrupt disabled";
+    case 1:
+        return reg + "R, 1= reset TC on MR" + m + " match, 0= reset disabled";
+    default:
+        return reg + "S, 1= stop TC and PC on MR" + m + " match and clear TCR[0], 0= stop disabled";
     }
 }
 
-void TimerPage::reset() {}
+std::string captureBoxHint(const std::string& t, int bit) {
+    const std::string c = std::to_string(bit / 3);
+    const std::string reg = "T" + t + "CAP" + c;
+    switch (bit % 3) {
+    case 0:
+        return reg + "RE, 1= load CR" + c + " with TC on a rising edge of CAP" + t + "." + c +
+               ", 0= disabled";
+    case 1:
+        return reg + "FE, 1= load CR" + c + " with TC on a falling edge of CAP" + t + "." + c +
+               ", 0= disabled";
+    default:
+        return reg + "I, 1= interrupt when CAP" + t + "." + c + " loads CR" + c + ", 0= interrupt disabled";
+    }
+}
+
+} // namespace
+
+TimerPage::TimerPage(PageContext& context) : Page(context) {
+    auto& s = store();
+    auto* page = s.find("TabSheet4");
+    showTimers01_ = &s.add<model::RadioButton>("ShowTimer01RadioButton", page);
+    showTimers01_->setCaption("0/1");
+    showTimers01_->setChecked(true);
+    showTimers23_ = &s.add<model::RadioButton>("ShowTimer23RadioButton", page);
+    showTimers23_->setCaption("2/3");
+    declareTimer(0, page);
+    declareTimer(1, page);
+    timers23Panel_ = &s.addPlain(ControlKind::Panel, "PanelTimers23", page);
+    timers23Panel_->setVisible(false);
+    declareTimer(2, timers23Panel_);
+    declareTimer(3, timers23Panel_);
+
+    showTimers01_->changed.connect([this](Control&) { showTimersClick(false); });
+    showTimers23_->changed.connect([this](Control&) { showTimersClick(true); });
+    for (int t = 0; t < kTimerCount; ++t)
+        connectTimer(t);
+}
+
+void TimerPage::declareTimer(int timer, Control* parent) {
+    auto& s = store();
+    auto& tm = timers_[static_cast<std::size_t>(timer)];
+    const std::string t = std::to_string(timer);
+    const int base = tagBase(timer);
+
+    tm.enableBox = &s.add<CheckBox>(enableBoxName(timer), parent);
+    tm.enableBox->setCaption("Timer " + t);
+    tm.enableBox->setTag(base + kEnableBoxOffset);
+    tm.groupBox = &s.addPlain(ControlKind::GroupBox, groupBoxName(timer), parent);
+    tm.groupBox->setEnabled(false);
+    Control* group = tm.groupBox;
+
+    auto hexEdit = [&](const std::string& name, int offset, std::string hint) -> NumericEdit& {
+        auto& edit = s.add<NumericEdit>(name, group);
+        edit.setValueKind(model::ValueKind::HexValue);
+        edit.setMaxLength(8);
+        edit.setMinimumDigits(8);
+        edit.setText("0");
+        edit.setTag(base + offset);
+        edit.setHint(std::move(hint));
+        return edit;
+    };
+    hexEdit(counterEditName(timer), kCounterOffset,
+            "T" + t + "TC, timer counter: counts once every PR+1 clocks");
+    tm.prescale =
+        &hexEdit(prescaleEditName(timer), kPrescaleOffset,
+                 "T" + t + "PR, prescaler: TC counts once every PR+1 clocks. Right click to set freq.");
+    for (int m = 0; m < kMatchCount; ++m) {
+        const std::string mr = "MR" + std::to_string(m);
+        hexEdit(timerControl(timer, mr.c_str()), kMatchRegisterOffset + m,
+                "T" + t + mr + ", match register: compared with TC on every count");
+    }
+
+    tm.mode = &s.add<ComboBox>(modeComboName(timer), group);
+    tm.mode->setItems({std::begin(kModeItems), std::end(kModeItems)});
+    tm.mode->setItemIndex(0);
+    tm.mode->setTag(base + kModeOffset);
+    tm.mode->setHint("T" + t +
+                     "CTCR[1:0], timer mode counts the clock, counter modes count the selected CAP input");
+    tm.countInput = &s.add<ComboBox>(countInputComboName(timer), group);
+    std::vector<std::string> inputs;
+    for (int c = 0; c < kCaptureCount; ++c)
+        inputs.push_back("CAP " + t + "." + std::to_string(c));
+    tm.countInput->setItems(std::move(inputs));
+    tm.countInput->setItemIndex(0);
+    tm.countInput->setEnabled(false);
+    tm.countInput->setTag(base + kCountInputOffset);
+    tm.countInput->setHint("T" + t + "CTCR[3:2], the capture input counted in counter mode");
+    for (int k = 0; k < 4; ++k) {
+        const std::string n = std::to_string(k);
+        auto& action = s.add<ComboBox>("EMC" + t + "_" + n + "combobox", group);
+        action.setItems({kMatchActionTexts.begin(), kMatchActionTexts.end()});
+        action.setItemIndex(0);
+        action.setEnabled(false);
+        action.setTag(base + kMatchActionOffset + k);
+        action.setHint("T" + t + "EMR[" + std::to_string(2 * k + 5) + ":" + std::to_string(2 * k + 4) +
+                       "] EMC" + n + ", what MAT" + t + "." + n + " does on MR" + n + " match");
+    }
+
+    tm.clockLabel = &s.addPlain(ControlKind::Label, clockLabelName(timer), group, "Counter clk:");
+    tm.tickLabel = &s.addPlain(ControlKind::Label, tickLabelName(timer), group, "Counts every:");
+    tm.hintLabel = &s.addPlain(ControlKind::Label, hintLabelName(timer), group);
+    tm.clock =
+        declarePeripheralClockPanel(s, group, timerControl(timer, "pclk_panel"),
+                                    timerControl(timer, "pclk_div"), timerControl(timer, "pclock_edit"));
+
+    const auto box = [&](const char* name, std::string caption, int offset, std::string hint) {
+        auto& b = s.add<CheckBox>(name, group);
+        b.setCaption(std::move(caption));
+        b.setTag(base + offset);
+        b.setHint(std::move(hint));
+    };
+    const auto& matchBoxes = kMatchControlBoxes[static_cast<std::size_t>(timer)];
+    for (int bit = 0; bit < 12; ++bit)
+        box(matchBoxes[static_cast<std::size_t>(bit)], std::to_string(bit), kMatchControlOffset + bit / 3,
+            matchBoxHint(t, bit));
+    const auto& captureBoxes = kCaptureControlBoxes[static_cast<std::size_t>(timer)];
+    for (int bit = 0; bit < 12; ++bit)
+        box(captureBoxes[static_cast<std::size_t>(bit)], std::to_string(bit), kCaptureControlOffset + bit / 3,
+            captureBoxHint(t, bit));
+    for (int k = 0; k < 4; ++k) {
+        const std::string n = std::to_string(k);
+        box(kExternalMatchBoxes[static_cast<std::size_t>(timer)][static_cast<std::size_t>(k)], n,
+            kExternalMatchOffset + k,
+            "T" + t + "EMR[" + n + "] EM" + n + ", state of MAT" + t + "." + n + ", driven by EMC" + n +
+                " on MR" + n + " match");
+    }
+    for (int k = 0; k < 4; ++k) {
+        const std::string n = std::to_string(k);
+        box(kPwmModeBoxes[static_cast<std::size_t>(timer)][static_cast<std::size_t>(k)], n,
+            kPwmModeOffset + k,
+            "PWM" + t + "CON[" + n + "], 1= MAT" + t + "." + n + " is a PWM output, 0= MAT" + t + "." + n +
+                " follows EM" + n);
+    }
+    box(kCounterEnableBoxes[static_cast<std::size_t>(timer)], "T" + t + "TCR[0]", kCounterEnableOffset,
+        "T" + t + "TCR[0] Counter Enable, 1= TC and PC count, 0= counters stopped");
+    box(kCounterResetBoxes[static_cast<std::size_t>(timer)], "T" + t + "TCR[1]", kCounterResetOffset,
+        "T" + t + "TCR[1] Counter Reset, 1= TC and PC held at zero until the bit is cleared");
+
+    for (int c = 0; c < kCaptureCount; ++c)
+        s.addPlain(ControlKind::Label,
+                   kCaptureRowLabels[static_cast<std::size_t>(timer)][static_cast<std::size_t>(c)], group,
+                   "CCR" + t + "." + std::to_string(c) + ":");
+    for (const char* label : kPwmModeLabels[static_cast<std::size_t>(timer)])
+        s.addPlain(ControlKind::Label, label, group, "PWM mode");
+
+    tm.coverPanel = &s.addPlain(ControlKind::Panel, coverPanelName(timer), parent,
+                                "Timer " + t + " is disabled or not available");
+}
+
+void TimerPage::connectTimer(int timer) {
+    auto& tm = timers_[static_cast<std::size_t>(timer)];
+    const int base = tagBase(timer);
+    tm.enableBox->changed.connect([this, timer](Control&) { timerEnableClick(timer); });
+    tm.prescale->changed.connect([this, timer](Control&) { refreshTimerFigures(timer); });
+    tm.clock.divider->changed.connect([this, timer](Control&) { timerDividerChange(timer); });
+    tm.groupBox->hovered.connect([this, timer](Control&) { timerGroupBoxMouseMove(timer); });
+    for (Control* c : store().withTags(base, base + kCountInputOffset)) {
+        c->hovered.connect([this, timer](Control& sender) { timerHintMouseMove(timer, sender); });
+        const int offset = c->tag() - base;
+        const bool interlocked = offset == kModeOffset || offset == kCountInputOffset ||
+                                 (offset >= kExternalMatchOffset && offset < kExternalMatchOffset + 4) ||
+                                 (offset >= kPwmModeOffset && offset < kPwmModeOffset + 4);
+        if (interlocked)
+            c->changed.connect([this, timer](Control& sender) { timerCTCRChange(timer, sender); });
+    }
+}
+
+void TimerPage::reset() {
+    for (auto& tm : timers_) {
+        tm.groupBox->setEnabled(false);
+        tm.coverPanel->setVisible(true);
+    }
+    for (Control* c : store().withTags(tagBase(0), tagBase(kTimerCount) - 1)) {
+        const int offset = c->tag() % 100;
+        if (auto* box = dynamic_cast<CheckBox*>(c)) {
+            if (offset <= kPwmModeOffset + 3 || offset == kCounterEnableOffset ||
+                offset == kCounterResetOffset || offset == kEnableBoxOffset)
+                box->setChecked(false);
+        } else if (auto* combo = dynamic_cast<ComboBox*>(c)) {
+            if ((offset >= kMatchActionOffset && offset < kMatchActionOffset + 4) || offset == kModeOffset ||
+                offset == kCountInputOffset)
+                combo->setItemIndex(0);
+        } else if (auto* edit = dynamic_cast<NumericEdit*>(c)) {
+            if (offset >= kCounterOffset && offset < kMatchRegisterOffset + kMatchCount)
+                edit->setText("0");
+        }
+    }
+    for (int t = 0; t < kTimerCount; ++t)
+        timerCTCRChange(t, *timers_[static_cast<std::size_t>(t)].mode);
+}
+
+void TimerPage::loadProfile() {
+    for (int t = 0; t < kTimerCount; ++t)
+        loadTimer(t);
+}
+
+void TimerPage::loadTimer(int timer) {
+    auto& tm = timers_[static_cast<std::size_t>(timer)];
+    const auto& lines = device().profileLines;
+    const std::string t = std::to_string(timer);
+    const std::string header = "[TIMER" + t + "]";
+    const int at = profile::findSection(lines, header);
+    if (at < 0) {
+        tm.enableBox->setVisible(false);
+        tm.enableBox->setCaption("Timer" + t);
+        tm.groupBox->setVisible(false);
+        return;
+    }
+    tm.groupBox->setVisible(true);
+    tm.enableBox->setVisible(true);
+    const auto first = static_cast<std::size_t>(at) + 1;
+    if (first + 2 >= lines.size())
+        throw profile::ProfileError(header + " needs three lines");
+
+    const bool is16Bit = lines[first] == "16bit";
+    std::string caption = "Timer" + t;
+    const auto index = static_cast<std::size_t>(timer);
+    // The LPC13xx counters are named on the page only in the width they really have.
+    if (device().deviceFamily == "13xx" && kCounter13xxIs32Bit[index] != is16Bit)
+        caption += std::string(" (") + kCounterNames13xx[index] + ")";
+    caption += is16Bit ? " [16 bit]" : " [32 bit]";
+    tm.enableBox->setCaption(caption);
+    const int digits = is16Bit ? 4 : 8;
+    const int base = tagBase(timer);
+    for (Control* c :
+         store().withTags(base + kCounterOffset, base + kMatchRegisterOffset + kMatchCount - 1)) {
+        if (auto* edit = dynamic_cast<NumericEdit*>(c)) {
+            edit->setMaxLength(digits);
+            edit->setMinimumDigits(digits);
+            edit->setText("0");
+        }
+    }
+
+    const bool hasPwmMode = lines[first + 1] != "NOPWM";
+    for (int k = 0; k < 4; ++k) {
+        store().get<CheckBox>(kPwmModeBoxes[index][static_cast<std::size_t>(k)]).setVisible(hasPwmMode);
+        store().get<Control>(kPwmModeLabels[index][static_cast<std::size_t>(k)]).setVisible(hasPwmMode);
+    }
+
+    const auto captures = model::parseInt32(lines[first + 2]);
+    if (!captures || *captures > kMostCaptureInputs)
+        throw profile::ProfileError(header + ": capture count is no decimal number of inputs");
+    setCaptureInputs(timer, *captures);
+}
+
+void TimerPage::setCaptureInputs(int timer, int count) {
+    auto& tm = timers_[static_cast<std::size_t>(timer)];
+    const std::string t = std::to_string(timer);
+    std::vector<std::string> inputs;
+    for (int k = 0; k < count; ++k)
+        inputs.push_back("CAP " + t + "." + std::to_string(k));
+    tm.countInput->setItems(std::move(inputs));
+    tm.countInput->setItemIndex(0);
+
+    const int base = tagBase(timer);
+    for (int c = 0; c < kCaptureCount; ++c) {
+        const bool shown = count > c;
+        store()
+            .get<Control>(kCaptureRowLabels[static_cast<std::size_t>(timer)][static_cast<std::size_t>(c)])
+            .setVisible(shown);
+        for (Control* box :
+             store().withTags(base + kCaptureControlOffset + c, base + kCaptureControlOffset + c))
+            box->setVisible(shown);
+        // The mode combos sit in row 0: without a capture input the timer only counts its clock.
+        if (c == 0) {
+            tm.mode->setVisible(shown);
+            tm.countInput->setVisible(shown);
+        }
+    }
+}
 
 void TimerPage::refreshFigures() {
-    for (int t = 0; t < 4; ++t)
+    for (int t = 0; t < kTimerCount; ++t)
         refreshTimerFigures(t);
 }
 
+void TimerPage::timerEnableClick(int timer) {
+    auto& tm = timers_[static_cast<std::size_t>(timer)];
+    if (device().profileLines.empty()) {
+        model::MuteGuard guard(*tm.enableBox);
+        tm.enableBox->setChecked(false);
+        return;
+    }
+    tm.groupBox->setEnabled(tm.enableBox->checked());
+    tm.coverPanel->setVisible(!tm.enableBox->checked());
+}
+
+void TimerPage::timerCTCRChange(int timer, Control& sender) {
+    auto& tm = timers_[static_cast<std::size_t>(timer)];
+    const int base = tagBase(timer);
+    const int offset = sender.tag() - base;
+
+    if (offset == kModeOffset || offset == kCountInputOffset) {
+        const bool counterMode = tm.mode->itemIndex() != 0;
+        tm.countInput->setEnabled(counterMode);
+        // Only a real capture row can be the count input: extra count-input items of a
+        // profile with more than four captures leave every box alone.
+        const int counted = counterMode ? tm.countInput->itemIndex() : -1;
+        for (Control* c : store().withTags(base + kCaptureControlOffset,
+                                           base + kCaptureControlOffset + kCaptureCount - 1)) {
+            auto* box = dynamic_cast<CheckBox*>(c);
+            if (box == nullptr)
+                continue;
+            const bool isCountInput = c->tag() - base - kCaptureControlOffset == counted;
+            if (isCountInput) {
+                model::MuteGuard guard(*box);
+                box->setChecked(false);
+            }
+            box->setEnabled(!isCountInput);
+        }
+        refreshTimerFigures(timer);
+        return;
+    }
+
+    auto* senderBox = dynamic_cast<CheckBox*>(&sender);
+    if (senderBox == nullptr)
+        return;
+    if (offset >= kExternalMatchOffset && offset < kExternalMatchOffset + 4) {
+        const int output = offset - kExternalMatchOffset;
+        if (senderBox->checked()) {
+            for (Control* c :
+                 store().withTags(base + kMatchActionOffset + output, base + kMatchActionOffset + output))
+                c->setEnabled(true);
+        } else {
+            enableMatchControls(timer, output);
+            clearMatchAction(timer, output);
+        }
+    } else if (offset >= kPwmModeOffset && offset < kPwmModeOffset + 4) {
+        const int output = offset - kPwmModeOffset;
+        if (senderBox->checked()) {
+            // PWM mode owns the match: reset and stop would break the period, the external
+            // match control would fight the PWM output. The interrupt stays the user's.
+            const std::string reset = std::to_string(3 * output + 1);
+            const std::string stop = std::to_string(3 * output + 2);
+            for (Control* c :
+                 store().withTags(base + kMatchControlOffset + output, base + kMatchControlOffset + output)) {
+                auto* box = dynamic_cast<CheckBox*>(c);
+                if (box == nullptr || (box->caption() != reset && box->caption() != stop))
+                    continue;
+                model::MuteGuard guard(*box);
+                box->setChecked(false);
+                box->setEnabled(false);
+            }
+            clearMatchAction(timer, output);
+            for (Control* c : store().withTags(base + kExternalMatchOffset + output,
+                                               base + kExternalMatchOffset + output)) {
+                if (auto* box = dynamic_cast<CheckBox*>(c)) {
+                    model::MuteGuard guard(*box);
+                    box->setChecked(false);
+                    box->setEnabled(false);
+                }
+            }
+        } else {
+            enableMatchControls(timer, output);
+            for (Control* c :
+                 store().withTags(base + kExternalMatchOffset + output, base + kExternalMatchOffset + output))
+                c->setEnabled(true);
+        }
+    }
+}
+
+void TimerPage::enableMatchControls(int timer, int match) {
+    const int tag = tagBase(timer) + kMatchControlOffset + match;
+    for (Control* c : store().withTags(tag, tag))
+        c->setEnabled(true);
+}
+
+void TimerPage::clearMatchAction(int timer, int output) {
+    const int tag = tagBase(timer) + kMatchActionOffset + output;
+    for (Control* c : store().withTags(tag, tag)) {
+        if (auto* combo = dynamic_cast<ComboBox*>(c)) {
+            model::MuteGuard guard(*combo);
+            combo->setItemIndex(0);
+            combo->setEnabled(false);
+        }
+    }
+}
+
 void TimerPage::timerDividerChange(int timer) {
-    model::peripheralClock(store().get<model::NumericEdit>("pllclock_edit"), *clocks_[timer].divider,
-                           *clocks_[timer].clock, device().perPeripheralDividers());
+    auto& tm = timers_[static_cast<std::size_t>(timer)];
+    model::peripheralClock(store().get<NumericEdit>(model::kCpuClockEdit), *tm.clock.divider, *tm.clock.clock,
+                           device().perPeripheralDividers());
     refreshTimerFigures(timer);
 }
 
-void TimerPage::refreshTimerFigures(int) {}
+void TimerPage::refreshTimerFigures(int timer) {
+    auto& tm = timers_[static_cast<std::size_t>(timer)];
+    if (tm.mode->itemIndex() != 0) {
+        tm.clockLabel->setCaption(std::string("Counter clk: ") + kCounterModeFigure);
+        tm.tickLabel->setCaption(std::string("Counts every: ") + kCounterModeFigure);
+        return;
+    }
+    // PR is unsigned: even an all-ones prescaler divides by PR + 1, never by zero.
+    const auto prescale = static_cast<std::uint64_t>(tm.prescale->valueAsInt64());
+    const double mhz = timerClockMhz(store(), device(), timer);
+    const auto hz = static_cast<float>(mhz * 1000000.0 / (static_cast<double>(prescale) + 1.0));
+    tm.clockLabel->setCaption("Counter clk: " + model::formatFrequency(4, "Hz", hz));
+    tm.tickLabel->setCaption("Counts every: " + model::formatPeriod(2, hz));
+}
+
+void TimerPage::timerHintMouseMove(int timer, const Control& sender) {
+    timers_[static_cast<std::size_t>(timer)].hintLabel->setCaption(sender.hint());
+}
+
+void TimerPage::timerGroupBoxMouseMove(int timer) {
+    // Timers 0/1 and 2/3 are shown side by side; leaving a control for either group box
+    // clears both hints of the pair.
+    const int first = timer < 2 ? 0 : 2;
+    timers_[static_cast<std::size_t>(first)].hintLabel->setCaption("");
+    timers_[static_cast<std::size_t>(first + 1)].hintLabel->setCaption("");
+}
+
+void TimerPage::showTimersClick(bool secondPair) {
+    timers23Panel_->setVisible(secondPair);
+}
 
 } // namespace regforge::periph::timer

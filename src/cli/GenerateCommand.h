@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+
+namespace regforge::cli {
+
+// `generate CONFIG.sav [-o FILE]`: loads the configuration as the desktop program does, presses
+// the result button, and writes the result text.
+class GenerateCommand {
+public:
+    GenerateCommand(std::filesystem::path dataDir, std::filesystem::path config,
+                    std::optional<std::filesystem::path> output)
+        : dataDir_(std::move(dataDir)), config_(std::move(config)), output_(std::move(output)) {}
+    int run(std::ostream& out, std::ostream& err) const;
+
+private:
+    std::filesystem::path dataDir_;
+    std::filesystem::path config_;
+    std::optional<std::filesystem::path> output_;
+};
+
+} // namespace regforge::cli

@@ -1,0 +1,137 @@
+#include "config/ConfigurationCommands.h"
+
+#include "app/SettingsFile.h"
+#include "io/AsciiCase.h"
+#include "io/TextFile.h"
+#include "model/ComboBox.h"
+#include "output/ReplaceListPanel.h"
+
+namespace regforge::config {
+
+namespace {
+
+constexpr const char* kFilter = "Regforge saved configuration (*.sav)|*.sav";
+constexpr const char* kSaveTitle = "Please select where to save the Regforge mcu configuration file";
+constexpr const char* kOpenTitle = "Select the Regforge mcu configuration file and press open";
+constexpr const char* kDefaultExtension = ".sav";
+
+} // namespace
+
+ConfigurationCommands::ConfigurationCommands(ConfigurationContext context) : ctx_(std::move(context)) {}
+
+bool ConfigurationCommands::SaveConfigButtonClick() {
+    app::FileRequest request;
+    request.title = kSaveTitle;
+    request.filter = kFilter;
+    request.defaultExtension = kDefaultExtension;
+    request.start = dialogFile_;
+    request.overwritePrompt = true;
+    const auto path = ctx_.ui.saveFile(request);
+    return path && saveConfiguration(*path);
+}
+
+bool ConfigurationCommands::saveConfiguration(const std::filesystem::path& path) {
+    try {
+        io::writeLines(path, buildConfiguration(ctx_.store, ctx_.device), io::LineEnding::CrLf);
+    } catch (const io::FileError& e) {
+        ctx_.ui.message("Error", e.what(), app::Icon::Error, app::Buttons::Ok);
+        return false;
+    }
+    dialogFile_ = path;
+    return true;
+}
+
+std::filesystem::path ConfigurationCommands::openDialogStart() const {
+    if (!dialogFile_.empty())
+        return dialogFile_;
+    // The configuration loaded last time, when the settings file remembers one that still exists.
+    try {
+        const auto last = app::SettingsFile(app::SettingsFile::locate(ctx_.programFolder)).readLastLoaded();
+        std::error_code ec;
+        if (last && !last->empty() && std::filesystem::is_regular_file(*last, ec))
+            return *last;
+    } catch (const std::exception&) {
+        // Without a readable settings file the dialog starts where it likes.
+    }
+    return {};
+}
+
+LoadOutcome ConfigurationCommands::LoadConfigButtonClick() {
+    app::FileRequest request;
+    request.title = kOpenTitle;
+    request.filter = kFilter;
+    request.start = openDialogStart();
+    request.mustExist = true;
+    const auto path = ctx_.ui.openFile(request);
+    if (!path)
+        return LoadOutcome::Cancelled;
+    dialogFile_ = *path;
+    return loadConfiguration(*path);
+}
+
+void ConfigurationCommands::rememberLastLoaded(const std::filesystem::path& path) const {
+    std::error_code ec;
+    auto full = std::filesystem::absolute(path, ec);
+    if (ec)
+        full = path;
+    try {
+        app::SettingsFile(app::SettingsFile::locate(ctx_.programFolder)).writeLastLoaded(full.string());
+    } catch (const std::exception&) {
+        // Remembering the file is a convenience; the load goes on without it.
+    }
+}
+
+RestoreHooks ConfigurationCommands::restoreHooks() const {
+    output::ReplaceListPanel& panel = ctx_.replacePanel;
+    RestoreHooks hooks;
+    hooks.refreshClocks = ctx_.refreshClocks;
+    hooks.scanReplaceLists = ctx_.scanReplaceLists;
+    hooks.forgetReplaceList = [&panel] { panel.forgetActiveList(); };
+    hooks.loadReplaceList = [&panel] { return panel.ReplaceListLoadButtonClick(); };
+    hooks.toggleReplaceUse = ctx_.toggleReplaceUse;
+    hooks.vectorSlot = ctx_.vectorSlot;
+    return hooks;
+}
+
+LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path& path) {
+    Lines file;
+    try {
+        file = io::readLines(path).lines;
+    } catch (const io::FileError& e) {
+        ctx_.ui.message("Error", e.what(), app::Icon::Error, app::Buttons::Ok);
+        return LoadOutcome::Unreadable;
+    }
+    // A file without a device line after the header is no configuration either.
+    if (file.size() < 2 || file[0] != kProfileHeader) {
+        ctx_.ui.message("Error openning setting", "The file is not a valid Regforge file.", app::Icon::Error,
+                        app::Buttons::Ok);
+        return LoadOutcome::NotAConfiguration;
+    }
+
+    const std::string& deviceName = file[1];
+    auto& devices = ctx_.store.get<model::ComboBox>("mcu_ComboBox");
+    const int device = devices.indexOfIgnoringCase(deviceName);
+    if (device < 0) {
+        ctx_.ui.message("Profile not found",
+                        "This file contains settings for " + deviceName + "\n" +
+                            "but the profile is not available",
+                        app::Icon::Error, app::Buttons::Ok);
+        return LoadOutcome::ProfileNotFound;
+    }
+    if (ctx_.ui.message("Apply settings?",
+                        "This file contains settings for " + deviceName + "\n" +
+                            "Your current project will be cleared and the file settings will be loaded," +
+                            "\n" + "press OK to apply them or cancel to abort.",
+                        app::Icon::Warning, app::Buttons::OkCancel) != app::Answer::Ok)
+        return LoadOutcome::Cancelled;
+
+    rememberLastLoaded(path);
+    devices.setItemIndex(device);
+    // Values applied to a device that did not load would be saved back without its pins.
+    if (!ctx_.loadDevice || !ctx_.loadDevice())
+        return LoadOutcome::DeviceNotLoaded;
+    return restoreConfiguration(file, ctx_.store, ctx_.ui, restoreHooks()) ? LoadOutcome::Loaded
+                                                                           : LoadOutcome::DataError;
+}
+
+} // namespace regforge::config

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "app/Ui.h"
+#include "config/ConfigFile.h"
+#include "model/ControlStore.h"
+#include "profile/DeviceState.h"
+
+#include <filesystem>
+#include <functional>
+
+namespace regforge::output {
+class ReplaceListPanel;
+}
+
+namespace regforge::config {
+
+// What saving and loading configurations reach: the window's controls and device, the user,
+// the program folder (for the settings file), and the operations other parts own.
+struct ConfigurationContext {
+    model::ControlStore& store;
+    profile::DeviceState& device;
+    app::Ui& ui;
+    std::filesystem::path programFolder;
+    // Loads the device selected in the device list; false when it failed (and said so).
+    std::function<bool()> loadDevice;
+    std::function<void()> refreshClocks;
+    // Refills the replace-list list from the replace folder.
+    std::function<void()> scanReplaceLists;
+    // The "use replace table" toggle.
+    std::function<void()> toggleReplaceUse;
+    output::ReplaceListPanel& replacePanel;
+    // Empty until the interrupt page provides it.
+    VectorSlotLookup vectorSlot;
+};
+
+// How a configuration load ended.
+enum class LoadOutcome {
+    Loaded,            // device loaded and every value applied
+    Cancelled,         // the user cancelled a dialog or the question; nothing changed
+    Unreadable,        // the file could not be read; nothing changed
+    NotAConfiguration, // nothing changed
+    ProfileNotFound,   // the file's device is not in the device list; nothing changed
+    DeviceNotLoaded,   // the device load failed and said so; no value was applied
+    DataError,         // a value could not be applied; what was applied stays
+};
+
+// The "Save configuration" and "Load configuration" buttons.
+class ConfigurationCommands {
+public:
+    explicit ConfigurationCommands(ConfigurationContext context);
+
+    // Asks where to save, then writes the whole window. True when the file was written.
+    bool SaveConfigButtonClick();
+    // Asks for a configuration file, then loads it.
+    LoadOutcome LoadConfigButtonClick();
+
+    // Writes the whole window to `path`; a failure is reported and leaves any previous file
+    // as it was. True when the file was written.
+    bool saveConfiguration(const std::filesystem::path& path);
+    // Loads a configuration without the open dialog: checks it, asks before applying, loads its
+    // device and applies its values (the command line answers the question itself).
+    LoadOutcome loadConfiguration(const std::filesystem::path& path);
+
+    // The file the open and save dialogs start on: the last one saved or chosen this run.
+    const std::filesystem::path& dialogFileName() const { return dialogFile_; }
+
+private:
+    std::filesystem::path openDialogStart() const;
+    void rememberLastLoaded(const std::filesystem::path& path) const;
+    RestoreHooks restoreHooks() const;
+
+    ConfigurationContext ctx_;
+    std::filesystem::path dialogFile_;
+};
+
+} // namespace regforge::config

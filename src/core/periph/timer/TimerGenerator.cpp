@@ -1,0 +1,249 @@
+#include "periph/timer/TimerGenerator.h"
+
+#include "model/BitString.h"
+#include "model/CheckControls.h"
+#include "model/ComboBox.h"
+#include "model/NumberText.h"
+#include "model/NumericEdit.h"
+#include "periph/timer/TimerClock.h"
+#include "periph/timer/TimerControls.h"
+#include "profile/ProfileSections.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace regforge::periph::timer {
+
+namespace {
+
+// The registers of one timer as bit strings, most significant bit first.
+struct TimerRegisters {
+    explicit TimerRegisters(bool is32Bit) : tc(is32Bit ? 32 : 16, '0'), pr(tc), mr{tc, tc, tc, tc} {}
+
+    std::string tcr = std::string(8, '0');
+    std::string ctcr = std::string(8, '0');
+    std::string tc;
+    std::string pr;
+    std::string mcr = std::string(16, '0');
+    std::array<std::string, 4> mr;
+    std::string ccr = std::string(16, '0');
+    std::string emr = std::string(16, '0');
+    std::string pwmControl = std::string(32, '0');
+};
+
+// The 1-based bit-string position of register bit `bit` in a value `width` bits wide.
+int positionOf(int bit, std::size_t width) {
+    return static_cast<int>(width) - bit;
+}
+
+bool bitIsSet(const std::string& bits, int bit) {
+    return bits[bits.size() - 1 - static_cast<std::size_t>(bit)] == '1';
+}
+
+// A check box's caption is the register bit it sets.
+void setCaptionBit(std::string& bits, const model::Control& box) {
+    const auto bit = model::parseInt32(box.caption());
+    model::setBit(bits, bit.value_or(-1), true);
+}
+
+// A counter, prescaler or match edit as a register of the timer's width. The edit's read
+// text is its hexadecimal digits; digits typed short of the width (or none at all) stand
+// for the same number with leading zeros, so the register keeps its width.
+std::string countRegister(const model::NumericEdit& edit, std::size_t width) {
+    std::string bits;
+    try {
+        bits = model::hexToBits(edit.text());
+    } catch (const model::BitStringError&) {
+        throw model::BitStringError(edit.name() + " holds \"" + edit.text() + "\", no hexadecimal number");
+    }
+    if (bits.size() < width)
+        bits.insert(0, width - bits.size(), '0');
+    return bits;
+}
+
+TimerRegisters composeRegisters(const model::ControlStore& store, int base, bool is32Bit, bool hasPwmMode) {
+    TimerRegisters regs(is32Bit);
+    const std::size_t countWidth = regs.tc.size();
+    for (const model::Control* c : store.withTags(base, base + 99)) {
+        const int offset = c->tag() - base;
+        const auto* box = dynamic_cast<const model::CheckBox*>(c);
+        const bool checked = box != nullptr && box->checked();
+        const auto* combo = dynamic_cast<const model::ComboBox*>(c);
+        const auto* edit = dynamic_cast<const model::NumericEdit*>(c);
+        if (offset == kCounterEnableOffset) {
+            if (checked)
+                model::setBit(regs.tcr, 0, true);
+        } else if (offset == kCounterResetOffset) {
+            if (checked)
+                model::setBit(regs.tcr, 1, true);
+        } else if (offset == kModeOffset && combo != nullptr) {
+            model::setTwoBits(regs.ctcr, positionOf(1, regs.ctcr.size()), combo->itemIndex());
+        } else if (offset == kCountInputOffset && combo != nullptr) {
+            // Kept even in timer mode: the count input last chosen stays in the register.
+            model::setTwoBits(regs.ctcr, positionOf(3, regs.ctcr.size()), combo->itemIndex());
+        } else if (offset >= kMatchControlOffset && offset < kMatchControlOffset + kMatchCount) {
+            if (checked)
+                setCaptionBit(regs.mcr, *c);
+        } else if (offset >= kCaptureControlOffset && offset < kCaptureControlOffset + kCaptureCount) {
+            if (checked)
+                setCaptionBit(regs.ccr, *c);
+        } else if (offset >= kExternalMatchOffset && offset < kExternalMatchOffset + 4) {
+            if (checked)
+                setCaptionBit(regs.emr, *c);
+        } else if (offset >= kMatchActionOffset && offset < kMatchActionOffset + 4) {
+            // EMCk sits in EMR bits 2k+5..2k+4, written whether or not EMk is checked.
+            if (combo != nullptr) {
+                const int k = offset - kMatchActionOffset;
+                model::setTwoBits(regs.emr, positionOf(2 * k + 5, regs.emr.size()), combo->itemIndex());
+            }
+        } else if (offset >= kPwmModeOffset && offset < kPwmModeOffset + 4) {
+            if (checked && hasPwmMode)
+                setCaptionBit(regs.pwmControl, *c);
+        } else if (edit != nullptr && offset == kCounterOffset) {
+            regs.tc = countRegister(*edit, countWidth);
+        } else if (edit != nullptr && offset == kPrescaleOffset) {
+            regs.pr = countRegister(*edit, countWidth);
+        } else if (edit != nullptr && offset >= kMatchRegisterOffset &&
+                   offset < kMatchRegisterOffset + kMatchCount) {
+            regs.mr[static_cast<std::size_t>(offset - kMatchRegisterOffset)] =
+                countRegister(*edit, countWidth);
+        }
+    }
+    return regs;
+}
+
+std::string matchLine(const TimerRegisters& regs, const std::string& t, int m) {
+    const bool interrupt = bitIsSet(regs.mcr, 3 * m);
+    const bool reset = bitIsSet(regs.mcr, 3 * m + 1);
+    const bool stop = bitIsSet(regs.mcr, 3 * m + 2);
+    if (!interrupt && !reset && !stop)
+        return {};
+    std::string line = "   MCR" + t + "." + std::to_string(m) + " : ";
+    if (reset)
+        line += "reset, ";
+    if (stop)
+        line += "stop, ";
+    if (interrupt)
+        line += "generate interrupt ";
+    return line + "on compare match";
+}
+
+std::string captureLine(const TimerRegisters& regs, const std::string& t, int c) {
+    const bool rising = bitIsSet(regs.ccr, 3 * c);
+    const bool falling = bitIsSet(regs.ccr, 3 * c + 1);
+    const bool interrupt = bitIsSet(regs.ccr, 3 * c + 2);
+    if (!rising && !falling && !interrupt)
+        return {};
+    std::string line = "   CCR" + t + "." + std::to_string(c) + " : ";
+    if (rising)
+        line += "capture on rising edge, ";
+    if (falling)
+        line += "capture on falling edge, ";
+    if (interrupt)
+        line += "generate interrupt on capture event, ";
+    return line;
+}
+
+std::string outputLine(const TimerRegisters& regs, const std::string& t, int k, bool hasPwmMode) {
+    std::string line;
+    const std::string output = "   MAT" + t + "." + std::to_string(k);
+    if (bitIsSet(regs.emr, k)) {
+        const int action = model::getTwoBits(regs.emr, positionOf(2 * k + 5, regs.emr.size()));
+        line += output + " : On compare match " + kMatchActionTexts[static_cast<std::size_t>(action)];
+    }
+    if (hasPwmMode && bitIsSet(regs.pwmControl, k))
+        line += output + ": PWM controlled";
+    return line;
+}
+
+std::string registerLine(const std::string& assignment, const std::string& bits, bool binary) {
+    return assignment + model::bitsToHex(bits) + ";     /* " +
+           (binary ? model::bitsToBinaryText(bits) : model::bitsToDecimalText(bits)) + " */";
+}
+
+} // namespace
+
+void TimerGenerator::generate(int tagBase, bool is32Bit, bool hasPwmMode, ResultLists& lists) const {
+    const int timer = tagBase / 100 - 3;
+    const std::string t = std::to_string(timer);
+    const TimerRegisters regs = composeRegisters(store_, tagBase, is32Bit, hasPwmMode);
+    const auto index = static_cast<std::size_t>(timer);
+
+    // Collected whole before anything is appended: a register that cannot be written
+    // leaves the lists as they were.
+    std::vector<std::string> out;
+    out.push_back("/" + std::string(78, '*'));
+    std::string title = std::string(33, ' ') + "Timer" + t;
+    if (device_.deviceFamily == "13xx")
+        title += std::string("(") + kCounterNames13xx.at(index) + ")";
+    title += is32Bit ? " (32bit)" : " (16bit)";
+    out.push_back(title);
+    out.push_back(std::string(79, '*'));
+    out.push_back(std::string(bitIsSet(regs.tcr, 0) ? "   Counter Enabled" : "   Counter Disabled") +
+                  ",    Counter Reset=" + (bitIsSet(regs.tcr, 1) ? "1" : "0"));
+
+    const auto& mode = store_.get<model::ComboBox>(modeComboName(timer));
+    const auto& countInput = store_.get<model::ComboBox>(countInputComboName(timer));
+    std::string modeLine = "   " + mode.text();
+    if (countInput.enabled())
+        modeLine += " " + countInput.text();
+    out.push_back(modeLine);
+
+    std::string figures = "   " + store_.get<model::Control>(clockLabelName(timer)).caption() + ", " +
+                          store_.get<model::Control>(tickLabelName(timer)).caption();
+    if (mode.itemIndex() == 0)
+        figures +=
+            "  (calculated with peripheral clock: " + timerClockEdit(store_, device_, timer).text() + "MHz)";
+    out.push_back(figures);
+
+    for (int m = 0; m < kMatchCount; ++m)
+        if (auto line = matchLine(regs, t, m); !line.empty())
+            out.push_back(std::move(line));
+    for (int c = 0; c < kCaptureCount; ++c)
+        if (auto line = captureLine(regs, t, c); !line.empty())
+            out.push_back(std::move(line));
+    for (int k = 0; k < 4; ++k)
+        if (auto line = outputLine(regs, t, k, hasPwmMode); !line.empty())
+            out.push_back(std::move(line));
+    out.push_back("*/");
+
+    // The profile's power/clock statement for this timer; a header on the profile's last
+    // line has no statement to copy.
+    const auto& profileLines = device_.profileLines;
+    const int init = profile::findSection(profileLines, "[TIMER" + t + "_INIT]");
+    if (init >= 0 && static_cast<std::size_t>(init) + 1 < profileLines.size())
+        out.push_back(profileLines[static_cast<std::size_t>(init) + 1]);
+
+    const std::string prefix = device_.cortexM3 ? "LPC_TIM" + t + "->" : "T" + t;
+    const auto assign = [&](const char* name) { return prefix + name + " = "; };
+    out.push_back(registerLine(assign("CTCR"), regs.ctcr, true));
+    out.push_back(registerLine(assign("TC"), regs.tc, false));
+    out.push_back(registerLine(assign("PR"), regs.pr, false));
+    out.push_back(registerLine(assign("MCR"), regs.mcr, true));
+    for (int m = 0; m < kMatchCount; ++m) {
+        const std::string name = "MR" + std::to_string(m);
+        out.push_back(registerLine(assign(name.c_str()), regs.mr[static_cast<std::size_t>(m)], false));
+    }
+    out.push_back(registerLine(assign("CCR"), regs.ccr, true));
+    out.push_back(registerLine(assign("EMR"), regs.emr, true));
+    // The peripheral structures have no such register: the line exists in register-name syntax only.
+    if (hasPwmMode && !device_.cortexM3)
+        out.push_back(registerLine("PWM" + t + "CON = ", regs.pwmControl, true));
+    out.push_back(registerLine(assign("TCR"), regs.tcr, true));
+    out.emplace_back();
+    lists.mainLines.insert(lists.mainLines.end(), out.begin(), out.end());
+}
+
+void TimerGenerator::generateCheckedTimers(ResultLists& lists) const {
+    for (int t = 0; t < kTimerCount; ++t) {
+        if (!store_.get<model::CheckBox>(enableBoxName(t)).checked())
+            continue;
+        const bool is32Bit = store_.get<model::NumericEdit>(counterEditName(t)).maxLength() == 8;
+        const bool hasPwmMode =
+            store_.get<model::CheckBox>(kPwmModeBoxes[static_cast<std::size_t>(t)][0]).visible();
+        generate(tagBase(t), is32Bit, hasPwmMode, lists);
+    }
+}
+
+} // namespace regforge::periph::timer

@@ -1,0 +1,199 @@
+#include "gui/MainWindow.h"
+
+#include "app/MainForm.h"
+#include "app/ShellLayout.h"
+#include "app/WindowGeometry.h"
+#include "gui/binding/Binder.h"
+#include "gui/binding/FormBinding.h"
+#include "gui/pages/PageViews.h"
+#include "gui/pages/ShellPanels.h"
+#include "model/Containers.h"
+#include "periph/io/IoPage.h"
+#include "tools/EditPopup.h"
+
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
+
+namespace regforge::gui {
+
+namespace {
+// The window's vertical scroll bar moves this far per arrow click.
+constexpr int kScrollBarStep = 51;
+constexpr int kWheelNotch = 120;
+constexpr int kAboutMargin = 6;
+} // namespace
+
+MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      form_(form), scroll_(new QScrollArea(this)), content_(new QWidget) {
+    scroll_->setObjectName(QStringLiteral("Form1_client"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->verticalScrollBar()->setSingleStep(kScrollBarStep);
+    scroll_->viewport()->installEventFilter(this);
+    setCentralWidget(scroll_);
+
+    binder_ = std::make_unique<binding::Binder>(form_.store(), this);
+    // The core knows which register edits carry the edit popup; the others get the standard
+    // edit menu.
+    binder_->setPopupLookup([this](model::Control& owner) -> model::Control* {
+        return tools::EditPopup::carriesPopup(owner) ? form_.store().find("IntegerInputPopup") : nullptr;
+    });
+
+    auto* column = new QVBoxLayout(content_);
+    column->setContentsMargins(4, 4, 4, 4);
+    pageControl_ = binder_->widgetAs<QTabWidget>("pagecontrol1");
+    column->addWidget(pageControl_);
+
+    pages::arrangeClockBar(*binder_);
+    pages::arrangeAboutPanel(*binder_);
+    pageViews_ = pages::makePageViews(*binder_);
+    scroll_->setWidget(content_);
+
+    clockBar_ = binder_->widget("ClockPanel");
+    // The about button sits at the right end of the tab row, its panel drops below it; both
+    // float over the pages.
+    aboutButton_ = binder_->widget("about_button");
+    aboutPanel_ = binder_->widget("about_panel");
+    for (const char* name : {"about_button", "about_panel"}) {
+        QWidget* floating = binder_->widget(name);
+        floating->setParent(content_);
+        floating->setVisible(form_.store().get<model::Control>(name).visible());
+        floating->installEventFilter(this);
+    }
+    content_->installEventFilter(this);
+    placeClockBar();
+
+    // The clock bar moves with the page; the core decides afterwards whether it shows.
+    pageConnection_ = form_.store()
+                          .get<model::PageControl>("pagecontrol1")
+                          .viewChanged.connect([this](const model::Control&, model::Aspect aspect, int) {
+                              if (aspect == model::Aspect::Value)
+                                  placeClockBar();
+                          });
+    scrollConnection_ = form_.scrollToTop.connect([this] { scroll_->verticalScrollBar()->setValue(0); });
+    // The menu opens where the user just clicked its button.
+    ioPopupConnection_ = form_.ioPage().popupRequested.connect(
+        [this](model::Control& popup) { binder_->popUp(popup, QCursor::pos()); });
+
+    static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
+}
+
+MainWindow::~MainWindow() {
+    form_.scrollToTop.disconnect(scrollConnection_);
+    form_.ioPage().popupRequested.disconnect(ioPopupConnection_);
+    form_.store().get<model::PageControl>("pagecontrol1").viewChanged.disconnect(pageConnection_);
+    pageViews_.clear();
+    binder_.reset();
+}
+
+void MainWindow::placeClockBar() {
+    const int index = form_.store().get<model::PageControl>("pagecontrol1").activePageIndex();
+    if (index < 0 || static_cast<std::size_t>(index) >= pageViews_.size())
+        return;
+    QBoxLayout* slot = pageViews_[static_cast<std::size_t>(index)]->clockSlot();
+    if (slot->indexOf(clockBar_) >= 0)
+        return;
+    if (QWidget* oldParent = clockBar_->parentWidget();
+        oldParent != nullptr && oldParent->layout() != nullptr)
+        oldParent->layout()->removeWidget(clockBar_);
+    for (const auto& view : pageViews_)
+        view->clockSlot()->removeWidget(clockBar_);
+    slot->addWidget(clockBar_);
+    // Moving a widget to another parent hides it; the model still says whether it shows.
+    clockBar_->setVisible(form_.store().get<model::Control>("ClockPanel").visible());
+}
+
+void MainWindow::placeAboutPanel() {
+    const QRect pages = pageControl_->geometry();
+    const int tabRow = pageControl_->tabBar()->sizeHint().height();
+    aboutButton_->resize(aboutButton_->sizeHint().width(),
+                         std::min(aboutButton_->sizeHint().height(), tabRow - 4));
+    aboutButton_->move(pages.right() - aboutButton_->width() - 1,
+                       pages.top() + (tabRow - aboutButton_->height()) / 2);
+    aboutButton_->raise();
+    if (!aboutPanel_->isVisible())
+        return;
+    aboutPanel_->adjustSize();
+    const int left = pages.right() - aboutPanel_->width() - kAboutMargin;
+    aboutPanel_->move(std::max(left, 0), pages.top() + tabRow + kAboutMargin);
+    aboutPanel_->raise();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    // Now that the window has its frame, its outer size can be made exact; then centre it.
+    static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    capClientSize();
+}
+
+void MainWindow::capClientSize() {
+    // The page control is as large as it was designed, or as its pages need when larger.
+    const QSize pageControl =
+        QSize(app::kPageControlWidth, app::kPageControlHeight).expandedTo(content_->minimumSizeHint());
+    const QSize client = scroll_->viewport()->size();
+    const app::ClientSize capped = app::capClientSize(
+        {client.width(), client.height()}, {pageControl.width(), pageControl.height()},
+        scroll_->verticalScrollBar()->isVisible(), scroll_->horizontalScrollBar()->isVisible());
+    const int narrower = client.width() - capped.width;
+    const int shorter = client.height() - capped.height;
+    if (narrower > 0 || shorter > 0)
+        resize(width() - std::max(narrower, 0), height() - std::max(shorter, 0));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    const QRect frame = frameGeometry();
+    form_.store().get<model::Form>("Form1").setSize(frame.width(), frame.height());
+    form_.FormClose();
+    event->accept();
+}
+
+void MainWindow::scrollByWheel(int notches) {
+    QScrollBar* bar = scroll_->verticalScrollBar();
+    int position = bar->value();
+    for (; notches > 0; --notches)
+        position = app::wheelUp(position);
+    for (; notches < 0; ++notches)
+        position = app::wheelDown(position, content_->height(), scroll_->viewport()->height());
+    bar->setValue(position);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        wheelRemainder_ += wheel->angleDelta().y();
+        const int notches = wheelRemainder_ / kWheelNotch;
+        wheelRemainder_ -= notches * kWheelNotch;
+        scrollByWheel(notches);
+        return true;
+    }
+    if (((watched == aboutPanel_ || watched == aboutButton_) && event->type() == QEvent::Show) ||
+        (watched == content_ && event->type() == QEvent::Resize))
+        placeAboutPanel();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace regforge::gui

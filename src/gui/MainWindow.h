@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+class QScrollArea;
+class QTabWidget;
+
+namespace regforge::app {
+class MainForm;
+}
+
+namespace regforge::gui {
+
+namespace binding {
+class Binder;
+class FormBinding;
+} // namespace binding
+
+namespace pages {
+class PageView;
+}
+
+// The main window "Form1": the page control in a scrolled client area, the page views, the
+// clock bar that follows the active page and the about panel. Size, scroll and close rules
+// come from the core.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(app::MainForm& form, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    binding::Binder& binder() { return *binder_; }
+    QScrollArea* clientArea() const { return scroll_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void placeClockBar();
+    void placeAboutPanel();
+    void capClientSize();
+    void scrollByWheel(int notches);
+
+    app::MainForm& form_;
+    QScrollArea* scroll_;
+    QWidget* content_;
+    QTabWidget* pageControl_ = nullptr;
+    QWidget* clockBar_ = nullptr;
+    QWidget* aboutButton_ = nullptr;
+    QWidget* aboutPanel_ = nullptr;
+    std::unique_ptr<binding::Binder> binder_;
+    std::vector<std::unique_ptr<pages::PageView>> pageViews_;
+    int pageConnection_ = 0;
+    int scrollConnection_ = 0;
+    int ioPopupConnection_ = 0;
+    int wheelRemainder_ = 0;
+    bool shownOnce_ = false;
+};
+
+} // namespace regforge::gui

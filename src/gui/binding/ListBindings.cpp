@@ -1,0 +1,106 @@
+#include "gui/binding/ListBindings.h"
+
+#include "gui/binding/Windows1252.h"
+
+#include <QHeaderView>
+#include <QListWidget>
+#include <QTableWidget>
+#include <vector>
+
+namespace regforge::gui::binding {
+
+CheckListBinding::CheckListBinding(model::CheckListBox& list, QWidget* parent)
+    : Binding(list, new QListWidget(parent)), list_(list), view_(static_cast<QListWidget*>(widget())) {
+    connect(view_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
+        const int row = view_->row(item);
+        userAction([&] { list_.setChecked(row, item->checkState() == Qt::Checked); });
+    });
+}
+
+void CheckListBinding::showItems(int /*index*/) {
+    view_->clear();
+    for (const auto& text : list_.items()) {
+        auto* item = new QListWidgetItem(fromWindows1252(text), view_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+    }
+    showValue(-1);
+}
+
+void CheckListBinding::showValue(int /*index*/) {
+    for (int row = 0; row < view_->count(); ++row)
+        view_->item(row)->setCheckState(list_.checked(row) ? Qt::Checked : Qt::Unchecked);
+}
+
+PlaylistBinding::PlaylistBinding(model::Playlist& list, QWidget* parent)
+    : Binding(list, new QListWidget(parent)), list_(list), view_(static_cast<QListWidget*>(widget())) {
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    connect(view_, &QListWidget::itemSelectionChanged, this, [this] {
+        // Read the whole selection first: every model change redraws the list.
+        std::vector<bool> selected;
+        for (int row = 0; row < view_->count(); ++row)
+            selected.push_back(view_->item(row)->isSelected());
+        userAction([&] {
+            for (std::size_t row = 0; row < selected.size(); ++row)
+                list_.setSelected(static_cast<int>(row), selected[row]);
+        });
+    });
+    connect(view_, &QListWidget::currentRowChanged, this,
+            [this](int row) { userAction([&] { list_.setItemIndex(row); }); });
+}
+
+void PlaylistBinding::showItems(int /*index*/) {
+    view_->clear();
+    for (const auto& text : list_.items())
+        view_->addItem(fromWindows1252(text));
+    showValue(-1);
+}
+
+void PlaylistBinding::showValue(int /*index*/) {
+    for (int row = 0; row < view_->count(); ++row)
+        view_->item(row)->setSelected(list_.selected(row));
+    if (view_->currentRow() != list_.itemIndex())
+        view_->setCurrentRow(list_.itemIndex(), QItemSelectionModel::NoUpdate);
+}
+
+ValueListBinding::ValueListBinding(model::ValueList& list, QWidget* parent)
+    : Binding(list, new QTableWidget(0, 2, parent)), list_(list),
+      table_(static_cast<QTableWidget*>(widget())) {
+    table_->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Value")});
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->setVisible(false);
+    connect(table_, &QTableWidget::cellChanged, this, [this](int row, int column) {
+        auto rows = list_.rows();
+        if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
+            return;
+        const std::string text = toWindows1252(table_->item(row, column)->text());
+        (column == 0 ? rows[static_cast<std::size_t>(row)].key : rows[static_cast<std::size_t>(row)].value) =
+            text;
+        userAction([&] { list_.setRows(std::move(rows)); });
+    });
+}
+
+void ValueListBinding::showItems(int /*index*/) {
+    showValue(-1);
+}
+
+void ValueListBinding::showValue(int /*index*/) {
+    const auto& rows = list_.rows();
+    table_->setRowCount(static_cast<int>(rows.size()));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        setCell(static_cast<int>(i), 0, fromWindows1252(rows[i].key));
+        setCell(static_cast<int>(i), 1, fromWindows1252(rows[i].value));
+    }
+}
+
+void ValueListBinding::setCell(int row, int column, const QString& text) {
+    // Items are updated in place: the redraw can run while the user's edit of that very
+    // cell is being reported.
+    if (QTableWidgetItem* item = table_->item(row, column)) {
+        if (item->text() != text)
+            item->setText(text);
+        return;
+    }
+    table_->setItem(row, column, new QTableWidgetItem(text));
+}
+
+} // namespace regforge::gui::binding

@@ -1,0 +1,47 @@
+#include "gui/pages/PageViews.h"
+
+#include "app/ShellLayout.h"
+#include "gui/pages/IoPageView.h"
+#include "gui/pages/ResultPageView.h"
+
+#include <functional>
+#include <string_view>
+
+namespace regforge::gui::pages {
+
+namespace {
+
+struct PageViewEntry {
+    std::string_view page;
+    std::function<std::unique_ptr<PageView>(const binding::Binder&)> make;
+};
+
+template <class View>
+std::unique_ptr<PageView> make(const binding::Binder& binder) {
+    return std::make_unique<View>(binder);
+}
+
+// The pages that have a view of their own. A new page view is one entry here.
+const PageViewEntry kPageViews[] = {
+    {"IO_page", make<IoPageView>},
+    {"Result_page", make<ResultPageView>},
+};
+
+} // namespace
+
+std::vector<std::unique_ptr<PageView>> makePageViews(const binding::Binder& binder) {
+    std::vector<std::unique_ptr<PageView>> views;
+    for (const char* page : app::kPageNames) {
+        std::unique_ptr<PageView> view;
+        for (const auto& entry : kPageViews)
+            if (entry.page == page)
+                view = entry.make(binder);
+        if (!view)
+            view = std::make_unique<PlainPageView>(binder, page);
+        view->arrange();
+        views.push_back(std::move(view));
+    }
+    return views;
+}
+
+} // namespace regforge::gui::pages

@@ -1,0 +1,115 @@
+#include "model/CheckControls.h"
+#include "model/ComboBox.h"
+#include "model/Containers.h"
+#include "model/ListControls.h"
+#include "output/ReplaceListPanel.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace regforge::output {
+namespace {
+
+using app::Answer;
+using app::Buttons;
+using app::Icon;
+using model::ControlKind;
+using Pairs = std::vector<ReplacePair>;
+
+class ReplaceListLoad : public ::testing::Test {
+protected:
+    ReplaceListLoad() {
+        auto& panel = store.addPlain(ControlKind::Panel, "ReplacePanel", nullptr);
+        store.add<model::Edit>("ReplaceTextEdit", &panel).setText("half=typed");
+        store.addPlain(ControlKind::Button, "ReplaceListAddButton", &panel, "Apply change");
+        lists = &store.add<model::ComboBox>("ReplaceFileSelectComboBox", &panel);
+        lists->setSorted(true);
+        store.addPlain(ControlKind::Button, "ReplaceSaveButton", &panel, "Save as...").setEnabled(false);
+        store.add<model::ValueList>("ReplaceValueListEditor", &panel);
+        store.addPlain(ControlKind::Label, "ReplaceEditLabel", &panel, "Edit the entry ...");
+    }
+
+    // Stores a list file and chooses it.
+    void choose(const std::string& name, const std::string& content) {
+        folder.write("replace/" + name + ".ini", content);
+        lists->setItemIndex(lists->addItem(name));
+    }
+    bool saveEnabled() const { return store.get<model::Control>("ReplaceSaveButton").enabled(); }
+
+    testing::TempDir folder;
+    testing::FakeUi ui;
+    model::ControlStore store;
+    model::ComboBox* lists = nullptr;
+    ReplaceListPanel panel{store, ui, folder.path() / "replace"};
+};
+
+TEST_F(ReplaceListLoad, LoadsPairsInOrderAndEndsEditing) {
+    choose("keil", "PINSEL=PSEL\r\nLPC_SC->EXTMODE=EXTMODE\r\na=b=c\r\nReg=X\r\nreg=Y\r\n");
+    EXPECT_TRUE(panel.ReplaceListLoadButtonClick());
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(
+        panel.activeList(),
+        (Pairs{{"PINSEL", "PSEL"}, {"LPC_SC->EXTMODE", "EXTMODE"}, {"a", "b=c"}, {"Reg", "X"}, {"reg", "Y"}}))
+        << "CR LF is no part of a pair; finds differing in letter case are distinct";
+    EXPECT_EQ(panel.activeListName(), "keil");
+    EXPECT_TRUE(saveEnabled());
+    EXPECT_EQ(store.get<model::Edit>("ReplaceTextEdit").text(), "");
+    EXPECT_EQ(store.get<model::Control>("ReplaceListAddButton").caption(), "Add to list");
+    EXPECT_FALSE(store.get<model::Control>("ReplaceEditLabel").visible());
+}
+
+TEST_F(ReplaceListLoad, BadLinesAreOfferedForSkippingAndOkLoadsTheRest) {
+    choose("gcc", "A=1\n\n=b\nA=2\nB=3\n");
+    EXPECT_TRUE(panel.ReplaceListLoadButtonClick());
+    ASSERT_EQ(ui.messages.size(), 3u);
+    const auto& empty = ui.messages[0];
+    EXPECT_EQ(empty.caption, " Error");
+    EXPECT_EQ(empty.text,
+              "The file includes an entry with wrong formatting, delete entry and continue?\n\r\"\"");
+    EXPECT_EQ(empty.icon, Icon::Error);
+    EXPECT_EQ(empty.buttons, Buttons::OkCancel);
+    EXPECT_EQ(ui.messages[1].text,
+              "The file includes an entry with wrong formatting, delete entry and continue?\n\r\"=b\"");
+    EXPECT_EQ(ui.messages[2].text,
+              "The file includes a duplicate entry, delete entry and continue?\n\r\"A=2\"");
+    EXPECT_EQ(panel.activeList(), (Pairs{{"A", "1"}, {"B", "3"}})) << "the first of two duplicates stays";
+    EXPECT_EQ(folder.read("replace/gcc.ini"), "A=1\n\n=b\nA=2\nB=3\n") << "the file itself is not changed";
+}
+
+TEST_F(ReplaceListLoad, CancelEmptiesTheList) {
+    choose("keil", "A=1\n");
+    ASSERT_TRUE(panel.ReplaceListLoadButtonClick());
+    choose("broken", "X=1\nX=2\nY=3\n");
+    ui.answers = {Answer::Cancel};
+    EXPECT_FALSE(panel.ReplaceListLoadButtonClick());
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text, "Please edit the file using a text editor");
+    EXPECT_TRUE(panel.activeList().empty());
+    EXPECT_FALSE(saveEnabled());
+    EXPECT_EQ(panel.activeListName(), "") << "no list is active, so none is marked as its origin";
+}
+
+TEST_F(ReplaceListLoad, NoChoiceOrMissingFileEndsWithAnEmptyList) {
+    choose("keil", "A=1\n");
+    ASSERT_TRUE(panel.ReplaceListLoadButtonClick());
+
+    lists->setItemIndex(-1);
+    EXPECT_FALSE(panel.ReplaceListLoadButtonClick());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "No file selected");
+    EXPECT_EQ(ui.messages[0].text, "Please select a file to load");
+    EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+    EXPECT_TRUE(panel.activeList().empty());
+    EXPECT_FALSE(saveEnabled());
+
+    lists->setItemIndex(lists->addItem("gone"));
+    EXPECT_FALSE(panel.ReplaceListLoadButtonClick());
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].caption, "File not found");
+    EXPECT_EQ(ui.messages[1].text, "The replace profile is missing");
+    EXPECT_EQ(ui.messages[1].icon, Icon::Error);
+}
+
+} // namespace
+} // namespace regforge::output

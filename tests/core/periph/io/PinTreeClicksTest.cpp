@@ -1,0 +1,252 @@
+#include "core/periph/io/IoPageFixture.h"
+#include "model/CheckControls.h"
+#include "periph/io/PinState.h"
+
+namespace regforge::periph::io {
+namespace {
+
+using model::MouseButton;
+using model::TreeHitPart;
+using PinTreeClicks = IoPageFixture;
+
+// Exclusive functions on an IOCON device. Nodes: P0 = 0 (functions 1..8, INV option 9),
+// P1 = 10 (functions 11..18), P2 = 19 (functions 20..27).
+constexpr const char* kExclusiveProfile = "[PINSEL]\n"
+                                          "R0@P0:PORT0;TXD3,SDA1,CAP0,Reserved,Reserved,Reserved,EX7,\n"
+                                          "R1@P1:PORT1;Reserved,TXD3,CAP0,Reserved,Reserved,Reserved,EX7,\n"
+                                          "R2@P2:PORT2;TXD3,SDA1,Reserved,Reserved,Reserved,Reserved,EX7,\n"
+                                          "[IOCON]\nINV,\n-\n-\n"
+                                          "[IODIR]\nD,0\nD,1\nD,2\n"
+                                          "[EXCLUSIVEFUNCTIONS]\nTXD3@UART3\nEX7@other\n"
+                                          "[CORTEXM3]\n[INCLUDE]\nx.h\n";
+
+TEST_F(PinTreeClicks, StateIconTogglesDirectionOnlyOnBidirectionalPins) {
+    ASSERT_TRUE(load(fixture("pinsel.ini")));
+    clickState(0);
+    EXPECT_EQ(state(0), pinstate::GpioOutput);
+    EXPECT_EQ(tree().selected(), 0);
+    clickState(0);
+    EXPECT_EQ(state(0), pinstate::GpioInput);
+    clickState(10);
+    EXPECT_EQ(state(10), pinstate::InputOnly);
+    clickState(15);
+    EXPECT_EQ(state(15), pinstate::OutputOnly);
+    // A click on the text changes nothing.
+    tree().clickNode(0, TreeHitPart::Text);
+    EXPECT_EQ(state(0), pinstate::GpioInput);
+}
+
+TEST_F(PinTreeClicks, SelectingFunctionsMovesTheMarkAndThePinIcon) {
+    ASSERT_TRUE(load(fixture("pinsel.ini")));
+    clickState(0); // output
+    clickState(3); // PWM1
+    EXPECT_EQ(states(1, 4), (std::vector<int>{3, 3, 4, 13}));
+    EXPECT_EQ(state(0), pinstate::AlternativeFunction);
+    EXPECT_TRUE(node(0).bold);
+    EXPECT_TRUE(page().quickSelector().findByTag(60003)->checked);
+
+    clickState(2); // TXD0
+    EXPECT_EQ(states(1, 4), (std::vector<int>{3, 4, 3, 13}));
+    EXPECT_FALSE(page().quickSelector().findByTag(60003)->checked);
+    EXPECT_TRUE(page().quickSelector().findByTag(60002)->checked);
+
+    clickState(4); // "Reserved" cannot be chosen
+    EXPECT_EQ(state(4), pinstate::FunctionUnavailable);
+
+    clickState(1); // back to GPIO, as an input
+    EXPECT_EQ(state(0), pinstate::GpioInput);
+    EXPECT_FALSE(node(0).bold);
+    EXPECT_FALSE(page().quickSelector().findByTag(60002)->checked);
+    clickState(0);
+    clickState(1); // the GPIO function again: an output stays an output
+    EXPECT_EQ(state(0), pinstate::GpioOutput);
+
+    // An input-only pin returns to its own icon.
+    clickState(12);
+    EXPECT_EQ(state(10), pinstate::AlternativeFunction);
+    clickState(11);
+    EXPECT_EQ(state(10), pinstate::InputOnly);
+    EXPECT_TRUE(page().clicks().clickedPin().empty()) << "cleared after each click";
+}
+
+TEST_F(PinTreeClicks, PinIconShowsReservedAndGpioAtSecondPosition) {
+    ASSERT_TRUE(load("[PINSEL]\n"
+                     "PINSEL0,1,0@PX:FN0,Reserved;A,B,\n"
+                     "PINSEL0,3,2@PY:FN0,PORTY;A,B,\n"
+                     "PINSEL0,5,4@PZ:PORTZ;A,B,C,\n"
+                     "[IODIR]\nIO0DIR,0\nIO0DIR,1,O\nIO0DIR,2\n[INCLUDE]\nx.h\n"));
+    clickState(10); // any state-icon click refreshes every pin
+    EXPECT_EQ(state(0), pinstate::ReservedSelected);
+    EXPECT_TRUE(node(0).bold);
+    EXPECT_EQ(state(5), pinstate::OutputOnly) << "GPIO at position 1 counts as GPIO";
+    EXPECT_FALSE(node(5).bold);
+    EXPECT_EQ(state(10), pinstate::GpioOutput);
+}
+
+TEST_F(PinTreeClicks, PinsSharingARegisterFieldSwitchTogether) {
+    ASSERT_TRUE(load("[PINSEL]\n"
+                     "PINSEL1,23,22@P0.27:PORT0.27;AD0.0,CAP0.1,MAT0.1,\n"
+                     "PINSEL1,25,24@P0.28:PORT0.28;AD0.1,CAP0.2,MAT0.2,\n"
+                     "PINSEL1,23,22@P0.29:PORT0.29;AD0.0b,CAP0.1b,MAT0.1b,\n"
+                     "[IODIR]\nIO0DIR,27\nIO0DIR,28\nIO0DIR,29\n[INCLUDE]\nx.h\n"));
+    clickState(4); // MAT0.1 on P0.27
+    EXPECT_EQ(states(11, 14), (std::vector<int>{3, 3, 3, 4}));
+    EXPECT_EQ(state(10), pinstate::AlternativeFunction);
+    EXPECT_TRUE(node(10).bold);
+    EXPECT_EQ(states(6, 9), (std::vector<int>{4, 3, 3, 3})) << "another field is left alone";
+    clickState(11); // and back through the other pin
+    EXPECT_EQ(states(1, 4), (std::vector<int>{4, 3, 3, 3}));
+    EXPECT_EQ(state(0), pinstate::GpioInput);
+}
+
+TEST_F(PinTreeClicks, ExclusiveFunctionIsGreyedElsewhereAndReleased) {
+    ASSERT_TRUE(load(kExclusiveProfile));
+    clickState(2); // TXD3 on P0
+    EXPECT_EQ(state(2), pinstate::FunctionSelected);
+    EXPECT_EQ(state(13), pinstate::FunctionUnavailable);
+    EXPECT_EQ(state(21), pinstate::FunctionUnavailable);
+    EXPECT_EQ(page().clicks().takenExclusiveFunctions(), (std::vector<std::string>{"TXD3"}));
+    EXPECT_EQ(page().clicks().takenExclusivePins(), (std::vector<std::string>{"P0"}));
+
+    clickState(13); // taken: P1 cannot have it
+    EXPECT_EQ(state(13), pinstate::FunctionUnavailable);
+    EXPECT_EQ(state(11), pinstate::FunctionSelected);
+
+    // Clicks that choose no other function keep the exclusive function where it is.
+    clickState(9); // the INV option of P0
+    clickState(5); // a "Reserved" of P0
+    clickState(0); // the pin itself
+    EXPECT_EQ(state(2), pinstate::FunctionSelected);
+    EXPECT_EQ(state(13), pinstate::FunctionUnavailable);
+    EXPECT_EQ(page().clicks().takenExclusivePins().size(), 1u);
+
+    clickState(3); // SDA1 on P0 releases TXD3
+    EXPECT_EQ(state(2), pinstate::FunctionFree);
+    EXPECT_EQ(state(3), pinstate::FunctionSelected);
+    EXPECT_EQ(state(13), pinstate::FunctionFree);
+    EXPECT_EQ(state(21), pinstate::FunctionFree);
+    EXPECT_TRUE(page().clicks().takenExclusiveFunctions().empty());
+    EXPECT_EQ(page().clicks().releasedExclusive(), -1);
+}
+
+TEST_F(PinTreeClicks, SwitchingBetweenExclusiveFunctionsReleasesTheFirst) {
+    ASSERT_TRUE(load(kExclusiveProfile));
+    clickState(2); // TXD3 on P0
+    clickState(8); // EX7, the eighth function, on P0
+    EXPECT_EQ(state(13), pinstate::FunctionFree);
+    EXPECT_EQ(state(21), pinstate::FunctionFree);
+    EXPECT_EQ(state(18), pinstate::FunctionUnavailable);
+    EXPECT_EQ(state(27), pinstate::FunctionUnavailable);
+    EXPECT_EQ(page().clicks().takenExclusiveFunctions(), (std::vector<std::string>{"EX7"}));
+    clickState(20); // PORT2 on P2 is no exclusive function: P0 keeps EX7
+    EXPECT_EQ(state(27), pinstate::FunctionUnavailable);
+    clickState(21); // TXD3 is free again for P2
+    EXPECT_EQ(state(21), pinstate::FunctionSelected);
+    EXPECT_EQ(state(2), pinstate::FunctionUnavailable);
+}
+
+TEST_F(PinTreeClicks, OptionBoxesToggleAndI2cModeCycles) {
+    ASSERT_TRUE(load(fixture("iocon.ini")));
+    clickState(10); // INV
+    EXPECT_EQ(state(10), pinstate::OptionOn);
+    clickState(10);
+    EXPECT_EQ(state(10), pinstate::OptionOff);
+
+    ASSERT_TRUE(load("[PINSEL]\nR@P:PORT;A,B,C,D,E,F,G,\n[IOCON]\nI2CMODE,\n[IODIR]\nD,0\n[CORTEXM3]\n"
+                     "[LPC13xx]\n[INCLUDE]\nx.h\n"));
+    const std::vector<std::pair<int, std::string>> cycle = {
+        {pinstate::I2cModeStandardIo, "I2CMODE: Standard I/O functionality"},
+        {pinstate::I2cModeFastPlus, "I2CMODE: Fast-mode Plus I2C"},
+        {pinstate::I2cModeStandardFast, "I2CMODE: Standard mode/ Fast-mode I2C"},
+    };
+    for (const auto& [value, text] : cycle) {
+        clickState(9);
+        EXPECT_EQ(state(9), value);
+        EXPECT_EQ(node(9).text, text);
+    }
+}
+
+TEST_F(PinTreeClicks, PullModeClicksFollowTheProfileCycle) {
+    // Two codes, 0 and 3: clicks alternate pull-up and pull-down.
+    ASSERT_TRUE(load(fixture("pinsel.ini")));
+    clickPull(0);
+    EXPECT_EQ(image(0), 4);
+    EXPECT_EQ(node(0).selectedIndex, 4);
+    clickPull(0);
+    EXPECT_EQ(image(0), 1);
+    tree().nodeDoubleClicked.emit(tree(), 0, TreeHitPart::Image);
+    EXPECT_EQ(image(0), 4);
+    clickPull(0, MouseButton::Right); // c1 -> c2 on PINSEL devices
+    EXPECT_EQ(image(0), 1);
+    clickPull(20); // no pull mode: no icon, no change
+    EXPECT_EQ(image(20), -1);
+    clickPull(1); // function nodes have no pull mode
+    EXPECT_EQ(image(1), -1);
+
+    // Four codes on an IOCON device: 2, 1, 0, 3.
+    ASSERT_TRUE(load(fixture("iocon.ini")));
+    std::vector<int> seen;
+    for (int i = 0; i < 4; ++i) {
+        clickPull(0);
+        seen.push_back(image(0));
+    }
+    EXPECT_EQ(seen, (std::vector<int>{2, 1, 4, 3}));
+    clickPull(0, MouseButton::Right); // c0 -> c2
+    EXPECT_EQ(image(0), 1);
+    clickPull(0, MouseButton::Right); // c2 -> c1
+    EXPECT_EQ(image(0), 2);
+    clickPull(0, MouseButton::Right); // c1 -> c2
+    EXPECT_EQ(image(0), 1);
+}
+
+TEST_F(PinTreeClicks, RightClickOn175xSwapsBetweenFirstAndLastCode) {
+    ASSERT_TRUE(load("[PINSEL]\nLPC_PINCON->PINSEL0,1,0@P0.0:PORT0.0;A,B,C,\n[IODIR]\nLPC_GPIO0->FIODIR,0\n"
+                     "[PINMODE]\n0\n2\n3\n1\n[LPC175x]\n[CORTEXM3]\n[INCLUDE]\nx.h\n"));
+    clickPull(0, MouseButton::Right);
+    EXPECT_EQ(image(0), 2);
+    clickPull(0, MouseButton::Right);
+    EXPECT_EQ(image(0), 1);
+}
+
+TEST_F(PinTreeClicks, DeviceWithoutPullModesIgnoresPullClicks) {
+    ASSERT_TRUE(load("[PINSEL]\nPINSEL0,1,0@P0.0:PORT0.0;A,B,C,\n[IODIR]\nIO0DIR,0\n[INCLUDE]\nx.h\n"));
+    clickPull(0);
+    clickPull(0, MouseButton::Right);
+    EXPECT_EQ(image(0), 1);
+}
+
+TEST_F(PinTreeClicks, IconsNeverFoldAPin) {
+    ASSERT_TRUE(load(fixture("pinsel.ini")));
+    EXPECT_FALSE(page().IO_TreeviewCollapsing(TreeHitPart::StateIcon));
+    EXPECT_FALSE(page().IO_TreeviewCollapsing(TreeHitPart::Image));
+    EXPECT_TRUE(page().IO_TreeviewCollapsing(TreeHitPart::Text));
+    EXPECT_TRUE(page().IO_TreeviewCollapsing(TreeHitPart::Button));
+}
+
+TEST_F(PinTreeClicks, QuickSelectorMarksGroupsAndJumpsToTheFunction) {
+    ASSERT_TRUE(load(fixture("pinsel.ini")));
+    int popups = 0;
+    page().popupRequested.connect([&](model::Control& popup) {
+        EXPECT_EQ(popup.name(), "QuickSelectPopup");
+        ++popups;
+    });
+    clickState(13); // CAP0.0 on P0.2
+    control<model::Control>("QuickSelectorButton").click();
+    EXPECT_EQ(popups, 1);
+    EXPECT_TRUE(control<model::MenuItem>("CAPpopup").checked());
+    EXPECT_FALSE(control<model::MenuItem>("UARTpopup").checked());
+    clickState(11);
+    page().QuickSelectPopupPopup();
+    EXPECT_FALSE(control<model::MenuItem>("CAPpopup").checked());
+
+    tree().setExpanded(0, true);
+    int scrolledTo = -1;
+    tree().scrollRequested.connect([&](int index) { scrolledTo = index; });
+    page().QuickSelectEntryClick(60019); // MAT0.1 on P0.27
+    EXPECT_FALSE(node(0).expanded);
+    EXPECT_TRUE(node(15).expanded);
+    EXPECT_EQ(scrolledTo, 19);
+}
+
+} // namespace
+} // namespace regforge::periph::io

@@ -1,0 +1,267 @@
+#include "core/periph/io/IoPageFixture.h"
+#include "model/CheckControls.h"
+#include "model/ListControls.h"
+#include "periph/io/PinState.h"
+
+namespace regforge::periph::io {
+namespace {
+
+using PinTreeLoader = IoPageFixture;
+
+std::vector<std::string> captions(const std::vector<QuickSelectEntry>& entries) {
+    std::vector<std::string> out;
+    for (const auto& e : entries)
+        out.push_back(e.caption + " " + std::to_string(e.tag));
+    return out;
+}
+
+int groupIndex(const std::string& caption) {
+    for (std::size_t g = 0; g < kQuickSelectGroups.size(); ++g)
+        if (caption == kQuickSelectGroups[g].caption)
+            return static_cast<int>(g);
+    return -1;
+}
+
+TEST_F(PinTreeLoader, PinselTreeHasFourFunctionsPerPinWithLoaderValues) {
+    ASSERT_TRUE(load(fixture("pinsel.ini")));
+    ASSERT_EQ(tree().count(), 25);
+    // Pin k sits at k * 5; its functions follow in profile order.
+    const std::vector<std::string> pins = {"P0.0", "P0.1", "P0.2", "P0.27", "P1.16"};
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(node(5 * k).text, pins[k]);
+        EXPECT_EQ(node(5 * k).level, 0);
+        EXPECT_EQ(tree().childrenOf(5 * k).size(), 4u);
+    }
+    EXPECT_EQ(node(6).text, "PORT0.1");
+    EXPECT_EQ(node(9).text, "EINT0");
+    // Direction suffixes: none -> input, ",I" -> input only, ",O" -> output only.
+    EXPECT_EQ(state(0), pinstate::GpioInput);
+    EXPECT_EQ(state(10), pinstate::InputOnly);
+    EXPECT_EQ(state(15), pinstate::OutputOnly);
+    // ";" selected at reset, "Reserved" grey, the others free.
+    EXPECT_EQ(states(1, 4), (std::vector<int>{4, 3, 3, 13}));
+    EXPECT_EQ(states(21, 24), (std::vector<int>{4, 13, 13, 13}));
+    EXPECT_FALSE(node(0).bold);
+    // Pull-up image on PINSEL devices, none for a pin listed in [NOPINMODE]; function nodes have none.
+    EXPECT_EQ(image(0), 1);
+    EXPECT_EQ(node(0).selectedIndex, 1);
+    EXPECT_EQ(image(20), -1);
+    EXPECT_EQ(image(1), -1);
+    EXPECT_EQ(tree().imageList(), "ImageList2");
+
+    const auto& lists = page().pinLists();
+    EXPECT_EQ(lists.pinNames, pins);
+    EXPECT_EQ(lists.pinSelSpecs[3], "PINSEL1,23,22");
+    EXPECT_EQ(lists.pinModeCycle, (std::array<int, 4>{0, 3, 0, 0}));
+    EXPECT_TRUE(lists.ioconOptionCounts.empty());
+    // Every pin but the one in [NOOD] may be set to open drain.
+    EXPECT_EQ(control<model::CheckListBox>("OpenDrainCheckListBox").items(),
+              (std::vector<std::string>{"P0.0", "P0.1", "P0.27", "P1.16"}));
+    EXPECT_EQ(control<model::CheckBox>("FIO_checkbox").hint(), "enable fast GPIO on ports 0 and 1");
+    EXPECT_TRUE(control<model::CheckBox>("FIO_checkbox").visible());
+    EXPECT_FALSE(control<model::Control>("OpenDrainButton").visible());
+}
+
+TEST_F(PinTreeLoader, IoconTreeHasEightFunctionsThenOptionNodes) {
+    ASSERT_TRUE(load(fixture("iocon.ini")));
+    ASSERT_EQ(tree().count(), 48);
+    // Pin k sits at k * 9 + the options of the pins before it.
+    EXPECT_EQ(page().pinLists().ioconOptionCounts, (std::vector<int>{4, 10, 12, 12}));
+    EXPECT_EQ(node(13).text, "P0.26");
+    EXPECT_EQ(node(28).text, "P5.2");
+    EXPECT_EQ(node(39).text, "P1.5");
+    EXPECT_EQ(tree().childrenOf(39).size(), 8u) << "an entry \"-\" gives no options";
+
+    EXPECT_EQ(node(9).text, "HYS (Hysteresis, uncheck to disable)");
+    EXPECT_EQ(node(10).text, "INV (check to invert state [1 in the input reads 0])");
+    EXPECT_EQ(node(11).text, "SLEW (check for fast mode to disable slew rate control)");
+    EXPECT_EQ(node(12).text, "OD (check for simulated open-drain output [high drive disable])");
+    EXPECT_EQ(states(9, 12), (std::vector<int>{2, 1, 1, 1}));
+    EXPECT_EQ(node(24).text, "ADMODE (uncheck for analog mode)");
+    EXPECT_EQ(node(25).text, "FILTER (uncheck to enable filter for noise pulses below 10 ns)");
+    EXPECT_EQ(node(27).text, "DACEN (check to enable DAC)");
+    EXPECT_EQ(states(22, 27), (std::vector<int>{2, 1, 2, 2, 1, 1}));
+    EXPECT_EQ(node(37).text, "HS (check to disable I2C 50ns glitch filter)");
+    EXPECT_EQ(node(38).text, "HIDRIVE (check for 20mA sink mode)");
+    for (const int option : {9, 12, 22, 27, 37, 38})
+        EXPECT_TRUE(node(option).bold);
+
+    EXPECT_EQ(image(0), 3) << "IOCON pins start with pull-up, code 10";
+    EXPECT_EQ(tree().imageList(), "ImageList4");
+    EXPECT_EQ(page().pinLists().pinSelSpecs[2], "LPC_IOCON->P5_2");
+    EXPECT_EQ(page().pinLists().pinModeCycle, (std::array<int, 4>{2, 1, 0, 3}));
+    // An empty [FIO] body: no fast GPIO, and IOCON devices offer no open-drain list instead.
+    EXPECT_FALSE(control<model::CheckBox>("FIO_checkbox").visible());
+    EXPECT_FALSE(control<model::Control>("Shape1").visible());
+    EXPECT_FALSE(control<model::Control>("OpenDrainButton").visible());
+    EXPECT_EQ(control<model::CheckListBox>("OpenDrainCheckListBox").count(), 0);
+}
+
+TEST_F(PinTreeLoader, ThirteenFormTextsI2cModeAndBoldResetFunction) {
+    ASSERT_TRUE(
+        load("[PINSEL]\n"
+             "LPC_IOCON->RESET_PIO0_0@P0.0:RESET;PORT0.0,Reserved,Reserved,Reserved,Reserved,Reserved,"
+             "Reserved,\n"
+             "LPC_IOCON->PIO0_4@P0.4:PORT0.4;SCL,Reserved,Reserved,Reserved,Reserved,Reserved,Reserved,\n"
+             "[IOCON]\nHYS,OD,\nI2CMODE,WEIRD,\n"
+             "[IODIR]\nLPC_GPIO0->DIR,0\nLPC_GPIO0->DIR,4\n[CORTEXM3]\n[LPC13xx]\n[INCLUDE]\nLPC13xx.h\n"));
+    EXPECT_EQ(state(0), pinstate::AlternativeFunction) << "the reset function is no GPIO";
+    EXPECT_TRUE(node(0).bold);
+    EXPECT_EQ(node(9).text, "HYS (Hysteresis, check to enable)");
+    EXPECT_EQ(state(9), pinstate::OptionOff);
+    EXPECT_EQ(node(10).text, "OD (check for open-drain output)");
+    EXPECT_EQ(node(11).text, "P0.4");
+    EXPECT_EQ(state(11), pinstate::GpioInput);
+    EXPECT_FALSE(node(11).bold);
+    EXPECT_EQ(node(20).text, "I2CMODE: Standard mode/ Fast-mode I2C");
+    EXPECT_EQ(state(20), pinstate::I2cModeStandardFast);
+    // An unknown token is shown as it stands, without a state icon.
+    EXPECT_EQ(node(21).text, "WEIRD");
+    EXPECT_EQ(state(21), pinstate::NoIcon);
+    EXPECT_TRUE(node(21).bold);
+    EXPECT_EQ(tree().imageList(), "") << "no [PINMODE], no pull-mode icons";
+}
+
+TEST_F(PinTreeLoader, I2cModeIsAnOrdinaryTokenOutsideThe13xxFamily) {
+    ASSERT_TRUE(load("[PINSEL]\nR@P:PORT;A,B,C,D,E,F,G,\n[IOCON]\nI2CMODE,\n[IODIR]\nD,0\n[CORTEXM3]\n"
+                     "[LPC177x]\n[INCLUDE]\nx.h\n"));
+    EXPECT_EQ(node(9).text, "I2CMODE");
+    EXPECT_EQ(state(9), pinstate::NoIcon);
+}
+
+TEST_F(PinTreeLoader, QuickSelectorListsFreeFunctionsByGroupSortedAndTagged) {
+    ASSERT_TRUE(load(fixture("pinsel.ini")));
+    const auto& quick = page().quickSelector();
+    EXPECT_EQ(captions(quick.entries(groupIndex("UART"))),
+              (std::vector<std::string>{"RXD0 [P0.1] 60007", "TXD0 [P0.0] 60002"}));
+    EXPECT_EQ(captions(quick.entries(groupIndex("CAP"))),
+              (std::vector<std::string>{"CAP0.0 [P0.2] 60013", "CAP0.1 [P0.27] 60018"}));
+    EXPECT_EQ(captions(quick.entries(groupIndex("PWM"))),
+              (std::vector<std::string>{"PWM1 [P0.0] 60003", "PWM3 [P0.1] 60008"}));
+    EXPECT_EQ(captions(quick.entries(groupIndex("ADC"))), (std::vector<std::string>{"AD0.0 [P0.27] 60017"}));
+    EXPECT_EQ(captions(quick.entries(groupIndex("EINT"))), (std::vector<std::string>{"EINT0 [P0.1] 60009"}));
+    EXPECT_EQ(captions(quick.entries(groupIndex("I2C"))), (std::vector<std::string>{"SCL0 [P0.2] 60012"}));
+    EXPECT_EQ(captions(quick.entries(groupIndex("MAT"))), (std::vector<std::string>{"MAT0.1 [P0.27] 60019"}));
+    for (const char* empty : {"CAN", "DAC", "LCD", "SPI", "USB"})
+        EXPECT_TRUE(quick.entries(groupIndex(empty)).empty()) << empty;
+    for (std::size_t g = 0; g < kQuickSelectGroupCount; ++g)
+        EXPECT_TRUE(quick.templates(static_cast<int>(g)).empty());
+    EXPECT_FALSE(control<model::MenuItem>("LCDpopup").visible());
+    EXPECT_EQ(control<model::MenuItem>("PWMMotorpopup").caption(), "PWM Motor");
+}
+
+TEST_F(PinTreeLoader, IoconDevicesKnowTheirExtraPrefixes) {
+    ASSERT_TRUE(load(fixture("iocon.ini")));
+    const auto& quick = page().quickSelector();
+    EXPECT_EQ(captions(quick.entries(groupIndex("UART"))),
+              (std::vector<std::string>{"RXD3 [P0.26] 60017", "TXD3 [P0.0] 60003", "U0_OE [P0.0] 60005"}));
+    EXPECT_EQ(captions(quick.entries(groupIndex("DAC"))),
+              (std::vector<std::string>{"AOUT [P0.26] 60016", "DAC_OUT [P5.2] 60031"}));
+    EXPECT_EQ(captions(quick.entries(groupIndex("SD/MMC"))),
+              (std::vector<std::string>{"SD_CMD [P1.5] 60045"}));
+    EXPECT_EQ(captions(quick.entries(groupIndex("ETHERNET"))),
+              (std::vector<std::string>{"ENET_TXD [P1.5] 60041"}));
+    EXPECT_EQ(captions(quick.entries(groupIndex("CAN"))), (std::vector<std::string>{"RD1 [P0.0] 60002"}));
+
+    // The same names on a PINSEL device are not listed.
+    ASSERT_TRUE(load("[PINSEL]\nPINSEL0,1,0@P0.0:PORT0.0;DAC_OUT,U0_OE,SD_CMD,\n[IODIR]\nIO0DIR,0\n"
+                     "[INCLUDE]\nx.h\n"));
+    for (const char* group : {"DAC", "UART", "SD/MMC"})
+        EXPECT_TRUE(page().quickSelector().entries(groupIndex(group)).empty()) << group;
+}
+
+TEST_F(PinTreeLoader, FastIoSectionDecidesTheFastIoBox) {
+    const std::string pins = "[PINSEL]\nPINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\n[IODIR]\nIO0DIR,0\n";
+    ASSERT_TRUE(load(pins + "[INCLUDE]\nx.h\n"));
+    EXPECT_EQ(control<model::CheckBox>("FIO_checkbox").hint(),
+              "Check to use fast GPIO for the ports in the generated code");
+    EXPECT_TRUE(control<model::CheckBox>("FIO_checkbox").visible());
+
+    ASSERT_TRUE(load(pins + "[FIO]\n[INCLUDE]\nx.h\n"));
+    EXPECT_FALSE(control<model::CheckBox>("FIO_checkbox").visible());
+    EXPECT_FALSE(control<model::Control>("Shape1").visible());
+    EXPECT_TRUE(control<model::Control>("OpenDrainButton").visible()) << "open drain takes its place";
+    page().OpenDrainButtonClick();
+    EXPECT_TRUE(control<model::Control>("OpenDrainPanel").visible());
+    page().OpenDrainButtonClick();
+    EXPECT_FALSE(control<model::Control>("OpenDrainPanel").visible());
+
+    ASSERT_TRUE(load("[INCLUDE]\nx.h\n" + pins + "[FIO]"));
+    EXPECT_FALSE(control<model::CheckBox>("FIO_checkbox").visible())
+        << "a header on the last line has no body";
+}
+
+TEST_F(PinTreeLoader, OddLinesGiveOddNodesNotFailures) {
+    ASSERT_TRUE(load("[PINSEL]\n"
+                     "PINSEL0,1,0@LOST,\n" // a function before any pin has no pin to go under
+                     "no at sign here:\n"  // no "@": no pin
+                     "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,TRAILING\n"
+                     "\n"                   // skipped
+                     "PINSEL0,1,0@MORE,\n"  // no ":": added under the previous pin
+                     "PINSEL0,3,2@A@B:C;\n" // a second "@" belongs to the token
+                     "[IODIR]\nIO0DIR,0\nIO0DIR,1\n[INCLUDE]\nx.h\n"));
+    ASSERT_EQ(tree().count(), 8);
+    EXPECT_EQ(node(0).text, "P0.0");
+    EXPECT_EQ(tree().childrenOf(0).size(), 5u) << "TRAILING has no closing character";
+    EXPECT_EQ(node(5).text, "MORE");
+    EXPECT_EQ(node(6).text, "A@B");
+    EXPECT_EQ(node(6).level, 0);
+    EXPECT_EQ(node(7).text, "C");
+    EXPECT_EQ(page().pinLists().pinNames, (std::vector<std::string>{"P0.0", "A@B"}));
+}
+
+TEST_F(PinTreeLoader, MissingOrUnusableEntriesFailTheLoad) {
+    const std::string pinsel = "[PINSEL]\nPINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\n"
+                               "PINSEL0,3,2@P0.1:PORT0.1;RXD0,PWM3,EINT0,\n";
+    struct Case {
+        const char* what;
+        std::string profile;
+    };
+    const std::vector<Case> cases = {
+        {"[IODIR] shorter than the pins", pinsel + "[IODIR]\nIO0DIR,0\n"},
+        {"direction without bit", pinsel + "[IODIR]\nIO0DIR,0\nIO0DIR\n"},
+        {"direction bit out of range", pinsel + "[IODIR]\nIO0DIR,0\nIO0DIR,32\n"},
+        {"direction bit only a suffix", pinsel + "[IODIR]\nIO0DIR,0\nIO0DIR,I\n"},
+        {"PINSEL spec without bits", "[PINSEL]\nPINSEL0@P0.0:PORT0.0;\n[IODIR]\nIO0DIR,0\n"},
+        {"pull-mode code not a number", pinsel + "[IODIR]\nIO0DIR,0\nIO0DIR,1\n[PINMODE]\nup\n"},
+        {"pull-mode code out of range", pinsel + "[IODIR]\nIO0DIR,0\nIO0DIR,1\n[PINMODE]\n4\n"},
+        {"[IOCON] shorter than [PINSEL]",
+         "[PINSEL]\nR0@P0:PORT0;A,B,C,D,E,F,G,\nR1@P1:PORT1;A,B,C,D,E,F,G,\n[IOCON]\nHYS,\n"
+         "[IODIR]\nD,0\nD,1\n[CORTEXM3]\n"},
+    };
+    for (const auto& c : cases) {
+        ui.messages.clear();
+        EXPECT_FALSE(load(c.profile + "[INCLUDE]\nx.h\n")) << c.what;
+        EXPECT_TRUE(reportedCantOpenProfile()) << c.what;
+    }
+    // What was built before the failure stays.
+    EXPECT_EQ(node(0).text, "P0");
+}
+
+TEST_F(PinTreeLoader, IoconLinesFollowThePinselBodyWhereverItStands) {
+    ASSERT_TRUE(
+        load("[INCLUDE]\nx.h\n[CORTEXM3]\n[PINSEL]\nR0@P0:PORT0;A,B,C,D,E,F,G,\nR1@P1:PORT1;A,B,C,D,E,F,G,\n"
+             "[IOCON]\n-\nOD,\n[IODIR]\nD,0\nD,1\n"));
+    EXPECT_EQ(tree().childrenOf(0).size(), 8u);
+    ASSERT_EQ(tree().count(), 19);
+    EXPECT_EQ(node(18).text, "OD (check for simulated open-drain output [high drive disable])");
+}
+
+TEST_F(PinTreeLoader, SecondDeviceReplacesTheFirst) {
+    ASSERT_TRUE(load(fixture("iocon.ini"), "A"));
+    folder.write("include/B.ini", fixture("pinsel.ini"));
+    form->ScanDeviceProfiles(folder.path() / "include", "*.ini", false);
+    auto& devices = control<model::ComboBox>("mcu_ComboBox");
+    devices.setItemIndex(devices.indexOf("B"));
+    control<model::CheckBox>("FIO_checkbox").setChecked(true);
+    ASSERT_TRUE(form->LoadProfileBitBtnClick());
+    EXPECT_EQ(tree().count(), 25);
+    EXPECT_EQ(page().pinLists().pinNames.size(), 5u);
+    EXPECT_TRUE(page().pinLists().ioconOptionCounts.empty());
+    EXPECT_FALSE(control<model::CheckBox>("FIO_checkbox").checked());
+    EXPECT_TRUE(page().quickSelector().entries(groupIndex("DAC")).empty());
+    EXPECT_EQ(page().quickSelector().entries(groupIndex("UART")).size(), 2u);
+}
+
+} // namespace
+} // namespace regforge::periph::io

@@ -1,0 +1,244 @@
+#include "periph/timer/TimerGenerator.h"
+
+#include "TimerFixture.h"
+#include "model/BitString.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace regforge::periph::timer {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string kOpen = "/" + std::string(78, '*');
+const std::string kRule = std::string(79, '*');
+
+std::string joined(const Lines& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+class TimerGeneratorTest : public TimerFixture {
+protected:
+    // What the result button gets from the timers as they stand.
+    Lines generated() {
+        ResultLists lists;
+        TimerGenerator(folder.form().store(), folder.form().device()).generateCheckedTimers(lists);
+        EXPECT_TRUE(lists.functionLines.empty());
+        return lists.mainLines;
+    }
+    void enable(int timer) { box("T" + std::to_string(timer) + "_checkbox").click(); }
+};
+
+TEST_F(TimerGeneratorTest, SingleDividerArm7TimerWithMatchResetAndToggleOutput) {
+    load("arm7_single_divider");
+    enable(0);
+    box("CheckBox9").click(); // TCR[0]
+    edit("T0MR0").setText("0000EA5F");
+    box("CheckBox4").click();  // MCR "0"
+    box("CheckBox3").click();  // MCR "1"
+    box("CheckBox28").click(); // EM0
+    combo("EMC0_0combobox").setItemIndex(3);
+
+    EXPECT_EQ(
+        joined(generated()),
+        joined({kOpen,
+                "                                 Timer0 (32bit)",
+                kRule,
+                "   Counter Enabled,    Counter Reset=0",
+                "   Timer mode: count on rising edge of PCLK",
+                "   Counter clk: 15 MHz, Counts every: 66.67 ns  (calculated with peripheral clock: 15MHz)",
+                "   MCR0.0 : reset, generate interrupt on compare match",
+                "   MAT0.0 : On compare match Toggle bit/output",
+                "*/",
+                "PCONP |= (1 << 1);     /* power up Timer0 */",
+                "T0CTCR = 0x00;     /* binary: 00000000 */",
+                "T0TC = 0x00000000;     /* decimal 0 */",
+                "T0PR = 0x00000000;     /* decimal 0 */",
+                "T0MCR = 0x0003;     /* binary: 00000000_00000011 */",
+                "T0MR0 = 0x0000EA5F;     /* decimal 59999 */",
+                "T0MR1 = 0x00000000;     /* decimal 0 */",
+                "T0MR2 = 0x00000000;     /* decimal 0 */",
+                "T0MR3 = 0x00000000;     /* decimal 0 */",
+                "T0CCR = 0x0000;     /* binary: 00000000_00000000 */",
+                "T0EMR = 0x0031;     /* binary: 00000000_00110001 */",
+                "PWM0CON = 0x00000000;     /* binary: 00000000_00000000_00000000_00000000 */",
+                "T0TCR = 0x01;     /* binary: 00000001 */",
+                ""}));
+}
+
+TEST_F(TimerGeneratorTest, SixteenBitTimerWithDefaultsHasFourDigitsAndNoPwmControl) {
+    load("arm7_mixed_widths"); // Timer2: 16 bit, NOPWM, own divider
+    enable(2);
+    EXPECT_EQ(
+        joined(generated()),
+        joined({kOpen, "                                 Timer2 (16bit)", kRule,
+                "   Counter Disabled,    Counter Reset=0", "   Timer mode: count on rising edge of PCLK",
+                "   Counter clk: 15 MHz, Counts every: 66.67 ns  (calculated with peripheral clock: 15MHz)",
+                "*/", "T2CTCR = 0x00;     /* binary: 00000000 */", "T2TC = 0x0000;     /* decimal 0 */",
+                "T2PR = 0x0000;     /* decimal 0 */", "T2MCR = 0x0000;     /* binary: 00000000_00000000 */",
+                "T2MR0 = 0x0000;     /* decimal 0 */", "T2MR1 = 0x0000;     /* decimal 0 */",
+                "T2MR2 = 0x0000;     /* decimal 0 */", "T2MR3 = 0x0000;     /* decimal 0 */",
+                "T2CCR = 0x0000;     /* binary: 00000000_00000000 */",
+                "T2EMR = 0x0000;     /* binary: 00000000_00000000 */",
+                "T2TCR = 0x00;     /* binary: 00000000 */", ""}));
+}
+
+TEST_F(TimerGeneratorTest, CortexM3UsesStructureSyntaxAndWritesNoPwmControlLine) {
+    load("cortex_m3");
+    enable(1);
+    box("CheckBox66").click(); // PWM mode on MAT1.0
+    box("CheckBox40").click(); // MCR "0"
+    box("CheckBox37").click(); // TCR[1]
+    box("CheckBox54").click(); // CCR "0"
+    box("CheckBox56").click(); // CCR "2"
+    box("CheckBox65").click(); // EM3
+    combo("EMC1_3combobox").setItemIndex(1);
+    edit("T1MR0").setText("3E7");
+
+    EXPECT_EQ(
+        joined(generated()),
+        joined({kOpen,
+                "                                 Timer1 (32bit)",
+                kRule,
+                "   Counter Disabled,    Counter Reset=1",
+                "   Timer mode: count on rising edge of PCLK",
+                "   Counter clk: 15 MHz, Counts every: 66.67 ns  (calculated with peripheral clock: 15MHz)",
+                "   MCR1.0 : generate interrupt on compare match",
+                "   CCR1.0 : capture on rising edge, generate interrupt on capture event, ",
+                "   MAT1.0: PWM controlled",
+                "   MAT1.3 : On compare match Clear bit/output",
+                "*/",
+                "LPC_SC->PCONP |= (1 << 2);     /* power up Timer1 */",
+                "LPC_TIM1->CTCR = 0x00;     /* binary: 00000000 */",
+                "LPC_TIM1->TC = 0x00000000;     /* decimal 0 */",
+                "LPC_TIM1->PR = 0x00000000;     /* decimal 0 */",
+                "LPC_TIM1->MCR = 0x0001;     /* binary: 00000000_00000001 */",
+                "LPC_TIM1->MR0 = 0x000003E7;     /* decimal 999 */",
+                "LPC_TIM1->MR1 = 0x00000000;     /* decimal 0 */",
+                "LPC_TIM1->MR2 = 0x00000000;     /* decimal 0 */",
+                "LPC_TIM1->MR3 = 0x00000000;     /* decimal 0 */",
+                "LPC_TIM1->CCR = 0x0005;     /* binary: 00000000_00000101 */",
+                "LPC_TIM1->EMR = 0x0408;     /* binary: 00000100_00001000 */",
+                "LPC_TIM1->TCR = 0x02;     /* binary: 00000010 */",
+                ""}));
+}
+
+TEST_F(TimerGeneratorTest, CountInputOfAnEarlierCounterModeStaysInCtcr) {
+    load("arm7_single_divider");
+    enable(0);
+    combo("T0CTCR10").setItemIndex(1);
+    combo("T0CTCR32").setItemIndex(1);
+    const Lines counting = generated();
+    ASSERT_GE(counting.size(), 10u);
+    EXPECT_EQ(counting[4], "   Counter mode: TC incremented on rising edge of CAP 0.1");
+    EXPECT_EQ(counting[5], "   Counter clk: Capture input/(PR+1), Counts every: Capture input/(PR+1)");
+    EXPECT_EQ(counting[8], "T0CTCR = 0x05;     /* binary: 00000101 */");
+
+    combo("T0CTCR32").setItemIndex(2);
+    combo("T0CTCR10").setItemIndex(0);
+    EXPECT_EQ(
+        joined(generated()),
+        joined({kOpen,
+                "                                 Timer0 (32bit)",
+                kRule,
+                "   Counter Disabled,    Counter Reset=0",
+                "   Timer mode: count on rising edge of PCLK",
+                "   Counter clk: 15 MHz, Counts every: 66.67 ns  (calculated with peripheral clock: 15MHz)",
+                "*/",
+                "PCONP |= (1 << 1);     /* power up Timer0 */",
+                "T0CTCR = 0x08;     /* binary: 00001000 */",
+                "T0TC = 0x00000000;     /* decimal 0 */",
+                "T0PR = 0x00000000;     /* decimal 0 */",
+                "T0MCR = 0x0000;     /* binary: 00000000_00000000 */",
+                "T0MR0 = 0x00000000;     /* decimal 0 */",
+                "T0MR1 = 0x00000000;     /* decimal 0 */",
+                "T0MR2 = 0x00000000;     /* decimal 0 */",
+                "T0MR3 = 0x00000000;     /* decimal 0 */",
+                "T0CCR = 0x0000;     /* binary: 00000000_00000000 */",
+                "T0EMR = 0x0000;     /* binary: 00000000_00000000 */",
+                "PWM0CON = 0x00000000;     /* binary: 00000000_00000000_00000000_00000000 */",
+                "T0TCR = 0x00;     /* binary: 00000000 */",
+                ""}));
+}
+
+TEST_F(TimerGeneratorTest, ThirteenXxTitleNamesTheCounterAndRegistersUseTheDigit) {
+    load("lpc13xx");
+    enable(2);
+    EXPECT_EQ(
+        joined(generated()),
+        joined({kOpen,
+                "                                 Timer2(CT16B0) (16bit)",
+                kRule,
+                "   Counter Disabled,    Counter Reset=0",
+                "   Timer mode: count on rising edge of PCLK",
+                "   Counter clk: 60 MHz, Counts every: 16.67 ns  (calculated with peripheral clock: 60MHz)",
+                "*/",
+                "LPC_SYSCON->SYSAHBCLKCTRL |= (1 << 7);     /* clock CT16B0 */",
+                "LPC_TIM2->CTCR = 0x00;     /* binary: 00000000 */",
+                "LPC_TIM2->TC = 0x0000;     /* decimal 0 */",
+                "LPC_TIM2->PR = 0x0000;     /* decimal 0 */",
+                "LPC_TIM2->MCR = 0x0000;     /* binary: 00000000_00000000 */",
+                "LPC_TIM2->MR0 = 0x0000;     /* decimal 0 */",
+                "LPC_TIM2->MR1 = 0x0000;     /* decimal 0 */",
+                "LPC_TIM2->MR2 = 0x0000;     /* decimal 0 */",
+                "LPC_TIM2->MR3 = 0x0000;     /* decimal 0 */",
+                "LPC_TIM2->CCR = 0x0000;     /* binary: 00000000_00000000 */",
+                "LPC_TIM2->EMR = 0x0000;     /* binary: 00000000_00000000 */",
+                "LPC_TIM2->TCR = 0x00;     /* binary: 00000000 */",
+                ""}));
+}
+
+TEST_F(TimerGeneratorTest, OnlyCheckedTimersRunInTimerOrderWithTheirOwnWidthAndPwmMode) {
+    load("arm7_mixed_widths");
+    enable(3);
+    enable(1);
+    box("CheckBox63").click(); // EM1 of Timer1
+    combo("EMC1_1combobox").setItemIndex(2);
+
+    const Lines lines = generated();
+    const auto at = [&](const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) - lines.begin();
+    };
+    const auto end = static_cast<std::ptrdiff_t>(lines.size());
+    ASSERT_LT(at("                                 Timer1 (32bit)"),
+              at("                                 Timer3 (16bit)"));
+    EXPECT_LT(at("                                 Timer3 (16bit)"), end);
+    EXPECT_EQ(at("                                 Timer0 (32bit)"), end);
+    EXPECT_EQ(at("                                 Timer2 (16bit)"), end);
+    EXPECT_LT(at("   MAT1.1 : On compare match Set bit/output"), end);
+    EXPECT_LT(at("T1EMR = 0x0082;     /* binary: 00000000_10000010 */"), end);
+    EXPECT_LT(at("PWM1CON = 0x00000000;     /* binary: 00000000_00000000_00000000_00000000 */"), end);
+    EXPECT_LT(at("T3TC = 0x0000;     /* decimal 0 */"), end);
+    EXPECT_LT(at("PWM3CON = 0x00000000;     /* binary: 00000000_00000000_00000000_00000000 */"), end);
+}
+
+TEST_F(TimerGeneratorTest, EditTextsThatAreNoFullNumber) {
+    folder.addProfile("bare", "[TIMER0]\r\n32bit\r\nNOPWM\r\n4\r\n[TIMER0_INIT]");
+    loadProfile("bare");
+    enable(0);
+    edit("T0MR1").deleteForward(2, 8); // the user emptied the field
+    ASSERT_EQ(edit("T0MR1").shownText(), "0x");
+    const Lines lines = generated();
+    ASSERT_EQ(lines.size(), 19u);
+    EXPECT_EQ(lines[6], "*/");
+    EXPECT_EQ(lines[7], "T0CTCR = 0x00;     /* binary: 00000000 */")
+        << "an init header without a line adds none";
+    EXPECT_EQ(lines[12], "T0MR1 = 0x00000000;     /* decimal 0 */");
+
+    // A configuration file can put any text into a field: the run fails instead of
+    // writing a half-made block.
+    edit("T0MR2").setText("12G4");
+    ResultLists lists;
+    lists.mainLines = {"before"};
+    EXPECT_THROW(TimerGenerator(folder.form().store(), folder.form().device()).generateCheckedTimers(lists),
+                 model::BitStringError);
+    EXPECT_EQ(lists.mainLines, Lines{"before"});
+}
+
+} // namespace
+} // namespace regforge::periph::timer

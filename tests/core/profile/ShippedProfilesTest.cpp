@@ -1,0 +1,297 @@
+// The device profiles shipped in data/include, loaded the way a user loads them: every pin must
+// come out with its full function list, the right reset selection and a usable register entry,
+// and an untouched device must generate its reset configuration.
+
+#include "model/CheckControls.h"
+#include "model/ComboBox.h"
+#include "model/ListControls.h"
+#include "model/Tree.h"
+#include "periph/ResultLists.h"
+#include "periph/io/IoPage.h"
+#include "periph/io/PinState.h"
+#include "support/ProgramFolder.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace regforge::profile {
+namespace {
+
+namespace fs = std::filesystem;
+namespace pinstate = periph::io::pinstate;
+using testing::ProgramFolder;
+using Texts = std::vector<std::string>;
+
+struct Expected {
+    const char* device;
+    const char* family;
+    const char* include;
+    bool cortexM3;
+    bool hasIocon;
+    bool singleDivider;
+    bool divider13xx;
+    bool noVicVectCnt;
+    bool edgeLevelIsr;
+    int pins;
+};
+
+constexpr Expected kShipped[] = {
+    {"LPC2148", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
+    {"LPC1768", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
+    // The 177x has one PCLKSEL divider for every peripheral: the common divider serves all.
+    {"LPC1788", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1343", "13xx", "LPC13xx.h", true, true, false, true, true, true, 42},
+};
+
+class ShippedProfiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const fs::path data = fs::path(REGFORGE_FIXTURES) / ".." / ".." / "data" / "include";
+        for (const auto& entry : fs::directory_iterator(data))
+            fs::copy(entry.path(), folder.dir.path() / "include" / entry.path().filename(),
+                     fs::copy_options::overwrite_existing);
+        folder.start();
+    }
+
+    void load(const std::string& device) {
+        ASSERT_TRUE(folder.load(device)) << device;
+        ASSERT_TRUE(folder.ui.messages.empty()) << device << ": " << folder.ui.messages[0].caption;
+    }
+
+    app::MainForm& form() { return folder.form(); }
+    model::Tree& tree() { return form().ioPage().tree(); }
+
+    std::vector<int> pins() {
+        std::vector<int> result;
+        for (int i = 0; i < tree().count(); ++i)
+            if (tree().node(i).level == 0)
+                result.push_back(i);
+        return result;
+    }
+    int pin(const std::string& name) {
+        for (int i : pins())
+            if (tree().node(i).text == name)
+                return i;
+        ADD_FAILURE() << "no pin " << name;
+        return -1;
+    }
+    // The function nodes of a pin (option nodes follow them on IOCON devices).
+    std::vector<int> functionNodes(int pinNode) {
+        auto children = tree().childrenOf(pinNode);
+        children.resize(std::min(children.size(), std::size_t(form().device().maxPinFunction + 1)));
+        return children;
+    }
+    Texts functions(const std::string& name) {
+        Texts texts;
+        for (int node : functionNodes(pin(name)))
+            texts.push_back(tree().node(node).text);
+        return texts;
+    }
+    Texts options(const std::string& name) {
+        Texts texts;
+        const auto children = tree().childrenOf(pin(name));
+        for (std::size_t i = functionNodes(pin(name)).size(); i < children.size(); ++i)
+            texts.push_back(tree().node(children[i]).text);
+        return texts;
+    }
+    std::string selected(const std::string& name) {
+        for (int node : functionNodes(pin(name)))
+            if (tree().node(node).stateIndex == pinstate::FunctionSelected)
+                return tree().node(node).text;
+        return "";
+    }
+    void select(const std::string& pinName, const std::string& function) {
+        for (int node : functionNodes(pin(pinName)))
+            if (tree().node(node).text == function) {
+                form().ioPage().IO_TreeviewClick(node, model::TreeHitPart::StateIcon,
+                                                 model::MouseButton::Left);
+                return;
+            }
+        ADD_FAILURE() << pinName << " has no " << function;
+    }
+
+    // The pin generator's register assignments as name -> value ("0x..."), in the printed form.
+    std::map<std::string, std::string> pinRegisters(Texts* allLines = nullptr) {
+        periph::ResultLists lists;
+        form().ioPage().generatePinCode(lists);
+        std::map<std::string, std::string> values;
+        for (const auto& line : lists.mainLines) {
+            const auto eq = line.find(" = 0x");
+            if (line.rfind("    ", 0) == 0 && eq != std::string::npos)
+                values[line.substr(4, eq - 4)] = line.substr(eq + 3, 10);
+        }
+        if (allLines != nullptr)
+            *allLines = lists.mainLines;
+        return values;
+    }
+
+    ProgramFolder folder;
+};
+
+TEST_F(ShippedProfiles, EveryProfileLoadsWithItsDeviceFlagsAndCompletePins) {
+    const auto& devices = form().store().get<model::ComboBox>("mcu_ComboBox").items();
+    for (const auto& expected : kShipped) {
+        SCOPED_TRACE(expected.device);
+        ASSERT_NE(std::find(devices.begin(), devices.end(), expected.device), devices.end());
+        ASSERT_NO_FATAL_FAILURE(load(expected.device));
+        const auto& device = form().device();
+        EXPECT_EQ(device.deviceFamily, expected.family);
+        EXPECT_EQ(device.includeFile, expected.include);
+        EXPECT_EQ(device.cortexM3, expected.cortexM3);
+        EXPECT_EQ(device.hasIocon, expected.hasIocon);
+        EXPECT_EQ(device.singlePclkDivider, expected.singleDivider);
+        EXPECT_EQ(device.pclkDiv13xx, expected.divider13xx);
+        EXPECT_EQ(device.noVicVectCnt, expected.noVicVectCnt);
+        EXPECT_EQ(device.edgeLevelIsr, expected.edgeLevelIsr);
+
+        ASSERT_EQ(static_cast<int>(pins().size()), expected.pins);
+        EXPECT_EQ(form().ioPage().pinLists().ioDirSpecs.size(), pins().size());
+        std::set<std::string> names;
+        for (int p : pins()) {
+            const std::string& name = tree().node(p).text;
+            SCOPED_TRACE(name);
+            EXPECT_TRUE(names.insert(name).second) << "pin listed twice";
+            const auto nodes = functionNodes(p);
+            ASSERT_EQ(static_cast<int>(nodes.size()), device.maxPinFunction + 1);
+            int selectedCount = 0;
+            int gpioCount = 0;
+            for (int node : nodes) {
+                selectedCount += tree().node(node).stateIndex == pinstate::FunctionSelected;
+                gpioCount += tree().node(node).text.rfind("POR", 0) == 0;
+            }
+            EXPECT_EQ(selectedCount, 1);
+            EXPECT_EQ(gpioCount, 1);
+        }
+    }
+}
+
+TEST_F(ShippedProfiles, SpotCheckedPinFunctionsFollowTheManuals) {
+    ASSERT_NO_FATAL_FAILURE(load("LPC2148"));
+    EXPECT_EQ(functions("P0.0"), (Texts{"PORT0.0", "TXD0", "PWM1", "Reserved"}));
+    EXPECT_EQ(functions("P0.14"), (Texts{"PORT0.14", "DCD1", "EINT1", "SDA1"}));
+    EXPECT_EQ(functions("P0.30"), (Texts{"PORT0.30", "AD0.3", "EINT3", "CAP0.0"}));
+    EXPECT_EQ(tree().node(pin("P0.31")).stateIndex, pinstate::OutputOnly) << "P0.31 is an output only";
+    EXPECT_EQ(selected("P1.27"), "TDO") << "the JTAG port stays selected";
+
+    ASSERT_NO_FATAL_FAILURE(load("LPC1768"));
+    EXPECT_EQ(functions("P0.2"), (Texts{"PORT0.2", "TXD0", "AD0.7", "Reserved"}));
+    EXPECT_EQ(functions("P1.31"), (Texts{"PORT1.31", "Reserved", "SCK1", "AD0.5"}));
+    EXPECT_EQ(functions("P2.9"), (Texts{"PORT2.9", "USB_CONNECT", "RXD2", "ENET_MDIO"}));
+    EXPECT_EQ(functions("P4.29"), (Texts{"PORT4.29", "TX_MCLK", "MAT2.1", "RXD3"}));
+    EXPECT_EQ(tree().node(pin("P0.27")).imageIndex, -1) << "I2C pads have no pull resistors";
+    EXPECT_EQ(tree().node(pin("P0.26")).imageIndex, 1) << "pull-up after reset";
+    const auto& openDrain = form().store().get<model::CheckListBox>("OpenDrainCheckListBox").items();
+    EXPECT_EQ(openDrain.size(), 66u);
+    EXPECT_EQ(std::count(openDrain.begin(), openDrain.end(), "P0.28"), 0);
+
+    ASSERT_NO_FATAL_FAILURE(load("LPC1788"));
+    EXPECT_EQ(functions("P0.0"),
+              (Texts{"PORT0.0", "RD1", "TXD3", "SDA1", "TXD0", "Reserved", "Reserved", "Reserved"}));
+    EXPECT_EQ(functions("P5.4"),
+              (Texts{"PORT5.4", "U0_OE", "Reserved", "MAT3.3", "TXD4", "Reserved", "Reserved", "Reserved"}));
+    EXPECT_EQ(options("P0.0"), (Texts{"HYS (Hysteresis, uncheck to disable)",
+                                      "INV (check to invert state [1 in the input reads 0])",
+                                      "SLEW (check for fast mode to disable slew rate control)",
+                                      "OD (check for simulated open-drain output [high drive disable])"}));
+    EXPECT_EQ(options("P0.26").back(), "DACEN (check to enable DAC)");
+    EXPECT_EQ(options("P0.27").size(), 3u) << "I2C pad: INV, HS, HIDRIVE";
+    EXPECT_TRUE(options("P0.29").empty()) << "USB pad";
+
+    ASSERT_NO_FATAL_FAILURE(load("LPC1343"));
+    EXPECT_EQ(functions("PIO0_10"), (Texts{"SWCLK", "PORT0.10", "SCK0", "CT16B0_MAT2", "Reserved", "Reserved",
+                                           "Reserved", "Reserved"}));
+    EXPECT_EQ(selected("PIO0_11"), "Reserved") << "the JTAG-less 13xx resets these pins to function R";
+    EXPECT_EQ(selected("PIO1_3"), "SWDIO");
+    EXPECT_EQ(tree().node(pin("PIO0_0")).stateIndex, pinstate::AlternativeFunction) << "RESET after reset";
+    EXPECT_EQ(options("PIO0_4"), (Texts{"I2CMODE: Standard mode/ Fast-mode I2C"}));
+    EXPECT_EQ(options("PIO1_11"),
+              (Texts{"HYS (Hysteresis, check to enable)", "ADMODE (uncheck for analog mode)"}));
+}
+
+TEST_F(ShippedProfiles, ExclusiveFunctionsAreExactlyThoseOfferedOnSeveralPins) {
+    for (const char* device : {"LPC1788", "LPC1343"}) {
+        SCOPED_TRACE(device);
+        ASSERT_NO_FATAL_FAILURE(load(device));
+        std::map<std::string, int> offeredOn;
+        for (int p : pins())
+            for (int node : functionNodes(p)) {
+                const std::string& text = tree().node(node).text;
+                if (text != "Reserved" && text.rfind("POR", 0) != 0)
+                    ++offeredOn[text];
+            }
+        std::set<std::string> several;
+        for (const auto& [function, count] : offeredOn)
+            if (count > 1)
+                several.insert(function);
+        const auto& exclusive = form().device().exclusiveFunctions;
+        EXPECT_EQ(std::set<std::string>(exclusive.begin(), exclusive.end()), several);
+        EXPECT_EQ(exclusive.size(), several.size()) << "no entry twice";
+    }
+
+    // Taking SCK0 on one pin of the 13xx locks it on the two other pins it can be routed to.
+    select("PIO0_10", "SCK0");
+    EXPECT_EQ(tree().node(functionNodes(pin("PIO0_6"))[2]).stateIndex, pinstate::FunctionUnavailable);
+    EXPECT_EQ(tree().node(functionNodes(pin("PIO2_11"))[1]).stateIndex, pinstate::FunctionUnavailable);
+}
+
+TEST_F(ShippedProfiles, UntouchedDevicesGenerateTheirResetConfiguration) {
+    ASSERT_NO_FATAL_FAILURE(load("LPC2148"));
+    auto values = pinRegisters();
+    EXPECT_EQ(values["PINSEL0"], "0x00000000");
+    EXPECT_EQ(values["PINSEL1"], "0x00000000");
+    EXPECT_EQ(values["PINSEL2"], "0x00000004") << "debug port on, trace port off";
+    EXPECT_EQ(values["IO0DIR"], "0x80000000") << "P0.31 is an output only";
+    EXPECT_EQ(values["IO1DIR"], "0x00000000");
+    EXPECT_EQ(values.size(), 5u);
+
+    ASSERT_NO_FATAL_FAILURE(load("LPC1768"));
+    values = pinRegisters();
+    EXPECT_EQ(values.size(), 24u) << "PINSEL and PINMODE 0..4, 7, 9; FIODIR and PINMODE_OD 0..4";
+    for (const auto& [name, value] : values)
+        EXPECT_EQ(value, "0x00000000") << name;
+
+    ASSERT_NO_FATAL_FAILURE(load("LPC1788"));
+    Texts lines;
+    values = pinRegisters(&lines);
+    EXPECT_EQ(values["LPC_IOCON->P0_0"], "0x00000030") << "type D: pull-up, hysteresis";
+    EXPECT_EQ(values["LPC_IOCON->P0_29"], "0x00000000") << "type U";
+    EXPECT_EQ(values.size(), 165u + 6u);
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), "    LPC_SC->PCONP |= (1 << 15);     /* power up GPIO */"),
+        lines.end());
+
+    ASSERT_NO_FATAL_FAILURE(load("LPC1343"));
+    values = pinRegisters(&lines);
+    EXPECT_EQ(values["LPC_IOCON->RESET_PIO0_0"], "0x00000010");
+    EXPECT_EQ(values["LPC_IOCON->R_PIO0_11"], "0x00000090") << "function R, pull-up, digital";
+    EXPECT_EQ(values["LPC_IOCON->PIO0_4"], "0x00000000") << "I2C pad";
+    // The IOCON block is clocked before the first IOCON register is written.
+    const auto clockLine = std::find_if(lines.begin(), lines.end(), [](const auto& l) {
+        return l.find("SYSAHBCLKCTRL") != std::string::npos;
+    });
+    const auto firstIocon = std::find_if(lines.begin(), lines.end(),
+                                         [](const auto& l) { return l.rfind("    LPC_IOCON->", 0) == 0; });
+    ASSERT_NE(clockLine, lines.end());
+    EXPECT_LT(clockLine, firstIocon);
+}
+
+TEST_F(ShippedProfiles, Lpc2148DebugAndTracePortsSwitchTheirPinGroupsTogether) {
+    ASSERT_NO_FATAL_FAILURE(load("LPC2148"));
+    select("P1.20", "TRACESYNC");
+    EXPECT_EQ(selected("P1.16"), "TRACEPKT0");
+    EXPECT_EQ(selected("P1.25"), "EXTIN0");
+    EXPECT_EQ(selected("P1.26"), "RTCK") << "the debug group is a field of its own";
+    EXPECT_EQ(pinRegisters()["PINSEL2"], "0x0000000C");
+
+    select("P1.31", "PORT1.31");
+    EXPECT_EQ(selected("P1.26"), "PORT1.26");
+    EXPECT_EQ(pinRegisters()["PINSEL2"], "0x00000008");
+}
+
+} // namespace
+} // namespace regforge::profile

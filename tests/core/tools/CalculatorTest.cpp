@@ -1,0 +1,198 @@
+#include "tools/Calculator.h"
+
+#include <gtest/gtest.h>
+#include <limits>
+#include <string>
+
+namespace regforge::tools {
+namespace {
+
+// Unit items of the two combos.
+constexpr int kMilliHz = 0, kHz = 1, kKHz = 2, kMHz = 3;
+constexpr int kNs = 0, kUs = 1, kMs = 2, kS = 3;
+
+class CalculatorTest : public ::testing::Test {
+protected:
+    void wantFrequency(const std::string& value, int unit) {
+        calc.frequencyCombo().setItemIndex(unit);
+        calc.frequencyEdit().setText(value);
+    }
+    void wantPeriod(const std::string& value, int unit) {
+        calc.periodCombo().setItemIndex(unit);
+        calc.periodEdit().setText(value);
+    }
+    void registerOf(const std::string& mhz, std::int32_t offset, std::int64_t max) {
+        calc.pclockEdit().setText(mhz);
+        calc.setRegisterOffset(offset);
+        calc.setRegisterMax(max);
+    }
+    std::string result() const { return calc.resultText(); }
+    std::string figure() { return calc.result2Label().caption(); }
+
+    Calculator calc;
+};
+
+TEST_F(CalculatorTest, FrequencyAndPeriodFollowEachOtherWithTheirUnits) {
+    wantFrequency("3", kKHz);
+    EXPECT_EQ(calc.periodEdit().text(), "333.33");
+    EXPECT_EQ(calc.periodCombo().itemIndex(), kUs);
+    wantFrequency("500", kMilliHz);
+    EXPECT_EQ(calc.periodEdit().text(), "2");
+    EXPECT_EQ(calc.periodCombo().itemIndex(), kS);
+    // As in the page figures, a range boundary belongs to the faster unit.
+    wantFrequency("1", kKHz);
+    EXPECT_EQ(calc.periodEdit().text(), "1000");
+    EXPECT_EQ(calc.periodCombo().itemIndex(), kUs);
+
+    wantPeriod("100", kNs);
+    EXPECT_EQ(calc.frequencyEdit().text(), "10");
+    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kMHz);
+    wantPeriod("3", kUs);
+    EXPECT_EQ(calc.frequencyEdit().text(), "333.3333");
+    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kKHz);
+    wantPeriod("4", kS);
+    EXPECT_EQ(calc.frequencyEdit().text(), "250");
+    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kMilliHz);
+}
+
+TEST_F(CalculatorTest, TheBoxBeingTypedIsNeverWrittenBack) {
+    wantFrequency("1.50", kKHz);
+    EXPECT_EQ(calc.frequencyEdit().text(), "1.50");
+    EXPECT_EQ(calc.periodEdit().text(), "666.67");
+    // A first "0" empties the period box but stays where it was typed.
+    calc.frequencyEdit().setText("0");
+    EXPECT_EQ(calc.frequencyEdit().text(), "0");
+    EXPECT_EQ(calc.periodEdit().text(), "");
+    calc.periodEdit().setText("0");
+    EXPECT_EQ(calc.periodEdit().text(), "0");
+    EXPECT_EQ(calc.frequencyEdit().text(), "");
+}
+
+TEST_F(CalculatorTest, InputsThatAreNoPositiveNumberClearTheResults) {
+    registerOf("15", 1, 4294967295);
+    for (const std::string text : {"abc", "0", "", "-5"}) {
+        wantFrequency("1", kKHz);
+        ASSERT_EQ(result(), "14999");
+        calc.frequencyEdit().setText(text);
+        EXPECT_EQ(calc.periodEdit().text(), "") << text;
+        EXPECT_EQ(result() + figure() + calc.adcFrequencyLabel().caption(), "") << text;
+    }
+    // A period so long that its frequency rounds to zero has no divisor either.
+    wantPeriod("1000000000", kS);
+    EXPECT_EQ(calc.frequencyEdit().text(), "0");
+    EXPECT_EQ(result() + figure(), "");
+}
+
+TEST_F(CalculatorTest, RegisterValueIsTheRoundedDivisorWithinTheRegister) {
+    registerOf("15", 1, 4294967295);
+    wantFrequency("1", kKHz);
+    EXPECT_EQ(result(), "14999");
+    EXPECT_EQ(figure(), "1 KHz ( 1000 us )");
+    wantFrequency("500", kMilliHz);
+    EXPECT_EQ(result(), "29999999");
+    EXPECT_EQ(figure(), "500 mHz ( 2 sec )");
+    // Wanted above the input clock: the smallest divisor.
+    wantFrequency("30", kMHz);
+    EXPECT_EQ(result(), "0");
+    EXPECT_EQ(figure(), "15 MHz ( 66.67 ns )");
+    calc.setRegisterOffset(0);
+    calc.FormShow();
+    EXPECT_EQ(result(), "1");
+
+    // Halves go to the even divisor: 3.5 -> 4, 2.5 -> 2.
+    registerOf("7", 0, 255);
+    wantFrequency("2", kMHz);
+    EXPECT_EQ(result(), "4");
+    calc.pclockEdit().setText("5");
+    calc.FormShow();
+    EXPECT_EQ(result(), "2");
+
+    registerOf("15", 1, 65535);
+    wantFrequency("100", kHz);
+    EXPECT_EQ(result(), "65535");
+    EXPECT_EQ(figure(), "228.8818 Hz ( 4.37 ms )");
+}
+
+TEST_F(CalculatorTest, DivisorsTooLargeForIntegerTextAreLimitedLikeAnyOther) {
+    registerOf("15", 1, 4294967295);
+    wantFrequency("0.000000001", kMilliHz);
+    EXPECT_EQ(result(), "4294967295");
+    calc.setRegisterMax(std::numeric_limits<std::int64_t>::max());
+    calc.FormShow();
+    EXPECT_EQ(result(), "9223372036854775807");
+    // Within the limit a large value stays plain integer text.
+    wantFrequency("0.000001", kMilliHz);
+    EXPECT_EQ(result().size(), 17u) << result();
+    EXPECT_EQ(result().find_first_not_of("0123456789"), std::string::npos) << result();
+}
+
+TEST_F(CalculatorTest, EvenDividerStaysEvenAndAtLeastEight) {
+    registerOf("15", 0, 254);
+    wantFrequency("1", kMHz);
+    EXPECT_EQ(result(), "14");
+    EXPECT_EQ(figure(), "1.0714 MHz ( 933.33 ns )");
+    wantFrequency("5", kMHz);
+    EXPECT_EQ(result(), "8");
+    wantFrequency("937.5", kKHz);
+    EXPECT_EQ(result(), "16");
+    wantFrequency("1", kKHz);
+    EXPECT_EQ(result(), "254");
+}
+
+TEST_F(CalculatorTest, ClockAboveTheLimitIsRed) {
+    registerOf("15", 1, 255);
+    calc.setClockLimit(1000000);
+    wantFrequency("2", kMHz);
+    EXPECT_EQ(calc.result2Label().fontColour(), Calculator::kAboveLimitColour);
+    wantFrequency("500", kKHz);
+    EXPECT_EQ(calc.result2Label().fontColour(), Calculator::kWithinLimitColour);
+
+    // The converter presentation: sample rate, and the converter clock against the limit.
+    registerOf("1.5", 1, 255);
+    calc.setClocksPerSample(10);
+    calc.setClockLimit(4500000);
+    calc.FormShow();
+    EXPECT_EQ(result(), "2");
+    EXPECT_EQ(figure(), "500 Ksamples/sec");
+    EXPECT_EQ(calc.adcFrequencyLabel().caption(), "5 MHz");
+    EXPECT_EQ(calc.adcFrequencyLabel().fontColour(), Calculator::kAboveLimitColour);
+    calc.setClockLimit(5000000);
+    calc.FormShow();
+    EXPECT_EQ(calc.adcFrequencyLabel().fontColour(), Calculator::kWithinLimitColour);
+}
+
+TEST_F(CalculatorTest, PairSearchKeepsTheFirstClosestPair) {
+    calc.pclockEdit().setText("15");
+    calc.setSspSearch(true);
+    wantFrequency("1", kMHz);
+    // 8 x (1 + 1) and 16 x (0 + 1) both give 937.5 kHz; the first in loop order wins.
+    EXPECT_EQ(result(), "SPSR: 8      SCR: 1");
+    EXPECT_EQ(figure(), "937.5 KHz ( 1.07 us )");
+    wantFrequency("1.5", kMHz);
+    EXPECT_EQ(result(), "SPSR: 10      SCR: 0");
+    // Nothing within 1 MHz of the wanted clock: the pair found before stays.
+    wantFrequency("100", kMHz);
+    EXPECT_EQ(result(), "SPSR: 10      SCR: 0");
+    EXPECT_EQ(calc.foundCpsdvsr(), 10);
+    EXPECT_EQ(calc.foundScr(), 0);
+}
+
+TEST_F(CalculatorTest, ShowingRecomputesFromTheStartValueAndButtonsClose) {
+    registerOf("15", 0, 100000);
+    wantFrequency("1", kKHz);
+    ASSERT_EQ(result(), "15000");
+    calc.setRegisterOffset(1);
+    calc.FormShow();
+    EXPECT_EQ(result(), "14999");
+
+    int closes = 0;
+    calc.closeRequested.connect([&] { ++closes; });
+    calc.store().get<model::Control>("Abort").click();
+    EXPECT_EQ(calc.modalResult(), Calculator::ModalResult::Cancel);
+    calc.store().get<model::Control>("Apply").click();
+    EXPECT_EQ(calc.modalResult(), Calculator::ModalResult::Ok);
+    EXPECT_EQ(closes, 2);
+}
+
+} // namespace
+} // namespace regforge::tools

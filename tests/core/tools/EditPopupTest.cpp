@@ -1,0 +1,224 @@
+#include "tools/EditPopup.h"
+
+#include "app/MainForm.h"
+#include "app/ShellLayout.h"
+#include "model/CheckControls.h"
+#include "model/ComboBox.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+#include "tools/Calculator.h"
+
+#include <gtest/gtest.h>
+#include <string>
+
+namespace regforge::tools {
+namespace {
+
+using testing::FakeUi;
+
+// The named control, declared with the tag when no page has declared it yet.
+template <class T>
+T& ensure(model::ControlStore& store, const std::string& name, int tag = 0) {
+    if (store.find(name) != nullptr)
+        return store.get<T>(name);
+    auto& control = store.add<T>(name, store.find("Form1"));
+    control.setTag(tag);
+    if constexpr (std::is_same_v<T, model::NumericEdit>) {
+        control.setValueKind(tag == 230 || tag == 1008 ? model::ValueKind::Numeric
+                                                       : model::ValueKind::HexValue);
+        control.setMaxLength(8);
+        control.setMinimumDigits(8);
+    }
+    if constexpr (std::is_same_v<T, model::ComboBox>) {
+        control.setItems({"Timer mode", "Counter rising", "Counter falling", "Counter both"});
+        control.setItemIndex(0);
+    }
+    return control;
+}
+
+// Choosing `unit` and typing `value` into the calculator, then Apply.
+std::function<bool(Calculator&)> userApplies(const std::string& value, int unit) {
+    return [value, unit](Calculator& c) {
+        c.frequencyCombo().setItemIndex(unit);
+        c.frequencyEdit().setText(value);
+        return true;
+    };
+}
+
+// The main window with the register edits of a 32-bit Timer0, a 16-bit Timer1, PWM0's MR0,
+// the first A/D divider and the SSP0 clock rate.
+class EditPopupTest : public ::testing::Test {
+protected:
+    EditPopupTest()
+        : form(ui, folder.path()), context{form.store(), form.device(), ui, form.editContext(),
+                                           folder.path()},
+          popup(context) {
+        auto& store = form.store();
+        for (const auto& [name, tag] : {std::pair{"T0TC", 350},
+                                        {"T0PR", 351},
+                                        {"T0MR1", 354},
+                                        {"T1PR", 451},
+                                        {"PWM0MR0", 753},
+                                        {"clkdiv0", 230},
+                                        {"SSP0SCR_edit", 1008}})
+            ensure<model::NumericEdit>(store, name, tag);
+        ensure<model::ComboBox>(store, "T0CTCR10", 359);
+        ensure<model::ComboBox>(store, "PWM0CTCR10", 759);
+        ensure<model::CheckBox>(store, "PWM0TCR_EnPWM");
+        edit("T1PR").setMaxLength(4); // as the device load sets a 16-bit timer
+    }
+
+    model::NumericEdit& edit(const std::string& name) { return form.store().get<model::NumericEdit>(name); }
+    model::MenuItem& item(const std::string& name) { return form.store().get<model::MenuItem>(name); }
+
+    testing::TempDir folder;
+    FakeUi ui;
+    app::MainForm form;
+    periph::PageContext context;
+    EditPopup popup;
+};
+
+TEST_F(EditPopupTest, EnteringAnEditSetsTheContextAndOnlyCalculatorEditsBecomeTheTarget) {
+    popup.MivoEditEnter(edit("T0PR"));
+    EXPECT_EQ(form.editContext().activeEditTag, 351);
+    EXPECT_EQ(form.editContext().activeEditMaxLength, 8);
+    EXPECT_EQ(form.editContext().calcTargetEdit, &edit("T0PR"));
+    popup.MivoEditEnter(edit("T0MR1"));
+    EXPECT_EQ(form.editContext().activeEditTag, 354);
+    EXPECT_EQ(form.editContext().calcTargetEdit, &edit("T0PR"));
+    popup.MivoEditEnter(edit("T1PR"));
+    EXPECT_EQ(form.editContext().activeEditMaxLength, 4);
+    EXPECT_EQ(form.editContext().calcTargetEdit, &edit("T1PR"));
+}
+
+TEST_F(EditPopupTest, PopupOffersTheItemsThatSuitTheEnteredEdit) {
+    // "calculate shown, calculate enabled, insert shown, samples shown" as four letters.
+    auto offered = [&](const std::string& name) {
+        popup.MivoEditEnter(edit(name));
+        popup.IntegerInputPopupPopup();
+        std::string s;
+        for (const bool on :
+             {item("CalcFromFreqPopup").visible(), item("CalcFromFreqPopup").enabled(),
+              item("InsertIntegterPopup").visible(), item("CalculateFromSamplesAD").visible()})
+            s += on ? 'y' : 'n';
+        return s;
+    };
+    EXPECT_EQ(offered("T0MR1"), "nyyn");
+    EXPECT_EQ(offered("T0TC"), "nyyn");
+    EXPECT_EQ(offered("T0PR"), "yyyn");
+    form.store().get<model::ComboBox>("T0CTCR10").setItemIndex(1);
+    EXPECT_EQ(offered("T0PR"), "ynyn") << "a timer counting pulses has no clock to calculate from";
+    EXPECT_EQ(offered("clkdiv0"), "yyny") << "each opening starts afresh";
+    EXPECT_EQ(offered("SSP0SCR_edit"), "yynn");
+
+    EXPECT_EQ(offered("PWM0MR0"), "nyyn");
+    form.store().get<model::CheckBox>("PWM0TCR_EnPWM").setChecked(true);
+    EXPECT_EQ(offered("PWM0MR0"), "yyyn");
+    form.store().get<model::ComboBox>("PWM0CTCR10").setItemIndex(2);
+    EXPECT_EQ(offered("PWM0MR0"), "ynyn");
+}
+
+TEST_F(EditPopupTest, DecimalPromptAsksUntilTheNumberFitsTheRegister) {
+    popup.MivoEditEnter(edit("T1PR"));
+    ui.inputs = {"65536", "12x", "-1", "65535"};
+    popup.InsertIntegterPopupClick();
+    EXPECT_EQ(edit("T1PR").shownText(), "0xFFFF");
+    ASSERT_EQ(ui.prompts.size(), 4u);
+    EXPECT_EQ(ui.prompts[0], "Please insert the decimal number: 0 to 65535");
+
+    popup.MivoEditEnter(edit("T0MR1"));
+    ui.inputs = {"4294967296", "4294967295"};
+    popup.InsertIntegterPopupClick();
+    EXPECT_EQ(edit("T0MR1").shownText(), "0xFFFFFFFF");
+    EXPECT_EQ(ui.prompts.back(), "Please insert the decimal number: 0 to 4294967295");
+    // Cancelling answers the default: the register becomes zero.
+    ui.inputs = {std::nullopt};
+    popup.InsertIntegterPopupClick();
+    EXPECT_EQ(edit("T0MR1").shownText(), "0x00000000");
+}
+
+TEST_F(EditPopupTest, NothingEnteredAsksNothing) {
+    ui.calculator = userApplies("1", 2);
+    popup.InsertIntegterPopupClick();
+    popup.CalcFromFreqPopupClick();
+    EXPECT_TRUE(ui.prompts.empty());
+    EXPECT_EQ(ui.calculatorRuns, 0);
+}
+
+TEST_F(EditPopupTest, PrescalerWithOneKilohertzWantedAtFifteenMegahertz) {
+    std::string seen;
+    ui.calculator = [&](Calculator& c) {
+        seen = c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
+               std::to_string(c.frequencyCombo().itemIndex()) + " " + std::to_string(c.registerMax()) + " " +
+               std::to_string(c.registerOffset()) + " " + c.resultText();
+        return userApplies("1", 2)(c);
+    };
+    popup.MivoEditEnter(edit("T0PR"));
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(seen, "15 15 3 4294967295 1 0") << "clock, start value, MHz, limit, offset, result shown";
+    EXPECT_EQ(edit("T0PR").shownText(), "0x00003A97");
+
+    ui.calculator = [](Calculator& c) { return !userApplies("2", 2)(c); };
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("T0PR").shownText(), "0x00003A97") << "Abort changes nothing";
+
+    ui.calculator = [](Calculator& c) {
+        c.resultLabel().setCaption("-1");
+        return true;
+    };
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("T0PR").shownText(), "0x00003A97") << "a negative result leaves the prescaler";
+    ui.calculator = [](Calculator& c) {
+        c.resultLabel().setCaption("none");
+        return true;
+    };
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("T0PR").shownText(), "0x00000000") << "a result that is no number clears it";
+}
+
+TEST_F(EditPopupTest, SixteenBitPrescalerAndTimersWithTheirOwnClock) {
+    ui.calculator = userApplies("100", 1);
+    popup.MivoEditEnter(edit("T1PR"));
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("T1PR").shownText(), "0xFFFF");
+
+    form.store().get<model::NumericEdit>("T1pclock_edit").setText("7.5");
+    ui.calculator = userApplies("1", 2);
+    form.device().singlePclkDivider = false;
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("T1PR").shownText(), "0x1D4B");
+    form.device().pclkDiv13xx = true;
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("T1PR").shownText(), "0x3A97");
+}
+
+TEST(EditPopupWiring, EnteringOpeningAndClickingRunTheHandlers) {
+    model::ControlStore store;
+    app::declareShellFrame(store);
+    app::declareShellTail(store);
+    auto& prescaler = ensure<model::NumericEdit>(store, "T0PR", 351);
+    auto& match = ensure<model::NumericEdit>(store, "T0MR1", 354);
+    auto& cpuClock = store.get<model::NumericEdit>("pllclock_edit");
+    profile::DeviceState device;
+    FakeUi ui;
+    model::EditContext edit;
+    periph::PageContext context{store, device, ui, edit, {}};
+    EditPopup popup(context);
+    popup.connectHandlers();
+
+    cpuClock.entered.emit(cpuClock);
+    EXPECT_EQ(edit.activeEditTag, 0) << "the CPU clock edit carries no popup";
+    prescaler.entered.emit(prescaler);
+    match.entered.emit(match);
+    store.get<model::Control>("IntegerInputPopup").click();
+    EXPECT_FALSE(store.get<model::MenuItem>("CalcFromFreqPopup").visible());
+    ui.inputs = {"16"};
+    store.get<model::MenuItem>("InsertIntegterPopup").click();
+    EXPECT_EQ(match.shownText(), "0x00000010");
+    ui.calculator = userApplies("1", 2);
+    store.get<model::MenuItem>("CalcFromFreqPopup").click();
+    EXPECT_EQ(prescaler.shownText(), "0x00003A97");
+}
+
+} // namespace
+} // namespace regforge::tools

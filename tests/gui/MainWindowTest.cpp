@@ -1,0 +1,89 @@
+#include "GuiFixture.h"
+#include "model/Containers.h"
+
+#include <QApplication>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QWheelEvent>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace regforge::gui {
+namespace {
+
+void wheel(QWidget* target, int delta) {
+    const QPointF pos(10, 10);
+    QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST(MainWindow, ClockBarShowsAboveTheActivePageWhereTheCoreShowsIt) {
+    GuiFixture gui;
+    auto* tabs = gui.widget<QTabWidget>("pagecontrol1");
+    QWidget* clock = gui.widget<QWidget>("ClockPanel");
+    EXPECT_FALSE(clock->isVisible());
+
+    tabs->setCurrentIndex(3); // the user picks "Timers"
+    EXPECT_EQ(gui.store().get<model::PageControl>("pagecontrol1").activePageIndex(), 3);
+    EXPECT_TRUE(clock->isVisible());
+    EXPECT_TRUE(gui.widget<QWidget>("TabSheet4")->isAncestorOf(clock));
+    EXPECT_TRUE(gui.widget<QWidget>("pllclock_edit")->isVisible());
+
+    gui.store().get<model::PageControl>("pagecontrol1").setActivePageIndex(2); // the program picks "ADC"
+    EXPECT_EQ(tabs->currentIndex(), 2);
+    EXPECT_TRUE(gui.widget<QWidget>("TabSheet2")->isAncestorOf(clock));
+    EXPECT_TRUE(clock->isVisible());
+
+    tabs->setCurrentIndex(6);
+    EXPECT_FALSE(clock->isVisible());
+}
+
+TEST(MainWindow, SizeComesFromSettingsAndGoesBackOnClose) {
+    GuiFixture gui({}, "[VERSION]\r\n2.2.2\r\n[FORMSIZE]\r\n600\r\n540\r\n");
+    EXPECT_EQ(gui.window->frameGeometry().size(), QSize(540, 600));
+
+    // The client area never grows beyond the page control.
+    gui.window->resize(1200, 1200);
+    EXPECT_LT(gui.window->width(), 700);
+    EXPECT_LT(gui.window->height(), 800);
+
+    gui.window->resize(500, 420);
+    const QSize outer = gui.window->frameGeometry().size();
+    gui.window->close();
+    EXPECT_EQ(gui.store().get<model::Form>("Form1").width(), outer.width());
+    EXPECT_EQ(gui.store().get<model::Form>("Form1").height(), outer.height());
+    std::ifstream in(gui.folder.path() / "include" / "regforge", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string expected =
+        "[FORMSIZE]\r\n" + std::to_string(outer.height()) + "\r\n" + std::to_string(outer.width());
+    EXPECT_NE(text.str().find(expected), std::string::npos) << text.str();
+}
+
+TEST(MainWindow, WheelStepsAndPageChangesScrollTheClientArea) {
+    GuiFixture gui;
+    gui.window->resize(520, 160);
+    QApplication::processEvents();
+    QScrollBar* bar = gui.window->clientArea()->verticalScrollBar();
+    QWidget* viewport = gui.window->clientArea()->viewport();
+    ASSERT_GT(bar->maximum(), 20);
+
+    wheel(viewport, -120);
+    EXPECT_EQ(bar->value(), 8);
+    for (int i = 0; i < 200; ++i)
+        wheel(viewport, -120);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    bar->setValue(5);
+    wheel(viewport, 120);
+    EXPECT_EQ(bar->value(), 0);
+
+    bar->setValue(40);
+    gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(1);
+    EXPECT_EQ(bar->value(), 0) << "a page change scrolls back to the top";
+}
+
+} // namespace
+} // namespace regforge::gui

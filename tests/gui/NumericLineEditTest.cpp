@@ -1,0 +1,130 @@
+#include "gui/widgets/NumericLineEdit.h"
+
+#include "GuiFixture.h"
+#include "model/NumericEdit.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <gtest/gtest.h>
+
+namespace regforge::gui {
+namespace {
+
+using widgets::NumericLineEdit;
+
+void press(QWidget* widget, int key, const QString& text = {},
+           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(widget, &down);
+}
+
+void type(QWidget* widget, const QString& text) {
+    for (const QChar ch : text)
+        press(widget, 0, QString(ch));
+}
+
+void declareHexEdit(model::ControlStore& store) {
+    auto& edit = store.add<model::NumericEdit>("Test_hex", store.find("TabSheet1"));
+    edit.setValueKind(model::ValueKind::HexValue);
+    edit.setMaxLength(8);
+    edit.setMinimumDigits(8);
+    edit.setText("0");
+}
+
+TEST(NumericLineEdit, KeysGoToTheModelWhichDecidesTextAndCaret) {
+    GuiFixture gui(declareHexEdit);
+    auto& cpu = gui.store().get<model::NumericEdit>("pllclock_edit");
+    auto* line = gui.widget<NumericLineEdit>("pllclock_edit");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->text(), "60");
+
+    line->selectAll();
+    type(line, "125");
+    EXPECT_EQ(cpu.shownText(), "125");
+    EXPECT_EQ(line->text(), "125");
+    EXPECT_EQ(line->cursorPosition(), 3);
+
+    type(line, "x.");
+    EXPECT_EQ(line->text(), "125.") << "a letter is refused, the separator taken";
+    type(line, ".");
+    EXPECT_EQ(line->text(), "125.") << "no second separator";
+    press(line, Qt::Key_Backspace);
+    EXPECT_EQ(cpu.shownText(), "125");
+
+    press(line, Qt::Key_Home);
+    press(line, Qt::Key_Delete);
+    EXPECT_EQ(cpu.shownText(), "25");
+    EXPECT_EQ(line->cursorPosition(), 0);
+
+    line->selectAll();
+    type(line, "250");
+    press(line, Qt::Key_Return);
+    EXPECT_EQ(cpu.shownText(), "200") << "Enter applies the maximum";
+    EXPECT_EQ(line->text(), "200");
+
+    QApplication::clipboard()->setText("99");
+    line->selectAll();
+    press(line, Qt::Key_V, {}, Qt::ControlModifier);
+    EXPECT_EQ(cpu.shownText(), "200") << "a number field takes no paste";
+
+    auto* pclock = gui.widget<NumericLineEdit>("pclock_edit");
+    const QString before = pclock->text();
+    pclock->selectAll();
+    type(pclock, "1");
+    press(pclock, Qt::Key_Delete);
+    EXPECT_EQ(pclock->text(), before) << "read-only";
+}
+
+TEST(NumericLineEdit, HexFieldKeepsItsPrefixAndTheCaretFollowsTheModel) {
+    GuiFixture gui(declareHexEdit);
+    auto& hex = gui.store().get<model::NumericEdit>("Test_hex");
+    auto* line = gui.widget<NumericLineEdit>("Test_hex");
+    EXPECT_EQ(line->text(), "0x00000000");
+
+    line->selectAll();
+    type(line, "1f");
+    EXPECT_EQ(line->text(), "0x1f");
+    EXPECT_EQ(line->cursorPosition(), 4);
+    line->setCursorPosition(0);
+    type(line, "a");
+    EXPECT_EQ(line->text(), "0xa1f") << "typed behind the prefix";
+    EXPECT_EQ(line->cursorPosition(), 3);
+    press(line, Qt::Key_Return);
+    EXPECT_EQ(line->text(), "0x00000A1F");
+    EXPECT_EQ(hex.valueAsInt64(), 0xA1F);
+
+    // The program changing the value redraws the field.
+    hex.setValueFromInt64(0x1234);
+    EXPECT_EQ(line->text(), "0x00001234");
+}
+
+TEST(NumericLineEdit, RegisterEditsOpenTheEditPopupSetUpForThem) {
+    GuiFixture gui;
+    model::Control* matchRegister = gui.store().firstWithTag(354); // timer 0, match register 1
+    ASSERT_NE(matchRegister, nullptr);
+    // The timer's controls are usable once a device is loaded and the timer switched on.
+    for (model::Control* c = matchRegister; c != nullptr; c = c->parent())
+        c->setEnabled(true);
+    auto* line = gui.widget<NumericLineEdit>(matchRegister->name().c_str());
+
+    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(line, &focus);
+    const QPoint centre = line->rect().center();
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, centre, line->mapToGlobal(centre));
+    QApplication::sendEvent(line, &rightClick);
+
+    auto* popup = gui.widget<QMenu>("IntegerInputPopup");
+    EXPECT_TRUE(popup->isVisible());
+    EXPECT_FALSE(qobject_cast<QAction*>(gui.binder().object("CalcFromFreqPopup"))->isVisible())
+        << "a match register has no frequency to calculate from";
+    EXPECT_TRUE(qobject_cast<QAction*>(gui.binder().object("InsertIntegterPopup"))->isVisible());
+    popup->close();
+}
+
+} // namespace
+} // namespace regforge::gui

@@ -1,0 +1,83 @@
+#include "gui/QtUi.h"
+#include "support/TempDir.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace regforge::gui {
+namespace {
+
+// Acts on the next modal dialog once it is up, as the user would.
+void whenDialogOpens(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, qApp, [act = std::move(act)] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        act(dialog);
+    });
+}
+
+void pressEscape(QWidget* dialog) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(dialog, &escape);
+}
+
+TEST(QtUiDialogs, EscapeGivesTheCautiousAnswer) {
+    QtUi ui;
+    whenDialogOpens(pressEscape);
+    EXPECT_EQ(ui.message("Apply settings?", "Apply?", app::Icon::Question, app::Buttons::YesNo),
+              app::Answer::No);
+    whenDialogOpens(pressEscape);
+    EXPECT_EQ(ui.message("Replace", "Go on?", app::Icon::Warning, app::Buttons::OkCancel),
+              app::Answer::Cancel);
+    whenDialogOpens(pressEscape);
+    EXPECT_EQ(ui.message("Done", "Saved.", app::Icon::Information, app::Buttons::Ok), app::Answer::Ok);
+}
+
+TEST(QtUiDialogs, InputComesBackAsCodePageBytesAndCancelKeepsTheDefault) {
+    QtUi ui;
+    whenDialogOpens([](QWidget* dialog) {
+        auto* input = qobject_cast<QInputDialog*>(dialog);
+        input->setTextValue(QString::fromUtf8("5 µs"));
+        input->accept();
+    });
+    EXPECT_EQ(ui.inputQuery("Period", "Wanted period", "1 ms"), std::optional<std::string>("5 \xB5s"));
+
+    whenDialogOpens([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    EXPECT_EQ(ui.inputQuery("Period", "Wanted period", "1 ms"), std::nullopt);
+
+    whenDialogOpens([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    EXPECT_EQ(ui.inputBox("Please insert the decimal number", "0 to 65535", "0"), "0");
+}
+
+TEST(QtUiDialogs, SaveDialogAddsTheDefaultExtension) {
+    testing::TempDir folder;
+    QtUi ui;
+    whenDialogOpens([&](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        ASSERT_NE(files, nullptr);
+        EXPECT_EQ(files->windowTitle(), "Save configuration");
+        EXPECT_EQ(files->nameFilters(), QStringList{"Saved configuration (*.sav)"});
+        files->selectFile(QString::fromStdString((folder.path() / "board").string()));
+        static_cast<QDialog*>(files)->accept(); // as the Save button does
+    });
+    const auto path = ui.saveFile(
+        {"Save configuration", "Saved configuration (*.sav)|*.sav", ".sav", folder.path(), true, false});
+    ASSERT_TRUE(path.has_value());
+    EXPECT_EQ(path->filename(), "board.sav");
+}
+
+TEST(QtUiDialogs, TerminateEndsTheProgramOnceTheLoopRuns) {
+    QtUi ui;
+    ui.terminate();
+    EXPECT_EQ(QApplication::exec(), 1);
+}
+
+} // namespace
+} // namespace regforge::gui

@@ -1,4 +1,7 @@
 #include "app/MainForm.h"
+#include "model/CheckControls.h"
+#include "model/ComboBox.h"
+#include "model/ListControls.h"
 #include "model/NumericEdit.h"
 
 #include <benchmark/benchmark.h>
@@ -15,11 +18,13 @@ public:
     }
     std::optional<std::filesystem::path> openFile(const regforge::app::FileRequest&) override { return {}; }
     std::optional<std::filesystem::path> saveFile(const regforge::app::FileRequest&) override { return {}; }
-    std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override {
+    std::optional<std::string> inputQuery(const std::string&, const std::string&,
+                                          const std::string&) override {
         return {};
     }
     std::string inputBox(const std::string&, const std::string&, const std::string& d) override { return d; }
     void setClipboard(const std::string&) override {}
+    bool runCalculator(regforge::tools::Calculator&) override { return false; }
     void showPicture(const std::filesystem::path&, const std::string&, bool, bool) override {}
     void terminate() override {}
 };
@@ -54,5 +59,56 @@ void BM_TypeClock(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_TypeClock)->Unit(benchmark::kMicrosecond);
+
+// The largest shipped profile: the most pins and IOCON options.
+constexpr const char* kLargestProfile = "LPC1788";
+
+void selectDevice(regforge::app::MainForm& form, const std::string& name) {
+    auto& devices = form.store().get<regforge::model::ComboBox>("mcu_ComboBox");
+    devices.setItemIndex(devices.indexOf(name));
+}
+
+// "Load profile" on the largest device: reset, profile read, pin tree, timers, clock refresh.
+void BM_LoadLargestProfile(benchmark::State& state) {
+    SilentUi ui;
+    regforge::app::MainForm form(ui, programFolder());
+    form.FormCreate();
+    selectDevice(form, kLargestProfile);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(form.LoadProfileBitBtnClick());
+}
+BENCHMARK(BM_LoadLargestProfile)->Unit(benchmark::kMicrosecond);
+
+// The result button on the largest device with every timer enabled.
+void BM_ResultAllTimers(benchmark::State& state) {
+    SilentUi ui;
+    regforge::app::MainForm form(ui, programFolder());
+    form.FormCreate();
+    selectDevice(form, kLargestProfile);
+    form.LoadProfileBitBtnClick();
+    for (const char* name : {"T0_checkbox", "T1_checkbox", "T2_checkbox", "T3_checkbox"})
+        form.store().get<regforge::model::CheckBox>(name).setChecked(true);
+    for (auto _ : state) {
+        form.Result_btnClick();
+        benchmark::DoNotOptimize(form.store().get<regforge::model::Memo>("Memo1").lines().size());
+    }
+}
+BENCHMARK(BM_ResultAllTimers)->Unit(benchmark::kMicrosecond);
+
+// A change of the CPU clock: every peripheral clock and figure follows.
+void BM_CpuClockChange(benchmark::State& state) {
+    SilentUi ui;
+    regforge::app::MainForm form(ui, programFolder());
+    form.FormCreate();
+    selectDevice(form, kLargestProfile);
+    form.LoadProfileBitBtnClick();
+    auto& cpu = form.store().get<regforge::model::NumericEdit>("pllclock_edit");
+    bool high = false;
+    for (auto _ : state) {
+        cpu.setText(high ? "72" : "60");
+        high = !high;
+    }
+}
+BENCHMARK(BM_CpuClockChange)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -16,7 +16,8 @@ public:
                         app::Buttons buttons) override;
     std::optional<std::filesystem::path> openFile(const app::FileRequest&) override { return std::nullopt; }
     std::optional<std::filesystem::path> saveFile(const app::FileRequest&) override { return std::nullopt; }
-    std::optional<std::string> inputQuery(const std::string&, const std::string&, const std::string&) override {
+    std::optional<std::string> inputQuery(const std::string&, const std::string&,
+                                          const std::string&) override {
         return std::nullopt;
     }
     std::string inputBox(const std::string&, const std::string&, const std::string& defaultValue) override {

@@ -17,7 +17,8 @@ std::string usage() {
 namespace {
 
 std::string help() {
-    return "regforge-cli: regenerates Regforge's register set-up code without the desktop program.\n\n" + usage() +
+    return "regforge-cli: regenerates Regforge's register set-up code without the desktop program.\n\n" +
+           usage() +
            "\n"
            "commands:\n"
            "  list             print the device profiles found in DIR/include, one per line\n"

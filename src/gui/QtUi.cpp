@@ -1,7 +1,9 @@
 #include "gui/QtUi.h"
 
 #include "gui/binding/Windows1252.h"
+#include "gui/dialogs/CalculatorDialog.h"
 #include "gui/dialogs/PictureWindow.h"
+#include "tools/Calculator.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -164,6 +166,12 @@ std::string QtUi::inputBox(const std::string& caption, const std::string& prompt
 
 void QtUi::setClipboard(const std::string& text) {
     QGuiApplication::clipboard()->setText(fromWindows1252(text));
+}
+
+bool QtUi::runCalculator(tools::Calculator& calculator) {
+    dialogs::CalculatorDialog dialog(calculator, dialogParent());
+    dialog.exec();
+    return calculator.modalResult() == tools::Calculator::ModalResult::Ok;
 }
 
 void QtUi::showPicture(const std::filesystem::path& path, const std::string& caption, bool modal,

@@ -28,6 +28,7 @@ public:
     std::string inputBox(const std::string& caption, const std::string& prompt,
                          const std::string& defaultValue) override;
     void setClipboard(const std::string& text) override;
+    bool runCalculator(tools::Calculator& calculator) override;
     void showPicture(const std::filesystem::path& path, const std::string& caption, bool modal,
                      bool rollButton) override;
     void terminate() override;

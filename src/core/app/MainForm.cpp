@@ -1,8 +1,8 @@
 #include "app/MainForm.h"
 
 #include "app/SettingsFile.h"
-#include "config/ConfigurationCommands.h"
 #include "app/ShellLayout.h"
+#include "config/ConfigurationCommands.h"
 #include "io/TextFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
@@ -64,9 +64,17 @@ void MainForm::declareControls() {
     declareShellTail(store_);
     editPopup_ = std::make_unique<tools::EditPopup>(context_);
     replace_ = std::make_unique<output::ReplaceListPanel>(store_, ui_, replaceFolder());
-    config_ = std::make_unique<config::ConfigurationCommands>(config::ConfigurationContext{
-        store_, device_, ui_, programFolder_, [this] { return LoadProfileBitBtnClick(); }, [this] { ClockRefresh(); },
-        [this] { ScanReplaceLists(replaceFolder(), "*.ini"); }, [this] { ReplaceUseButtonClick(); }, *replace_, {}});
+    config_ = std::make_unique<config::ConfigurationCommands>(
+        config::ConfigurationContext{store_,
+                                     device_,
+                                     ui_,
+                                     programFolder_,
+                                     [this] { return LoadProfileBitBtnClick(); },
+                                     [this] { ClockRefresh(); },
+                                     [this] { ScanReplaceLists(replaceFolder(), "*.ini"); },
+                                     [this] { ReplaceUseButtonClick(); },
+                                     *replace_,
+                                     {}});
     loader_ = std::make_unique<profile::DeviceLoader>(
         context_, profile::DevicePages{*io_, *irq_, *adc_, *timer_, *pwm_, *spi_},
         [this] { ClockRefresh(); });
@@ -88,6 +96,9 @@ void MainForm::connectHandlers() {
     });
     store_.get<model::Control>("SaveConfigButton").clicked.connect([this](model::Control&) {
         config_->SaveConfigButtonClick();
+    });
+    store_.get<model::Control>("ReplaceListLoadButton").clicked.connect([this](model::Control&) {
+        replace_->ReplaceListLoadButtonClick();
     });
     store_.get<model::Control>("Result_btn").clicked.connect([this](model::Control&) { Result_btnClick(); });
     store_.get<model::Control>("ReplaceUseButton").clicked.connect([this](model::Control&) {
@@ -206,7 +217,8 @@ void MainForm::Result_btnClick() {
     } catch (const std::exception& e) {
         // Only a damaged configuration can put text a generator cannot convert into a
         // register edit; the user is told which instead of getting half a program.
-        ui_.message("Error", std::string("The code could not be created: ") + e.what(), Icon::Error, Buttons::Ok);
+        ui_.message("Error", std::string("The code could not be created: ") + e.what(), Icon::Error,
+                    Buttons::Ok);
         return;
     }
     std::vector<std::string> lines = output::frameResult(device_, lists);

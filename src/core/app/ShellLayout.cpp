@@ -58,6 +58,7 @@ void declareResultPage(model::ControlStore& store) {
     auto& lists = store.add<model::ComboBox>("ReplaceFileSelectComboBox", &replacePanel);
     lists.setTag(-1);
     lists.setSorted(true);
+    store.addPlain(ControlKind::Button, "ReplaceListLoadButton", &replacePanel, "Load");
     store.add<model::ValueList>("ReplaceValueListEditor", &replacePanel);
     store.add<model::Memo>("Memo1", page);
 }

@@ -5,9 +5,10 @@
 namespace regforge::app {
 
 // Names of the shell's pages, in page-control order.
-inline constexpr const char* kPageNames[] = {"IO_page",   "TabSheet1", "TabSheet2", "TabSheet4",
+inline constexpr const char* kPageNames[] = {"IO_page",   "TabSheet1", "TabSheet2",  "TabSheet4",
                                              "TabSheet5", "TabSheet6", "Result_page"};
-inline constexpr const char* kPageCaptions[] = {"I/O", "Interrupts", "ADC", "Timers", "PWM", "SPI/SSP", "Result"};
+inline constexpr const char* kPageCaptions[] = {"I/O", "Interrupts", "ADC",   "Timers",
+                                                "PWM", "SPI/SSP",    "Result"};
 inline constexpr int kPageCount = 7;
 
 inline constexpr const char* kFormCaption = "Regforge  v2.2.2 (NXP LPC2xxx, LPC17xx)";

@@ -31,7 +31,8 @@ class Ui {
 public:
     virtual ~Ui() = default;
 
-    virtual Answer message(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) = 0;
+    virtual Answer message(const std::string& caption, const std::string& text, Icon icon,
+                           Buttons buttons) = 0;
     virtual std::optional<std::filesystem::path> openFile(const FileRequest& request) = 0;
     virtual std::optional<std::filesystem::path> saveFile(const FileRequest& request) = 0;
     // nullopt when cancelled.
@@ -42,9 +43,8 @@ public:
                                  const std::string& defaultValue) = 0;
     virtual void setClipboard(const std::string& text) = 0;
     // Shows the frequency/period calculator modally, its results already computed for the
-    // start value; true when the user left it with Apply. Without a calculator window the
-    // answer is Abort.
-    virtual bool runCalculator(tools::Calculator& /*calculator*/) { return false; }
+    // start value; true when the user left it with Apply.
+    virtual bool runCalculator(tools::Calculator& calculator) = 0;
     virtual void showPicture(const std::filesystem::path& path, const std::string& caption, bool modal,
                              bool rollButton) = 0;
     // Asks the program to end once its event loop runs.

@@ -18,7 +18,9 @@ ClientSize capClientSize(ClientSize current, ClientSize pageControl, bool vertic
     return current;
 }
 
-int wheelUp(int position) { return position < kWheelStep + 1 ? 0 : position - kWheelStep; }
+int wheelUp(int position) {
+    return position < kWheelStep + 1 ? 0 : position - kWheelStep;
+}
 
 int wheelDown(int position, int pageControlHeight, int clientHeight) {
     const int maximum = pageControlHeight - clientHeight;

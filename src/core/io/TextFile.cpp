@@ -2,6 +2,8 @@
 
 #include "io/AsciiCase.h"
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <unistd.h>
@@ -50,7 +52,7 @@ std::string readBytes(const std::filesystem::path& path) {
         throw FileError("is a folder: " + path.string());
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw FileError("cannot open " + path.string());
+        throw FileError("cannot open " + path.string() + ": " + std::strerror(errno));
     std::ostringstream s;
     s << in.rdbuf();
     if (in.bad())
@@ -58,14 +60,16 @@ std::string readBytes(const std::filesystem::path& path) {
     return s.str();
 }
 
-TextLines readLines(const std::filesystem::path& path) { return splitLines(readBytes(path)); }
+TextLines readLines(const std::filesystem::path& path) {
+    return splitLines(readBytes(path));
+}
 
 void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
     const auto temp = path.parent_path() / (path.filename().string() + ".tmp" + std::to_string(::getpid()));
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
-            throw FileError("cannot write " + temp.string());
+            throw FileError("cannot write " + temp.string() + ": " + std::strerror(errno));
         out << bytes;
         out.flush();
         if (!out) {

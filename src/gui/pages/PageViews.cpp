@@ -3,6 +3,7 @@
 #include "app/ShellLayout.h"
 #include "gui/pages/IoPageView.h"
 #include "gui/pages/ResultPageView.h"
+#include "gui/pages/TimersPageView.h"
 
 #include <functional>
 #include <string_view>
@@ -24,6 +25,7 @@ std::unique_ptr<PageView> make(const binding::Binder& binder) {
 // The pages that have a view of their own. A new page view is one entry here.
 const PageViewEntry kPageViews[] = {
     {"IO_page", make<IoPageView>},
+    {"TabSheet4", make<TimersPageView>},
     {"Result_page", make<ResultPageView>},
 };
 

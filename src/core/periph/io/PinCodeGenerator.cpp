@@ -241,7 +241,8 @@ void PinCodeGenerator::GeneratePinCodePinsel(ResultLists& lists) const {
         prefix = "F";
         // Only the fast-GPIO bits are set; the rest of SCS (the main oscillator enable on
         // the 23xx/24xx) stays as the start-up code left it. The 21xx have one bit per port.
-        const char* setFastGpio = device_.deviceFamily == "21xx" ? "    SCS |= 3;  /* " : "    SCS |= 1;  /* ";
+        const char* setFastGpio =
+            device_.deviceFamily == "21xx" ? "    SCS |= 3;  /* " : "    SCS |= 1;  /* ";
         out.push_back(setFastGpio +
                       (fastGpio.empty() ? std::string("enable high speed gpio") : fastGpio.front()) + " */");
     }
@@ -295,7 +296,8 @@ void PinCodeGenerator::GeneratePinCodeIocon(ResultLists& lists) const {
 
         // On the 13xx the GPIO function is not always the first one (PIO0_0 is RESET at 0,
         // GPIO at 1): there the function's "POR..." name says whether the pin is a GPIO.
-        const bool gpio = device_.deviceFamily == "13xx" ? function.text.starts_with("POR") : function.number == 0;
+        const bool gpio =
+            device_.deviceFamily == "13xx" ? function.text.starts_with("POR") : function.number == 0;
         std::string line = "    " + name + ":  " + function.text;
         if (gpio)
             line += directionText(registers, pin, ordinal);

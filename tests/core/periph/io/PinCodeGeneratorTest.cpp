@@ -82,8 +82,8 @@ TEST_F(PinCodeGenerator, PinselWithPullModesAndFastGpioRegisterList) {
 
     control<model::CheckBox>("FIO_checkbox").setChecked(true);
     // Fast GPIO sets both port bits of a 21xx and keeps the rest of SCS.
-    EXPECT_EQ(pinCode(), pins + "    SCS |= 3;  /* enable fast GPIO on ports 0 and 1 */\n" +
-                             "    PINSEL0" + registers + "F" + tail);
+    EXPECT_EQ(pinCode(), pins + "    SCS |= 3;  /* enable fast GPIO on ports 0 and 1 */\n" + "    PINSEL0" +
+                             registers + "F" + tail);
 }
 
 TEST_F(PinCodeGenerator, FastGpioLineWithoutFioSectionUsesItsOwnComment) {

@@ -1,0 +1,147 @@
+#include "app/MainForm.h"
+#include "cli/CliUi.h"
+#include "cli/CommandLine.h"
+#include "config/ConfigurationCommands.h"
+#include "model/ComboBox.h"
+#include "model/Tree.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace regforge::cli {
+namespace {
+
+constexpr const char* kProfile = "[PINSEL]\r\n"
+                                 "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
+                                 "[IODIR]\r\n"
+                                 "IO0DIR,0\r\n"
+                                 "[INCLUDE]\r\n"
+                                 "LPC214x.h\r\n"
+                                 "[DEFINE]\r\n"
+                                 "#define LED (1 << 0)\r\n"
+                                 "[LPC21xx]\r\n";
+
+const std::string kZeroBits = "00000000_00000000_00000000_0000000";
+
+// The whole text the command prints for the tiny device with P0.0 as TXD0.
+const std::string kExpected =
+    "/" + std::string(84, '*') + "\n" + "   Code created using the Regforge, visit https://regforge.dev \n" +
+    std::string(84, '*') + "/\n" +
+    "\n"
+    "#include <LPC214x.h>\n"
+    "\n"
+    "#define LED (1 << 0)\n"
+    "\n"
+    "int main(void)\n"
+    "{\n"
+    "/*\n"
+    "    P0.0:  TXD0\n"
+    "*/\n"
+    "\n"
+    "\n"
+    "    PINSEL0 = 0x00000001;     /* binary: " +
+    kZeroBits + "1 */\n" + "    IO0DIR = 0x00000000;     /* binary: " + kZeroBits + "0 */\n" +
+    "\n"
+    "   while(1)\n"
+    "  {\n"
+    "  \n"
+    "  \n"
+    "   }\n"
+    "\n"
+    "}\n";
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class Generate : public ::testing::Test {
+protected:
+    Generate() { data.write("include/Tiny.ini", kProfile); }
+
+    // Saves a configuration the way the desktop program does: load, choose TXD0, save.
+    std::filesystem::path saveConfiguration(const std::string& name) {
+        std::ostringstream quiet;
+        CliUi ui(quiet);
+        app::MainForm form(ui, data.path());
+        form.FormCreate();
+        auto& devices = form.store().get<model::ComboBox>("mcu_ComboBox");
+        devices.setItemIndex(devices.indexOf("Tiny"));
+        EXPECT_TRUE(form.LoadProfileBitBtnClick());
+        form.store().get<model::Tree>("IO_Treeview").clickNode(2, model::TreeHitPart::StateIcon);
+        const auto path = data.path() / name;
+        EXPECT_TRUE(form.configuration().saveConfiguration(path));
+        return path;
+    }
+
+    Outcome generate(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--data-dir", data.path().string(), "generate"});
+        std::ostringstream out;
+        std::ostringstream err;
+        const int code = run(args, "/nonexistent", "", out, err);
+        return {code, out.str(), err.str()};
+    }
+
+    testing::TempDir data;
+};
+
+TEST_F(Generate, PrintsTheResultTextOfASavedConfiguration) {
+    const auto config = saveConfiguration("tiny.sav");
+    const auto printed = generate({config.string()});
+    EXPECT_EQ(printed.code, 0) << printed.err;
+    EXPECT_EQ(printed.err, "");
+    EXPECT_EQ(printed.out, kExpected);
+
+    const auto written = generate({config.string(), "-o", (data.path() / "main.c").string()});
+    EXPECT_EQ(written.code, 0);
+    EXPECT_EQ(written.out, "");
+    EXPECT_EQ(data.read("main.c"), kExpected);
+}
+
+TEST_F(Generate, AppliesTheReplaceListTheConfigurationSwitchesOn) {
+    data.write("replace/keil.ini", "PINSEL=PSEL\r\n");
+    auto config = saveConfiguration("tiny.sav");
+    std::string text = data.read("tiny.sav");
+    const auto at = text.find("[Replace]\r\n0\r\n\r\n");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 16, "[Replace]\r\n1\r\nkeil\r\n");
+    data.write("tiny.sav", text);
+    const auto printed = generate({config.string()});
+    EXPECT_EQ(printed.code, 0) << printed.err;
+    EXPECT_NE(printed.out.find("    PSEL0 = 0x00000001;"), std::string::npos);
+    EXPECT_EQ(printed.out.find("PINSEL"), std::string::npos);
+}
+
+TEST_F(Generate, FailuresExitOneWithTheMessageAndWriteNothing) {
+    const auto config = saveConfiguration("tiny.sav");
+    const auto output = data.path() / "main.c";
+
+    data.write("broken.sav", "not a configuration\r\n");
+    auto r = generate({(data.path() / "broken.sav").string(), "-o", output.string()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("The file is not a valid Regforge file."), std::string::npos);
+
+    std::filesystem::remove(data.path() / "include/Tiny.ini");
+    r = generate({config.string(), "-o", output.string()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("Profile not found"), std::string::npos);
+
+    data.write("include/Tiny.ini",
+               "[PINSEL]\r\nPINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n[INCLUDE]\r\nx.h\r\n");
+    r = generate({config.string(), "-o", output.string()});
+    EXPECT_EQ(r.code, 1) << "a pin without its direction entry cannot be loaded";
+    EXPECT_NE(r.err.find("Can't open profile"), std::string::npos);
+
+    r = generate({(data.path() / "missing.sav").string()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_FALSE(std::filesystem::exists(output));
+
+    EXPECT_EQ(generate({}).code, 2);
+    EXPECT_EQ(generate({"a.sav", "b.sav"}).code, 2);
+}
+
+} // namespace
+} // namespace regforge::cli

@@ -82,6 +82,10 @@ void MainForm::declareControls() {
 
 void MainForm::connectHandlers() {
     editPopup_->connectHandlers();
+    // The loaded device is drawn red and bold in the device list.
+    store_.get<model::ComboBox>("mcu_ComboBox").setItemStyler([this](int, const std::string& item) {
+        return item == device_.deviceName ? model::ItemStyle{model::kRed, true} : model::ItemStyle{};
+    });
     store_.get<model::Control>("about_button").clicked.connect([this](model::Control&) {
         about_buttonClick();
     });

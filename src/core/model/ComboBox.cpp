@@ -71,6 +71,17 @@ int ComboBox::indexOfIgnoringCase(const std::string& item) const {
     return -1;
 }
 
+void ComboBox::setItemStyler(ItemStyler styler) {
+    styler_ = std::move(styler);
+    restyle();
+}
+
+ItemStyle ComboBox::itemStyle(int index) const {
+    if (!styler_ || index < 0 || index >= count())
+        return {};
+    return styler_(index, items_[static_cast<std::size_t>(index)]);
+}
+
 void ComboBox::setSorted(bool sorted) {
     sorted_ = sorted;
     if (sorted_) {

@@ -2,15 +2,25 @@
 
 #include "model/Control.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace regforge::model {
 
+// How one item of an owner-drawn list is drawn.
+struct ItemStyle {
+    Colour colour = kDefaultColour;
+    bool bold = false;
+    bool operator==(const ItemStyle&) const = default;
+};
+
 // A drop-down list. `changed` fires when the selected index (or the typed text of an
 // editable combo) changes.
 class ComboBox : public Control {
 public:
+    using ItemStyler = std::function<ItemStyle(int index, const std::string& item)>;
+
     ComboBox(std::string name, Control* parent) : Control(ControlKind::ComboBox, std::move(name), parent) {}
 
     const std::vector<std::string>& items() const { return items_; }
@@ -41,6 +51,12 @@ public:
     int dropDownCount() const { return dropDownCount_; }
     void setDropDownCount(int count) { dropDownCount_ = count; }
 
+    // Owner drawing: the styler decides each item's colour and weight; restyle() asks views
+    // to draw the items again after what the styler looks at has changed.
+    void setItemStyler(ItemStyler styler);
+    ItemStyle itemStyle(int index) const;
+    void restyle() { notifyView(Aspect::Items); }
+
 private:
     std::vector<std::string> items_;
     int itemIndex_ = -1;
@@ -48,6 +64,7 @@ private:
     bool sorted_ = false;
     bool editable_ = false;
     int dropDownCount_ = 8;
+    ItemStyler styler_;
 };
 
 } // namespace regforge::model

@@ -27,7 +27,19 @@ constexpr const char* kMalformedQuestion =
 
 ReplaceListPanel::ReplaceListPanel(model::ControlStore& store, app::Ui& ui,
                                    std::filesystem::path replaceFolder)
-    : store_(store), ui_(ui), replaceFolder_(std::move(replaceFolder)) {}
+    : store_(store), ui_(ui), replaceFolder_(std::move(replaceFolder)) {
+    // The stored list the active list came from is drawn red and bold in the list of lists.
+    if (auto* lists = dynamic_cast<model::ComboBox*>(store_.find("ReplaceFileSelectComboBox")))
+        lists->setItemStyler([this](int, const std::string& item) {
+            return item == activeName_ ? model::ItemStyle{model::kRed, true} : model::ItemStyle{};
+        });
+}
+
+void ReplaceListPanel::setActiveName(std::string name) {
+    activeName_ = std::move(name);
+    if (auto* lists = dynamic_cast<model::ComboBox*>(store_.find("ReplaceFileSelectComboBox")))
+        lists->restyle();
+}
 
 std::vector<ReplacePair> ReplaceListPanel::activeList() const {
     std::vector<ReplacePair> pairs;
@@ -45,7 +57,7 @@ void ReplaceListPanel::setActiveList(const std::vector<ReplacePair>& pairs) {
 }
 
 void ReplaceListPanel::forgetActiveList() {
-    activeName_.clear();
+    setActiveName({});
     setActiveList({});
     updateSaveButton();
 }
@@ -87,7 +99,7 @@ bool ReplaceListPanel::ReplaceListLoadButtonClick() {
 
     setActiveList(pairs);
     // Without pairs there is no active list, so no stored list is marked as its origin.
-    activeName_ = pairs.empty() ? std::string() : name;
+    setActiveName(pairs.empty() ? std::string() : name);
     updateSaveButton();
     endEditing();
     return !pairs.empty();

@@ -31,6 +31,7 @@ public:
 
 private:
     void setActiveList(const std::vector<ReplacePair>& pairs);
+    void setActiveName(std::string name);
     void endEditing();
     void updateSaveButton();
 

@@ -2,8 +2,13 @@
 
 #include "gui/binding/Windows1252.h"
 
+#include <QApplication>
+#include <QBrush>
+#include <QColor>
 #include <QComboBox>
+#include <QFont>
 #include <QLineEdit>
+#include <QPalette>
 
 namespace regforge::gui::binding {
 
@@ -35,10 +40,33 @@ void ComboBinding::showItems(int /*index*/) {
         items.append(fromWindows1252(item));
     box_->clear();
     box_->addItems(items);
+    for (int i = 0; i < combo_.count(); ++i) {
+        const model::ItemStyle style = combo_.itemStyle(i);
+        if (style == model::ItemStyle{})
+            continue;
+        if (style.colour != model::kDefaultColour)
+            box_->setItemData(i, QBrush(QColor::fromRgb(style.colour)), Qt::ForegroundRole);
+        if (style.bold) {
+            QFont font = box_->font();
+            font.setBold(true);
+            box_->setItemData(i, font, Qt::FontRole);
+        }
+    }
     showValue(-1);
 }
 
 void ComboBinding::showValue(int /*index*/) {
+    // The closed box shows its current item the way the list draws it.
+    const model::ItemStyle style = combo_.itemStyle(combo_.itemIndex());
+    QFont font = box_->font();
+    font.setBold(style.bold);
+    box_->setFont(font);
+    QPalette palette = box_->palette();
+    palette.setColor(QPalette::ButtonText, style.colour != model::kDefaultColour
+                                               ? QColor::fromRgb(style.colour)
+                                               : QApplication::palette(box_).color(QPalette::ButtonText));
+    palette.setColor(QPalette::Text, palette.color(QPalette::ButtonText));
+    box_->setPalette(palette);
     if (!box_->isEditable()) {
         box_->setCurrentIndex(combo_.itemIndex());
         return;

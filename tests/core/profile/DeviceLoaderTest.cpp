@@ -61,6 +61,9 @@ TEST_F(DeviceLoad, SingleDividerArm7Device) {
     EXPECT_EQ(store.get<model::ComboBox>("pclk_div").items(),
               (std::vector<std::string>{"1/8", "1/4", "1/2", "1/1"}));
     EXPECT_EQ(store.get<model::ComboBox>("pclk_div").itemIndex(), 1);
+    const auto& devices = store.get<model::ComboBox>("mcu_ComboBox");
+    EXPECT_EQ(devices.itemStyle(devices.indexOf("LPC2148")), (model::ItemStyle{model::kRed, true}))
+        << "the loaded device is drawn red and bold";
 }
 
 TEST_F(DeviceLoad, FlagsPanelsAndDividersFollowTheMarkers) {

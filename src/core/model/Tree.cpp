@@ -102,6 +102,23 @@ void Tree::setImageList(std::string name) {
     }
 }
 
+void Tree::setStateImageList(std::string name) {
+    if (stateImageList_ != name) {
+        stateImageList_ = std::move(name);
+        notifyView(Aspect::Node, -1);
+    }
+}
+
+bool Tree::requestExpanded(int index, bool expanded, TreeHitPart mouseOver) {
+    if (index < 0 || index >= count() || nodes_[static_cast<std::size_t>(index)].expanded == expanded)
+        return false;
+    bool allow = true;
+    foldRequested.emit(*this, index, mouseOver, allow);
+    if (allow)
+        setExpanded(index, expanded);
+    return allow;
+}
+
 void Tree::makeVisible(int index) {
     if (index < 0 || index >= count())
         return;

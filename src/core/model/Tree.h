@@ -51,6 +51,9 @@ public:
     // The image list drawing the nodes' normal icons ("" = none); views pick their icon set by it.
     const std::string& imageList() const { return imageList_; }
     void setImageList(std::string name);
+    // The image list drawing the nodes' state icons ("" = none).
+    const std::string& stateImageList() const { return stateImageList_; }
+    void setStateImageList(std::string name);
     // Expands the node's ancestors and asks the views to scroll it into view.
     void makeVisible(int index);
     Signal<int> scrollRequested;
@@ -62,6 +65,11 @@ public:
         nodeClicked.emit(*this, index, part, button);
     }
 
+    // A user's request to fold or unfold a node with the mouse over `mouseOver`. A page refuses
+    // it by clearing the flag foldRequested hands it; returns whether the node was changed.
+    bool requestExpanded(int index, bool expanded, TreeHitPart mouseOver);
+    Signal<Tree&, int, TreeHitPart, bool&> foldRequested;
+
 private:
     TreeNode* at(int index);
     void nodeChanged(int index);
@@ -69,6 +77,7 @@ private:
     std::vector<TreeNode> nodes_;
     int selected_ = -1;
     std::string imageList_;
+    std::string stateImageList_;
 };
 
 } // namespace regforge::model

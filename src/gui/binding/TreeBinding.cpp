@@ -1,89 +1,138 @@
 #include "gui/binding/TreeBinding.h"
 
 #include "gui/binding/Windows1252.h"
-
-#include <QHeaderView>
-#include <QMouseEvent>
-#include <QTreeWidget>
-#include <algorithm>
+#include "gui/widgets/PinTreeView.h"
 
 namespace regforge::gui::binding {
 
+namespace {
+
+// The node a row shows, kept with the row.
+constexpr int kNodeRole = Qt::UserRole + 10;
+
+model::TreeHitPart toModel(widgets::PinTreePart part) {
+    switch (part) {
+    case widgets::PinTreePart::Button:
+        return model::TreeHitPart::Button;
+    case widgets::PinTreePart::StateIcon:
+        return model::TreeHitPart::StateIcon;
+    case widgets::PinTreePart::Image:
+        return model::TreeHitPart::Image;
+    case widgets::PinTreePart::None:
+    case widgets::PinTreePart::Text:
+        break;
+    }
+    return model::TreeHitPart::Text;
+}
+
+} // namespace
+
 TreeBinding::TreeBinding(model::Tree& tree, QWidget* parent)
-    : Binding(tree, new QTreeWidget(parent)), tree_(tree), view_(static_cast<QTreeWidget*>(widget())) {
-    view_->setHeaderHidden(true);
-    view_->setColumnCount(1);
-    view_->viewport()->installEventFilter(this);
-    connect(view_, &QTreeWidget::itemExpanded, this,
-            [this](QTreeWidgetItem* item) { tree_.setExpanded(indexOf(item), true); });
-    connect(view_, &QTreeWidget::itemCollapsed, this,
-            [this](QTreeWidgetItem* item) { tree_.setExpanded(indexOf(item), false); });
-    connect(view_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* item) { userAction([&] { tree_.setSelected(indexOf(item)); }); });
+    : Binding(tree, new widgets::PinTreeView(parent)), tree_(tree),
+      view_(static_cast<widgets::PinTreeView*>(widget())) {
+    using widgets::PinTreePart;
+    using widgets::PinTreeView;
+    connect(view_, &PinTreeView::partClicked, this,
+            [this](QTreeWidgetItem* item, PinTreePart part, Qt::MouseButton button) {
+                const int index = indexOf(item);
+                if (index < 0)
+                    return;
+                userAction([&] {
+                    tree_.clickNode(index, toModel(part),
+                                    button == Qt::RightButton ? model::MouseButton::Right
+                                                              : model::MouseButton::Left);
+                });
+            });
+    connect(view_, &PinTreeView::partDoubleClicked, this, [this](QTreeWidgetItem* item, PinTreePart part) {
+        const int index = indexOf(item);
+        if (index >= 0)
+            userAction([&] { tree_.nodeDoubleClicked.emit(tree_, index, toModel(part)); });
+    });
+    connect(view_, &PinTreeView::foldRequested, this,
+            [this](QTreeWidgetItem* item, bool expand, PinTreePart mouseOver) {
+                const int index = indexOf(item);
+                if (index >= 0)
+                    tree_.requestExpanded(index, expand, toModel(mouseOver));
+            });
+    // Keyboard moves go to the model; mouse clicks select through the model's click handling.
+    connect(view_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        const int index = indexOf(current);
+        if (index >= 0)
+            userAction([&] { tree_.setSelected(index); });
+    });
+    scrollConnection_ = tree_.scrollRequested.connect([this](int index) {
+        if (QTreeWidgetItem* row = item(index))
+            view_->scrollToItem(row, QAbstractItemView::EnsureVisible);
+    });
+}
+
+TreeBinding::~TreeBinding() {
+    tree_.scrollRequested.disconnect(scrollConnection_);
+}
+
+QTreeWidgetItem* TreeBinding::item(int node) const {
+    return node >= 0 && static_cast<std::size_t>(node) < items_.size() ? items_[static_cast<std::size_t>(node)]
+                                                                        : nullptr;
 }
 
 int TreeBinding::indexOf(const QTreeWidgetItem* item) const {
-    const auto it = std::find(items_.begin(), items_.end(), item);
-    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+    if (item == nullptr)
+        return -1;
+    const int index = item->data(0, kNodeRole).toInt();
+    return this->item(index) == item ? index : -1;
 }
 
-void TreeBinding::rebuild() {
-    view_->clear();
-    items_.clear();
-    items_.reserve(static_cast<std::size_t>(tree_.count()));
-    for (int i = 0; i < tree_.count(); ++i) {
-        const int parent = tree_.parentOf(i);
-        if (parent >= 0)
-            items_.push_back(new QTreeWidgetItem(items_[static_cast<std::size_t>(parent)]));
-        else
-            items_.push_back(new QTreeWidgetItem(view_));
+// The model only ever grows by nodes added at the end or is cleared, so a longer tree gets
+// rows for its new nodes and a shorter one is built again; the same length means the image
+// lists or the whole tree's looks changed.
+void TreeBinding::showTree() {
+    view_->setImageLists(fromWindows1252(tree_.stateImageList()), fromWindows1252(tree_.imageList()));
+    const auto count = static_cast<std::size_t>(tree_.count());
+    if (count < items_.size()) {
+        view_->clear();
+        items_.clear();
     }
-    for (int i = 0; i < tree_.count(); ++i)
-        showOne(i);
+    const std::size_t first = count == items_.size() ? 0 : items_.size();
+    items_.reserve(count);
+    for (std::size_t i = items_.size(); i < count; ++i) {
+        const int parent = tree_.parentOf(static_cast<int>(i));
+        QTreeWidgetItem* row =
+            parent >= 0 ? new QTreeWidgetItem(items_[static_cast<std::size_t>(parent)]) : new QTreeWidgetItem(view_);
+        row->setData(0, kNodeRole, static_cast<int>(i));
+        items_.push_back(row);
+    }
+    for (std::size_t i = first; i < count; ++i)
+        showOne(static_cast<int>(i));
     showValue(-1);
 }
 
 void TreeBinding::showOne(int index) {
-    QTreeWidgetItem* item = items_[static_cast<std::size_t>(index)];
+    QTreeWidgetItem* row = items_[static_cast<std::size_t>(index)];
     const model::TreeNode& node = tree_.node(index);
-    item->setText(0, fromWindows1252(node.text));
-    QFont font = item->font(0);
+    row->setText(0, fromWindows1252(node.text));
+    row->setData(0, widgets::PinTreeView::StateRole, node.stateIndex);
+    row->setData(0, widgets::PinTreeView::ImageRole, node.imageIndex);
+    QFont font = row->font(0);
     if (font.bold() != node.bold) {
         font.setBold(node.bold);
-        item->setFont(0, font);
+        row->setFont(0, font);
     }
-    item->setExpanded(node.expanded);
+    if (row->isExpanded() != node.expanded)
+        row->setExpanded(node.expanded);
 }
 
 void TreeBinding::showNode(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= items_.size() ||
-        items_.size() != static_cast<std::size_t>(tree_.count()))
-        rebuild();
-    else
+    if (index >= 0 && static_cast<std::size_t>(index) < items_.size() &&
+        items_.size() == static_cast<std::size_t>(tree_.count()))
         showOne(index);
+    else
+        showTree();
 }
 
 void TreeBinding::showValue(int /*index*/) {
-    const int selected = tree_.selected();
-    view_->setCurrentItem(selected >= 0 && static_cast<std::size_t>(selected) < items_.size()
-                              ? items_[static_cast<std::size_t>(selected)]
-                              : nullptr);
-}
-
-bool TreeBinding::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view_->viewport() &&
-        (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick)) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const int index = indexOf(view_->itemAt(mouse->position().toPoint()));
-        if (index >= 0 && event->type() == QEvent::MouseButtonDblClick)
-            tree_.nodeDoubleClicked.emit(tree_, index, model::TreeHitPart::Text);
-        else if (index >= 0 && (mouse->button() == Qt::LeftButton || mouse->button() == Qt::RightButton))
-            tree_.clickNode(index, model::TreeHitPart::Text,
-                            mouse->button() == Qt::LeftButton ? model::MouseButton::Left
-                                                              : model::MouseButton::Right);
-        return false;
-    }
-    return Binding::eventFilter(watched, event);
+    QTreeWidgetItem* selected = item(tree_.selected());
+    if (view_->currentItem() != selected)
+        view_->setCurrentItem(selected);
 }
 
 } // namespace regforge::gui::binding

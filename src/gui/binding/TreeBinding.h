@@ -5,32 +5,41 @@
 
 #include <vector>
 
-class QTreeWidget;
 class QTreeWidgetItem;
+
+namespace regforge::gui::widgets {
+class PinTreeView;
+}
 
 namespace regforge::gui::binding {
 
-// A tree of text nodes (bold, expanded). Clicks on a node go to the model as clicks on its
-// text; the pin tree's icons and their hit tests come with its own widget.
+// A tree of nodes with state icons, normal icons and bold text, drawn from the model's image
+// lists. Clicks, double clicks and fold requests go to the model with the part of the node they
+// hit; what the model decides comes back as node changes.
 class TreeBinding : public Binding {
     Q_OBJECT
 
 public:
     TreeBinding(model::Tree& tree, QWidget* parent);
+    ~TreeBinding() override;
+
+    widgets::PinTreeView* view() const { return view_; }
+    // The row showing a node, or nullptr.
+    QTreeWidgetItem* item(int node) const;
 
 protected:
     void showNode(int index) override;
     void showValue(int index) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void rebuild();
+    void showTree();
     void showOne(int index);
     int indexOf(const QTreeWidgetItem* item) const;
 
     model::Tree& tree_;
-    QTreeWidget* view_;
+    widgets::PinTreeView* view_;
     std::vector<QTreeWidgetItem*> items_;
+    int scrollConnection_ = 0;
 };
 
 } // namespace regforge::gui::binding

@@ -1,18 +1,48 @@
 #include "gui/pages/IoPageView.h"
 
 #include "gui/widgets/CaptionPanel.h"
+#include "gui/widgets/PinLegend.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace regforge::gui::pages {
 
+namespace {
+constexpr int kOpenDrainPanelWidth = 210;
+} // namespace
+
 IoPageView::IoPageView(const binding::Binder& binder) : PageView(binder, "IO_page") {}
 
 void IoPageView::arrangeContent(QVBoxLayout* body) {
+    arrangeDeviceBar(body);
+
+    // The content and the warning panel share one cell; the panel lies on top.
+    auto* cell = new QGridLayout;
+    cell->setContentsMargins(0, 0, 0, 0);
+    content_ = new QVBoxLayout;
+    content_->setContentsMargins(0, 0, 0, 0);
+    content_->setSpacing(6);
+    cell->addLayout(content_, 0, 0);
+    auto* warning = takeAs<widgets::CaptionPanel>("IO_warning_panel");
+    warning->setFrameShape(QFrame::StyledPanel);
+    warning->setFrameShadow(QFrame::Sunken);
+    warning->setAutoFillBackground(true);
+    QFont font = warning->font();
+    font.setPointSizeF(font.pointSizeF() * 1.15);
+    warning->setFont(font);
+    cell->addWidget(warning, 0, 0);
+    warning_ = warning;
+    body->addLayout(cell, 1);
+
+    arrangePins();
+}
+
+void IoPageView::arrangeDeviceBar(QVBoxLayout* body) {
     // Two rows with their buttons in columns:
     //   Device          [device list    ] [Load profile      ] [Show MCU]
     //   Configuration   [Load configuration] [Save configuration]
@@ -36,23 +66,64 @@ void IoPageView::arrangeContent(QVBoxLayout* body) {
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     body->addWidget(line);
+}
 
-    // The content and the warning panel share one cell; the panel lies on top.
+//   [pin tree                          |open-drain panel]
+//   Pins       In  Out  I only  O only  Alt.func
+//   Pull mode  Pull-up  Pull-down  Repeater  No res
+//   [Fast IO] [Open Drain]                [Quick selector]
+void IoPageView::arrangePins() {
+    auto* treeCell = new QGridLayout;
+    treeCell->setContentsMargins(0, 0, 0, 0);
+    treeCell->addWidget(take("IO_Treeview"), 0, 0);
+    treeCell->addWidget(arrangeOpenDrainPanel(), 0, 0, Qt::AlignRight);
+    content_->addLayout(treeCell, 1);
+
+    content_->addWidget(new widgets::PinLegend);
+
+    auto* options = new QHBoxLayout;
+    options->setContentsMargins(0, 2, 0, 0);
+    options->setSpacing(8);
+    options->addLayout(arrangeFastIo());
+    options->addWidget(take("OpenDrainButton"));
+    options->addStretch(1);
+    options->addWidget(take("QuickSelectorButton"));
+    content_->addLayout(options);
+}
+
+QWidget* IoPageView::arrangeOpenDrainPanel() {
+    QWidget* panel = take("OpenDrainPanel");
+    if (auto* frame = qobject_cast<QFrame*>(panel)) {
+        frame->setFrameShape(QFrame::StyledPanel);
+        frame->setFrameShadow(QFrame::Raised);
+    }
+    panel->setAutoFillBackground(true);
+    panel->setFixedWidth(kOpenDrainPanelWidth);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(8, 8, 8, 8);
+    column->setSpacing(6);
+    QWidget* label = take("OpenDrainLabel");
+    if (auto* text = qobject_cast<QLabel*>(label))
+        text->setWordWrap(true);
+    column->addWidget(label);
+    column->addWidget(take("OpenDrainCheckListBox"), 1);
+    openDrainPanel_ = panel;
+    return panel;
+}
+
+// The coloured frame lies behind the check box, a little larger all round.
+QLayout* IoPageView::arrangeFastIo() {
     auto* cell = new QGridLayout;
     cell->setContentsMargins(0, 0, 0, 0);
-    content_ = new QVBoxLayout;
-    content_->setContentsMargins(0, 0, 0, 0);
-    cell->addLayout(content_, 0, 0);
-    auto* warning = takeAs<widgets::CaptionPanel>("IO_warning_panel");
-    warning->setFrameShape(QFrame::StyledPanel);
-    warning->setFrameShadow(QFrame::Sunken);
-    warning->setAutoFillBackground(true);
-    QFont font = warning->font();
-    font.setPointSizeF(font.pointSizeF() * 1.15);
-    warning->setFont(font);
-    cell->addWidget(warning, 0, 0);
-    warning_ = warning;
-    body->addLayout(cell, 1);
+    QWidget* frame = take("Shape1");
+    QWidget* fastIo = take("FIO_checkbox");
+    if (auto* shape = qobject_cast<QFrame*>(frame))
+        shape->setFrameShape(QFrame::StyledPanel);
+    frame->setFixedSize(fastIo->sizeHint() + QSize(16, 8));
+    cell->addWidget(frame, 0, 0);
+    cell->addWidget(fastIo, 0, 0, Qt::AlignCenter);
+    fastIo_ = fastIo;
+    return cell;
 }
 
 QBoxLayout* IoPageView::restLayout(QVBoxLayout* /*body*/) {
@@ -60,6 +131,8 @@ QBoxLayout* IoPageView::restLayout(QVBoxLayout* /*body*/) {
 }
 
 void IoPageView::finishArrangement() {
+    fastIo_->raise();
+    openDrainPanel_->raise();
     warning_->raise();
 }
 

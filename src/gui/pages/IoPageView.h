@@ -8,7 +8,9 @@ class QVBoxLayout;
 namespace regforge::gui::pages {
 
 // The "I/O" page: the device bar on top (device list, profile and configuration buttons),
-// below it the page's content, covered by the warning panel until a device is loaded.
+// below it the pin tree with the open-drain panel lying over its right side, the legend of the
+// tree's icons and the pin options. The warning panel covers all but the bar until a device is
+// loaded.
 class IoPageView : public PageView {
 public:
     explicit IoPageView(const binding::Binder& binder);
@@ -19,8 +21,15 @@ protected:
     void finishArrangement() override;
 
 private:
+    void arrangeDeviceBar(QVBoxLayout* body);
+    void arrangePins();
+    QWidget* arrangeOpenDrainPanel();
+    QLayout* arrangeFastIo();
+
     QVBoxLayout* content_ = nullptr;
     QWidget* warning_ = nullptr;
+    QWidget* openDrainPanel_ = nullptr;
+    QWidget* fastIo_ = nullptr;
 };
 
 } // namespace regforge::gui::pages

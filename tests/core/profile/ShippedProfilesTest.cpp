@@ -1,19 +1,29 @@
 // The device profiles shipped in data/include, loaded the way a user loads them: every pin must
 // come out with its full function list, the right reset selection and a usable register entry,
-// and an untouched device must generate its reset configuration.
+// and an untouched device must generate its reset configuration. The timers must have the
+// shape of the real counters and be powered or clocked before their registers are written,
+// and every saved example configuration in examples/ must load back and generate.
 
+#include "config/ConfigurationCommands.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/ListControls.h"
+#include "model/NumberText.h"
+#include "model/NumericEdit.h"
 #include "model/Tree.h"
 #include "periph/ResultLists.h"
 #include "periph/io/IoPage.h"
 #include "periph/io/PinState.h"
+#include "periph/timer/TimerClock.h"
+#include "periph/timer/TimerControls.h"
 #include "support/ProgramFolder.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -48,10 +58,55 @@ constexpr Expected kShipped[] = {
     {"LPC1343", "13xx", "LPC13xx.h", true, true, false, true, true, true, 42},
 };
 
+// One timer as the user manual has it; an empty init line marks a timer the device lacks.
+struct ExpectedTimer {
+    int bits;
+    bool pwmMode;
+    int captures;
+    const char* init;
+};
+using ExpectedTimers = std::array<ExpectedTimer, periph::timer::kTimerCount>;
+
+constexpr ExpectedTimer kAbsent = {0, false, 0, ""};
+
+// LPC214x: PCONP bits 1 and 2, four CAP inputs each, no PWM control register in the timers.
+// LPC17xx and LPC178x: PCONP bits 1, 2, 22, 23, CAPn.0 and CAPn.1 only. LPC13xx: the 32-bit
+// CT32B0/CT32B1 and the 16-bit CT16B0/CT16B1, each with CAP0 and a PWMC register, clocked in
+// SYSAHBCLKCTRL bits 9, 10, 7 and 8.
+const std::map<std::string, ExpectedTimers> kTimers = {
+    {"LPC2148",
+     {{{32, false, 4, "PCONP |= (1 << 1);     /* power up Timer0 */"},
+       {32, false, 4, "PCONP |= (1 << 2);     /* power up Timer1 */"},
+       kAbsent,
+       kAbsent}}},
+    {"LPC1768",
+     {{{32, false, 2, "LPC_SC->PCONP |= (1 << 1);     /* power up Timer0 */"},
+       {32, false, 2, "LPC_SC->PCONP |= (1 << 2);     /* power up Timer1 */"},
+       {32, false, 2, "LPC_SC->PCONP |= (1 << 22);     /* power up Timer2 */"},
+       {32, false, 2, "LPC_SC->PCONP |= (1 << 23);     /* power up Timer3 */"}}}},
+    {"LPC1788",
+     {{{32, false, 2, "LPC_SC->PCONP |= (1 << 1);     /* power up Timer0 */"},
+       {32, false, 2, "LPC_SC->PCONP |= (1 << 2);     /* power up Timer1 */"},
+       {32, false, 2, "LPC_SC->PCONP |= (1 << 22);     /* power up Timer2 */"},
+       {32, false, 2, "LPC_SC->PCONP |= (1 << 23);     /* power up Timer3 */"}}}},
+    {"LPC1343",
+     {{{32, true, 1, "LPC_SYSCON->SYSAHBCLKCTRL |= (1 << 9);     /* enable clock for CT32B0 */"},
+       {32, true, 1, "LPC_SYSCON->SYSAHBCLKCTRL |= (1 << 10);     /* enable clock for CT32B1 */"},
+       {16, true, 1, "LPC_SYSCON->SYSAHBCLKCTRL |= (1 << 7);     /* enable clock for CT16B0 */"},
+       {16, true, 1, "LPC_SYSCON->SYSAHBCLKCTRL |= (1 << 8);     /* enable clock for CT16B1 */"}}}},
+};
+
+const fs::path kRepository = fs::path(REGFORGE_FIXTURES) / ".." / "..";
+
+std::string bytesOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 class ShippedProfiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        const fs::path data = fs::path(REGFORGE_FIXTURES) / ".." / ".." / "data" / "include";
+        const fs::path data = kRepository / "data" / "include";
         for (const auto& entry : fs::directory_iterator(data))
             fs::copy(entry.path(), folder.dir.path() / "include" / entry.path().filename(),
                      fs::copy_options::overwrite_existing);
@@ -64,6 +119,10 @@ protected:
     }
 
     app::MainForm& form() { return folder.form(); }
+    template <class T = model::Control>
+    T& control(const std::string& name) {
+        return form().store().get<T>(name);
+    }
     model::Tree& tree() { return form().ioPage().tree(); }
 
     std::vector<int> pins() {
@@ -291,6 +350,119 @@ TEST_F(ShippedProfiles, Lpc2148DebugAndTracePortsSwitchTheirPinGroupsTogether) {
     select("P1.31", "PORT1.31");
     EXPECT_EQ(selected("P1.26"), "PORT1.26");
     EXPECT_EQ(pinRegisters()["PINSEL2"], "0x00000008");
+}
+
+TEST_F(ShippedProfiles, TimersHaveTheCountersOfTheManuals) {
+    using namespace periph::timer;
+    for (const auto& [device, timers] : kTimers) {
+        ASSERT_NO_FATAL_FAILURE(load(device));
+        for (int t = 0; t < kTimerCount; ++t) {
+            SCOPED_TRACE(device + " Timer" + std::to_string(t));
+            const auto& expected = timers[static_cast<std::size_t>(t)];
+            const auto i = static_cast<std::size_t>(t);
+            const auto& enable = control<model::CheckBox>(enableBoxName(t));
+            ASSERT_EQ(enable.visible(), expected.bits != 0);
+            if (expected.bits == 0)
+                continue;
+            EXPECT_NE(enable.caption().find(expected.bits == 16 ? "[16 bit]" : "[32 bit]"), std::string::npos)
+                << enable.caption();
+            const auto digits = expected.bits / 4;
+            for (const char* edit : {"TC", "PR", "MR0", "MR3"}) {
+                EXPECT_EQ(control<model::NumericEdit>(timerControl(t, edit)).maxLength(), digits) << edit;
+                EXPECT_EQ(control<model::NumericEdit>(timerControl(t, edit)).text(),
+                          std::string(digits, '0'));
+            }
+            for (const char* box : kPwmModeBoxes[i])
+                EXPECT_EQ(control(box).visible(), expected.pwmMode) << box;
+
+            std::vector<std::string> inputs;
+            for (int c = 0; c < expected.captures; ++c)
+                inputs.push_back("CAP " + std::to_string(t) + "." + std::to_string(c));
+            EXPECT_EQ(control<model::ComboBox>(countInputComboName(t)).items(), inputs);
+            for (int c = 0; c < kCaptureCount; ++c)
+                EXPECT_EQ(control(kCaptureRowLabels[i][static_cast<std::size_t>(c)]).visible(),
+                          c < expected.captures)
+                    << "capture row " << c;
+        }
+    }
+    // The 13xx page names each counter in the width it really has: a wrong width line shows up
+    // as a caption without the counter's name.
+    ASSERT_NO_FATAL_FAILURE(load("LPC1343"));
+    EXPECT_EQ(control(enableBoxName(0)).caption(), "Timer0 (CT32B0) [32 bit]");
+    EXPECT_EQ(control(enableBoxName(3)).caption(), "Timer3 (CT16B1) [16 bit]");
+}
+
+TEST_F(ShippedProfiles, EveryTimerIsPoweredBeforeItsRegistersAreWritten) {
+    using namespace periph::timer;
+    for (const auto& [device, timers] : kTimers) {
+        ASSERT_NO_FATAL_FAILURE(load(device));
+        const std::string prefix = form().device().cortexM3 ? "LPC_TIM" : "T";
+        for (int t = 0; t < kTimerCount; ++t)
+            if (timers[static_cast<std::size_t>(t)].bits != 0)
+                control<model::CheckBox>(enableBoxName(t)).click();
+        form().Result_btnClick();
+        const auto& lines = control<model::Memo>("Memo1").lines();
+
+        for (int t = 0; t < kTimerCount; ++t) {
+            SCOPED_TRACE(device + " Timer" + std::to_string(t));
+            const auto& expected = timers[static_cast<std::size_t>(t)];
+            const std::string title = std::string(33, ' ') + "Timer" + std::to_string(t);
+            const auto block = std::find_if(lines.begin(), lines.end(),
+                                            [&](const auto& line) { return line.rfind(title, 0) == 0; });
+            if (expected.bits == 0) {
+                EXPECT_EQ(block, lines.end()) << "a timer the device lacks is never generated";
+                continue;
+            }
+            ASSERT_NE(block, lines.end());
+            EXPECT_NE(block->find(expected.bits == 16 ? "(16bit)" : "(32bit)"), std::string::npos) << *block;
+            const auto end = std::find(block, lines.end(), "*/");
+            ASSERT_LT(end + 2, lines.end());
+            EXPECT_EQ(*(end + 1), expected.init);
+            EXPECT_EQ((end + 2)->rfind(prefix + std::to_string(t), 0), 0u) << *(end + 2);
+        }
+    }
+}
+
+// The saved examples, loaded the way the user loads them on a fresh start: each must restore
+// without a complaint, save back to the very same bytes, and run timer 0 as a 1 kHz tick that
+// resets and interrupts on MR0.
+TEST_F(ShippedProfiles, ExampleConfigurationsLoadBackExactlyAndGenerate) {
+    using namespace periph::timer;
+    const fs::path examples = kRepository / "examples";
+    std::set<std::string> found;
+    for (const auto& entry : fs::directory_iterator(examples)) {
+        if (entry.path().extension() != ".sav")
+            continue;
+        const std::string name = entry.path().stem().string();
+        SCOPED_TRACE(name);
+        found.insert(name);
+        ASSERT_EQ(kTimers.count(name), 1u) << "an example for a device that is not shipped";
+        folder.ui.messages.clear();
+        folder.start();
+        ASSERT_EQ(form().configuration().loadConfiguration(entry.path()), config::LoadOutcome::Loaded);
+        ASSERT_EQ(folder.ui.messages.size(), 1u) << folder.ui.messages.back().caption;
+        EXPECT_EQ(folder.ui.messages[0].caption, "Apply settings?");
+        EXPECT_EQ(form().device().deviceName, name) << "the file is named after its device";
+
+        const fs::path again = folder.dir.path() / "again.sav";
+        ASSERT_TRUE(form().configuration().saveConfiguration(again));
+        EXPECT_EQ(bytesOf(again), bytesOf(entry.path()));
+
+        ASSERT_TRUE(control<model::CheckBox>(enableBoxName(0)).checked());
+        const auto clockMHz = model::parseFloat(timerClockEdit(form().store(), form().device(), 0).text());
+        const auto prescale = model::parseHex(control<model::NumericEdit>(prescaleEditName(0)).text());
+        const auto match = model::parseHex(control<model::NumericEdit>(timerControl(0, "MR0")).text());
+        ASSERT_TRUE(clockMHz && prescale && match);
+        EXPECT_DOUBLE_EQ(*clockMHz * 1e6 / double(*prescale + 1) / double(*match + 1), 1000.0);
+
+        form().Result_btnClick();
+        const auto& lines = control<model::Memo>("Memo1").lines();
+        EXPECT_NE(
+            std::find(lines.begin(), lines.end(), "   MCR0.0 : reset, generate interrupt on compare match"),
+            lines.end());
+        EXPECT_NE(std::find(lines.begin(), lines.end(), kTimers.at(name)[0].init), lines.end());
+    }
+    EXPECT_EQ(found, (std::set<std::string>{"LPC1343", "LPC1768", "LPC1788", "LPC2148"}));
 }
 
 } // namespace

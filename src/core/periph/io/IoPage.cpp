@@ -61,6 +61,10 @@ void IoPage::declareControls() {
 
 void IoPage::connectHandlers() {
     auto& t = tree();
+    t.setStateImageList("ImageList1");
+    t.foldRequested.connect([this](model::Tree&, int, model::TreeHitPart mouseOver, bool& allow) {
+        allow = IO_TreeviewCollapsing(mouseOver);
+    });
     t.nodeClicked.connect([this](model::Tree&, int node, model::TreeHitPart part, model::MouseButton button) {
         IO_TreeviewClick(node, part, button);
     });

@@ -1,0 +1,143 @@
+#include "GuiFixture.h"
+#include "model/ComboBox.h"
+#include "periph/timer/TimerControls.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLayout>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace regforge::gui {
+namespace {
+
+namespace t = periph::timer;
+
+std::string fixtureText(const std::string& name) {
+    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/timer/" + name + ".ini", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool holds(const QLayout* layout, const QWidget* widget) {
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() == widget || (item->layout() != nullptr && holds(item->layout(), widget)))
+            return true;
+    }
+    return false;
+}
+
+bool onTimersPage(const model::Control& control) {
+    for (const model::Control* c = control.parent(); c != nullptr; c = c->parent())
+        if (c->name() == "TabSheet4")
+            return true;
+    return false;
+}
+
+// The program started with a timer profile loaded as the user does it, "Timers" in front.
+class TimersPageView : public ::testing::Test {
+protected:
+    void load(const std::string& fixture) {
+        gui.folder.write("include/LPC2148.ini", fixtureText(fixture));
+        auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
+        devices.setItemIndex(devices.indexOf("LPC2148"));
+        ASSERT_TRUE(gui.form->LoadProfileBitBtnClick());
+        gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(3);
+        QApplication::processEvents();
+    }
+    QWidget* widget(const std::string& name) { return gui.widget<QWidget>(name.c_str()); }
+    void click(const std::string& name) { gui.widget<QAbstractButton>(name.c_str())->click(); }
+
+    GuiFixture gui;
+};
+
+TEST_F(TimersPageView, EveryTimerControlHasItsPlaceAndTheSwitchShowsOnePair) {
+    int placed = 0;
+    for (const model::Control* control : gui.store().all()) {
+        if (!onTimersPage(*control))
+            continue;
+        QWidget* w = widget(control->name());
+        ASSERT_NE(w, nullptr) << control->name();
+        ASSERT_NE(w->parentWidget(), nullptr) << control->name();
+        const QLayout* layout = w->parentWidget()->layout();
+        EXPECT_TRUE(layout != nullptr && holds(layout, w)) << control->name() << " lies outside the layout";
+        ++placed;
+    }
+    EXPECT_GT(placed, 4 * 50);
+
+    load("arm7_mixed_widths");
+    EXPECT_TRUE(widget("T0_checkbox")->isVisible());
+    EXPECT_TRUE(widget("T1_checkbox")->isVisible());
+    EXPECT_FALSE(widget("T2_checkbox")->isVisible());
+
+    click("ShowTimer23RadioButton");
+    EXPECT_FALSE(widget("T0_checkbox")->isVisible());
+    EXPECT_FALSE(widget("T1_groupBox")->isVisible());
+    EXPECT_TRUE(widget("T2_checkbox")->isVisible());
+    EXPECT_TRUE(widget("T3_panel")->isVisible());
+    EXPECT_EQ(gui.widget<QCheckBox>("T2_checkbox")->text(), "Timer2 [16 bit]");
+
+    click("ShowTimer01RadioButton");
+    EXPECT_TRUE(widget("T0_checkbox")->isVisible());
+    EXPECT_FALSE(widget("PanelTimers23")->isVisible());
+}
+
+TEST_F(TimersPageView, CoverLiesOnTheRegistersUntilTheTimerIsSwitchedOn) {
+    load("arm7_single_divider");
+    QWidget* group = widget("T0_groupBox");
+    QWidget* cover = widget("T0_panel");
+    const QPoint middle = group->geometry().center();
+    ASSERT_TRUE(cover->isVisible());
+    EXPECT_EQ(cover->geometry(), group->geometry());
+    QWidget* shown = group->parentWidget()->childAt(middle);
+    EXPECT_TRUE(shown == cover || cover->isAncestorOf(shown)) << "the cover lies on top";
+
+    click("T0_checkbox");
+    EXPECT_FALSE(cover->isVisible());
+    EXPECT_TRUE(group->isEnabled());
+    shown = group->parentWidget()->childAt(middle);
+    EXPECT_TRUE(group->isAncestorOf(shown));
+
+    // A timer the device lacks is only its cover.
+    click("ShowTimer23RadioButton");
+    EXPECT_FALSE(widget("T2_groupBox")->isVisible());
+    EXPECT_FALSE(widget("T2_checkbox")->isVisible());
+    EXPECT_TRUE(widget("T2_panel")->isVisible());
+    EXPECT_GT(widget("T2_panel")->height(), widget("T2_panel")->fontMetrics().height());
+}
+
+TEST_F(TimersPageView, NothingIsSqueezedOrCutAtTheDesignSize) {
+    load("arm7_mixed_widths"); // own clock panels, PWM-mode boxes, all four capture rows on timer 0
+    click("T0_checkbox");
+    click("T1_checkbox");
+    // The longest texts the figures and the hint take.
+    gui.store().get<model::ComboBox>("T0CTCR10").setItemIndex(2);
+    gui.store().get<model::Control>(t::hintLabelName(0)).setCaption(
+        gui.store().get<model::Control>(t::kMatchControlBoxes[0][2]).hint());
+    QApplication::processEvents();
+
+    auto* scroll = gui.widget<QWidget>("TabSheet4")->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_LE(scroll->widget()->width(), scroll->viewport()->width()) << "no room lost on the right";
+    for (const int timer : {0, 1}) {
+        QWidget* group = widget(t::groupBoxName(timer));
+        for (QWidget* w : group->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->objectName().isEmpty())
+                continue;
+            const QString name = w->objectName();
+            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name.toStdString() << " squeezed";
+            const QRect inGroup(w->mapTo(group, QPoint(0, 0)), w->size());
+            EXPECT_TRUE(group->contentsRect().contains(inGroup)) << name.toStdString() << " cut off";
+        }
+    }
+    EXPECT_GE(widget("T0CTCR10")->width(), widget("T0CTCR10")->sizeHint().width());
+}
+
+} // namespace
+} // namespace regforge::gui

@@ -6,6 +6,7 @@
 #include "gui/binding/Binder.h"
 #include "gui/binding/FormBinding.h"
 #include "gui/pages/PageViews.h"
+#include "gui/pages/QuickSelectMenu.h"
 #include "gui/pages/ShellPanels.h"
 #include "model/Containers.h"
 #include "periph/io/IoPage.h"
@@ -83,16 +84,14 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
                                   placeClockBar();
                           });
     scrollConnection_ = form_.scrollToTop.connect([this] { scroll_->verticalScrollBar()->setValue(0); });
-    // The menu opens where the user just clicked its button.
-    ioPopupConnection_ = form_.ioPage().popupRequested.connect(
-        [this](model::Control& popup) { binder_->popUp(popup, QCursor::pos()); });
+    quickSelect_ = std::make_unique<pages::QuickSelectMenu>(*binder_, form_.ioPage());
 
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
 }
 
 MainWindow::~MainWindow() {
     form_.scrollToTop.disconnect(scrollConnection_);
-    form_.ioPage().popupRequested.disconnect(ioPopupConnection_);
+    quickSelect_.reset();
     form_.store().get<model::PageControl>("pagecontrol1").viewChanged.disconnect(pageConnection_);
     pageViews_.clear();
     binder_.reset();

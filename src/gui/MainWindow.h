@@ -20,7 +20,8 @@ class FormBinding;
 
 namespace pages {
 class PageView;
-}
+class QuickSelectMenu;
+} // namespace pages
 
 // The main window "Form1": the page control in a scrolled client area, the page views, the
 // clock bar that follows the active page and the about panel. Size, scroll and close rules
@@ -58,7 +59,7 @@ private:
     std::vector<std::unique_ptr<pages::PageView>> pageViews_;
     int pageConnection_ = 0;
     int scrollConnection_ = 0;
-    int ioPopupConnection_ = 0;
+    std::unique_ptr<pages::QuickSelectMenu> quickSelect_;
     int wheelRemainder_ = 0;
     bool shownOnce_ = false;
 };

@@ -1,6 +1,7 @@
+#include "gui/dialogs/CalculatorDialog.h"
+
 #include "GuiFixture.h"
 #include "gui/QtUi.h"
-#include "gui/dialogs/CalculatorDialog.h"
 #include "gui/widgets/NumericLineEdit.h"
 #include "model/ComboBox.h"
 #include "tools/Calculator.h"
@@ -76,16 +77,17 @@ TEST(CalculatorDialog, ShowsTheCalculatorAndClosesWithApplyOrAbort) {
         EXPECT_FALSE(find<QWidget>(dialog, "Pclock_edit")->isVisible());
         EXPECT_FALSE(find<QWidget>(dialog, "ADCfrequencyLabel")->isVisible());
         wantOneKilohertz(dialog);
-        EXPECT_EQ(find<QLineEdit>(dialog, "PeriodEdit")->text(), "1");
-        EXPECT_EQ(find<QComboBox>(dialog, "PeriodCombo")->currentText(), "mS");
+        EXPECT_EQ(find<QLineEdit>(dialog, "PeriodEdit")->text(), "1000");
+        EXPECT_EQ(find<QComboBox>(dialog, "PeriodCombo")->currentText(), "uS");
         EXPECT_EQ(find<QLabel>(dialog, "ResultLabel")->text(), "14999");
-        EXPECT_EQ(find<QLabel>(dialog, "Result2Label")->text(), "1 KHz ( 1 ms )");
+        EXPECT_EQ(find<QLabel>(dialog, "Result2Label")->text(), "1 KHz ( 1000 us )");
         find<QPushButton>(dialog, "Apply")->click();
     });
     EXPECT_TRUE(ui.runCalculator(calc));
     EXPECT_EQ(calc.resultText(), "14999");
 
-    whenCalculatorOpens([](dialogs::CalculatorDialog& dialog) { find<QPushButton>(dialog, "Abort")->click(); });
+    whenCalculatorOpens(
+        [](dialogs::CalculatorDialog& dialog) { find<QPushButton>(dialog, "Abort")->click(); });
     EXPECT_FALSE(ui.runCalculator(calc));
 
     // Closing the window any other way is no Apply either.
@@ -134,7 +136,7 @@ TEST(CalculatorDialog, PrescalerForOneKilohertzAtFifteenMegahertz) {
     EXPECT_EQ(gui.ui.calculatorRuns, 1);
     EXPECT_EQ(prescaler->text(), "0x00003A97");
     EXPECT_EQ(gui.widget<QLabel>("timer0clk")->text(), "Counter clk: 1 KHz");
-    EXPECT_EQ(gui.widget<QLabel>("timer0tick")->text(), "Counts every: 1 ms");
+    EXPECT_EQ(gui.widget<QLabel>("timer0tick")->text(), "Counts every: 1000 us");
 }
 
 } // namespace

@@ -118,8 +118,9 @@ TEST_F(TimersPageView, NothingIsSqueezedOrCutAtTheDesignSize) {
     click("T1_checkbox");
     // The longest texts the figures and the hint take.
     gui.store().get<model::ComboBox>("T0CTCR10").setItemIndex(2);
-    gui.store().get<model::Control>(t::hintLabelName(0)).setCaption(
-        gui.store().get<model::Control>(t::kMatchControlBoxes[0][2]).hint());
+    gui.store()
+        .get<model::Control>(t::hintLabelName(0))
+        .setCaption(gui.store().get<model::Control>(t::kMatchControlBoxes[0][2]).hint());
     QApplication::processEvents();
 
     auto* scroll = gui.widget<QWidget>("TabSheet4")->findChild<QScrollArea*>();

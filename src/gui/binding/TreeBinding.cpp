@@ -54,6 +54,12 @@ TreeBinding::TreeBinding(model::Tree& tree, QWidget* parent)
                 if (index >= 0)
                     tree_.requestExpanded(index, expand, toModel(mouseOver));
             });
+    // Rows folded by other means than the user's requests (accessibility, the program) keep
+    // the model in step; the model's own changes arrive with these signals blocked.
+    connect(view_, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* row) { tree_.setExpanded(indexOf(row), true); });
+    connect(view_, &QTreeWidget::itemCollapsed, this,
+            [this](QTreeWidgetItem* row) { tree_.setExpanded(indexOf(row), false); });
     // Keyboard moves go to the model; mouse clicks select through the model's click handling.
     connect(view_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         const int index = indexOf(current);
@@ -71,8 +77,9 @@ TreeBinding::~TreeBinding() {
 }
 
 QTreeWidgetItem* TreeBinding::item(int node) const {
-    return node >= 0 && static_cast<std::size_t>(node) < items_.size() ? items_[static_cast<std::size_t>(node)]
-                                                                        : nullptr;
+    return node >= 0 && static_cast<std::size_t>(node) < items_.size()
+               ? items_[static_cast<std::size_t>(node)]
+               : nullptr;
 }
 
 int TreeBinding::indexOf(const QTreeWidgetItem* item) const {
@@ -96,8 +103,8 @@ void TreeBinding::showTree() {
     items_.reserve(count);
     for (std::size_t i = items_.size(); i < count; ++i) {
         const int parent = tree_.parentOf(static_cast<int>(i));
-        QTreeWidgetItem* row =
-            parent >= 0 ? new QTreeWidgetItem(items_[static_cast<std::size_t>(parent)]) : new QTreeWidgetItem(view_);
+        QTreeWidgetItem* row = parent >= 0 ? new QTreeWidgetItem(items_[static_cast<std::size_t>(parent)])
+                                           : new QTreeWidgetItem(view_);
         row->setData(0, kNodeRole, static_cast<int>(i));
         items_.push_back(row);
     }

@@ -77,7 +77,8 @@ void CalculatorDialog::arrange() {
     for (const auto& [caption, value] : rows) {
         results->addWidget(b.widget(caption), row, 0);
         QWidget* figure = b.widget(value);
-        figure->setMinimumWidth(figure->fontMetrics().horizontalAdvance(QStringLiteral("1.0714 MHz ( 933.33 ns )")));
+        figure->setMinimumWidth(
+            figure->fontMetrics().horizontalAdvance(QStringLiteral("1.0714 MHz ( 933.33 ns )")));
         results->addWidget(figure, row, 1);
         ++row;
     }

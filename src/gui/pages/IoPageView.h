@@ -3,6 +3,7 @@
 #include "gui/pages/PageView.h"
 
 class QGridLayout;
+class QLayout;
 class QVBoxLayout;
 
 namespace regforge::gui::pages {

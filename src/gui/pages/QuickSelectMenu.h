@@ -1,9 +1,9 @@
 #pragma once
 
+#include "periph/io/QuickSelector.h"
+
 #include <QObject>
 #include <array>
-
-#include "periph/io/QuickSelector.h"
 
 class QAction;
 class QMenu;

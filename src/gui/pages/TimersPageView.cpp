@@ -27,21 +27,21 @@ namespace {
 // Grid columns of a timer's register block. The check box columns serve the match rows
 // (interrupt, reset, stop) and the capture rows (rising, falling, interrupt) alike.
 constexpr int kRowLabelColumn = 0;
-constexpr int kMatchEditColumn = 1;
+constexpr int kValueColumn = 1;
 constexpr int kFirstBoxColumn = 2;
 constexpr int kOutputBoxColumn = 5; // PWM-mode box in match rows, EM box in capture rows
 constexpr int kOutputTextColumn = 6;
-constexpr int kGapColumn = 7;
-constexpr int kCounterLabelColumn = 8;
-constexpr int kCounterEditColumn = 9;
-constexpr int kColumnCount = 10;
+constexpr int kColumnCount = 8; // the last one takes what room is left
 
-// Grid rows: headings, the four match rows, the mode row, headings, the four capture rows.
-constexpr int kMatchHeadingRow = 0;
-constexpr int kFirstMatchRow = 1;
-constexpr int kModeRow = 5;
-constexpr int kCaptureHeadingRow = 6;
-constexpr int kFirstCaptureRow = 7;
+// Grid rows: TC and PR, headings and the four match rows, the mode row, headings and the
+// four capture rows.
+constexpr int kCounterRow = 0;
+constexpr int kPrescaleRow = 1;
+constexpr int kMatchHeadingRow = 2;
+constexpr int kFirstMatchRow = 3;
+constexpr int kModeRow = 7;
+constexpr int kCaptureHeadingRow = 8;
+constexpr int kFirstCaptureRow = 9;
 
 constexpr const char* kMatchHeadings[] = {"Int", "Reset", "Stop"};
 constexpr const char* kCaptureHeadings[] = {"Rise", "Fall", "Int"};
@@ -76,6 +76,9 @@ private:
 QLabel* heading(const char* text) {
     auto* label = new QLabel(QObject::tr(text));
     label->setForegroundRole(QPalette::PlaceholderText);
+    // A little air above each block of rows.
+    label->setContentsMargins(0, 6, 0, 0);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     return label;
 }
 
@@ -106,7 +109,7 @@ void TimersPageView::arrangeContent(QVBoxLayout* body) {
     auto* column = new QWidget;
     column->setAutoFillBackground(false);
     auto* timers = new QVBoxLayout(column);
-    timers->setContentsMargins(0, 0, 4, 0);
+    timers->setContentsMargins(0, 4, 4, 0);
     timers->setSpacing(0);
 
     auto* firstPair = new QWidget;
@@ -174,6 +177,22 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
     grid->setVerticalSpacing(4);
     const std::string digit = std::to_string(timer);
 
+    // The counter first: TC with the two TCR bits, PR below it.
+    QWidget* counter = take(t::counterEditName(timer));
+    QWidget* prescale = take(t::prescaleEditName(timer));
+    sizeRegisterEdit(counter);
+    sizeRegisterEdit(prescale);
+    grid->addWidget(new QLabel(QStringLiteral("TC")), kCounterRow, kRowLabelColumn);
+    grid->addWidget(counter, kCounterRow, kValueColumn);
+    auto* control = new QHBoxLayout;
+    control->setSpacing(16);
+    control->addWidget(take(t::kCounterEnableBoxes[index]));
+    control->addWidget(take(t::kCounterResetBoxes[index]));
+    control->addStretch(1);
+    grid->addLayout(control, kCounterRow, kFirstBoxColumn, 1, kColumnCount - kFirstBoxColumn);
+    grid->addWidget(new QLabel(QStringLiteral("PR")), kPrescaleRow, kRowLabelColumn);
+    grid->addWidget(prescale, kPrescaleRow, kValueColumn);
+
     // Match rows: MRm, its value, the three MCR boxes, the PWM mode of output m.
     grid->addWidget(heading("Match"), kMatchHeadingRow, kRowLabelColumn, 1, 2);
     for (int i = 0; i < 3; ++i)
@@ -184,24 +203,12 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
         grid->addWidget(new QLabel(QString::fromStdString(reg)), row, kRowLabelColumn);
         QWidget* value = take(t::timerControl(timer, reg.c_str()));
         sizeRegisterEdit(value);
-        grid->addWidget(value, row, kMatchEditColumn);
+        grid->addWidget(value, row, kValueColumn);
         for (int i = 0; i < 3; ++i)
             grid->addWidget(take(t::kMatchControlBoxes[index][at(3 * m + i)]), row, kFirstBoxColumn + i);
         grid->addWidget(take(t::kPwmModeBoxes[index][at(m)]), row, kOutputBoxColumn);
         grid->addWidget(take(t::kPwmModeLabels[index][at(m)]), row, kOutputTextColumn);
     }
-
-    // The counter beside the match rows: TC, PR and the two TCR bits.
-    QWidget* counter = take(t::counterEditName(timer));
-    QWidget* prescale = take(t::prescaleEditName(timer));
-    sizeRegisterEdit(counter);
-    sizeRegisterEdit(prescale);
-    grid->addWidget(new QLabel(QStringLiteral("TC")), kFirstMatchRow, kCounterLabelColumn);
-    grid->addWidget(counter, kFirstMatchRow, kCounterEditColumn);
-    grid->addWidget(new QLabel(QStringLiteral("PR")), kFirstMatchRow + 1, kCounterLabelColumn);
-    grid->addWidget(prescale, kFirstMatchRow + 1, kCounterEditColumn);
-    grid->addWidget(take(t::kCounterEnableBoxes[index]), kFirstMatchRow + 2, kCounterLabelColumn, 1, 2);
-    grid->addWidget(take(t::kCounterResetBoxes[index]), kFirstMatchRow + 3, kCounterLabelColumn, 1, 2);
 
     // The mode reads as one sentence: "Counter mode: TC incremented on rising edge of CAP 0.1".
     auto* modeRow = new QHBoxLayout;
@@ -222,7 +229,7 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
         grid->addWidget(captureHeadings.back(), kCaptureHeadingRow, kFirstBoxColumn + i);
     }
     grid->addWidget(heading("EM"), kCaptureHeadingRow, kOutputBoxColumn);
-    grid->addWidget(heading("Action on match"), kCaptureHeadingRow, kOutputTextColumn, 1, 4);
+    grid->addWidget(heading("Action on match"), kCaptureHeadingRow, kOutputTextColumn);
     for (int c = 0; c < t::kCaptureCount; ++c) {
         const int row = kFirstCaptureRow + c;
         grid->addWidget(c == 0 ? firstCaptureLabel : take(rowLabels[at(c)]), row, kRowLabelColumn, 1, 2);
@@ -233,7 +240,7 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
         const int row = kFirstCaptureRow + k;
         grid->addWidget(take(t::kExternalMatchBoxes[index][at(k)]), row, kOutputBoxColumn);
         const std::string action = "EMC" + digit + "_" + std::to_string(k) + "combobox";
-        grid->addWidget(take(action), row, kOutputTextColumn, 1, 4, Qt::AlignLeft);
+        grid->addWidget(take(action), row, kOutputTextColumn);
     }
     // The capture headings go with the first capture row: a timer without inputs has none.
     new VisibilityWatch(firstCaptureLabel, *binder().store().find(rowLabels[0]),
@@ -242,8 +249,7 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
                                 h->setVisible(shown);
                         });
 
-    grid->setColumnMinimumWidth(kGapColumn, 10);
-    grid->setColumnStretch(kGapColumn, 1);
+    grid->setColumnStretch(kColumnCount - 1, 1);
     column->addLayout(grid);
 
     auto* line = new QFrame;

@@ -15,15 +15,17 @@ using G = PinGlyph;
 
 // The state icons of the pin tree, by state value; 0 shows no icon.
 constexpr std::array<Slot, 16> kImageList1 = {
-    std::nullopt,     G::CheckBoxEmpty,  G::CheckBoxTicked, G::RadioEmpty,  G::RadioFilled, G::ArrowDownGreen,
-    G::ArrowUpRed,    G::Exclamation,    G::Ring,           G::Disc0,       G::Disc1,       G::ArrowDownBlue,
-    G::ArrowUpOrange, G::RadioGrey,      G::CheckBoxGrey,   G::Disc2,
+    std::nullopt,     G::CheckBoxEmpty, G::CheckBoxTicked, G::RadioEmpty, G::RadioFilled, G::ArrowDownGreen,
+    G::ArrowUpRed,    G::Exclamation,   G::Ring,           G::Disc0,      G::Disc1,       G::ArrowDownBlue,
+    G::ArrowUpOrange, G::RadioGrey,     G::CheckBoxGrey,   G::Disc2,
 };
 
 // Pull-mode icons by image value (code + 1). PINSEL devices number the codes
 // pull-up, repeater, none, pull-down; IOCON devices none, pull-down, pull-up, repeater.
-constexpr std::array<Slot, 5> kImageList2 = {std::nullopt, G::PullUp, G::Repeater, G::NoResistor, G::PullDown};
-constexpr std::array<Slot, 5> kImageList4 = {std::nullopt, G::NoResistor, G::PullDown, G::PullUp, G::Repeater};
+constexpr std::array<Slot, 5> kImageList2 = {std::nullopt, G::PullUp, G::Repeater, G::NoResistor,
+                                             G::PullDown};
+constexpr std::array<Slot, 5> kImageList4 = {std::nullopt, G::NoResistor, G::PullDown, G::PullUp,
+                                             G::Repeater};
 
 template <std::size_t N>
 Slot at(const std::array<Slot, N>& list, int index) {
@@ -134,30 +136,28 @@ void disc(QPainter& p, const char* digit) {
     p.drawText(QRectF(1.5, 1.5, 13, 13.5), Qt::AlignCenter, QString::fromLatin1(digit));
 }
 
-// A resistor standing upright between y = 4.5 and y = 11.5, with its leads to `top` and
+// A resistor standing upright between y = 4.5 and y = 10.5, with its leads to `top` and
 // `bottom`.
 void resistor(QPainter& p, qreal top, qreal bottom, const QColor& body, const QColor& line) {
     p.setPen(pen(line, 1.0));
     p.drawLine(QPointF(8, top), QPointF(8, 4.5));
-    p.drawLine(QPointF(8, 11.5), QPointF(8, bottom));
+    p.drawLine(QPointF(8, 10.5), QPointF(8, bottom));
     p.setBrush(body);
-    p.drawRect(QRectF(5.5, 4.5, 5, 7));
+    p.drawRect(QRectF(4.5, 4.5, 7, 6));
 }
 
 void supplyBar(QPainter& p) {
     p.setPen(pen(kSupply, 2.0));
-    p.drawLine(QPointF(3.5, 2), QPointF(12.5, 2));
+    p.drawLine(QPointF(3, 1.5), QPointF(13, 1.5));
 }
 
 void ground(QPainter& p) {
-    p.setPen(pen(kGround, 1.4));
-    p.drawLine(QPointF(3.5, 12.8), QPointF(12.5, 12.8));
-    p.drawLine(QPointF(5.5, 14.2), QPointF(10.5, 14.2));
-    p.drawLine(QPointF(7.3, 15.5), QPointF(8.7, 15.5));
+    p.setPen(pen(kGround, 1.2));
+    p.drawLine(QPointF(3, 12.5), QPointF(13, 12.5));
+    p.drawLine(QPointF(5.5, 14.6), QPointF(10.5, 14.6));
 }
 
 void paintOnGrid(QPainter& p, PinGlyph glyph) {
-    const QColor tan(0xf3, 0xd9, 0xa4);
     switch (glyph) {
     case G::CheckBoxEmpty:
         return checkBox(p, kBoxFill, kOutline, nullptr);
@@ -191,14 +191,14 @@ void paintOnGrid(QPainter& p, PinGlyph glyph) {
         return disc(p, "2");
     case G::PullUp:
         supplyBar(p);
-        return resistor(p, 2, 15, tan, kLead);
+        return resistor(p, 2.5, 15, QColor(0xf6, 0xc4, 0xbf), kLead);
     case G::PullDown:
-        resistor(p, 1, 12.8, tan, kLead);
+        resistor(p, 1, 12.5, QColor(0xc4, 0xd8, 0xf4), kLead);
         return ground(p);
     case G::Repeater:
         // Pulls towards either rail, whichever the pin was last driven to.
         supplyBar(p);
-        resistor(p, 2, 12.8, QColor(0xd9, 0xc2, 0xec), kLead);
+        resistor(p, 2.5, 12.5, QColor(0xdc, 0xc8, 0xf0), kLead);
         return ground(p);
     case G::NoResistor:
         resistor(p, 1, 15, kGreyFill, kGreyLine);

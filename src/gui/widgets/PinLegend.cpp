@@ -25,8 +25,9 @@ constexpr std::array<LegendEntry, 5> kPinEntries = {{
     {PinGlyph::ArrowUpRed, "Out", "GPIO output; click the arrow to make the pin an input"},
     {PinGlyph::ArrowDownBlue, "I only", "Input-only pin"},
     {PinGlyph::ArrowUpOrange, "O only", "Output-only pin"},
-    {PinGlyph::Ring, "Alt.func", "An alternative function is selected on the pin (a red exclamation mark: a "
-                                 "reserved function)"},
+    {PinGlyph::Ring, "Alt.func",
+     "An alternative function is selected on the pin (a red exclamation mark: a "
+     "reserved function)"},
 }};
 
 constexpr std::array<LegendEntry, 4> kPullEntries = {{

@@ -37,17 +37,21 @@ void PinTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 
     const bool enabled = (opt.state & QStyle::State_Enabled) != 0;
     const bool active = (opt.state & QStyle::State_Active) != 0;
-    const QPalette::ColorGroup group = !enabled ? QPalette::Disabled : active ? QPalette::Active : QPalette::Inactive;
+    const QPalette::ColorGroup group = !enabled ? QPalette::Disabled
+                                       : active ? QPalette::Active
+                                                : QPalette::Inactive;
     painter->save();
-    if ((opt.state & QStyle::State_Selected) != 0) {
+    const bool current = index == view_.currentIndex();
+    if (current) {
         painter->fillRect(box, opt.palette.brush(group, QPalette::Highlight));
         painter->setPen(opt.palette.color(group, QPalette::HighlightedText));
     } else {
         painter->setPen(opt.palette.color(group, QPalette::Text));
     }
     painter->setFont(opt.font);
-    painter->drawText(box.adjusted(kTextPadding, 0, -kTextPadding, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
-    if ((opt.state & QStyle::State_HasFocus) != 0 && (opt.state & QStyle::State_Selected) != 0) {
+    painter->drawText(box.adjusted(kTextPadding, 0, -kTextPadding, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      text);
+    if (current && (opt.state & QStyle::State_HasFocus) != 0) {
         QStyleOptionFocusRect focus;
         focus.QStyleOption::operator=(opt);
         focus.rect = box;

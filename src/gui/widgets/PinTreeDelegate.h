@@ -14,7 +14,8 @@ class PinTreeDelegate : public QStyledItemDelegate {
 public:
     explicit PinTreeDelegate(PinTreeView& view);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:

@@ -20,7 +20,9 @@ PinTreeView::PinTreeView(QWidget* parent) : QTreeWidget(parent) {
     // The column is as wide as the longest open row; the view scrolls sideways beyond that.
     header()->setStretchLastSection(false);
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    // The current row is the selected node; the delegate highlights it, so the view keeps no
+    // selection of its own (which would also paint the indentation).
+    setSelectionMode(QAbstractItemView::NoSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
     setIconSize(QSize(kIconSize, kIconSize));

@@ -1,0 +1,214 @@
+#include "gui/widgets/PinTreeView.h"
+
+#include "GuiFixture.h"
+#include "gui/binding/TreeBinding.h"
+#include "gui/pages/QuickSelectMenu.h"
+#include "model/CheckControls.h"
+#include "model/ComboBox.h"
+#include "model/Tree.h"
+#include "periph/io/IoPage.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMouseEvent>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <vector>
+
+namespace regforge::gui {
+namespace {
+
+using model::TreeHitPart;
+using widgets::PinTreeView;
+
+// The PINSEL test device: pull modes 0 and 3 (pull-up, pull-down); P0.0 is node 0 with its
+// functions PORT0.0, TXD0, PWM1, Reserved at 1..4.
+class PinTreeViewTest : public ::testing::Test {
+protected:
+    PinTreeViewTest() {
+        load("LPC2148", "pinsel.ini");
+        view = gui.widget<PinTreeView>("IO_Treeview");
+        tree().nodeClicked.connect(
+            [this](model::Tree&, int node, TreeHitPart part, model::MouseButton button) {
+                clicks.push_back({node, part, button});
+            });
+        tree().nodeDoubleClicked.connect([this](model::Tree&, int node, TreeHitPart part) {
+            doubleClicks.push_back({node, part, {}});
+        });
+        QApplication::processEvents();
+    }
+
+    void load(const std::string& device, const std::string& fixture) {
+        std::ifstream in(std::string(REGFORGE_FIXTURES) + "/io/" + fixture, std::ios::binary);
+        std::stringstream profile;
+        profile << in.rdbuf();
+        gui.folder.write("include/" + device + ".ini", profile.str());
+        auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
+        devices.setItemIndex(devices.indexOf(device));
+        gui.form->LoadProfileBitBtnClick();
+    }
+
+    model::Tree& tree() { return gui.store().get<model::Tree>("IO_Treeview"); }
+
+    QPoint pointOn(int node, widgets::PinTreePart part) {
+        auto* binding = static_cast<binding::TreeBinding*>(gui.binder().binding("IO_Treeview"));
+        const QModelIndex index = view->indexAt(view->visualItemRect(binding->item(node)).center());
+        const QRect rect = view->visualRect(index);
+        const widgets::PinTreeRow row = view->rowLayout(index, rect);
+        switch (part) {
+        case widgets::PinTreePart::StateIcon:
+            return row.stateIcon.center();
+        case widgets::PinTreePart::Image:
+            return row.image.center();
+        case widgets::PinTreePart::Button:
+            return {rect.left() - view->indentation() / 2, rect.center().y()};
+        default:
+            return {row.text.left() + 6, rect.center().y()};
+        }
+    }
+
+    void send(QEvent::Type type, QPoint pos, Qt::MouseButton button) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, QPointF(pos), QPointF(view->viewport()->mapToGlobal(pos)), button, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &event);
+    }
+    void click(QPoint pos, Qt::MouseButton button = Qt::LeftButton) {
+        send(QEvent::MouseButtonPress, pos, button);
+        send(QEvent::MouseButtonRelease, pos, button);
+    }
+    // What Qt delivers for a double click: press, release, double click, release.
+    void doubleClick(QPoint pos) {
+        click(pos);
+        send(QEvent::MouseButtonDblClick, pos, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, pos, Qt::LeftButton);
+    }
+
+    struct Click {
+        int node;
+        TreeHitPart part;
+        model::MouseButton button;
+    };
+
+    GuiFixture gui;
+    PinTreeView* view = nullptr;
+    std::vector<Click> clicks;
+    std::vector<Click> doubleClicks;
+};
+
+TEST_F(PinTreeViewTest, ClicksOnTheIconsReachTheTreeWithTheirPartAndTheRowShowsTheResult) {
+    ASSERT_EQ(tree().node(0).stateIndex, 5);
+    ASSERT_EQ(tree().node(0).imageIndex, 1);
+
+    click(pointOn(0, widgets::PinTreePart::StateIcon));
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].node, 0);
+    EXPECT_EQ(clicks[0].part, TreeHitPart::StateIcon);
+    EXPECT_EQ(clicks[0].button, model::MouseButton::Left);
+    EXPECT_EQ(view->topLevelItem(0)->data(0, PinTreeView::StateRole).toInt(), 6) << "pin turned output";
+
+    click(pointOn(0, widgets::PinTreePart::Image));
+    ASSERT_EQ(clicks.size(), 2u);
+    EXPECT_EQ(clicks[1].part, TreeHitPart::Image);
+    EXPECT_EQ(view->topLevelItem(0)->data(0, PinTreeView::ImageRole).toInt(), 4) << "pull-up to pull-down";
+
+    // The right button acts on its press.
+    send(QEvent::MouseButtonPress, pointOn(0, widgets::PinTreePart::Image), Qt::RightButton);
+    ASSERT_EQ(clicks.size(), 3u);
+    EXPECT_EQ(clicks[2].part, TreeHitPart::Image);
+    EXPECT_EQ(clicks[2].button, model::MouseButton::Right);
+
+    click(pointOn(0, widgets::PinTreePart::Text));
+    EXPECT_EQ(clicks.back().part, TreeHitPart::Text);
+    EXPECT_EQ(view->currentItem(), view->topLevelItem(0)) << "the click selected the pin";
+
+    // A change the program makes shows as well, bold text included.
+    tree().setStateIndex(0, 8);
+    tree().setNodeBold(0, true);
+    EXPECT_EQ(view->topLevelItem(0)->data(0, PinTreeView::StateRole).toInt(), 8);
+    EXPECT_TRUE(view->topLevelItem(0)->font(0).bold());
+}
+
+TEST_F(PinTreeViewTest, DoubleClickOnThePullModeStepsItTwiceNotThreeTimes) {
+    doubleClick(pointOn(0, widgets::PinTreePart::Image));
+    EXPECT_EQ(clicks.size(), 1u);
+    ASSERT_EQ(doubleClicks.size(), 1u);
+    EXPECT_EQ(doubleClicks[0].part, TreeHitPart::Image);
+    // Pull-up, pull-down, pull-up again: two steps of the two-mode cycle.
+    EXPECT_EQ(tree().node(0).imageIndex, 1);
+    EXPECT_EQ(view->topLevelItem(0)->data(0, PinTreeView::ImageRole).toInt(), 1);
+}
+
+TEST_F(PinTreeViewTest, PinsFoldOnTheButtonAndTheTextButNeverOverTheIcons) {
+    QTreeWidgetItem* pin = view->topLevelItem(0);
+    doubleClick(pointOn(0, widgets::PinTreePart::Image));
+    doubleClick(pointOn(0, widgets::PinTreePart::StateIcon));
+    EXPECT_FALSE(tree().node(0).expanded);
+    EXPECT_FALSE(pin->isExpanded());
+
+    doubleClick(pointOn(0, widgets::PinTreePart::Text));
+    EXPECT_TRUE(tree().node(0).expanded);
+    EXPECT_TRUE(pin->isExpanded());
+
+    send(QEvent::MouseButtonPress, pointOn(0, widgets::PinTreePart::Button), Qt::LeftButton);
+    EXPECT_FALSE(tree().node(0).expanded);
+    EXPECT_FALSE(pin->isExpanded());
+
+    // The program's folding shows in the view.
+    tree().setExpanded(0, true);
+    EXPECT_TRUE(pin->isExpanded());
+}
+
+TEST_F(PinTreeViewTest, AnotherDeviceGetsRowsForItsOwnNodesAndIconLists) {
+    EXPECT_EQ(view->topLevelItemCount(), 5);
+    EXPECT_EQ(view->imageList(), "ImageList2");
+    load("LPC1768", "iocon.ini");
+    ASSERT_EQ(view->topLevelItemCount(), 4);
+    EXPECT_EQ(view->imageList(), "ImageList4");
+    EXPECT_EQ(view->stateList(), "ImageList1");
+    // P0.0: eight functions and four options, in tree order.
+    QTreeWidgetItem* pin = view->topLevelItem(0);
+    ASSERT_EQ(pin->childCount(), 12);
+    EXPECT_EQ(pin->child(2)->text(0), "TXD3");
+    EXPECT_TRUE(pin->child(8)->font(0).bold());
+    EXPECT_EQ(pin->child(8)->data(0, PinTreeView::StateRole).toInt(), tree().node(9).stateIndex);
+    EXPECT_EQ(view->topLevelItem(3)->text(0), "P1.5");
+    EXPECT_EQ(view->topLevelItem(0)->data(0, PinTreeView::ImageRole).toInt(), 3)
+        << "pull-up on IOCON devices";
+}
+
+TEST_F(PinTreeViewTest, QuickSelectorListsTheGroupsAndJumpsToTheChosenFunction) {
+    pages::QuickSelectMenu quick(gui.binder(), gui.form->ioPage());
+    // P0.0's TXD0 selected: the UART group and its entry show checked.
+    tree().setExpanded(0, true);
+    click(pointOn(2, widgets::PinTreePart::StateIcon));
+    gui.form->ioPage().QuickSelectPopupPopup();
+    Q_EMIT quick.menu()->aboutToShow();
+
+    const QList<QAction*> groups = quick.menu()->actions();
+    ASSERT_EQ(groups.size(), 17);
+    EXPECT_EQ(groups[15]->text(), "UART");
+    EXPECT_TRUE(groups[15]->isChecked());
+    EXPECT_FALSE(groups[1]->isEnabled()) << "no CAN function on this device";
+    QMenu* uart = quick.groupMenu(15);
+    ASSERT_EQ(uart, groups[15]->menu());
+    QAction* txd0 = nullptr;
+    for (QAction* entry : uart->actions())
+        if (entry->text() == "TXD0 [P0.0]")
+            txd0 = entry;
+    ASSERT_NE(txd0, nullptr);
+    EXPECT_TRUE(txd0->isChecked());
+
+    // Choosing an entry folds the tree and opens the function's pin.
+    tree().setExpanded(6, true);
+    txd0->trigger();
+    EXPECT_TRUE(tree().node(0).expanded);
+    EXPECT_TRUE(view->topLevelItem(0)->isExpanded());
+    EXPECT_FALSE(view->topLevelItem(1)->isExpanded());
+}
+
+} // namespace
+} // namespace regforge::gui

@@ -147,6 +147,9 @@ bool Binder::requestPopup(model::Control& owner, const QPoint& globalPos) const 
     model::Control* popup = popupLookup_(owner);
     if (popup == nullptr || popup->kind() != ControlKind::PopupMenu)
         return false;
+    // A right click may be the first thing that reaches the edit (when it also activates the
+    // window, Qt reports no focus entry): the popup must know which edit it serves.
+    owner.entered.emit(owner);
     popUp(*popup, globalPos);
     return true;
 }

@@ -4,13 +4,12 @@
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/timer/TimerControls.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
+#include <QPointer>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -131,9 +130,12 @@ void TimersPageView::arrangeContent(QVBoxLayout* body) {
 
     // One pair at a time: timers 0/1 make way while the model shows PanelTimers23.
     new VisibilityWatch(secondPair, *binder().store().find("PanelTimers23"),
-                        [this, firstPair](bool secondShown) {
-                            firstPair->setVisible(!secondShown);
-                            scroll_->verticalScrollBar()->setValue(0);
+                        [firstPair = QPointer<QWidget>(firstPair),
+                         scroll = QPointer<QScrollArea>(scroll_)](bool secondShown) {
+                            if (firstPair)
+                                firstPair->setVisible(!secondShown);
+                            if (scroll)
+                                scroll->verticalScrollBar()->setValue(0);
                         });
 
     scroll_->setWidget(column);
@@ -221,7 +223,7 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
     // Capture rows, and beside them the external match outputs with their actions.
     const auto& rowLabels = t::kCaptureRowLabels[index];
     QWidget* firstCaptureLabel = take(rowLabels[0]);
-    std::vector<QWidget*> captureHeadings;
+    std::vector<QPointer<QWidget>> captureHeadings;
     captureHeadings.push_back(heading("Capture"));
     grid->addWidget(captureHeadings.back(), kCaptureHeadingRow, kRowLabelColumn, 1, 2);
     for (int i = 0; i < 3; ++i) {
@@ -245,8 +247,9 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
     // The capture headings go with the first capture row: a timer without inputs has none.
     new VisibilityWatch(firstCaptureLabel, *binder().store().find(rowLabels[0]),
                         [captureHeadings](bool shown) {
-                            for (QWidget* h : captureHeadings)
-                                h->setVisible(shown);
+                            for (const QPointer<QWidget>& h : captureHeadings)
+                                if (h)
+                                    h->setVisible(shown);
                         });
 
     grid->setColumnStretch(kColumnCount - 1, 1);

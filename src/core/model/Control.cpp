@@ -63,7 +63,9 @@ void Control::setBold(bool bold) {
     notifyView(Aspect::Caption);
 }
 
-void Control::click() { clicked.emit(*this); }
+void Control::click() {
+    clicked.emit(*this);
+}
 
 void Control::valueChanged() {
     notifyView(Aspect::Value);

@@ -19,9 +19,9 @@ inline constexpr Colour kGray = 0x808080u;
 
 // What a view has to redraw after a viewChanged notification.
 enum class Aspect {
-    Value,    // checked, item index, text, lines, down state
-    Items,    // the item list (combo boxes, list boxes, value lists)
-    Caption,  // caption, hint, font colour, bold
+    Value,   // checked, item index, text, lines, down state
+    Items,   // the item list (combo boxes, list boxes, value lists)
+    Caption, // caption, hint, font colour, bold
     Visible,
     Enabled,
     Node,     // one tree node (index given) or the whole tree (index -1)

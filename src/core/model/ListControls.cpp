@@ -3,7 +3,9 @@
 namespace regforge::model {
 
 namespace {
-bool inRange(int index, std::size_t size) { return index >= 0 && static_cast<std::size_t>(index) < size; }
+bool inRange(int index, std::size_t size) {
+    return index >= 0 && static_cast<std::size_t>(index) < size;
+}
 } // namespace
 
 void CheckListBox::setItems(std::vector<std::string> items) {
@@ -13,7 +15,9 @@ void CheckListBox::setItems(std::vector<std::string> items) {
     valueChanged();
 }
 
-bool CheckListBox::checked(int index) const { return inRange(index, checked_.size()) && checked_[index]; }
+bool CheckListBox::checked(int index) const {
+    return inRange(index, checked_.size()) && checked_[index];
+}
 
 void CheckListBox::setChecked(int index, bool checked) {
     if (!inRange(index, checked_.size()) || checked_[index] == checked)
@@ -36,7 +40,9 @@ void Playlist::setItem(int index, std::string text) {
     notifyView(Aspect::Items, index);
 }
 
-void Playlist::addItem(std::string text) { insertItem(count(), std::move(text)); }
+void Playlist::addItem(std::string text) {
+    insertItem(count(), std::move(text));
+}
 
 void Playlist::insertItem(int index, std::string text) {
     if (index < 0 || index > count())
@@ -60,7 +66,9 @@ void Playlist::removeItem(int index) {
     notifyView(Aspect::Items);
 }
 
-bool Playlist::selected(int index) const { return inRange(index, selected_.size()) && selected_[index]; }
+bool Playlist::selected(int index) const {
+    return inRange(index, selected_.size()) && selected_[index];
+}
 
 void Playlist::setSelected(int index, bool selected) {
     if (!inRange(index, selected_.size()) || selected_[index] == selected)

@@ -85,14 +85,16 @@ TEST_F(MainFormStartup, IncompleteOrBrokenSizeKeepsDesignSize) {
 }
 
 TEST_F(MainFormStartup, UnreadableSettingsFileShowsMessage) {
-    std::filesystem::create_directories(folder.path() / "include/regforge"); // a folder cannot be read as a file
+    std::filesystem::create_directories(folder.path() /
+                                        "include/regforge"); // a folder cannot be read as a file
     start();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].caption, "Error openning setting");
 }
 
 TEST_F(MainFormStartup, CloseWritesSizeBackKeepingEveryOtherLine) {
-    folder.write("include/regforge", "[VERSION]\r\n2.2.2\r\n[NORESIZE]\r\n  odd line  \r\n[LASTLOADED]\r\nC:\\x.sav\r\n");
+    folder.write("include/regforge",
+                 "[VERSION]\r\n2.2.2\r\n[NORESIZE]\r\n  odd line  \r\n[LASTLOADED]\r\nC:\\x.sav\r\n");
     auto& f = start();
     f.store().get<model::Form>("Form1").setSize(640, 720);
     f.FormClose();

@@ -1,4 +1,5 @@
 #include "io/TextFile.h"
+
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

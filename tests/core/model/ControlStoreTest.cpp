@@ -1,7 +1,8 @@
+#include "model/ControlStore.h"
+
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/Containers.h"
-#include "model/ControlStore.h"
 #include "model/Tree.h"
 
 #include <gtest/gtest.h>
@@ -111,7 +112,7 @@ TEST_F(Store, DisabledControlsIgnoreUserClicksAndFlagsAreOwn) {
     EXPECT_FALSE(box.effectivelyEnabled());
     EXPECT_TRUE(box.visible());
     EXPECT_FALSE(box.showing());
-    box.setChecked(true) ; // the program may still change it
+    box.setChecked(true); // the program may still change it
     EXPECT_TRUE(box.checked());
 }
 

@@ -206,3 +206,26 @@ TEST(Binder, ListsTablesAndTreesKeepModelAndViewInStep) {
 
 } // namespace
 } // namespace regforge::gui
+
+namespace regforge::gui {
+namespace {
+
+TEST(Binder, OwnerDrawnItemsShowTheirColourAndWeight) {
+    GuiFixture gui(declareTestControls);
+    auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
+    devices.setItems({"LPC1768", "LPC2148"});
+    devices.setItemStyler([](int, const std::string& item) {
+        return item == "LPC2148" ? model::ItemStyle{model::kRed, true} : model::ItemStyle{};
+    });
+    devices.setItemIndex(1);
+    auto* box = gui.widget<QComboBox>("mcu_ComboBox");
+    EXPECT_EQ(box->itemData(1, Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    EXPECT_TRUE(box->itemData(1, Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(box->itemData(0, Qt::ForegroundRole).isValid());
+    EXPECT_TRUE(box->font().bold()) << "the closed box draws its current item the same way";
+    devices.setItemIndex(0);
+    EXPECT_FALSE(box->font().bold());
+}
+
+} // namespace
+} // namespace regforge::gui

@@ -227,5 +227,18 @@ TEST(Binder, OwnerDrawnItemsShowTheirColourAndWeight) {
     EXPECT_FALSE(box->font().bold());
 }
 
+TEST(Binder, LoadedDeviceIsDrawnRedAndBold) {
+    GuiFixture gui;
+    auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
+    ASSERT_GE(devices.count(), 1);
+    devices.setItemIndex(0);
+    gui.widget<QPushButton>("LoadProfileBitBtn")->click();
+    auto* box = gui.widget<QComboBox>("mcu_ComboBox");
+    EXPECT_EQ(gui.form->device().deviceName, devices.items()[0]);
+    EXPECT_EQ(devices.itemStyle(0), (model::ItemStyle{model::kRed, true}));
+    EXPECT_EQ(box->itemData(0, Qt::ForegroundRole).value<QBrush>().color(), QColor(255, 0, 0));
+    EXPECT_TRUE(box->font().bold());
+}
+
 } // namespace
 } // namespace regforge::gui

@@ -191,7 +191,10 @@ void MainForm::about_buttonClick() {
 }
 
 bool MainForm::LoadProfileBitBtnClick() {
-    return loader_->LoadProfileBitBtnClick();
+    const bool loaded = loader_->LoadProfileBitBtnClick();
+    // The device list draws the loaded device differently.
+    store_.get<model::ComboBox>("mcu_ComboBox").restyle();
+    return loaded;
 }
 
 void MainForm::ClockRefresh() {

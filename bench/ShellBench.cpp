@@ -10,14 +10,14 @@
 namespace {
 
 // A Ui that answers nothing: benchmarks measure the core alone.
-class SilentUi : public regforge::app::Ui {
+class SilentUi : public regforge::ui::Ui {
 public:
-    regforge::app::Answer message(const std::string&, const std::string&, regforge::app::Icon,
-                                  regforge::app::Buttons) override {
-        return regforge::app::Answer::Ok;
+    regforge::ui::Answer message(const std::string&, const std::string&, regforge::ui::Icon,
+                                 regforge::ui::Buttons) override {
+        return regforge::ui::Answer::Ok;
     }
-    std::optional<std::filesystem::path> openFile(const regforge::app::FileRequest&) override { return {}; }
-    std::optional<std::filesystem::path> saveFile(const regforge::app::FileRequest&) override { return {}; }
+    std::optional<std::filesystem::path> openFile(const regforge::ui::FileRequest&) override { return {}; }
+    std::optional<std::filesystem::path> saveFile(const regforge::ui::FileRequest&) override { return {}; }
     std::optional<std::string> inputQuery(const std::string&, const std::string&,
                                           const std::string&) override {
         return {};

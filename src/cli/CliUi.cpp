@@ -5,11 +5,11 @@
 namespace regforge::cli {
 
 namespace {
-const char* levelOf(app::Icon icon) {
+const char* levelOf(ui::Icon icon) {
     switch (icon) {
-    case app::Icon::Error:
+    case ui::Icon::Error:
         return "error";
-    case app::Icon::Warning:
+    case ui::Icon::Warning:
         return "warning";
     default:
         return "note";
@@ -26,13 +26,13 @@ void printIndented(std::ostream& err, const std::string& text) {
 }
 } // namespace
 
-app::Answer CliUi::message(const std::string& caption, const std::string& text, app::Icon icon,
-                           app::Buttons buttons) {
-    const app::Answer yes = buttons == app::Buttons::YesNo ? app::Answer::Yes : app::Answer::Ok;
-    if (buttons != app::Buttons::Ok) {
+ui::Answer CliUi::message(const std::string& caption, const std::string& text, ui::Icon icon,
+                          ui::Buttons buttons) {
+    const ui::Answer yes = buttons == ui::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
+    if (buttons != ui::Buttons::Ok) {
         // A question is answered with its default; only a doubtful one (a damaged line the
         // load offers to skip) is worth a line on stderr.
-        if (icon == app::Icon::Error) {
+        if (icon == ui::Icon::Error) {
             err_ << "regforge-cli: warning: " << caption << ": ";
             printIndented(err_, text);
             err_ << " (skipped)\n";
@@ -42,7 +42,7 @@ app::Answer CliUi::message(const std::string& caption, const std::string& text, 
     err_ << "regforge-cli: " << levelOf(icon) << ": " << caption << ": ";
     printIndented(err_, text);
     err_ << '\n';
-    if (icon == app::Icon::Error)
+    if (icon == ui::Icon::Error)
         failed_ = true;
     return yes;
 }

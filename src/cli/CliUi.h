@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 
 #include <iosfwd>
 
@@ -8,14 +8,14 @@ namespace regforge::cli {
 
 // Answers the core's questions without a person: messages go to stderr, questions take their
 // default (OK), dialogs are cancelled. An error message marks the command as failed.
-class CliUi : public app::Ui {
+class CliUi : public ui::Ui {
 public:
     explicit CliUi(std::ostream& err) : err_(err) {}
 
-    app::Answer message(const std::string& caption, const std::string& text, app::Icon icon,
-                        app::Buttons buttons) override;
-    std::optional<std::filesystem::path> openFile(const app::FileRequest&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> saveFile(const app::FileRequest&) override { return std::nullopt; }
+    ui::Answer message(const std::string& caption, const std::string& text, ui::Icon icon,
+                       ui::Buttons buttons) override;
+    std::optional<std::filesystem::path> openFile(const ui::FileRequest&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> saveFile(const ui::FileRequest&) override { return std::nullopt; }
     std::optional<std::string> inputQuery(const std::string&, const std::string&,
                                           const std::string&) override {
         return std::nullopt;

@@ -49,7 +49,7 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
     // The core knows which register edits carry the edit popup; the others get the standard
     // edit menu.
     binder_->setPopupLookup([this](model::Control& owner) -> model::Control* {
-        return tools::EditPopup::carriesPopup(owner) ? form_.store().find("IntegerInputPopup") : nullptr;
+        return form_.editPopup().carriesPopup(owner) ? form_.store().find("IntegerInputPopup") : nullptr;
     });
 
     auto* column = new QVBoxLayout(content_);
@@ -84,7 +84,7 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
                                   placeClockBar();
                           });
     scrollConnection_ = form_.scrollToTop.connect([this] { scroll_->verticalScrollBar()->setValue(0); });
-    quickSelect_ = std::make_unique<pages::QuickSelectMenu>(*binder_, form_.ioPage());
+    quickSelect_ = std::make_unique<pages::QuickSelectMenu>(*binder_, form_.page<periph::io::IoPage>());
 
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
 }

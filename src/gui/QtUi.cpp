@@ -35,17 +35,17 @@ QWidget* dialogParent() {
     return QApplication::activeWindow();
 }
 
-QMessageBox::Icon toQtIcon(app::Icon icon) {
+QMessageBox::Icon toQtIcon(ui::Icon icon) {
     switch (icon) {
-    case app::Icon::Information:
+    case ui::Icon::Information:
         return QMessageBox::Information;
-    case app::Icon::Warning:
+    case ui::Icon::Warning:
         return QMessageBox::Warning;
-    case app::Icon::Error:
+    case ui::Icon::Error:
         return QMessageBox::Critical;
-    case app::Icon::Question:
+    case ui::Icon::Question:
         return QMessageBox::Question;
-    case app::Icon::None:
+    case ui::Icon::None:
         break;
     }
     return QMessageBox::NoIcon;
@@ -83,39 +83,39 @@ QtUi::~QtUi() {
         delete picture_.data();
 }
 
-app::Answer QtUi::message(const std::string& caption, const std::string& text, app::Icon icon,
-                          app::Buttons buttons) {
+ui::Answer QtUi::message(const std::string& caption, const std::string& text, ui::Icon icon,
+                         ui::Buttons buttons) {
     QMessageBox box(toQtIcon(icon), fromWindows1252(caption), fromWindows1252(text), QMessageBox::NoButton,
                     dialogParent());
     box.setTextFormat(Qt::PlainText);
     switch (buttons) {
-    case app::Buttons::Ok:
+    case ui::Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
         break;
-    case app::Buttons::OkCancel:
+    case ui::Buttons::OkCancel:
         box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
         box.setEscapeButton(QMessageBox::Cancel);
         break;
-    case app::Buttons::YesNo:
+    case ui::Buttons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         break;
     }
     switch (box.exec()) {
     case QMessageBox::Ok:
-        return app::Answer::Ok;
+        return ui::Answer::Ok;
     case QMessageBox::Yes:
-        return app::Answer::Yes;
+        return ui::Answer::Yes;
     case QMessageBox::No:
-        return app::Answer::No;
+        return ui::Answer::No;
     default:
         break;
     }
-    return buttons == app::Buttons::YesNo ? app::Answer::No : app::Answer::Cancel;
+    return buttons == ui::Buttons::YesNo ? ui::Answer::No : ui::Answer::Cancel;
 }
 
-std::optional<std::filesystem::path> QtUi::askForFile(const app::FileRequest& request, bool save) {
+std::optional<std::filesystem::path> QtUi::askForFile(const ui::FileRequest& request, bool save) {
     QFileDialog dialog(dialogParent(), fromWindows1252(request.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(!save && request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
@@ -140,11 +140,11 @@ std::optional<std::filesystem::path> QtUi::askForFile(const app::FileRequest& re
     return toPath(dialog.selectedFiles().front());
 }
 
-std::optional<std::filesystem::path> QtUi::openFile(const app::FileRequest& request) {
+std::optional<std::filesystem::path> QtUi::openFile(const ui::FileRequest& request) {
     return askForFile(request, false);
 }
 
-std::optional<std::filesystem::path> QtUi::saveFile(const app::FileRequest& request) {
+std::optional<std::filesystem::path> QtUi::saveFile(const ui::FileRequest& request) {
     return askForFile(request, true);
 }
 
@@ -184,8 +184,8 @@ void QtUi::showPicture(const std::filesystem::path& path, const std::string& cap
     const QPixmap picture(fromPath(path));
     if (picture.isNull()) {
         // Only the view can tell a damaged picture from a good one.
-        message("Can't open image", "The image is missing or can't be opened.", app::Icon::Error,
-                app::Buttons::Ok);
+        message("Can't open image", "The image is missing or can't be opened.", ui::Icon::Error,
+                ui::Buttons::Ok);
         return;
     }
     picture_ = new dialogs::PictureWindow(picture, fromWindows1252(caption), dialogParent());

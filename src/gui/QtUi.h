@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 
 #include <QPointer>
 #include <QString>
@@ -14,15 +14,15 @@ class PictureWindow;
 
 // The core's modal requests as Qt dialogs. Texts cross here from the core's Windows-1252
 // bytes to Qt's strings and back; paths use the file system's own encoding.
-class QtUi : public app::Ui {
+class QtUi : public ui::Ui {
 public:
     QtUi();
     ~QtUi() override;
 
-    app::Answer message(const std::string& caption, const std::string& text, app::Icon icon,
-                        app::Buttons buttons) override;
-    std::optional<std::filesystem::path> openFile(const app::FileRequest& request) override;
-    std::optional<std::filesystem::path> saveFile(const app::FileRequest& request) override;
+    ui::Answer message(const std::string& caption, const std::string& text, ui::Icon icon,
+                       ui::Buttons buttons) override;
+    std::optional<std::filesystem::path> openFile(const ui::FileRequest& request) override;
+    std::optional<std::filesystem::path> saveFile(const ui::FileRequest& request) override;
     std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
                                           const std::string& value) override;
     std::string inputBox(const std::string& caption, const std::string& prompt,
@@ -34,7 +34,7 @@ public:
     void terminate() override;
 
 private:
-    std::optional<std::filesystem::path> askForFile(const app::FileRequest& request, bool save);
+    std::optional<std::filesystem::path> askForFile(const ui::FileRequest& request, bool save);
 
     QPointer<dialogs::PictureWindow> picture_;
 };

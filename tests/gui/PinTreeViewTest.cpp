@@ -181,11 +181,11 @@ TEST_F(PinTreeViewTest, AnotherDeviceGetsRowsForItsOwnNodesAndIconLists) {
 }
 
 TEST_F(PinTreeViewTest, QuickSelectorListsTheGroupsAndJumpsToTheChosenFunction) {
-    pages::QuickSelectMenu quick(gui.binder(), gui.form->ioPage());
+    pages::QuickSelectMenu quick(gui.binder(), gui.form->page<periph::io::IoPage>());
     // P0.0's TXD0 selected: the UART group and its entry show checked.
     tree().setExpanded(0, true);
     click(pointOn(2, widgets::PinTreePart::StateIcon));
-    gui.form->ioPage().QuickSelectPopupPopup();
+    gui.form->page<periph::io::IoPage>().QuickSelectPopupPopup();
     Q_EMIT quick.menu()->aboutToShow();
 
     const QList<QAction*> groups = quick.menu()->actions();

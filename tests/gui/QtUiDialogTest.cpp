@@ -31,13 +31,12 @@ void pressEscape(QWidget* dialog) {
 TEST(QtUiDialogs, EscapeGivesTheCautiousAnswer) {
     QtUi ui;
     whenDialogOpens(pressEscape);
-    EXPECT_EQ(ui.message("Apply settings?", "Apply?", app::Icon::Question, app::Buttons::YesNo),
-              app::Answer::No);
+    EXPECT_EQ(ui.message("Apply settings?", "Apply?", ui::Icon::Question, ui::Buttons::YesNo),
+              ui::Answer::No);
     whenDialogOpens(pressEscape);
-    EXPECT_EQ(ui.message("Replace", "Go on?", app::Icon::Warning, app::Buttons::OkCancel),
-              app::Answer::Cancel);
+    EXPECT_EQ(ui.message("Replace", "Go on?", ui::Icon::Warning, ui::Buttons::OkCancel), ui::Answer::Cancel);
     whenDialogOpens(pressEscape);
-    EXPECT_EQ(ui.message("Done", "Saved.", app::Icon::Information, app::Buttons::Ok), app::Answer::Ok);
+    EXPECT_EQ(ui.message("Done", "Saved.", ui::Icon::Information, ui::Buttons::Ok), ui::Answer::Ok);
 }
 
 TEST(QtUiDialogs, InputComesBackAsCodePageBytesAndCancelKeepsTheDefault) {

@@ -2,18 +2,18 @@
 
 namespace regforge::testing {
 
-app::Answer FakeUi::message(const std::string& caption, const std::string& text, app::Icon icon,
-                            app::Buttons buttons) {
+ui::Answer FakeUi::message(const std::string& caption, const std::string& text, ui::Icon icon,
+                           ui::Buttons buttons) {
     messages.push_back({caption, text, icon, buttons});
     if (!answers.empty()) {
-        const app::Answer a = answers.front();
+        const ui::Answer a = answers.front();
         answers.pop_front();
         return a;
     }
-    return buttons == app::Buttons::YesNo ? app::Answer::Yes : app::Answer::Ok;
+    return buttons == ui::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
 }
 
-std::optional<std::filesystem::path> FakeUi::openFile(const app::FileRequest& request) {
+std::optional<std::filesystem::path> FakeUi::openFile(const ui::FileRequest& request) {
     fileRequests.push_back(request);
     if (files.empty())
         return std::nullopt;
@@ -22,7 +22,7 @@ std::optional<std::filesystem::path> FakeUi::openFile(const app::FileRequest& re
     return f;
 }
 
-std::optional<std::filesystem::path> FakeUi::saveFile(const app::FileRequest& request) {
+std::optional<std::filesystem::path> FakeUi::saveFile(const ui::FileRequest& request) {
     return openFile(request);
 }
 

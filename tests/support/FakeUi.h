@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "ui/Ui.h"
 
 #include <deque>
 #include <filesystem>
@@ -13,19 +13,19 @@ namespace regforge::testing {
 
 // A scripted Ui: records every request and answers from queues (defaults when a queue is empty:
 // OK / Yes, no file, cancelled input).
-class FakeUi : public app::Ui {
+class FakeUi : public ui::Ui {
 public:
     struct Message {
         std::string caption;
         std::string text;
-        app::Icon icon;
-        app::Buttons buttons;
+        ui::Icon icon;
+        ui::Buttons buttons;
     };
 
-    app::Answer message(const std::string& caption, const std::string& text, app::Icon icon,
-                        app::Buttons buttons) override;
-    std::optional<std::filesystem::path> openFile(const app::FileRequest& request) override;
-    std::optional<std::filesystem::path> saveFile(const app::FileRequest& request) override;
+    ui::Answer message(const std::string& caption, const std::string& text, ui::Icon icon,
+                       ui::Buttons buttons) override;
+    std::optional<std::filesystem::path> openFile(const ui::FileRequest& request) override;
+    std::optional<std::filesystem::path> saveFile(const ui::FileRequest& request) override;
     std::optional<std::string> inputQuery(const std::string& caption, const std::string& prompt,
                                           const std::string& value) override;
     std::string inputBox(const std::string& caption, const std::string& prompt,
@@ -37,7 +37,7 @@ public:
     void terminate() override { terminated = true; }
 
     // Scripted answers, consumed front first.
-    std::deque<app::Answer> answers;
+    std::deque<ui::Answer> answers;
     std::deque<std::optional<std::filesystem::path>> files;
     std::deque<std::optional<std::string>> inputs;
     // Plays the user in the calculator window: true for Apply. Unset, every run is Abort.
@@ -45,7 +45,7 @@ public:
 
     // What was asked.
     std::vector<Message> messages;
-    std::vector<app::FileRequest> fileRequests;
+    std::vector<ui::FileRequest> fileRequests;
     std::vector<std::string> prompts;
     std::vector<std::filesystem::path> pictures;
     std::string clipboard;

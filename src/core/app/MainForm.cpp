@@ -1,8 +1,9 @@
 #include "app/MainForm.h"
 
-#include "app/SettingsFile.h"
+#include "app/DeviceLoader.h"
 #include "app/ShellLayout.h"
 #include "config/ConfigurationCommands.h"
+#include "config/SettingsFile.h"
 #include "io/TextFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
@@ -13,19 +14,15 @@
 #include "output/ReplaceList.h"
 #include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
-#include "periph/adc/AdcPage.h"
-#include "periph/io/IoPage.h"
-#include "periph/irq/IrqPage.h"
-#include "periph/pwm/PwmPage.h"
-#include "periph/spi/SpiPage.h"
-#include "periph/timer/ClockRefresh.h"
-#include "periph/timer/TimerGenerator.h"
-#include "periph/timer/TimerPage.h"
-#include "profile/DeviceLoader.h"
+#include "periph/ClockRefresh.h"
 #include "tools/EditPopup.h"
 #include "tools/PageChangeRule.h"
 
 namespace regforge::app {
+
+using config::SettingsFile;
+using ui::Buttons;
+using ui::Icon;
 
 namespace {
 
@@ -36,10 +33,10 @@ std::string extensionOf(const std::string& pattern) {
 
 } // namespace
 
-MainForm::MainForm(Ui& ui, std::filesystem::path programFolder)
+MainForm::MainForm(ui::Ui& ui, std::filesystem::path programFolder, std::vector<PageFactory> pages)
     : ui_(ui),
-      programFolder_(std::move(programFolder)), context_{store_, device_, ui_, edit_, programFolder_} {
-    declareControls();
+      programFolder_(std::move(programFolder)), context_{store_, device_, ui_, edit_, programFolder_, {}} {
+    declareControls(std::move(pages));
     connectHandlers();
 }
 
@@ -49,20 +46,21 @@ std::filesystem::path MainForm::settingsPath() const {
     return SettingsFile::locate(programFolder_);
 }
 
-void MainForm::declareControls() {
+void MainForm::declareControls(std::vector<PageFactory> pages) {
     // Declaration order is the order of saved configurations: frame, then each page's
     // content in page order, then the panels and menus that float over the pages.
     declareShellFrame(store_);
     declareDeviceBar(store_);
-    io_ = std::make_unique<periph::io::IoPage>(context_);
-    irq_ = std::make_unique<periph::irq::IrqPage>(context_);
-    adc_ = std::make_unique<periph::adc::AdcPage>(context_);
-    timer_ = std::make_unique<periph::timer::TimerPage>(context_);
-    pwm_ = std::make_unique<periph::pwm::PwmPage>(context_);
-    spi_ = std::make_unique<periph::spi::SpiPage>(context_);
+    for (const auto& makePage : pages)
+        pages_.push_back(makePage(context_));
     declareResultPage(store_);
     declareShellTail(store_);
-    editPopup_ = std::make_unique<tools::EditPopup>(context_);
+    context_.clock = {&store_.get<model::NumericEdit>("pllclock_edit"),
+                      &store_.get<model::ComboBox>("pclk_div"),
+                      &store_.get<model::NumericEdit>("pclock_edit")};
+    for (const auto& page : pages_)
+        clockPanels_.insert(clockPanels_.end(), page->clockPanels().begin(), page->clockPanels().end());
+    editPopup_ = std::make_unique<tools::EditPopup>(context_, pages_);
     replace_ = std::make_unique<output::ReplaceListPanel>(store_, ui_, replaceFolder());
     config_ = std::make_unique<config::ConfigurationCommands>(
         config::ConfigurationContext{store_,
@@ -75,9 +73,7 @@ void MainForm::declareControls() {
                                      [this] { ReplaceUseButtonClick(); },
                                      *replace_,
                                      {}});
-    loader_ = std::make_unique<profile::DeviceLoader>(
-        context_, profile::DevicePages{*io_, *irq_, *adc_, *timer_, *pwm_, *spi_},
-        [this] { ClockRefresh(); });
+    loader_ = std::make_unique<DeviceLoader>(context_, pages_, clockPanels_, [this] { ClockRefresh(); });
 }
 
 void MainForm::connectHandlers() {
@@ -198,18 +194,15 @@ bool MainForm::LoadProfileBitBtnClick() {
 }
 
 void MainForm::ClockRefresh() {
-    periph::timer::refreshPeripheralClocks(store_, device_);
-    adc_->refreshFigures();
-    timer_->refreshFigures();
-    pwm_->refreshFigures();
-    spi_->refreshFigures();
+    periph::refreshPeripheralClocks(context_.clock, clockPanels_, device_);
+    for (const auto& page : pages_)
+        page->refreshFigures();
 }
 
 void MainForm::runGenerators(periph::ResultLists& lists) {
-    // Pins, external and GPIO interrupts, the interrupt controller, A/D converters, timers
-    // 0 to 3, PWM units 0 and 1, SPI, SSP ports 0 to 2: each page's generator in this order.
-    io_->generatePinCode(lists);
-    periph::timer::TimerGenerator(store_, device_).generateCheckedTimers(lists);
+    // Each page's part in page order (see programPages).
+    for (const auto& page : pages_)
+        page->generate(lists);
 }
 
 void MainForm::Result_btnClick() {
@@ -221,7 +214,7 @@ void MainForm::Result_btnClick() {
     periph::ResultLists lists;
     try {
         runGenerators(lists);
-    } catch (const std::exception& e) {
+    } catch (const regforge::Error& e) {
         // Only a damaged configuration can put text a generator cannot convert into a
         // register edit; the user is told which instead of getting half a program.
         ui_.message("Error", std::string("The code could not be created: ") + e.what(), Icon::Error,

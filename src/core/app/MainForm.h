@@ -1,36 +1,22 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "app/ProgramPages.h"
 #include "model/ControlStore.h"
 #include "model/EditContext.h"
 #include "model/Signal.h"
+#include "periph/Page.h"
 #include "periph/PageContext.h"
 #include "periph/ResultLists.h"
 #include "profile/DeviceState.h"
+#include "ui/Ui.h"
 
 #include <filesystem>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
-namespace regforge::periph::io {
-class IoPage;
-}
-namespace regforge::periph::irq {
-class IrqPage;
-}
-namespace regforge::periph::adc {
-class AdcPage;
-}
-namespace regforge::periph::timer {
-class TimerPage;
-}
-namespace regforge::periph::pwm {
-class PwmPage;
-}
-namespace regforge::periph::spi {
-class SpiPage;
-}
-namespace regforge::profile {
+namespace regforge::app {
 class DeviceLoader;
 }
 namespace regforge::tools {
@@ -50,7 +36,9 @@ namespace regforge::app {
 // the same calls.
 class MainForm {
 public:
-    MainForm(Ui& ui, std::filesystem::path programFolder);
+    // The window with the program's pages, or with `pages` in their place (tests add pages).
+    MainForm(ui::Ui& ui, std::filesystem::path programFolder,
+             std::vector<PageFactory> pages = programPages());
     ~MainForm();
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
@@ -59,7 +47,7 @@ public:
     const model::ControlStore& store() const { return store_; }
     profile::DeviceState& device() { return device_; }
     const profile::DeviceState& device() const { return device_; }
-    Ui& ui() { return ui_; }
+    ui::Ui& ui() { return ui_; }
     const std::filesystem::path& programFolder() const { return programFolder_; }
     std::filesystem::path includeFolder() const { return programFolder_ / "include"; }
     std::filesystem::path replaceFolder() const { return programFolder_ / "replace"; }
@@ -88,12 +76,16 @@ public:
     void ReplaceUseButtonClick();
 
     model::EditContext& editContext() { return edit_; }
-    periph::io::IoPage& ioPage() { return *io_; }
-    periph::irq::IrqPage& irqPage() { return *irq_; }
-    periph::adc::AdcPage& adcPage() { return *adc_; }
-    periph::timer::TimerPage& timerPage() { return *timer_; }
-    periph::pwm::PwmPage& pwmPage() { return *pwm_; }
-    periph::spi::SpiPage& spiPage() { return *spi_; }
+    // The pages in page order.
+    const std::vector<std::unique_ptr<periph::Page>>& pages() const { return pages_; }
+    // The page of type P; the program has one page of each type.
+    template <class P>
+    P& page() const {
+        for (const auto& page : pages_)
+            if (auto* p = dynamic_cast<P*>(page.get()))
+                return *p;
+        throw std::logic_error("no such page");
+    }
     tools::EditPopup& editPopup() { return *editPopup_; }
     output::ReplaceListPanel& replacePanel() { return *replace_; }
     config::ConfigurationCommands& configuration() { return *config_; }
@@ -103,23 +95,20 @@ public:
     bool terminateRequested() const { return terminateRequested_; }
 
 private:
-    void declareControls();
+    void declareControls(std::vector<PageFactory> pages);
     void connectHandlers();
     void runGenerators(periph::ResultLists& lists);
 
-    Ui& ui_;
+    ui::Ui& ui_;
     std::filesystem::path programFolder_;
     model::ControlStore store_;
     profile::DeviceState device_;
     model::EditContext edit_;
     periph::PageContext context_;
-    std::unique_ptr<periph::io::IoPage> io_;
-    std::unique_ptr<periph::irq::IrqPage> irq_;
-    std::unique_ptr<periph::adc::AdcPage> adc_;
-    std::unique_ptr<periph::timer::TimerPage> timer_;
-    std::unique_ptr<periph::pwm::PwmPage> pwm_;
-    std::unique_ptr<periph::spi::SpiPage> spi_;
-    std::unique_ptr<profile::DeviceLoader> loader_;
+    std::vector<std::unique_ptr<periph::Page>> pages_;
+    // Every page's unit clock panels, in page order.
+    std::vector<periph::PeripheralClockPanel> clockPanels_;
+    std::unique_ptr<DeviceLoader> loader_;
     std::unique_ptr<tools::EditPopup> editPopup_;
     std::unique_ptr<output::ReplaceListPanel> replace_;
     std::unique_ptr<config::ConfigurationCommands> config_;

@@ -160,7 +160,7 @@ private:
 
 class Restorer {
 public:
-    Restorer(const Lines& file, model::ControlStore& store, app::Ui& ui, const RestoreHooks& hooks)
+    Restorer(const Lines& file, model::ControlStore& store, ui::Ui& ui, const RestoreHooks& hooks)
         : file_(file), store_(store), ui_(ui), hooks_(hooks) {
         for (std::size_t i = 0; i < file_.size(); ++i)
             if (!file_[i].empty() && file_[i][0] == '[')
@@ -180,9 +180,9 @@ public:
             restoreControls();
             if (hooks_.refreshClocks)
                 hooks_.refreshClocks();
-        } catch (const std::exception&) {
-            ui_.message("Error ", "There was an error loading the file data", app::Icon::Error,
-                        app::Buttons::Ok);
+        } catch (const regforge::Error&) {
+            ui_.message("Error ", "There was an error loading the file data", ui::Icon::Error,
+                        ui::Buttons::Ok);
             return false;
         }
         return true;
@@ -255,7 +255,7 @@ private:
             if (!name.empty())
                 ui_.message("File missing",
                             "The replace file \"" + name + "\" is missing and can't be loaded",
-                            app::Icon::Warning, app::Buttons::Ok);
+                            ui::Icon::Warning, ui::Buttons::Ok);
             return;
         }
         const bool loaded = hooks_.loadReplaceList && hooks_.loadReplaceList();
@@ -358,7 +358,7 @@ private:
 
     const Lines& file_;
     model::ControlStore& store_;
-    app::Ui& ui_;
+    ui::Ui& ui_;
     const RestoreHooks& hooks_;
     std::unordered_map<std::string, std::size_t> headers_;
 };
@@ -379,7 +379,7 @@ Lines buildConfiguration(const model::ControlStore& store, const profile::Device
     return out;
 }
 
-bool restoreConfiguration(const Lines& file, model::ControlStore& store, app::Ui& ui,
+bool restoreConfiguration(const Lines& file, model::ControlStore& store, ui::Ui& ui,
                           const RestoreHooks& hooks) {
     return Restorer(file, store, ui, hooks).run();
 }

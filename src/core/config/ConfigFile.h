@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/Ui.h"
+#include "Error.h"
 #include "model/ControlStore.h"
 #include "profile/DeviceState.h"
+#include "ui/Ui.h"
 
 #include <functional>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,9 +42,9 @@ struct RestoreHooks {
 
 // A value of the file that cannot be applied (not a number, a missing line or record, more
 // entries than the control holds).
-class ConfigDataError : public std::runtime_error {
+class ConfigDataError : public regforge::Error {
 public:
-    using std::runtime_error::runtime_error;
+    using regforge::Error::Error;
 };
 
 // The saved lines of the whole window: "[profile]", the device name, one record per saved
@@ -54,7 +54,7 @@ Lines buildConfiguration(const model::ControlStore& store, const profile::Device
 // Applies a configuration's lines to the window once its device has been loaded. The first
 // value that cannot be applied ends the restoring with a message; what was applied until then
 // stays. Returns false in that case.
-bool restoreConfiguration(const Lines& file, model::ControlStore& store, app::Ui& ui,
+bool restoreConfiguration(const Lines& file, model::ControlStore& store, ui::Ui& ui,
                           const RestoreHooks& hooks);
 
 } // namespace regforge::config

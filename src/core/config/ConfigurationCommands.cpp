@@ -1,6 +1,6 @@
 #include "config/ConfigurationCommands.h"
 
-#include "app/SettingsFile.h"
+#include "config/SettingsFile.h"
 #include "io/AsciiCase.h"
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
@@ -20,7 +20,7 @@ constexpr const char* kDefaultExtension = ".sav";
 ConfigurationCommands::ConfigurationCommands(ConfigurationContext context) : ctx_(std::move(context)) {}
 
 bool ConfigurationCommands::SaveConfigButtonClick() {
-    app::FileRequest request;
+    ui::FileRequest request;
     request.title = kSaveTitle;
     request.filter = kFilter;
     request.defaultExtension = kDefaultExtension;
@@ -34,7 +34,7 @@ bool ConfigurationCommands::saveConfiguration(const std::filesystem::path& path)
     try {
         io::writeLines(path, buildConfiguration(ctx_.store, ctx_.device), io::LineEnding::CrLf);
     } catch (const io::FileError& e) {
-        ctx_.ui.message("Error", e.what(), app::Icon::Error, app::Buttons::Ok);
+        ctx_.ui.message("Error", e.what(), ui::Icon::Error, ui::Buttons::Ok);
         return false;
     }
     dialogFile_ = path;
@@ -46,18 +46,18 @@ std::filesystem::path ConfigurationCommands::openDialogStart() const {
         return dialogFile_;
     // The configuration loaded last time, when the settings file remembers one that still exists.
     try {
-        const auto last = app::SettingsFile(app::SettingsFile::locate(ctx_.programFolder)).readLastLoaded();
+        const auto last = SettingsFile(SettingsFile::locate(ctx_.programFolder)).readLastLoaded();
         std::error_code ec;
         if (last && !last->empty() && std::filesystem::is_regular_file(*last, ec))
             return *last;
-    } catch (const std::exception&) {
+    } catch (const regforge::Error&) {
         // Without a readable settings file the dialog starts where it likes.
     }
     return {};
 }
 
 LoadOutcome ConfigurationCommands::LoadConfigButtonClick() {
-    app::FileRequest request;
+    ui::FileRequest request;
     request.title = kOpenTitle;
     request.filter = kFilter;
     request.start = openDialogStart();
@@ -75,8 +75,8 @@ void ConfigurationCommands::rememberLastLoaded(const std::filesystem::path& path
     if (ec)
         full = path;
     try {
-        app::SettingsFile(app::SettingsFile::locate(ctx_.programFolder)).writeLastLoaded(full.string());
-    } catch (const std::exception&) {
+        SettingsFile(SettingsFile::locate(ctx_.programFolder)).writeLastLoaded(full.string());
+    } catch (const regforge::Error&) {
         // Remembering the file is a convenience; the load goes on without it.
     }
 }
@@ -98,13 +98,13 @@ LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path
     try {
         file = io::readLines(path).lines;
     } catch (const io::FileError& e) {
-        ctx_.ui.message("Error", e.what(), app::Icon::Error, app::Buttons::Ok);
+        ctx_.ui.message("Error", e.what(), ui::Icon::Error, ui::Buttons::Ok);
         return LoadOutcome::Unreadable;
     }
     // A file without a device line after the header is no configuration either.
     if (file.size() < 2 || file[0] != kProfileHeader) {
-        ctx_.ui.message("Error openning setting", "The file is not a valid Regforge file.", app::Icon::Error,
-                        app::Buttons::Ok);
+        ctx_.ui.message("Error openning setting", "The file is not a valid Regforge file.", ui::Icon::Error,
+                        ui::Buttons::Ok);
         return LoadOutcome::NotAConfiguration;
     }
 
@@ -115,14 +115,14 @@ LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path
         ctx_.ui.message("Profile not found",
                         "This file contains settings for " + deviceName + "\n" +
                             "but the profile is not available",
-                        app::Icon::Error, app::Buttons::Ok);
+                        ui::Icon::Error, ui::Buttons::Ok);
         return LoadOutcome::ProfileNotFound;
     }
     if (ctx_.ui.message("Apply settings?",
                         "This file contains settings for " + deviceName + "\n" +
                             "Your current project will be cleared and the file settings will be loaded," +
                             "\n" + "press OK to apply them or cancel to abort.",
-                        app::Icon::Warning, app::Buttons::OkCancel) != app::Answer::Ok)
+                        ui::Icon::Warning, ui::Buttons::OkCancel) != ui::Answer::Ok)
         return LoadOutcome::Cancelled;
 
     rememberLastLoaded(path);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/Ui.h"
 #include "config/ConfigFile.h"
 #include "model/ControlStore.h"
 #include "profile/DeviceState.h"
+#include "ui/Ui.h"
 
 #include <filesystem>
 #include <functional>
@@ -19,7 +19,7 @@ namespace regforge::config {
 struct ConfigurationContext {
     model::ControlStore& store;
     profile::DeviceState& device;
-    app::Ui& ui;
+    ui::Ui& ui;
     std::filesystem::path programFolder;
     // Loads the device selected in the device list; false when it failed (and said so).
     std::function<bool()> loadDevice;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "Error.h"
+
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -17,9 +18,9 @@ struct TextLines {
     LineEnding ending = LineEnding::CrLf;
 };
 
-class FileError : public std::runtime_error {
+class FileError : public regforge::Error {
 public:
-    using std::runtime_error::runtime_error;
+    using regforge::Error::Error;
 };
 
 // Splits text into lines: CR LF and LF end a line; a final line break adds no empty line.

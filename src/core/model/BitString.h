@@ -1,6 +1,7 @@
 #pragma once
 
-#include <stdexcept>
+#include "Error.h"
+
 #include <string>
 #include <string_view>
 
@@ -12,9 +13,9 @@ namespace regforge::model {
 
 // A bit string operation that cannot produce a value (a non-hexadecimal digit, a position
 // outside the string). Generators let it end their run as a failure.
-class BitStringError : public std::runtime_error {
+class BitStringError : public regforge::Error {
 public:
-    using std::runtime_error::runtime_error;
+    using regforge::Error::Error;
 };
 
 // "0x" and one upper-case digit per group of four characters, leading zeros kept. A final

@@ -25,7 +25,7 @@ constexpr const char* kMalformedQuestion =
 
 } // namespace
 
-ReplaceListPanel::ReplaceListPanel(model::ControlStore& store, app::Ui& ui,
+ReplaceListPanel::ReplaceListPanel(model::ControlStore& store, ui::Ui& ui,
                                    std::filesystem::path replaceFolder)
     : store_(store), ui_(ui), replaceFolder_(std::move(replaceFolder)) {
     // The stored list the active list came from is drawn red and bold in the list of lists.
@@ -70,9 +70,9 @@ bool ReplaceListPanel::ReplaceListLoadButtonClick() {
     const auto path = replaceFolder_ / (name + ".ini");
     std::error_code ec;
     if (name.empty()) {
-        ui_.message("No file selected", "Please select a file to load", app::Icon::Warning, app::Buttons::Ok);
+        ui_.message("No file selected", "Please select a file to load", ui::Icon::Warning, ui::Buttons::Ok);
     } else if (!std::filesystem::is_regular_file(path, ec)) {
-        ui_.message("File not found", "The replace profile is missing", app::Icon::Error, app::Buttons::Ok);
+        ui_.message("File not found", "The replace profile is missing", ui::Icon::Error, ui::Buttons::Ok);
     } else {
         try {
             for (const auto& line : io::readLines(path).lines) {
@@ -82,17 +82,17 @@ bool ReplaceListPanel::ReplaceListLoadButtonClick() {
                     continue;
                 }
                 const std::string question = pair ? kDuplicateQuestion : kMalformedQuestion;
-                if (ui_.message(kLoadErrorCaption, question + "\n\r" + "\"" + line + "\"", app::Icon::Error,
-                                app::Buttons::OkCancel) != app::Answer::Ok) {
-                    ui_.message("Regforge", "Please edit the file using a text editor", app::Icon::None,
-                                app::Buttons::Ok);
+                if (ui_.message(kLoadErrorCaption, question + "\n\r" + "\"" + line + "\"", ui::Icon::Error,
+                                ui::Buttons::OkCancel) != ui::Answer::Ok) {
+                    ui_.message("Regforge", "Please edit the file using a text editor", ui::Icon::None,
+                                ui::Buttons::Ok);
                     pairs.clear();
                     break;
                 }
             }
         } catch (const io::FileError& e) {
             // The list exists but cannot be read: nothing of it is taken.
-            ui_.message("Error", e.what(), app::Icon::Error, app::Buttons::Ok);
+            ui_.message("Error", e.what(), ui::Icon::Error, ui::Buttons::Ok);
             pairs.clear();
         }
     }

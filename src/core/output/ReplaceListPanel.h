@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Ui.h"
 #include "model/ControlStore.h"
 #include "output/ReplaceList.h"
+#include "ui/Ui.h"
 
 #include <filesystem>
 #include <string>
@@ -15,7 +15,7 @@ namespace regforge::output {
 // came from. Panel controls the layout does not declare are left alone.
 class ReplaceListPanel {
 public:
-    ReplaceListPanel(model::ControlStore& store, app::Ui& ui, std::filesystem::path replaceFolder);
+    ReplaceListPanel(model::ControlStore& store, ui::Ui& ui, std::filesystem::path replaceFolder);
 
     // "Load": replaces the active list by the stored list chosen in `ReplaceFileSelectComboBox`.
     // Bad or duplicate lines are offered for skipping; refusing empties the list. Returns true
@@ -36,7 +36,7 @@ private:
     void updateSaveButton();
 
     model::ControlStore& store_;
-    app::Ui& ui_;
+    ui::Ui& ui_;
     std::filesystem::path replaceFolder_;
     std::string activeName_;
 };

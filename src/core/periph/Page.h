@@ -1,12 +1,17 @@
 #pragma once
 
+#include "periph/EditPopupRow.h"
 #include "periph/PageContext.h"
+#include "periph/PeripheralClockPanel.h"
+#include "periph/ResultLists.h"
+
+#include <vector>
 
 namespace regforge::periph {
 
-// One page of the main window: it declares its controls when the form is built and takes
-// part in every device load and clock refresh. The device load calls the hooks in a fixed
-// order across pages (see profile::DeviceLoader).
+// One page of the main window. It declares its controls when the form is built and takes part
+// in every whole-program step: the device load, the clock refresh, the result and the numeric
+// edits' popup. The main window holds the pages in page order and walks them in that order.
 class Page {
 public:
     explicit Page(PageContext& context) : ctx_(context) {}
@@ -18,20 +23,43 @@ public:
     virtual void clearDevice() {}
     // Put the page's controls back to their defaults (before the profile is read).
     virtual void reset() {}
+    // The global sections are read: show what the device flags call for. The page's own clock
+    // panels follow the device's dividers here.
+    virtual void applyDeviceFlags();
     // Read the page's own sections from the loaded profile. Throws profile::ProfileError
     // when a section cannot be converted.
     virtual void loadProfile() {}
     // Recompute the live figures from the peripheral clocks.
     virtual void refreshFigures() {}
+    // Append the page's part of the result. Throws regforge::Error when a control holds text
+    // that cannot be converted (only a damaged configuration puts it there).
+    virtual void generate(ResultLists&) const {}
+
+    // The units' own clock panels, in unit order.
+    const std::vector<PeripheralClockPanel>& clockPanels() const { return clockPanels_; }
+    // The register edits that carry the numeric edits' popup.
+    const std::vector<EditPopupRow>& editPopupRows() const { return popupRows_; }
 
 protected:
     model::ControlStore& store() { return ctx_.store; }
+    const model::ControlStore& store() const { return ctx_.store; }
     profile::DeviceState& device() { return ctx_.device; }
-    app::Ui& ui() { return ctx_.ui; }
+    const profile::DeviceState& device() const { return ctx_.device; }
+    ui::Ui& ui() { return ctx_.ui; }
     PageContext& context() { return ctx_; }
+    const CommonClock& commonClock() const { return ctx_.clock; }
+
+    // Declares a unit's clock panel and takes it into the refresh. `figuresChanged` runs after
+    // its divider changed its clock.
+    PeripheralClockPanel addClockPanel(model::Control* parent, const std::string& panelName,
+                                       const std::string& dividerName, const std::string& clockName,
+                                       ClockGroup group, std::function<void()> figuresChanged);
+    void addEditPopupRow(EditPopupRow row) { popupRows_.push_back(std::move(row)); }
 
 private:
     PageContext& ctx_;
+    std::vector<PeripheralClockPanel> clockPanels_;
+    std::vector<EditPopupRow> popupRows_;
 };
 
 } // namespace regforge::periph

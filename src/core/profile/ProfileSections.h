@@ -1,6 +1,7 @@
 #pragma once
 
-#include <stdexcept>
+#include "Error.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,9 +11,9 @@ namespace regforge::profile {
 using Lines = std::vector<std::string>;
 
 // A profile that cannot be used: the load reports it and stops.
-class ProfileError : public std::runtime_error {
+class ProfileError : public regforge::Error {
 public:
-    using std::runtime_error::runtime_error;
+    using regforge::Error::Error;
 };
 
 // The index of the first line equal to `header` ("[IOCON]"), letter case ignored and

@@ -1,7 +1,13 @@
 #pragma once
 
 #include "model/NumericEdit.h"
+#include "periph/EditPopupRow.h"
+#include "periph/Page.h"
 #include "periph/PageContext.h"
+
+#include <map>
+#include <memory>
+#include <vector>
 
 namespace regforge::tools {
 
@@ -12,18 +18,18 @@ class Calculator;
 // prompt and the frequency/period calculator that fills prescalers and dividers.
 class EditPopup {
 public:
-    explicit EditPopup(periph::PageContext& context);
+    EditPopup(periph::PageContext& context, const std::vector<std::unique_ptr<periph::Page>>& pages);
     EditPopup(const EditPopup&) = delete;
     EditPopup& operator=(const EditPopup&) = delete;
 
-    // Connects entering every numeric edit that carries the popup, the popup opening (the
-    // view clicks `IntegerInputPopup` just before it shows it) and the popup's two items
-    // handled here. Run once, after every page has declared its controls.
+    // Takes the pages' popup rows and connects entering every numeric edit that carries the
+    // popup, the popup opening (the view clicks `IntegerInputPopup` just before it shows it)
+    // and the popup's two items handled here. Run once, after every page has declared its
+    // controls.
     void connectHandlers();
 
-    // The register edits that carry the popup: timer and PWM counters, prescalers and match
-    // registers, the first two A/D clock dividers, the SPI and SSP clock edits.
-    static bool carriesPopup(const model::Control& control);
+    // The register edits that carry the popup: those the pages declared a row for.
+    bool carriesPopup(const model::Control& control) const;
 
     // Focus entered a register edit: remembers its tag and length, and the edit that the
     // calculators fill when it is one of theirs.
@@ -36,11 +42,14 @@ public:
     void CalcFromFreqPopupClick();
 
 private:
-    void prepareTimerPrescaler(Calculator& calculator, const model::NumericEdit& target, int timer);
+    const periph::EditPopupRow* rowFor(int tag) const;
+    static void preparePrescaler(Calculator& calculator, const periph::EditPopupRow& row);
     static void applyPrescaler(const Calculator& calculator, model::NumericEdit& target);
-    bool comboCountsPulses(const char* comboName) const;
 
     periph::PageContext& ctx_;
+    const std::vector<std::unique_ptr<periph::Page>>& pages_;
+    // The rows by their edit's tag; the first row declared for a tag counts.
+    std::map<int, const periph::EditPopupRow*> rows_;
 };
 
 } // namespace regforge::tools

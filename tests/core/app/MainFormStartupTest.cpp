@@ -11,6 +11,7 @@ namespace {
 
 using testing::FakeUi;
 using testing::TempDir;
+using ui::Icon;
 
 class MainFormStartup : public ::testing::Test {
 protected:

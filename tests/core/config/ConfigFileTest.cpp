@@ -20,9 +20,9 @@
 namespace regforge::config {
 namespace {
 
-using app::Answer;
-using app::Icon;
 using model::ControlKind;
+using ui::Answer;
+using ui::Icon;
 
 // The same text with CR LF line breaks.
 std::string crlf(const std::string& lfText) {
@@ -253,7 +253,7 @@ TEST_F(ConfigFileTest, LoadLoadsTheDeviceThenRestoresEverySavedValue) {
               "Your current project will be cleared and the file settings will be loaded,\n"
               "press OK to apply them or cancel to abort.");
     EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
-    EXPECT_EQ(ui.messages[0].buttons, app::Buttons::OkCancel);
+    EXPECT_EQ(ui.messages[0].buttons, ui::Buttons::OkCancel);
     EXPECT_EQ(ui.fileRequests.back().title, "Select the Regforge mcu configuration file and press open");
     EXPECT_TRUE(ui.fileRequests.back().mustExist);
     EXPECT_EQ(ui.fileRequests.back().start, path);

@@ -11,10 +11,10 @@
 namespace regforge::output {
 namespace {
 
-using app::Answer;
-using app::Buttons;
-using app::Icon;
 using model::ControlKind;
+using ui::Answer;
+using ui::Buttons;
+using ui::Icon;
 using Pairs = std::vector<ReplacePair>;
 
 class ReplaceListLoad : public ::testing::Test {

@@ -36,7 +36,7 @@ TEST_F(DeviceLoad, NoSelectionShowsNoProfile) {
     EXPECT_FALSE(folder.form().LoadProfileBitBtnClick());
     ASSERT_EQ(folder.ui.messages.size(), 1u);
     EXPECT_EQ(folder.ui.messages[0].caption, "No profile");
-    EXPECT_EQ(folder.ui.messages[0].icon, app::Icon::Warning);
+    EXPECT_EQ(folder.ui.messages[0].icon, ui::Icon::Warning);
     EXPECT_EQ(folder.ui.messages[0].text.substr(0, 38), "Please select a profile from the list.");
     EXPECT_TRUE(visible("IO_warning_panel"));
 }
@@ -122,7 +122,7 @@ TEST_F(DeviceLoad, FailuresShowTheMessageAndKeepWhatWasBuilt) {
         ASSERT_EQ(folder.ui.messages.size(), 1u) << name;
         EXPECT_EQ(folder.ui.messages[0].caption, "Can't open profile");
         EXPECT_EQ(folder.ui.messages[0].text, "The profile is missing or can't be opened.");
-        EXPECT_EQ(folder.ui.messages[0].icon, app::Icon::Error);
+        EXPECT_EQ(folder.ui.messages[0].icon, ui::Icon::Error);
         EXPECT_TRUE(folder.form().store().get<model::Memo>("Memo1").lines().empty()) << "pages were reset";
     }
     EXPECT_TRUE(device().cortexM3 == false) << "the last failure read nothing";

@@ -14,8 +14,8 @@
 #include "periph/ResultLists.h"
 #include "periph/io/IoPage.h"
 #include "periph/io/PinState.h"
-#include "periph/timer/TimerClock.h"
 #include "periph/timer/TimerControls.h"
+#include "periph/timer/TimerPage.h"
 #include "support/ProgramFolder.h"
 
 #include <algorithm>
@@ -123,7 +123,7 @@ protected:
     T& control(const std::string& name) {
         return form().store().get<T>(name);
     }
-    model::Tree& tree() { return form().ioPage().tree(); }
+    model::Tree& tree() { return form().page<periph::io::IoPage>().tree(); }
 
     std::vector<int> pins() {
         std::vector<int> result;
@@ -167,8 +167,8 @@ protected:
     void select(const std::string& pinName, const std::string& function) {
         for (int node : functionNodes(pin(pinName)))
             if (tree().node(node).text == function) {
-                form().ioPage().IO_TreeviewClick(node, model::TreeHitPart::StateIcon,
-                                                 model::MouseButton::Left);
+                form().page<periph::io::IoPage>().IO_TreeviewClick(node, model::TreeHitPart::StateIcon,
+                                                                   model::MouseButton::Left);
                 return;
             }
         ADD_FAILURE() << pinName << " has no " << function;
@@ -177,7 +177,7 @@ protected:
     // The pin generator's register assignments as name -> value ("0x..."), in the printed form.
     std::map<std::string, std::string> pinRegisters(Texts* allLines = nullptr) {
         periph::ResultLists lists;
-        form().ioPage().generatePinCode(lists);
+        form().page<periph::io::IoPage>().generate(lists);
         std::map<std::string, std::string> values;
         for (const auto& line : lists.mainLines) {
             const auto eq = line.find(" = 0x");
@@ -209,7 +209,7 @@ TEST_F(ShippedProfiles, EveryProfileLoadsWithItsDeviceFlagsAndCompletePins) {
         EXPECT_EQ(device.edgeLevelIsr, expected.edgeLevelIsr);
 
         ASSERT_EQ(static_cast<int>(pins().size()), expected.pins);
-        EXPECT_EQ(form().ioPage().pinLists().ioDirSpecs.size(), pins().size());
+        EXPECT_EQ(form().page<periph::io::IoPage>().pinLists().ioDirSpecs.size(), pins().size());
         std::set<std::string> names;
         for (int p : pins()) {
             const std::string& name = tree().node(p).text;
@@ -449,7 +449,7 @@ TEST_F(ShippedProfiles, ExampleConfigurationsLoadBackExactlyAndGenerate) {
         EXPECT_EQ(bytesOf(again), bytesOf(entry.path()));
 
         ASSERT_TRUE(control<model::CheckBox>(enableBoxName(0)).checked());
-        const auto clockMHz = model::parseFloat(timerClockEdit(form().store(), form().device(), 0).text());
+        const auto clockMHz = model::parseFloat(form().page<TimerPage>().timerClockEdit(0).text());
         const auto prescale = model::parseHex(control<model::NumericEdit>(prescaleEditName(0)).text());
         const auto match = model::parseHex(control<model::NumericEdit>(timerControl(0, "MR0")).text());
         ASSERT_TRUE(clockMHz && prescale && match);

@@ -1,7 +1,7 @@
 #include "tools/EditPopup.h"
 
 #include "app/MainForm.h"
-#include "app/ShellLayout.h"
+#include "app/ProgramPages.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "support/FakeUi.h"
@@ -16,24 +16,58 @@ namespace {
 
 using testing::FakeUi;
 
-// The named control, declared with the tag when no page has declared it yet.
-template <class T>
-T& ensure(model::ControlStore& store, const std::string& name, int tag = 0) {
-    if (store.find(name) != nullptr)
-        return store.get<T>(name);
-    auto& control = store.add<T>(name, store.find("Form1"));
-    control.setTag(tag);
-    if constexpr (std::is_same_v<T, model::NumericEdit>) {
-        control.setValueKind(tag == 230 || tag == 1008 ? model::ValueKind::Numeric
-                                                       : model::ValueKind::HexValue);
-        control.setMaxLength(8);
-        control.setMinimumDigits(8);
+// A page declaring register edits of the pages still to come (PWM, A/D, SSP) with the popup
+// rows they offer, so the popup is tested for every kind of row.
+class RegisterFixturePage : public periph::Page {
+public:
+    explicit RegisterFixturePage(periph::PageContext& context) : Page(context) {
+        auto* form = store().find("Form1");
+        auto& pwmMode = store().add<model::CheckBox>("PWM0TCR_EnPWM", form);
+        auto& mode = store().add<model::ComboBox>("PWM0CTCR10", form);
+        mode.setItems({"Timer mode", "Counter rising", "Counter falling", "Counter both"});
+        mode.setItemIndex(0);
+        mode.setTag(759);
+
+        auto period = periph::EditPopupRow::plainRegister(&edit("PWM0MR0", 753, model::ValueKind::HexValue));
+        period.frequencyCalculator = [&pwmMode, &mode] {
+            if (!pwmMode.checked())
+                return periph::FrequencyCalculator::Hidden;
+            return mode.itemIndex() >= 1 ? periph::FrequencyCalculator::Disabled
+                                         : periph::FrequencyCalculator::Offered;
+        };
+        period.calculatorTarget = true;
+        addEditPopupRow(std::move(period));
+
+        auto divider = periph::EditPopupRow::plainRegister(&edit("clkdiv0", 230, model::ValueKind::Numeric));
+        divider.decimalPrompt = false;
+        divider.sampleRate = true;
+        divider.frequencyCalculator = [] { return periph::FrequencyCalculator::Offered; };
+        divider.calculatorTarget = true;
+        addEditPopupRow(std::move(divider));
+
+        auto rate =
+            periph::EditPopupRow::plainRegister(&edit("SSP0SCR_edit", 1008, model::ValueKind::Numeric));
+        rate.decimalPrompt = false;
+        rate.frequencyCalculator = [] { return periph::FrequencyCalculator::Offered; };
+        rate.calculatorTarget = true;
+        addEditPopupRow(std::move(rate));
     }
-    if constexpr (std::is_same_v<T, model::ComboBox>) {
-        control.setItems({"Timer mode", "Counter rising", "Counter falling", "Counter both"});
-        control.setItemIndex(0);
+
+private:
+    model::NumericEdit& edit(const std::string& name, int tag, model::ValueKind kind) {
+        auto& e = store().add<model::NumericEdit>(name, store().find("Form1"));
+        e.setTag(tag);
+        e.setValueKind(kind);
+        e.setMaxLength(8);
+        e.setMinimumDigits(8);
+        return e;
     }
-    return control;
+};
+
+std::vector<app::PageFactory> pagesWithFixture() {
+    auto pages = app::programPages();
+    pages.push_back([](periph::PageContext& c) { return std::make_unique<RegisterFixturePage>(c); });
+    return pages;
 }
 
 // Choosing `unit` and typing `value` into the calculator, then Apply.
@@ -45,26 +79,11 @@ std::function<bool(Calculator&)> userApplies(const std::string& value, int unit)
     };
 }
 
-// The main window with the register edits of a 32-bit Timer0, a 16-bit Timer1, PWM0's MR0,
-// the first A/D divider and the SSP0 clock rate.
+// The main window with its timers (a 32-bit Timer0, a 16-bit Timer1), PWM0's MR0, the first
+// A/D divider and the SSP0 clock rate.
 class EditPopupTest : public ::testing::Test {
 protected:
-    EditPopupTest()
-        : form(ui, folder.path()), context{form.store(), form.device(), ui, form.editContext(),
-                                           folder.path()},
-          popup(context) {
-        auto& store = form.store();
-        for (const auto& [name, tag] : {std::pair{"T0TC", 350},
-                                        {"T0PR", 351},
-                                        {"T0MR1", 354},
-                                        {"T1PR", 451},
-                                        {"PWM0MR0", 753},
-                                        {"clkdiv0", 230},
-                                        {"SSP0SCR_edit", 1008}})
-            ensure<model::NumericEdit>(store, name, tag);
-        ensure<model::ComboBox>(store, "T0CTCR10", 359);
-        ensure<model::ComboBox>(store, "PWM0CTCR10", 759);
-        ensure<model::CheckBox>(store, "PWM0TCR_EnPWM");
+    EditPopupTest() : form(ui, folder.path(), pagesWithFixture()), popup(form.editPopup()) {
         edit("T1PR").setMaxLength(4); // as the device load sets a 16-bit timer
     }
 
@@ -74,8 +93,7 @@ protected:
     testing::TempDir folder;
     FakeUi ui;
     app::MainForm form;
-    periph::PageContext context;
-    EditPopup popup;
+    EditPopup& popup;
 };
 
 TEST_F(EditPopupTest, EnteringAnEditSetsTheContextAndOnlyCalculatorEditsBecomeTheTarget) {
@@ -193,18 +211,16 @@ TEST_F(EditPopupTest, SixteenBitPrescalerAndTimersWithTheirOwnClock) {
 }
 
 TEST(EditPopupWiring, EnteringOpeningAndClickingRunTheHandlers) {
-    model::ControlStore store;
-    app::declareShellFrame(store);
-    app::declareShellTail(store);
-    auto& prescaler = ensure<model::NumericEdit>(store, "T0PR", 351);
-    auto& match = ensure<model::NumericEdit>(store, "T0MR1", 354);
-    auto& cpuClock = store.get<model::NumericEdit>("pllclock_edit");
-    profile::DeviceState device;
+    testing::TempDir folder;
     FakeUi ui;
-    model::EditContext edit;
-    periph::PageContext context{store, device, ui, edit, {}};
-    EditPopup popup(context);
-    popup.connectHandlers();
+    app::MainForm form(ui, folder.path());
+    auto& store = form.store();
+    auto& prescaler = store.get<model::NumericEdit>("T0PR");
+    auto& match = store.get<model::NumericEdit>("T0MR1");
+    auto& cpuClock = store.get<model::NumericEdit>("pllclock_edit");
+    const model::EditContext& edit = form.editContext();
+    EXPECT_TRUE(form.editPopup().carriesPopup(prescaler));
+    EXPECT_FALSE(form.editPopup().carriesPopup(cpuClock));
 
     cpuClock.entered.emit(cpuClock);
     EXPECT_EQ(edit.activeEditTag, 0) << "the CPU clock edit carries no popup";

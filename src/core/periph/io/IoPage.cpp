@@ -187,7 +187,7 @@ void IoPage::QuickSelectEntryClick(int tag) {
     t.makeVisible(tag - kQuickSelectTagBase);
 }
 
-void IoPage::generatePinCode(ResultLists& lists) {
+void IoPage::generate(ResultLists& lists) const {
     PinCodeGenerator(store(), device(), lists_).generate(lists);
 }
 

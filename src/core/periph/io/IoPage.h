@@ -41,7 +41,7 @@ public:
     void QuickSelectEntryClick(int tag);
 
     // The pin code, PINSEL or IOCON form, appended to the result's lists.
-    void generatePinCode(ResultLists& lists);
+    void generate(ResultLists& lists) const override;
 
     const PinLists& pinLists() const { return lists_; }
     const QuickSelector& quickSelector() const { return quick_; }

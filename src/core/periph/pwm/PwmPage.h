@@ -1,7 +1,6 @@
 #pragma once
 
 #include "periph/Page.h"
-#include "periph/PeripheralClockPanel.h"
 
 #include <array>
 
@@ -13,8 +12,7 @@ public:
     explicit PwmPage(PageContext& context);
     void refreshFigures() override;
 
-    // A unit's divider changed: its clock follows, then its figures.
-    void pwmDividerChange(int unit);
+    // The live figures of one unit, after its clock changed.
     void refreshUnitFigures(int unit);
 
 private:

@@ -1,7 +1,5 @@
 #include "periph/spi/SpiPage.h"
 
-#include "model/Clocks.h"
-
 namespace regforge::periph::spi {
 
 namespace {
@@ -13,22 +11,16 @@ SpiPage::SpiPage(PageContext& context) : Page(context) {
     auto* page = store().find("TabSheet6");
     for (int p = 0; p < 4; ++p) {
         const std::string port = kPorts[p];
-        clocks_[p] = declarePeripheralClockPanel(store(), page, port + "pclk_Panel", port + "pclk_div",
-                                                 port + "pclock_edit");
-        clocks_[p].divider->setTag(kDividerTag);
-        clocks_[p].divider->changed.connect([this, p](model::Control&) { portDividerChange(p); });
+        auto& clock = clocks_[static_cast<std::size_t>(p)];
+        clock = addClockPanel(page, port + "pclk_Panel", port + "pclk_div", port + "pclock_edit",
+                              ClockGroup::SerialPort, [this, p] { refreshPortFigure(p); });
+        clock.divider->setTag(kDividerTag);
     }
 }
 
 void SpiPage::refreshFigures() {
     for (int p = 0; p < 4; ++p)
         refreshPortFigure(p);
-}
-
-void SpiPage::portDividerChange(int port) {
-    model::peripheralClock(store().get<model::NumericEdit>("pllclock_edit"), *clocks_[port].divider,
-                           *clocks_[port].clock, device().perPeripheralDividers());
-    refreshPortFigure(port);
 }
 
 void SpiPage::refreshPortFigure(int) {}

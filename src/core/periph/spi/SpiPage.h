@@ -1,7 +1,6 @@
 #pragma once
 
 #include "periph/Page.h"
-#include "periph/PeripheralClockPanel.h"
 
 #include <array>
 
@@ -13,8 +12,7 @@ public:
     explicit SpiPage(PageContext& context);
     void refreshFigures() override;
 
-    // Port 0 is SPI, ports 1 to 3 are SSP0 to SSP2.
-    void portDividerChange(int port);
+    // Port 0 is SPI, ports 1 to 3 are SSP0 to SSP2: the bus clock figure after its clock changed.
     void refreshPortFigure(int port);
 
 private:

@@ -5,7 +5,6 @@
 #include "model/ComboBox.h"
 #include "model/NumberText.h"
 #include "model/NumericEdit.h"
-#include "periph/timer/TimerClock.h"
 #include "periph/timer/TimerControls.h"
 #include "profile/ProfileSections.h"
 
@@ -62,54 +61,38 @@ std::string countRegister(const model::NumericEdit& edit, std::size_t width) {
     return bits;
 }
 
-TimerRegisters composeRegisters(const model::ControlStore& store, int base, bool is32Bit, bool hasPwmMode) {
-    TimerRegisters regs(is32Bit);
+TimerRegisters composeRegisters(const TimerUnit& tm, bool hasPwmMode) {
+    TimerRegisters regs(tm.is32Bit());
     const std::size_t countWidth = regs.tc.size();
-    for (const model::Control* c : store.withTags(base, base + 99)) {
-        const int offset = c->tag() - base;
-        const auto* box = dynamic_cast<const model::CheckBox*>(c);
-        const bool checked = box != nullptr && box->checked();
-        const auto* combo = dynamic_cast<const model::ComboBox*>(c);
-        const auto* edit = dynamic_cast<const model::NumericEdit*>(c);
-        if (offset == kCounterEnableOffset) {
-            if (checked)
-                model::setBit(regs.tcr, 0, true);
-        } else if (offset == kCounterResetOffset) {
-            if (checked)
-                model::setBit(regs.tcr, 1, true);
-        } else if (offset == kModeOffset && combo != nullptr) {
-            model::setTwoBits(regs.ctcr, positionOf(1, regs.ctcr.size()), combo->itemIndex());
-        } else if (offset == kCountInputOffset && combo != nullptr) {
-            // Kept even in timer mode: the count input last chosen stays in the register.
-            model::setTwoBits(regs.ctcr, positionOf(3, regs.ctcr.size()), combo->itemIndex());
-        } else if (offset >= kMatchControlOffset && offset < kMatchControlOffset + kMatchCount) {
-            if (checked)
-                setCaptionBit(regs.mcr, *c);
-        } else if (offset >= kCaptureControlOffset && offset < kCaptureControlOffset + kCaptureCount) {
-            if (checked)
-                setCaptionBit(regs.ccr, *c);
-        } else if (offset >= kExternalMatchOffset && offset < kExternalMatchOffset + 4) {
-            if (checked)
-                setCaptionBit(regs.emr, *c);
-        } else if (offset >= kMatchActionOffset && offset < kMatchActionOffset + 4) {
-            // EMCk sits in EMR bits 2k+5..2k+4, written whether or not EMk is checked.
-            if (combo != nullptr) {
-                const int k = offset - kMatchActionOffset;
-                model::setTwoBits(regs.emr, positionOf(2 * k + 5, regs.emr.size()), combo->itemIndex());
-            }
-        } else if (offset >= kPwmModeOffset && offset < kPwmModeOffset + 4) {
-            if (checked && hasPwmMode)
-                setCaptionBit(regs.pwmControl, *c);
-        } else if (edit != nullptr && offset == kCounterOffset) {
-            regs.tc = countRegister(*edit, countWidth);
-        } else if (edit != nullptr && offset == kPrescaleOffset) {
-            regs.pr = countRegister(*edit, countWidth);
-        } else if (edit != nullptr && offset >= kMatchRegisterOffset &&
-                   offset < kMatchRegisterOffset + kMatchCount) {
-            regs.mr[static_cast<std::size_t>(offset - kMatchRegisterOffset)] =
-                countRegister(*edit, countWidth);
-        }
-    }
+    if (tm.counterEnable->checked())
+        model::setBit(regs.tcr, 0, true);
+    if (tm.counterReset->checked())
+        model::setBit(regs.tcr, 1, true);
+    model::setTwoBits(regs.ctcr, positionOf(1, regs.ctcr.size()), tm.mode->itemIndex());
+    // Kept even in timer mode: the count input last chosen stays in the register.
+    model::setTwoBits(regs.ctcr, positionOf(3, regs.ctcr.size()), tm.countInput->itemIndex());
+    for (const model::CheckBox* box : tm.matchControlBoxes)
+        if (box->checked())
+            setCaptionBit(regs.mcr, *box);
+    for (const model::CheckBox* box : tm.captureControlBoxes)
+        if (box->checked())
+            setCaptionBit(regs.ccr, *box);
+    for (const model::CheckBox* box : tm.externalMatchBoxes)
+        if (box->checked())
+            setCaptionBit(regs.emr, *box);
+    // EMCk sits in EMR bits 2k+5..2k+4, written whether or not EMk is checked.
+    for (int k = 0; k < 4; ++k)
+        model::setTwoBits(regs.emr, positionOf(2 * k + 5, regs.emr.size()),
+                          tm.matchActions[static_cast<std::size_t>(k)]->itemIndex());
+    if (hasPwmMode)
+        for (const model::CheckBox* box : tm.pwmModeBoxes)
+            if (box->checked())
+                setCaptionBit(regs.pwmControl, *box);
+    regs.tc = countRegister(*tm.counter, countWidth);
+    regs.pr = countRegister(*tm.prescale, countWidth);
+    for (int m = 0; m < kMatchCount; ++m)
+        regs.mr[static_cast<std::size_t>(m)] =
+            countRegister(*tm.matchRegisters[static_cast<std::size_t>(m)], countWidth);
     return regs;
 }
 
@@ -164,10 +147,12 @@ std::string registerLine(const std::string& assignment, const std::string& bits,
 
 } // namespace
 
-void TimerGenerator::generate(int tagBase, bool is32Bit, bool hasPwmMode, ResultLists& lists) const {
-    const int timer = tagBase / 100 - 3;
+void TimerGenerator::generate(int timer, const TimerUnit& tm, const model::NumericEdit& clock,
+                              ResultLists& lists) const {
     const std::string t = std::to_string(timer);
-    const TimerRegisters regs = composeRegisters(store_, tagBase, is32Bit, hasPwmMode);
+    const bool is32Bit = tm.is32Bit();
+    const bool hasPwmMode = tm.hasPwmMode();
+    const TimerRegisters regs = composeRegisters(tm, hasPwmMode);
     const auto index = static_cast<std::size_t>(timer);
 
     // Collected whole before anything is appended: a register that cannot be written
@@ -183,18 +168,16 @@ void TimerGenerator::generate(int tagBase, bool is32Bit, bool hasPwmMode, Result
     out.push_back(std::string(bitIsSet(regs.tcr, 0) ? "   Counter Enabled" : "   Counter Disabled") +
                   ",    Counter Reset=" + (bitIsSet(regs.tcr, 1) ? "1" : "0"));
 
-    const auto& mode = store_.get<model::ComboBox>(modeComboName(timer));
-    const auto& countInput = store_.get<model::ComboBox>(countInputComboName(timer));
+    const auto& mode = *tm.mode;
+    const auto& countInput = *tm.countInput;
     std::string modeLine = "   " + mode.text();
     if (countInput.enabled())
         modeLine += " " + countInput.text();
     out.push_back(modeLine);
 
-    std::string figures = "   " + store_.get<model::Control>(clockLabelName(timer)).caption() + ", " +
-                          store_.get<model::Control>(tickLabelName(timer)).caption();
+    std::string figures = "   " + tm.clockLabel->caption() + ", " + tm.tickLabel->caption();
     if (mode.itemIndex() == 0)
-        figures +=
-            "  (calculated with peripheral clock: " + timerClockEdit(store_, device_, timer).text() + "MHz)";
+        figures += "  (calculated with peripheral clock: " + clock.text() + "MHz)";
     out.push_back(figures);
 
     for (int m = 0; m < kMatchCount; ++m)
@@ -233,17 +216,6 @@ void TimerGenerator::generate(int tagBase, bool is32Bit, bool hasPwmMode, Result
     out.push_back(registerLine(assign("TCR"), regs.tcr, true));
     out.emplace_back();
     lists.mainLines.insert(lists.mainLines.end(), out.begin(), out.end());
-}
-
-void TimerGenerator::generateCheckedTimers(ResultLists& lists) const {
-    for (int t = 0; t < kTimerCount; ++t) {
-        if (!store_.get<model::CheckBox>(enableBoxName(t)).checked())
-            continue;
-        const bool is32Bit = store_.get<model::NumericEdit>(counterEditName(t)).maxLength() == 8;
-        const bool hasPwmMode =
-            store_.get<model::CheckBox>(kPwmModeBoxes[static_cast<std::size_t>(t)][0]).visible();
-        generate(tagBase(t), is32Bit, hasPwmMode, lists);
-    }
 }
 
 } // namespace regforge::periph::timer

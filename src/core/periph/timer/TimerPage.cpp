@@ -3,7 +3,7 @@
 #include "model/Clocks.h"
 #include "model/NumberText.h"
 #include "model/ValueFormat.h"
-#include "periph/timer/TimerClock.h"
+#include "periph/timer/TimerGenerator.h"
 #include "profile/ProfileSections.h"
 
 #include <cstdint>
@@ -81,51 +81,84 @@ TimerPage::TimerPage(PageContext& context) : Page(context) {
 
     showTimers01_->changed.connect([this](Control&) { showTimersClick(false); });
     showTimers23_->changed.connect([this](Control&) { showTimersClick(true); });
-    for (int t = 0; t < kTimerCount; ++t)
+    for (int t = 0; t < kTimerCount; ++t) {
         connectTimer(t);
+        addPopupRows(t);
+    }
 }
 
 void TimerPage::declareTimer(int timer, Control* parent) {
     auto& s = store();
     auto& tm = timers_[static_cast<std::size_t>(timer)];
     const std::string t = std::to_string(timer);
-    const int base = tagBase(timer);
 
     tm.enableBox = &s.add<CheckBox>(enableBoxName(timer), parent);
     tm.enableBox->setCaption("Timer " + t);
-    tm.enableBox->setTag(base + kEnableBoxOffset);
+    tm.enableBox->setTag(tagBase(timer) + kEnableBoxOffset);
     tm.groupBox = &s.addPlain(ControlKind::GroupBox, groupBoxName(timer), parent);
     tm.groupBox->setEnabled(false);
-    Control* group = tm.groupBox;
 
-    auto hexEdit = [&](const std::string& name, int offset, std::string hint) -> NumericEdit& {
-        auto& edit = s.add<NumericEdit>(name, group);
+    declareRegisterEdits(tm, timer);
+    declareModeCombos(tm, timer);
+    tm.clockLabel = &s.addPlain(ControlKind::Label, clockLabelName(timer), tm.groupBox, "Counter clk:");
+    tm.tickLabel = &s.addPlain(ControlKind::Label, tickLabelName(timer), tm.groupBox, "Counts every:");
+    tm.hintLabel = &s.addPlain(ControlKind::Label, hintLabelName(timer), tm.groupBox);
+    tm.clock = addClockPanel(tm.groupBox, timerControl(timer, "pclk_panel"), timerControl(timer, "pclk_div"),
+                             timerControl(timer, "pclock_edit"), ClockGroup::CounterUnit,
+                             [this, timer] { refreshTimerFigures(timer); });
+    declareBoxes(tm, timer);
+
+    const auto index = static_cast<std::size_t>(timer);
+    for (int c = 0; c < kCaptureCount; ++c)
+        tm.captureRowLabels[static_cast<std::size_t>(c)] =
+            &s.addPlain(ControlKind::Label, kCaptureRowLabels[index][static_cast<std::size_t>(c)],
+                        tm.groupBox, "CCR" + t + "." + std::to_string(c) + ":");
+    for (int k = 0; k < 4; ++k)
+        tm.pwmModeLabels[static_cast<std::size_t>(k)] = &s.addPlain(
+            ControlKind::Label, kPwmModeLabels[index][static_cast<std::size_t>(k)], tm.groupBox, "PWM mode");
+
+    tm.coverPanel = &s.addPlain(ControlKind::Panel, coverPanelName(timer), parent,
+                                "Timer " + t + " is disabled or not available");
+}
+
+void TimerPage::declareRegisterEdits(TimerUnit& tm, int timer) {
+    const std::string t = std::to_string(timer);
+    const auto hexEdit = [&](const std::string& name, int offset, std::string hint) {
+        auto& edit = store().add<NumericEdit>(name, tm.groupBox);
         edit.setValueKind(model::ValueKind::HexValue);
         edit.setMaxLength(8);
         edit.setMinimumDigits(8);
         edit.setText("0");
-        edit.setTag(base + offset);
+        edit.setTag(tagBase(timer) + offset);
         edit.setHint(std::move(hint));
-        return edit;
+        tm.hinted.push_back(&edit);
+        return &edit;
     };
-    hexEdit(counterEditName(timer), kCounterOffset,
-            "T" + t + "TC, timer counter: counts once every PR+1 clocks");
+    tm.counter = hexEdit(counterEditName(timer), kCounterOffset,
+                         "T" + t + "TC, timer counter: counts once every PR+1 clocks");
     tm.prescale =
-        &hexEdit(prescaleEditName(timer), kPrescaleOffset,
-                 "T" + t + "PR, prescaler: TC counts once every PR+1 clocks. Right click to set freq.");
+        hexEdit(prescaleEditName(timer), kPrescaleOffset,
+                "T" + t + "PR, prescaler: TC counts once every PR+1 clocks. Right click to set freq.");
     for (int m = 0; m < kMatchCount; ++m) {
         const std::string mr = "MR" + std::to_string(m);
-        hexEdit(timerControl(timer, mr.c_str()), kMatchRegisterOffset + m,
-                "T" + t + mr + ", match register: compared with TC on every count");
+        tm.matchRegisters[static_cast<std::size_t>(m)] =
+            hexEdit(timerControl(timer, mr.c_str()), kMatchRegisterOffset + m,
+                    "T" + t + mr + ", match register: compared with TC on every count");
     }
+}
 
-    tm.mode = &s.add<ComboBox>(modeComboName(timer), group);
+void TimerPage::declareModeCombos(TimerUnit& tm, int timer) {
+    auto& s = store();
+    const std::string t = std::to_string(timer);
+    const int base = tagBase(timer);
+    tm.mode = &s.add<ComboBox>(modeComboName(timer), tm.groupBox);
     tm.mode->setItems({std::begin(kModeItems), std::end(kModeItems)});
     tm.mode->setItemIndex(0);
     tm.mode->setTag(base + kModeOffset);
     tm.mode->setHint("T" + t +
                      "CTCR[1:0], timer mode counts the clock, counter modes count the selected CAP input");
-    tm.countInput = &s.add<ComboBox>(countInputComboName(timer), group);
+    tm.hinted.push_back(tm.mode);
+    tm.countInput = &s.add<ComboBox>(countInputComboName(timer), tm.groupBox);
     std::vector<std::string> inputs;
     for (int c = 0; c < kCaptureCount; ++c)
         inputs.push_back("CAP " + t + "." + std::to_string(c));
@@ -134,84 +167,94 @@ void TimerPage::declareTimer(int timer, Control* parent) {
     tm.countInput->setEnabled(false);
     tm.countInput->setTag(base + kCountInputOffset);
     tm.countInput->setHint("T" + t + "CTCR[3:2], the capture input counted in counter mode");
+    tm.hinted.push_back(tm.countInput);
     for (int k = 0; k < 4; ++k) {
         const std::string n = std::to_string(k);
-        auto& action = s.add<ComboBox>("EMC" + t + "_" + n + "combobox", group);
+        auto& action = s.add<ComboBox>("EMC" + t + "_" + n + "combobox", tm.groupBox);
         action.setItems({kMatchActionTexts.begin(), kMatchActionTexts.end()});
         action.setItemIndex(0);
         action.setEnabled(false);
         action.setTag(base + kMatchActionOffset + k);
         action.setHint("T" + t + "EMR[" + std::to_string(2 * k + 5) + ":" + std::to_string(2 * k + 4) +
                        "] EMC" + n + ", what MAT" + t + "." + n + " does on MR" + n + " match");
+        tm.matchActions[static_cast<std::size_t>(k)] = &action;
+        tm.hinted.push_back(&action);
     }
+}
 
-    tm.clockLabel = &s.addPlain(ControlKind::Label, clockLabelName(timer), group, "Counter clk:");
-    tm.tickLabel = &s.addPlain(ControlKind::Label, tickLabelName(timer), group, "Counts every:");
-    tm.hintLabel = &s.addPlain(ControlKind::Label, hintLabelName(timer), group);
-    tm.clock =
-        declarePeripheralClockPanel(s, group, timerControl(timer, "pclk_panel"),
-                                    timerControl(timer, "pclk_div"), timerControl(timer, "pclock_edit"));
-
+void TimerPage::declareBoxes(TimerUnit& tm, int timer) {
+    const std::string t = std::to_string(timer);
+    const auto index = static_cast<std::size_t>(timer);
     const auto box = [&](const char* name, std::string caption, int offset, std::string hint) {
-        auto& b = s.add<CheckBox>(name, group);
+        auto& b = store().add<CheckBox>(name, tm.groupBox);
         b.setCaption(std::move(caption));
-        b.setTag(base + offset);
+        b.setTag(tagBase(timer) + offset);
         b.setHint(std::move(hint));
+        tm.hinted.push_back(&b);
+        return &b;
     };
-    const auto& matchBoxes = kMatchControlBoxes[static_cast<std::size_t>(timer)];
-    for (int bit = 0; bit < 12; ++bit)
-        box(matchBoxes[static_cast<std::size_t>(bit)], std::to_string(bit), kMatchControlOffset + bit / 3,
-            matchBoxHint(t, bit));
-    const auto& captureBoxes = kCaptureControlBoxes[static_cast<std::size_t>(timer)];
-    for (int bit = 0; bit < 12; ++bit)
-        box(captureBoxes[static_cast<std::size_t>(bit)], std::to_string(bit), kCaptureControlOffset + bit / 3,
-            captureBoxHint(t, bit));
-    for (int k = 0; k < 4; ++k) {
-        const std::string n = std::to_string(k);
-        box(kExternalMatchBoxes[static_cast<std::size_t>(timer)][static_cast<std::size_t>(k)], n,
-            kExternalMatchOffset + k,
-            "T" + t + "EMR[" + n + "] EM" + n + ", state of MAT" + t + "." + n + ", driven by EMC" + n +
-                " on MR" + n + " match");
+    for (int bit = 0; bit < 12; ++bit) {
+        const auto at = static_cast<std::size_t>(bit);
+        tm.matchControlBoxes[at] = box(kMatchControlBoxes[index][at], std::to_string(bit),
+                                       kMatchControlOffset + bit / 3, matchBoxHint(t, bit));
+    }
+    for (int bit = 0; bit < 12; ++bit) {
+        const auto at = static_cast<std::size_t>(bit);
+        tm.captureControlBoxes[at] = box(kCaptureControlBoxes[index][at], std::to_string(bit),
+                                         kCaptureControlOffset + bit / 3, captureBoxHint(t, bit));
     }
     for (int k = 0; k < 4; ++k) {
         const std::string n = std::to_string(k);
-        box(kPwmModeBoxes[static_cast<std::size_t>(timer)][static_cast<std::size_t>(k)], n,
-            kPwmModeOffset + k,
-            "PWM" + t + "CON[" + n + "], 1= MAT" + t + "." + n + " is a PWM output, 0= MAT" + t + "." + n +
-                " follows EM" + n);
+        tm.externalMatchBoxes[static_cast<std::size_t>(k)] =
+            box(kExternalMatchBoxes[index][static_cast<std::size_t>(k)], n, kExternalMatchOffset + k,
+                "T" + t + "EMR[" + n + "] EM" + n + ", state of MAT" + t + "." + n + ", driven by EMC" + n +
+                    " on MR" + n + " match");
     }
-    box(kCounterEnableBoxes[static_cast<std::size_t>(timer)], "T" + t + "TCR[0]", kCounterEnableOffset,
-        "T" + t + "TCR[0] Counter Enable, 1= TC and PC count, 0= counters stopped");
-    box(kCounterResetBoxes[static_cast<std::size_t>(timer)], "T" + t + "TCR[1]", kCounterResetOffset,
-        "T" + t + "TCR[1] Counter Reset, 1= TC and PC held at zero until the bit is cleared");
-
-    for (int c = 0; c < kCaptureCount; ++c)
-        s.addPlain(ControlKind::Label,
-                   kCaptureRowLabels[static_cast<std::size_t>(timer)][static_cast<std::size_t>(c)], group,
-                   "CCR" + t + "." + std::to_string(c) + ":");
-    for (const char* label : kPwmModeLabels[static_cast<std::size_t>(timer)])
-        s.addPlain(ControlKind::Label, label, group, "PWM mode");
-
-    tm.coverPanel = &s.addPlain(ControlKind::Panel, coverPanelName(timer), parent,
-                                "Timer " + t + " is disabled or not available");
+    for (int k = 0; k < 4; ++k) {
+        const std::string n = std::to_string(k);
+        tm.pwmModeBoxes[static_cast<std::size_t>(k)] =
+            box(kPwmModeBoxes[index][static_cast<std::size_t>(k)], n, kPwmModeOffset + k,
+                "PWM" + t + "CON[" + n + "], 1= MAT" + t + "." + n + " is a PWM output, 0= MAT" + t + "." +
+                    n + " follows EM" + n);
+    }
+    tm.counterEnable = box(kCounterEnableBoxes[index], "T" + t + "TCR[0]", kCounterEnableOffset,
+                           "T" + t + "TCR[0] Counter Enable, 1= TC and PC count, 0= counters stopped");
+    tm.counterReset =
+        box(kCounterResetBoxes[index], "T" + t + "TCR[1]", kCounterResetOffset,
+            "T" + t + "TCR[1] Counter Reset, 1= TC and PC held at zero until the bit is cleared");
 }
 
 void TimerPage::connectTimer(int timer) {
     auto& tm = timers_[static_cast<std::size_t>(timer)];
-    const int base = tagBase(timer);
     tm.enableBox->changed.connect([this, timer](Control&) { timerEnableClick(timer); });
     tm.prescale->changed.connect([this, timer](Control&) { refreshTimerFigures(timer); });
-    tm.clock.divider->changed.connect([this, timer](Control&) { timerDividerChange(timer); });
     tm.groupBox->hovered.connect([this, timer](Control&) { timerGroupBoxMouseMove(timer); });
-    for (Control* c : store().withTags(base, base + kCountInputOffset)) {
+    for (Control* c : tm.hinted)
         c->hovered.connect([this, timer](Control& sender) { timerHintMouseMove(timer, sender); });
-        const int offset = c->tag() - base;
-        const bool interlocked = offset == kModeOffset || offset == kCountInputOffset ||
-                                 (offset >= kExternalMatchOffset && offset < kExternalMatchOffset + 4) ||
-                                 (offset >= kPwmModeOffset && offset < kPwmModeOffset + 4);
-        if (interlocked)
-            c->changed.connect([this, timer](Control& sender) { timerCTCRChange(timer, sender); });
+    tm.mode->changed.connect([this, timer](Control&) { countModeChange(timer); });
+    tm.countInput->changed.connect([this, timer](Control&) { countModeChange(timer); });
+    for (int k = 0; k < 4; ++k) {
+        tm.externalMatchBoxes[static_cast<std::size_t>(k)]->changed.connect(
+            [this, timer, k](Control&) { externalMatchClick(timer, k); });
+        tm.pwmModeBoxes[static_cast<std::size_t>(k)]->changed.connect(
+            [this, timer, k](Control&) { pwmModeClick(timer, k); });
     }
+}
+
+void TimerPage::addPopupRows(int timer) {
+    const auto& tm = timers_[static_cast<std::size_t>(timer)];
+    addEditPopupRow(EditPopupRow::plainRegister(tm.counter));
+    auto prescaler = EditPopupRow::plainRegister(tm.prescale);
+    prescaler.frequencyCalculator = [mode = tm.mode] {
+        // A timer counting external pulses has no clock to calculate from.
+        return mode->itemIndex() >= 1 ? FrequencyCalculator::Disabled : FrequencyCalculator::Offered;
+    };
+    prescaler.calculatorTarget = true;
+    prescaler.calculator = CalculatorRow::Prescaler;
+    prescaler.unitClock = [this, timer]() -> const NumericEdit& { return timerClockEdit(timer); };
+    addEditPopupRow(std::move(prescaler));
+    for (NumericEdit* match : tm.matchRegisters)
+        addEditPopupRow(EditPopupRow::plainRegister(match));
 }
 
 void TimerPage::reset() {
@@ -219,23 +262,28 @@ void TimerPage::reset() {
         tm.groupBox->setEnabled(false);
         tm.coverPanel->setVisible(true);
     }
-    for (Control* c : store().withTags(tagBase(0), tagBase(kTimerCount) - 1)) {
-        const int offset = c->tag() % 100;
-        if (auto* box = dynamic_cast<CheckBox*>(c)) {
-            if (offset <= kPwmModeOffset + 3 || offset == kCounterEnableOffset ||
-                offset == kCounterResetOffset || offset == kEnableBoxOffset)
+    // In declaration order, each change running its handler as a click would.
+    for (auto& tm : timers_) {
+        tm.enableBox->setChecked(false);
+        tm.counter->setText("0");
+        tm.prescale->setText("0");
+        for (NumericEdit* match : tm.matchRegisters)
+            match->setText("0");
+        tm.mode->setItemIndex(0);
+        tm.countInput->setItemIndex(0);
+        for (ComboBox* action : tm.matchActions)
+            action->setItemIndex(0);
+        for (const auto& boxes : {tm.matchControlBoxes, tm.captureControlBoxes})
+            for (CheckBox* box : boxes)
                 box->setChecked(false);
-        } else if (auto* combo = dynamic_cast<ComboBox*>(c)) {
-            if ((offset >= kMatchActionOffset && offset < kMatchActionOffset + 4) || offset == kModeOffset ||
-                offset == kCountInputOffset)
-                combo->setItemIndex(0);
-        } else if (auto* edit = dynamic_cast<NumericEdit*>(c)) {
-            if (offset >= kCounterOffset && offset < kMatchRegisterOffset + kMatchCount)
-                edit->setText("0");
-        }
+        for (const auto& boxes : {tm.externalMatchBoxes, tm.pwmModeBoxes})
+            for (CheckBox* box : boxes)
+                box->setChecked(false);
+        tm.counterEnable->setChecked(false);
+        tm.counterReset->setChecked(false);
     }
     for (int t = 0; t < kTimerCount; ++t)
-        timerCTCRChange(t, *timers_[static_cast<std::size_t>(t)].mode);
+        countModeChange(t);
 }
 
 void TimerPage::loadProfile() {
@@ -270,20 +318,18 @@ void TimerPage::loadTimer(int timer) {
     caption += is16Bit ? " [16 bit]" : " [32 bit]";
     tm.enableBox->setCaption(caption);
     const int digits = is16Bit ? 4 : 8;
-    const int base = tagBase(timer);
-    for (Control* c :
-         store().withTags(base + kCounterOffset, base + kMatchRegisterOffset + kMatchCount - 1)) {
-        if (auto* edit = dynamic_cast<NumericEdit*>(c)) {
-            edit->setMaxLength(digits);
-            edit->setMinimumDigits(digits);
-            edit->setText("0");
-        }
+    std::vector<NumericEdit*> edits = {tm.counter, tm.prescale};
+    edits.insert(edits.end(), tm.matchRegisters.begin(), tm.matchRegisters.end());
+    for (NumericEdit* edit : edits) {
+        edit->setMaxLength(digits);
+        edit->setMinimumDigits(digits);
+        edit->setText("0");
     }
 
     const bool hasPwmMode = lines[first + 1] != "NOPWM";
     for (int k = 0; k < 4; ++k) {
-        store().get<CheckBox>(kPwmModeBoxes[index][static_cast<std::size_t>(k)]).setVisible(hasPwmMode);
-        store().get<Control>(kPwmModeLabels[index][static_cast<std::size_t>(k)]).setVisible(hasPwmMode);
+        tm.pwmModeBoxes[static_cast<std::size_t>(k)]->setVisible(hasPwmMode);
+        tm.pwmModeLabels[static_cast<std::size_t>(k)]->setVisible(hasPwmMode);
     }
 
     const auto captures = model::parseInt32(lines[first + 2]);
@@ -301,14 +347,10 @@ void TimerPage::setCaptureInputs(int timer, int count) {
     tm.countInput->setItems(std::move(inputs));
     tm.countInput->setItemIndex(0);
 
-    const int base = tagBase(timer);
     for (int c = 0; c < kCaptureCount; ++c) {
         const bool shown = count > c;
-        store()
-            .get<Control>(kCaptureRowLabels[static_cast<std::size_t>(timer)][static_cast<std::size_t>(c)])
-            .setVisible(shown);
-        for (Control* box :
-             store().withTags(base + kCaptureControlOffset + c, base + kCaptureControlOffset + c))
+        tm.captureRowLabels[static_cast<std::size_t>(c)]->setVisible(shown);
+        for (CheckBox* box : tm.captureBoxes(c))
             box->setVisible(shown);
         // The mode combos sit in row 0: without a capture input the timer only counts its clock.
         if (c == 0) {
@@ -323,6 +365,21 @@ void TimerPage::refreshFigures() {
         refreshTimerFigures(t);
 }
 
+void TimerPage::generate(ResultLists& lists) const {
+    const TimerGenerator generator(device());
+    for (int t = 0; t < kTimerCount; ++t) {
+        const auto& tm = timers_[static_cast<std::size_t>(t)];
+        if (tm.enableBox->checked())
+            generator.generate(t, tm, timerClockEdit(t), lists);
+    }
+}
+
+const NumericEdit& TimerPage::timerClockEdit(int timer) const {
+    if (device().singlePclkDivider || device().pclkDiv13xx)
+        return *commonClock().peripheral;
+    return *timers_.at(static_cast<std::size_t>(timer)).clock.clock;
+}
+
 void TimerPage::timerEnableClick(int timer) {
     auto& tm = timers_[static_cast<std::size_t>(timer)];
     if (device().profileLines.empty()) {
@@ -335,101 +392,82 @@ void TimerPage::timerEnableClick(int timer) {
 }
 
 void TimerPage::timerCTCRChange(int timer, Control& sender) {
-    auto& tm = timers_[static_cast<std::size_t>(timer)];
-    const int base = tagBase(timer);
-    const int offset = sender.tag() - base;
+    const auto& tm = timers_[static_cast<std::size_t>(timer)];
+    if (&sender == tm.mode || &sender == tm.countInput) {
+        countModeChange(timer);
+        return;
+    }
+    for (int k = 0; k < 4; ++k) {
+        if (&sender == tm.externalMatchBoxes[static_cast<std::size_t>(k)])
+            externalMatchClick(timer, k);
+        else if (&sender == tm.pwmModeBoxes[static_cast<std::size_t>(k)])
+            pwmModeClick(timer, k);
+    }
+}
 
-    if (offset == kModeOffset || offset == kCountInputOffset) {
-        const bool counterMode = tm.mode->itemIndex() != 0;
-        tm.countInput->setEnabled(counterMode);
-        // Only a real capture row can be the count input: extra count-input items of a
-        // profile with more than four captures leave every box alone.
-        const int counted = counterMode ? tm.countInput->itemIndex() : -1;
-        for (Control* c : store().withTags(base + kCaptureControlOffset,
-                                           base + kCaptureControlOffset + kCaptureCount - 1)) {
-            auto* box = dynamic_cast<CheckBox*>(c);
-            if (box == nullptr)
-                continue;
-            const bool isCountInput = c->tag() - base - kCaptureControlOffset == counted;
+void TimerPage::countModeChange(int timer) {
+    auto& tm = timers_[static_cast<std::size_t>(timer)];
+    const bool counterMode = tm.mode->itemIndex() != 0;
+    tm.countInput->setEnabled(counterMode);
+    // Only a real capture row can be the count input: extra count-input items of a profile
+    // with more than four captures leave every box alone.
+    const int counted = counterMode ? tm.countInput->itemIndex() : -1;
+    for (int c = 0; c < kCaptureCount; ++c) {
+        const bool isCountInput = c == counted;
+        for (CheckBox* box : tm.captureBoxes(c)) {
             if (isCountInput) {
                 model::MuteGuard guard(*box);
                 box->setChecked(false);
             }
             box->setEnabled(!isCountInput);
         }
-        refreshTimerFigures(timer);
-        return;
     }
+    refreshTimerFigures(timer);
+}
 
-    auto* senderBox = dynamic_cast<CheckBox*>(&sender);
-    if (senderBox == nullptr)
-        return;
-    if (offset >= kExternalMatchOffset && offset < kExternalMatchOffset + 4) {
-        const int output = offset - kExternalMatchOffset;
-        if (senderBox->checked()) {
-            for (Control* c :
-                 store().withTags(base + kMatchActionOffset + output, base + kMatchActionOffset + output))
-                c->setEnabled(true);
-        } else {
-            enableMatchControls(timer, output);
-            clearMatchAction(timer, output);
+void TimerPage::externalMatchClick(int timer, int output) {
+    const auto& tm = timers_[static_cast<std::size_t>(timer)];
+    if (tm.externalMatchBoxes[static_cast<std::size_t>(output)]->checked()) {
+        tm.matchActions[static_cast<std::size_t>(output)]->setEnabled(true);
+    } else {
+        enableMatchControls(timer, output);
+        clearMatchAction(timer, output);
+    }
+}
+
+void TimerPage::pwmModeClick(int timer, int output) {
+    const auto& tm = timers_[static_cast<std::size_t>(timer)];
+    CheckBox* externalMatch = tm.externalMatchBoxes[static_cast<std::size_t>(output)];
+    if (tm.pwmModeBoxes[static_cast<std::size_t>(output)]->checked()) {
+        // PWM mode owns the match: reset and stop would break the period, the external match
+        // control would fight the PWM output. The interrupt stays the user's.
+        const auto boxes = tm.matchBoxes(output);
+        for (CheckBox* box : {boxes[1], boxes[2]}) {
+            model::MuteGuard guard(*box);
+            box->setChecked(false);
+            box->setEnabled(false);
         }
-    } else if (offset >= kPwmModeOffset && offset < kPwmModeOffset + 4) {
-        const int output = offset - kPwmModeOffset;
-        if (senderBox->checked()) {
-            // PWM mode owns the match: reset and stop would break the period, the external
-            // match control would fight the PWM output. The interrupt stays the user's.
-            const std::string reset = std::to_string(3 * output + 1);
-            const std::string stop = std::to_string(3 * output + 2);
-            for (Control* c :
-                 store().withTags(base + kMatchControlOffset + output, base + kMatchControlOffset + output)) {
-                auto* box = dynamic_cast<CheckBox*>(c);
-                if (box == nullptr || (box->caption() != reset && box->caption() != stop))
-                    continue;
-                model::MuteGuard guard(*box);
-                box->setChecked(false);
-                box->setEnabled(false);
-            }
-            clearMatchAction(timer, output);
-            for (Control* c : store().withTags(base + kExternalMatchOffset + output,
-                                               base + kExternalMatchOffset + output)) {
-                if (auto* box = dynamic_cast<CheckBox*>(c)) {
-                    model::MuteGuard guard(*box);
-                    box->setChecked(false);
-                    box->setEnabled(false);
-                }
-            }
-        } else {
-            enableMatchControls(timer, output);
-            for (Control* c :
-                 store().withTags(base + kExternalMatchOffset + output, base + kExternalMatchOffset + output))
-                c->setEnabled(true);
-        }
+        clearMatchAction(timer, output);
+        model::MuteGuard guard(*externalMatch);
+        externalMatch->setChecked(false);
+        externalMatch->setEnabled(false);
+    } else {
+        enableMatchControls(timer, output);
+        externalMatch->setEnabled(true);
     }
 }
 
 void TimerPage::enableMatchControls(int timer, int match) {
-    const int tag = tagBase(timer) + kMatchControlOffset + match;
-    for (Control* c : store().withTags(tag, tag))
-        c->setEnabled(true);
+    for (CheckBox* box : timers_[static_cast<std::size_t>(timer)].matchBoxes(match))
+        box->setEnabled(true);
 }
 
 void TimerPage::clearMatchAction(int timer, int output) {
-    const int tag = tagBase(timer) + kMatchActionOffset + output;
-    for (Control* c : store().withTags(tag, tag)) {
-        if (auto* combo = dynamic_cast<ComboBox*>(c)) {
-            model::MuteGuard guard(*combo);
-            combo->setItemIndex(0);
-            combo->setEnabled(false);
-        }
-    }
-}
-
-void TimerPage::timerDividerChange(int timer) {
-    auto& tm = timers_[static_cast<std::size_t>(timer)];
-    model::peripheralClock(store().get<NumericEdit>(model::kCpuClockEdit), *tm.clock.divider, *tm.clock.clock,
-                           device().perPeripheralDividers());
-    refreshTimerFigures(timer);
+    ComboBox* action =
+        timers_[static_cast<std::size_t>(timer)].matchActions[static_cast<std::size_t>(output)];
+    model::MuteGuard guard(*action);
+    action->setItemIndex(0);
+    action->setEnabled(false);
 }
 
 void TimerPage::refreshTimerFigures(int timer) {
@@ -441,7 +479,7 @@ void TimerPage::refreshTimerFigures(int timer) {
     }
     // PR is unsigned: even an all-ones prescaler divides by PR + 1, never by zero.
     const auto prescale = static_cast<std::uint64_t>(tm.prescale->valueAsInt64());
-    const double mhz = timerClockMhz(store(), device(), timer);
+    const double mhz = timerClockEdit(timer).valueAsFloat();
     const auto hz = static_cast<float>(mhz * 1000000.0 / (static_cast<double>(prescale) + 1.0));
     tm.clockLabel->setCaption("Counter clk: " + model::formatFrequency(4, "Hz", hz));
     tm.tickLabel->setCaption("Counts every: " + model::formatPeriod(2, hz));

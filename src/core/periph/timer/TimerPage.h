@@ -1,11 +1,8 @@
 #pragma once
 
 #include "model/CheckControls.h"
-#include "model/ComboBox.h"
-#include "model/NumericEdit.h"
 #include "periph/Page.h"
-#include "periph/PeripheralClockPanel.h"
-#include "periph/timer/TimerControls.h"
+#include "periph/timer/TimerUnit.h"
 
 #include <array>
 
@@ -23,14 +20,14 @@ public:
     // [TIMER0]..[TIMER3]: which timers exist, their width, PWM mode and capture inputs.
     void loadProfile() override;
     void refreshFigures() override;
+    // Each checked timer's set-up, in timer order.
+    void generate(ResultLists& lists) const override;
 
     // The enable box: usable only with a device loaded; the group box follows it.
     void timerEnableClick(int timer);
-    // The interlocks of one timer, chosen by the sender's tag: the CTCR combos, the EM boxes
-    // and the PWM-mode boxes.
+    // The interlocks of one timer, chosen by the sender: the CTCR combos, the EM boxes and
+    // the PWM-mode boxes. Any other sender does nothing.
     void timerCTCRChange(int timer, model::Control& sender);
-    // A timer's divider changed: its clock follows, then its figures.
-    void timerDividerChange(int timer);
     // "Counter clk: ..." and "Counts every: ..." from the prescaler and the timer's clock.
     void refreshTimerFigures(int timer);
     // The mouse over a register control shows its hint in the timer's hint label.
@@ -40,31 +37,30 @@ public:
     // "0/1" or "2/3": which pair of timers is shown.
     void showTimersClick(bool secondPair);
 
-private:
-    struct TimerControls {
-        model::CheckBox* enableBox = nullptr;
-        model::Control* groupBox = nullptr;
-        model::Control* coverPanel = nullptr;
-        model::NumericEdit* prescale = nullptr;
-        model::ComboBox* mode = nullptr;
-        model::ComboBox* countInput = nullptr;
-        model::Control* clockLabel = nullptr;
-        model::Control* tickLabel = nullptr;
-        model::Control* hintLabel = nullptr;
-        PeripheralClockPanel clock{};
-    };
+    const TimerUnit& unit(int timer) const { return timers_.at(static_cast<std::size_t>(timer)); }
+    // The clock edit (MHz) the timer counts from: the common peripheral clock when the device
+    // has one divider for everything or the LPC13xx dividers, else the timer's own.
+    const model::NumericEdit& timerClockEdit(int timer) const;
 
+private:
     void declareTimer(int timer, model::Control* parent);
+    void declareRegisterEdits(TimerUnit& tm, int timer);
+    void declareModeCombos(TimerUnit& tm, int timer);
+    void declareBoxes(TimerUnit& tm, int timer);
     void connectTimer(int timer);
+    void addPopupRows(int timer);
     void loadTimer(int timer);
     void setCaptureInputs(int timer, int count);
+    void countModeChange(int timer);
+    void externalMatchClick(int timer, int output);
+    void pwmModeClick(int timer, int output);
     void enableMatchControls(int timer, int match);
     void clearMatchAction(int timer, int output);
 
     model::RadioButton* showTimers01_ = nullptr;
     model::RadioButton* showTimers23_ = nullptr;
     model::Control* timers23Panel_ = nullptr;
-    std::array<TimerControls, kTimerCount> timers_{};
+    std::array<TimerUnit, kTimerCount> timers_{};
 };
 
 } // namespace regforge::periph::timer

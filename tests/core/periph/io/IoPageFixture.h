@@ -41,7 +41,7 @@ protected:
         return !ui.messages.empty() && ui.messages.back().caption == "Can't open profile";
     }
 
-    IoPage& page() { return form->ioPage(); }
+    IoPage& page() { return form->page<periph::io::IoPage>(); }
     model::Tree& tree() { return form->store().get<model::Tree>("IO_Treeview"); }
     const model::TreeNode& node(int index) { return tree().node(index); }
     int state(int index) { return tree().node(index).stateIndex; }
@@ -66,7 +66,7 @@ protected:
     // The pin code as one text, lines joined with "\n".
     std::string pinCode() {
         ResultLists lists;
-        page().generatePinCode(lists);
+        page().generate(lists);
         EXPECT_TRUE(lists.functionLines.empty());
         std::string text;
         for (const auto& line : lists.mainLines)

@@ -2,6 +2,7 @@
 
 #include "TimerFixture.h"
 #include "model/BitString.h"
+#include "periph/timer/TimerPage.h"
 
 #include <algorithm>
 #include <string>
@@ -27,7 +28,7 @@ protected:
     // What the result button gets from the timers as they stand.
     Lines generated() {
         ResultLists lists;
-        TimerGenerator(folder.form().store(), folder.form().device()).generateCheckedTimers(lists);
+        folder.form().page<TimerPage>().generate(lists);
         EXPECT_TRUE(lists.functionLines.empty());
         return lists.mainLines;
     }
@@ -235,8 +236,7 @@ TEST_F(TimerGeneratorTest, EditTextsThatAreNoFullNumber) {
     edit("T0MR2").setText("12G4");
     ResultLists lists;
     lists.mainLines = {"before"};
-    EXPECT_THROW(TimerGenerator(folder.form().store(), folder.form().device()).generateCheckedTimers(lists),
-                 model::BitStringError);
+    EXPECT_THROW(folder.form().page<TimerPage>().generate(lists), model::BitStringError);
     EXPECT_EQ(lists.mainLines, Lines{"before"});
 }
 

@@ -1,22 +1,17 @@
-#include "profile/DeviceLoader.h"
+#include "app/DeviceLoader.h"
 
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
 #include "model/ListControls.h"
-#include "periph/timer/ClockRefresh.h"
+#include "periph/ClockRefresh.h"
 #include "profile/ProfileSections.h"
 
 #include <array>
 #include <utility>
 
-namespace regforge::profile {
+namespace regforge::app {
 
 namespace {
-
-constexpr const char* kTimerPwmClockPanels[] = {"T0pclk_panel", "T1pclk_panel",   "T2pclk_panel",
-                                                "T3pclk_panel", "pwm0pclk_panel", "pwm1pclk_panel"};
-constexpr const char* kSerialClockPanels[] = {"SPIpclk_Panel", "SSP0pclk_Panel", "SSP1pclk_Panel",
-                                              "SSP2pclk_Panel"};
 
 // Family markers, tested in this order; the first present names the family.
 constexpr std::array<std::pair<const char*, const char*>, 6> kFamilies = {{
@@ -29,19 +24,21 @@ constexpr std::array<std::pair<const char*, const char*>, 6> kFamilies = {{
 }};
 
 // Body lines of these sections must not be empty.
-Lines nonEmptyBody(const Lines& lines, const char* header) {
-    Lines body = sectionBody(lines, header);
+profile::Lines nonEmptyBody(const profile::Lines& lines, const char* header) {
+    profile::Lines body = profile::sectionBody(lines, header);
     for (const auto& line : body)
         if (line.empty())
-            throw ProfileError(std::string("empty line in ") + header);
+            throw profile::ProfileError(std::string("empty line in ") + header);
     return body;
 }
 
 } // namespace
 
-DeviceLoader::DeviceLoader(periph::PageContext& context, DevicePages pages,
+DeviceLoader::DeviceLoader(periph::PageContext& context,
+                           const std::vector<std::unique_ptr<periph::Page>>& pages,
+                           const std::vector<periph::PeripheralClockPanel>& clockPanels,
                            std::function<void()> clockRefresh)
-    : ctx_(context), pages_(pages), clockRefresh_(std::move(clockRefresh)) {}
+    : ctx_(context), pages_(pages), clockPanels_(clockPanels), clockRefresh_(std::move(clockRefresh)) {}
 
 void DeviceLoader::setVisible(const char* name, bool visible) {
     if (model::Control* c = ctx_.store.find(name))
@@ -60,7 +57,7 @@ bool DeviceLoader::LoadProfileBitBtnClick() {
                         "Please select a profile from the list.\n"
                         "If no profile is available unzip the downloaded .zip file or \n"
                         "copy the device profiles (*.ini) into the include folder beside the program.",
-                        app::Icon::Warning, app::Buttons::Ok);
+                        ui::Icon::Warning, ui::Buttons::Ok);
         return false;
     }
     setVisible("IO_warning_panel", false);
@@ -76,19 +73,15 @@ bool DeviceLoader::LoadProfileBitBtnClick() {
         setEnabled("ShowPicture", std::filesystem::exists(includeFolder / (name + ".jpg"), ec));
         device.deviceName = name;
         readGlobalSections();
-        periph::timer::fillDividerLists(ctx_.store, device);
+        periph::fillDividerLists(ctx_.clock, clockPanels_, device);
         readFamilyAndExclusiveFunctions();
-        pages_.io.loadProfile();
-        pages_.irq.loadProfile();
-        pages_.adc.loadProfile();
-        pages_.timer.loadProfile();
-        pages_.pwm.loadProfile();
-        pages_.spi.loadProfile();
-        device.includeFile = lineAfter(device.profileLines, "[INCLUDE]");
+        for (const auto& page : pages_)
+            page->loadProfile();
+        device.includeFile = profile::lineAfter(device.profileLines, "[INCLUDE]");
         clockRefresh_();
-    } catch (const std::exception&) {
-        ctx_.ui.message("Can't open profile", "The profile is missing or can't be opened.", app::Icon::Error,
-                        app::Buttons::Ok);
+    } catch (const regforge::Error&) {
+        ctx_.ui.message("Can't open profile", "The profile is missing or can't be opened.", ui::Icon::Error,
+                        ui::Buttons::Ok);
         return false;
     }
     return true;
@@ -96,19 +89,16 @@ bool DeviceLoader::LoadProfileBitBtnClick() {
 
 void DeviceLoader::resetPagesAndState() {
     auto& device = ctx_.device;
-    pages_.io.clearDevice();
-    pages_.irq.clearDevice();
+    for (const auto& page : pages_)
+        page->clearDevice();
     device.profileLines.clear();
     device.ioconLines.clear();
     device.exclusiveFunctions.clear();
 
-    pages_.adc.reset();
-    pages_.timer.reset();
-    pages_.pwm.reset();
-    pages_.spi.reset();
+    // Each page puts back only its own controls, so the pages reset in page order.
+    for (const auto& page : pages_)
+        page->reset();
     ctx_.store.get<model::Memo>("Memo1").clear();
-    pages_.io.reset();
-    pages_.irq.reset();
 
     device.singlePclkDivider = false;
     device.pclkDiv13xx = false;
@@ -118,44 +108,35 @@ void DeviceLoader::resetPagesAndState() {
     device.maxPinFunction = 3;
 }
 
-void DeviceLoader::showClockPanels(bool timersAndPwm, bool serialPorts) {
-    for (const char* panel : kTimerPwmClockPanels)
-        setVisible(panel, timersAndPwm);
-    for (const char* panel : kSerialClockPanels)
-        setVisible(panel, serialPorts);
-}
-
 void DeviceLoader::readGlobalSections() {
     auto& device = ctx_.device;
-    const Lines& lines = device.profileLines;
-    if (hasSection(lines, "[MULTIPLEPCLKDIV13XX]")) {
+    const profile::Lines& lines = device.profileLines;
+    using profile::hasSection;
+    if (hasSection(lines, "[MULTIPLEPCLKDIV13XX]"))
         device.pclkDiv13xx = true;
-        showClockPanels(false, true);
-    } else if (hasSection(lines, "[MULTIPLEPCLKDIV]")) {
-        showClockPanels(true, true);
-    } else {
+    else if (!hasSection(lines, "[MULTIPLEPCLKDIV]"))
         device.singlePclkDivider = true;
-        showClockPanels(false, false);
-    }
     device.edgeLevelIsr = hasSection(lines, "[EDGELEVELISR]");
-    setVisible("GroupBox1", !device.edgeLevelIsr);
     device.noVicVectCnt = hasSection(lines, "[NOVICVECTCNT]");
     device.cortexM3 = hasSection(lines, "[CORTEXM3]");
     if (hasSection(lines, "[INTWAKE]"))
-        device.intWakeText = lineAfter(lines, "[INTWAKE]");
+        device.intWakeText = profile::lineAfter(lines, "[INTWAKE]");
     if (hasSection(lines, "[IOCON]")) {
         device.hasIocon = true;
         device.maxPinFunction = 7;
         device.ioconLines = nonEmptyBody(lines, "[IOCON]");
     }
+    // The clock panels follow the dividers, the external-interrupt options the edge/level flag.
+    for (const auto& page : pages_)
+        page->applyDeviceFlags();
 }
 
 void DeviceLoader::readFamilyAndExclusiveFunctions() {
     auto& device = ctx_.device;
-    const Lines& lines = device.profileLines;
+    const profile::Lines& lines = device.profileLines;
     device.deviceFamily.clear();
     for (const auto& [marker, family] : kFamilies) {
-        if (hasSection(lines, marker)) {
+        if (profile::hasSection(lines, marker)) {
             device.deviceFamily = family;
             break;
         }
@@ -167,4 +148,4 @@ void DeviceLoader::readFamilyAndExclusiveFunctions() {
     }
 }
 
-} // namespace regforge::profile
+} // namespace regforge::app

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "Error.h"
 #include "io/TextFile.h"
 
 #include <filesystem>
 #include <optional>
-#include <stdexcept>
 #include <string>
 
-namespace regforge::app {
+namespace regforge::config {
 
 // The small settings file include/regforge: a list of lines read and written whole. Only the
 // window size and the last loaded configuration are interpreted; every other line is kept.
@@ -18,9 +18,9 @@ public:
         int width = 0;
     };
 
-    class Error : public std::runtime_error {
+    class Error : public regforge::Error {
     public:
-        using std::runtime_error::runtime_error;
+        using regforge::Error::Error;
     };
 
     explicit SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
@@ -54,4 +54,4 @@ private:
 // The index of the first line equal to `header` with letter case ignored, or -1.
 int findHeader(const std::vector<std::string>& lines, const std::string& header);
 
-} // namespace regforge::app
+} // namespace regforge::config

@@ -8,7 +8,7 @@ namespace regforge::tools {
 class Calculator;
 }
 
-namespace regforge::app {
+namespace regforge::ui {
 
 enum class Icon { None, Information, Warning, Error, Question };
 enum class Buttons { Ok, OkCancel, YesNo };
@@ -51,4 +51,4 @@ public:
     virtual void terminate() = 0;
 };
 
-} // namespace regforge::app
+} // namespace regforge::ui

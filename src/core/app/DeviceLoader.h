@@ -4,24 +4,18 @@
 #include "periph/PageContext.h"
 
 #include <functional>
+#include <memory>
+#include <vector>
 
-namespace regforge::profile {
-
-// The pages a device load walks, each in its own role.
-struct DevicePages {
-    periph::Page& io;
-    periph::Page& irq;
-    periph::Page& adc;
-    periph::Page& timer;
-    periph::Page& pwm;
-    periph::Page& spi;
-};
+namespace regforge::app {
 
 // Loads the device selected in the device list: resets every page, reads the profile,
-// derives the device flags and hands the profile to each page's loader in turn.
+// derives the device flags and hands the profile to each page's loader in page order.
 class DeviceLoader {
 public:
-    DeviceLoader(periph::PageContext& context, DevicePages pages, std::function<void()> clockRefresh);
+    DeviceLoader(periph::PageContext& context, const std::vector<std::unique_ptr<periph::Page>>& pages,
+                 const std::vector<periph::PeripheralClockPanel>& clockPanels,
+                 std::function<void()> clockRefresh);
 
     // "Load profile". Returns true when the whole profile loaded.
     bool LoadProfileBitBtnClick();
@@ -30,13 +24,13 @@ private:
     void resetPagesAndState();
     void readGlobalSections();
     void readFamilyAndExclusiveFunctions();
-    void showClockPanels(bool timersAndPwm, bool serialPorts);
     void setVisible(const char* name, bool visible);
     void setEnabled(const char* name, bool enabled);
 
     periph::PageContext& ctx_;
-    DevicePages pages_;
+    const std::vector<std::unique_ptr<periph::Page>>& pages_;
+    const std::vector<periph::PeripheralClockPanel>& clockPanels_;
     std::function<void()> clockRefresh_;
 };
 
-} // namespace regforge::profile
+} // namespace regforge::app

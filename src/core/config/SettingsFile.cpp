@@ -1,9 +1,9 @@
-#include "app/SettingsFile.h"
+#include "config/SettingsFile.h"
 
 #include "io/AsciiCase.h"
 #include "model/NumberText.h"
 
-namespace regforge::app {
+namespace regforge::config {
 
 namespace {
 constexpr const char* kFormSize = "[FORMSIZE]";
@@ -104,4 +104,4 @@ std::vector<std::string> SettingsFile::freshContent() {
     return {"[VERSION]", "2.2.2"};
 }
 
-} // namespace regforge::app
+} // namespace regforge::config

@@ -42,8 +42,10 @@ app::Answer CliUi::message(const std::string& caption, const std::string& text, 
     err_ << "regforge-cli: " << levelOf(icon) << ": " << caption << ": ";
     printIndented(err_, text);
     err_ << '\n';
-    if (icon == app::Icon::Error)
+    if (icon == app::Icon::Error) {
         failed_ = true;
+        errors_.push_back(caption + ": " + text);
+    }
     return yes;
 }
 

@@ -68,6 +68,7 @@ void ProfileChecker::checkPins() {
         bool named = false;
         int resets = 0;
         std::string token;
+        std::string early; // function names before the pin name
         for (std::size_t k = at + 1; k < line.size(); ++k) {
             const char c = line[k];
             if (c != ':' && c != ',' && c != ';') {
@@ -81,7 +82,7 @@ void ProfileChecker::checkPins() {
                     pin.name = token;
                 named = true;
             } else if (!named) {
-                report(i, "function " + quoted(token) + " comes before the pin name");
+                early += (early.empty() ? "" : ", ") + quoted(token);
             } else {
                 if (c == ';') {
                     ++resets;
@@ -99,6 +100,8 @@ void ProfileChecker::checkPins() {
             continue;
         }
         const std::string& name = pin.name;
+        if (!early.empty())
+            report(i, "function " + early + " comes before the pin name");
         if (const auto [seen, added] = pinLines.emplace(name, i); !added)
             report(i, "pin " + name + " is already defined at " + lineNumber(seen->second));
         if (pin.functions.size() != functionCount)

@@ -42,8 +42,10 @@ ui::Answer CliUi::message(const std::string& caption, const std::string& text, u
     err_ << "regforge-cli: " << levelOf(icon) << ": " << caption << ": ";
     printIndented(err_, text);
     err_ << '\n';
-    if (icon == ui::Icon::Error)
+    if (icon == ui::Icon::Error) {
         failed_ = true;
+        errors_.push_back(caption + ": " + text);
+    }
     return yes;
 }
 

@@ -3,6 +3,8 @@
 #include "ui/Ui.h"
 
 #include <iosfwd>
+#include <string>
+#include <vector>
 
 namespace regforge::cli {
 
@@ -30,9 +32,12 @@ public:
     void terminate() override { failed_ = true; }
 
     bool failed() const { return failed_; }
+    // The error messages shown so far, each as "caption: text".
+    const std::vector<std::string>& errors() const { return errors_; }
 
 private:
     std::ostream& err_;
+    std::vector<std::string> errors_;
     bool failed_ = false;
 };
 

@@ -1,35 +1,76 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CheckProfileCommand.h"
 #include "cli/GenerateCommand.h"
 #include "cli/ListCommand.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <ostream>
 
 namespace regforge::cli {
 
-std::string usage() {
-    return "usage: regforge-cli [--data-dir DIR] list\n"
-           "       regforge-cli [--data-dir DIR] generate CONFIG.sav [-o FILE]\n"
-           "       regforge-cli --help | --version\n";
-}
-
 namespace {
 
+const ListCommand kList;
+const GenerateCommand kGenerate;
+const CheckProfileCommand kCheckProfile;
+// The commands in the order --help lists them.
+const std::array<const Command*, 3> kCommands = {&kList, &kGenerate, &kCheckProfile};
+
+const Command* findCommand(std::string_view name) {
+    for (const Command* command : kCommands)
+        if (command->name() == name)
+            return command;
+    return nullptr;
+}
+
+// `text` followed by blanks up to the help column, or by one blank when it is longer.
+std::string column(std::string text) {
+    text.resize(std::max<std::size_t>(text.size() + 1, 17), ' ');
+    return text;
+}
+
+std::string synopsis(const Command& command) {
+    std::string text = "regforge-cli [--data-dir DIR] " + std::string(command.name());
+    for (auto operand : command.operands())
+        text += " " + std::string(operand);
+    for (const auto& option : command.options())
+        text += " [" + std::string(option.shortName) + " " + std::string(option.value) + "]";
+    return text;
+}
+
+constexpr const char* kCommonOptions =
+    "  --data-dir DIR   the folder holding include/ and replace/ (default: REGFORGE_DATA_DIR,\n"
+    "                   else the folder of this program)\n";
+constexpr const char* kExitCodes =
+    "exit codes: 0 success, 1 the data could not be used (reason on stderr) or the profile has\n"
+    "            problems (check-profile), 2 bad arguments\n";
+
 std::string help() {
-    return "regforge-cli: regenerates Regforge's register set-up code without the desktop program.\n\n" +
-           usage() +
-           "\n"
-           "commands:\n"
-           "  list             print the device profiles found in DIR/include, one per line\n"
-           "  generate         load a saved configuration (its device profile from DIR/include) and\n"
-           "                   print the generated C code, or write it to FILE with -o\n\n"
-           "options:\n"
-           "  --data-dir DIR   the folder holding include/ and replace/ (default: REGFORGE_DATA_DIR,\n"
-           "                   else the folder of this program)\n"
-           "  --help           show this text\n"
-           "  --version        show the version\n\n"
-           "exit codes: 0 success, 1 the data could not be used (reason on stderr), 2 bad arguments\n";
+    std::string text =
+        "regforge-cli: regenerates Regforge's register set-up code without the desktop program.\n\n" +
+        usage() + "\ncommands:\n";
+    for (const Command* command : kCommands) {
+        text += "  " + column(std::string(command->name())) + std::string(command->summary()) + "\n";
+    }
+    text += "\noptions:\n" + std::string(kCommonOptions) +
+            "  --help           show this text; after a command, that command's help\n"
+            "  --version        show the version\n\n" +
+            kExitCodes;
+    return text;
+}
+
+std::string commandHelp(const Command& command) {
+    std::string text =
+        "usage: " + synopsis(command) + "\n\n" + std::string(command.description()) + "\noptions:\n";
+    for (const auto& option : command.options()) {
+        const std::string flags = std::string(option.shortName) + ", " + std::string(option.longName) + " " +
+                                  std::string(option.value);
+        text += "  " + column(flags) + std::string(option.help) + "\n";
+    }
+    return text + kCommonOptions + "\n" + kExitCodes;
 }
 
 int usageError(std::ostream& err, const std::string& what) {
@@ -37,58 +78,108 @@ int usageError(std::ostream& err, const std::string& what) {
     return kExitUsage;
 }
 
+int commandUsageError(std::ostream& err, const Command& command, const std::string& what) {
+    err << "regforge-cli " << command.name() << ": " << what << "\nusage: " << synopsis(command) << '\n';
+    return kExitUsage;
+}
+
+// Sorts a command's words into its operands and options; an error text when they do not fit.
+std::optional<std::string>
+parseCommandArguments(const Command& command, const std::vector<std::string>& words, Invocation& invocation) {
+    const auto options = command.options();
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word.size() < 2 || word[0] != '-') {
+            invocation.operands.push_back(word);
+            continue;
+        }
+        const auto eq = word.find('=');
+        const std::string flag = word.substr(0, eq);
+        const OptionSpec* spec = nullptr;
+        for (const auto& option : options)
+            if (flag == option.shortName || flag == option.longName)
+                spec = &option;
+        if (spec == nullptr)
+            return "unknown option '" + word + "'";
+        if (eq != std::string::npos) {
+            invocation.options[std::string(spec->shortName)] = word.substr(eq + 1);
+        } else if (i + 1 < words.size()) {
+            invocation.options[std::string(spec->shortName)] = words[++i];
+        } else {
+            return word + " needs " + std::string(spec->value);
+        }
+    }
+    const auto expected = command.operands();
+    if (invocation.operands.size() != expected.size()) {
+        if (expected.empty())
+            return std::string(command.name()) + " takes no arguments";
+        std::string names;
+        for (auto operand : expected)
+            names += (names.empty() ? "" : " ") + std::string(operand);
+        return std::string(command.name()) + " takes " + names;
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::string usage() {
+    std::string text;
+    for (const Command* command : kCommands)
+        text += (text.empty() ? "usage: " : "       ") + synopsis(*command) + "\n";
+    return text + "       regforge-cli [COMMAND] --help | --version\n";
+}
 
 int run(const std::vector<std::string>& args, const std::filesystem::path& programFolder,
         const std::string& envDataDir, std::ostream& out, std::ostream& err) {
-    std::filesystem::path dataDir = envDataDir.empty() ? programFolder : std::filesystem::path(envDataDir);
+    Invocation invocation;
+    invocation.dataDir = envDataDir.empty() ? programFolder : std::filesystem::path(envDataDir);
+    bool wantsHelp = false;
+    bool wantsVersion = false;
     std::vector<std::string> words;
-    std::optional<std::filesystem::path> output;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "-o" || a == "--output") {
-            if (i + 1 >= args.size())
-                return usageError(err, a + " needs a file");
-            output = args[++i];
-            continue;
-        }
         if (a == "--help" || a == "-h") {
-            out << help();
-            return kExitOk;
-        }
-        if (a == "--version") {
-            out << "regforge-cli " << REGFORGE_VERSION << '\n';
-            return kExitOk;
-        }
-        if (a == "--data-dir") {
+            wantsHelp = true;
+        } else if (a == "--version") {
+            wantsVersion = true;
+        } else if (a == "--data-dir") {
             if (i + 1 >= args.size())
                 return usageError(err, "--data-dir needs a folder");
-            dataDir = args[++i];
+            invocation.dataDir = args[++i];
         } else if (a.rfind("--data-dir=", 0) == 0) {
-            dataDir = a.substr(11);
-        } else if (a.size() > 1 && a[0] == '-') {
-            return usageError(err, "unknown option '" + a + "'");
+            invocation.dataDir = a.substr(11);
         } else {
             words.push_back(a);
         }
     }
-    if (words.empty())
-        return usageError(err, "no command given");
-    const std::string& command = words[0];
+
+    if (words.empty() || (words[0].size() > 1 && words[0][0] == '-')) {
+        if (wantsHelp) {
+            out << help();
+            return kExitOk;
+        }
+        if (wantsVersion) {
+            out << "regforge-cli " << REGFORGE_VERSION << '\n';
+            return kExitOk;
+        }
+        return usageError(err, words.empty() ? "no command given" : "unknown option '" + words[0] + "'");
+    }
+    const Command* command = findCommand(words[0]);
+    if (command == nullptr)
+        return usageError(err, "unknown command '" + words[0] + "'");
+    if (wantsHelp) {
+        out << commandHelp(*command);
+        return kExitOk;
+    }
+    if (wantsVersion) {
+        out << "regforge-cli " << REGFORGE_VERSION << '\n';
+        return kExitOk;
+    }
     const std::vector<std::string> rest(words.begin() + 1, words.end());
-    if (command == "list") {
-        if (!rest.empty())
-            return usageError(err, "list takes no arguments");
-        if (output)
-            return usageError(err, "-o goes with generate");
-        return ListCommand(dataDir).run(out, err);
-    }
-    if (command == "generate") {
-        if (rest.size() != 1)
-            return usageError(err, "generate takes one configuration file");
-        return GenerateCommand(dataDir, rest[0], output).run(out, err);
-    }
-    return usageError(err, "unknown command '" + command + "'");
+    if (const auto error = parseCommandArguments(*command, rest, invocation))
+        return commandUsageError(err, *command, *error);
+    return command->run(invocation, out, err);
 }
 
 } // namespace regforge::cli

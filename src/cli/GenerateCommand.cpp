@@ -5,42 +5,58 @@
 #include "cli/CommandLine.h"
 #include "config/ConfigurationCommands.h"
 #include "io/TextFile.h"
-#include "model/ListControls.h"
 
 #include <ostream>
 
 namespace regforge::cli {
 
-int GenerateCommand::run(std::ostream& out, std::ostream& err) const {
+std::string_view GenerateCommand::description() const {
+    return "Loads the saved configuration (its device profile from DIR/include) and prints the C code\n"
+           "the desktop program's \"Create code\" button makes of it, with the replace list applied when\n"
+           "the configuration switches it on. Nothing is written when the configuration, its profile or\n"
+           "the code generation fails; the reason goes to standard error.\n";
+}
+
+int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::ostream& err) const {
     CliUi ui(err);
-    app::MainForm form(ui, dataDir_);
+    app::MainForm form(ui, invocation.dataDir);
     form.FormCreate();
     if (ui.failed())
         return kExitFailed;
 
+    const std::filesystem::path config = invocation.operands.at(0);
     std::error_code ec;
-    const auto config = std::filesystem::absolute(config_, ec);
-    const auto outcome = form.configuration().loadConfiguration(ec ? config_ : config);
+    const auto absolute = std::filesystem::absolute(config, ec);
+    const auto outcome = form.configuration().loadConfiguration(ec ? config : absolute);
     if (ui.failed() || outcome != config::LoadOutcome::Loaded) {
         if (!ui.failed())
-            err << "regforge-cli: error: the configuration " << config_.string() << " was not applied\n";
+            err << "regforge-cli: error: the configuration " << config.string() << " was not applied\n";
         return kExitFailed;
     }
 
-    form.Result_btnClick();
-    const auto& lines = form.store().get<model::Memo>("Memo1").lines();
-    if (ui.failed() || lines.empty()) {
-        if (!ui.failed())
-            err << "regforge-cli: error: the device has no pins, so no code was generated\n";
+    const app::CodeResult result = form.createCode();
+    switch (result.status) {
+    case app::CodeResult::Status::Created:
+        break;
+    case app::CodeResult::Status::NoDevice:
+        err << "regforge-cli: error: no device is loaded, so no code was generated\n";
+        return kExitFailed;
+    case app::CodeResult::Status::NoPins:
+        err << "regforge-cli: error: the device has no pins, so no code was generated\n";
+        return kExitFailed;
+    case app::CodeResult::Status::GeneratorFailed:
+        err << "regforge-cli: error: The code could not be created: " << result.message << '\n';
         return kExitFailed;
     }
-    const std::string text = io::joinLines(lines, io::LineEnding::Lf);
-    if (!output_) {
+
+    const std::string text = io::joinLines(result.lines, io::LineEnding::Lf);
+    const std::string* output = invocation.option("-o");
+    if (output == nullptr) {
         out << text;
         return kExitOk;
     }
     try {
-        io::writeBytes(*output_, text);
+        io::writeBytes(*output, text);
     } catch (const io::FileError& e) {
         err << "regforge-cli: error: " << e.what() << '\n';
         return kExitFailed;

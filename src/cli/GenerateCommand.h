@@ -1,24 +1,23 @@
 #pragma once
 
-#include <filesystem>
-#include <iosfwd>
-#include <optional>
+#include "cli/Command.h"
 
 namespace regforge::cli {
 
-// `generate CONFIG.sav [-o FILE]`: loads the configuration as the desktop program does, presses
-// the result button, and writes the result text.
-class GenerateCommand {
+// `generate CONFIG.sav [-o FILE]`: loads the configuration as the desktop program does and
+// writes the code "Create code" makes of it.
+class GenerateCommand : public Command {
 public:
-    GenerateCommand(std::filesystem::path dataDir, std::filesystem::path config,
-                    std::optional<std::filesystem::path> output)
-        : dataDir_(std::move(dataDir)), config_(std::move(config)), output_(std::move(output)) {}
-    int run(std::ostream& out, std::ostream& err) const;
-
-private:
-    std::filesystem::path dataDir_;
-    std::filesystem::path config_;
-    std::optional<std::filesystem::path> output_;
+    std::string_view name() const override { return "generate"; }
+    std::vector<std::string_view> operands() const override { return {"CONFIG.sav"}; }
+    std::vector<OptionSpec> options() const override {
+        return {{"-o", "--output", "FILE", "write the code to FILE instead of standard output"}};
+    }
+    std::string_view summary() const override {
+        return "load a saved configuration and print the generated C code";
+    }
+    std::string_view description() const override;
+    int run(const Invocation& invocation, std::ostream& out, std::ostream& err) const override;
 };
 
 } // namespace regforge::cli

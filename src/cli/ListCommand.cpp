@@ -9,9 +9,14 @@
 
 namespace regforge::cli {
 
-int ListCommand::run(std::ostream& out, std::ostream& err) const {
+std::string_view ListCommand::description() const {
+    return "Prints the names of the device profiles (include/*.ini) in the data folder, in the order of\n"
+           "the desktop program's device list. Fails when the data folder has no include folder.\n";
+}
+
+int ListCommand::run(const Invocation& invocation, std::ostream& out, std::ostream& err) const {
     CliUi ui(err);
-    app::MainForm form(ui, dataDir_);
+    app::MainForm form(ui, invocation.dataDir);
     form.FormCreate();
     if (ui.failed())
         return kExitFailed;

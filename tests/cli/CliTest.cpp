@@ -59,6 +59,32 @@ TEST(CliArguments, BadArgumentsExitTwoWithUsage) {
     EXPECT_EQ(runCli({"--version"}).out, std::string("regforge-cli ") + REGFORGE_VERSION + "\n");
 }
 
+TEST(CliArguments, CommandsDispatchFromTheirTable) {
+    const auto unknown = runCli({"frobnicate", "--help"});
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_NE(unknown.err.find("unknown command 'frobnicate'"), std::string::npos);
+
+    for (const std::string command : {"list", "generate", "check-profile"}) {
+        SCOPED_TRACE(command);
+        const auto help = runCli({command, "--help"});
+        EXPECT_EQ(help.code, 0);
+        EXPECT_EQ(help.out.rfind("usage: regforge-cli [--data-dir DIR] " + command, 0), 0u) << help.out;
+        EXPECT_EQ(help.err, "");
+        EXPECT_NE(runCli({"--help"}).out.find("  " + command + " "), std::string::npos);
+    }
+    EXPECT_NE(runCli({"generate", "--help"}).out.find("-o, --output FILE"), std::string::npos);
+
+    for (const auto& args : std::vector<std::vector<std::string>>{{"generate", "a.sav", "-o"},
+                                                                  {"generate", "a.sav", "--out", "x"},
+                                                                  {"list", "-o", "x"},
+                                                                  {"check-profile"},
+                                                                  {"check-profile", "a.ini", "b.ini"}}) {
+        const auto r = runCli(args);
+        EXPECT_EQ(r.code, 2) << args.back();
+        EXPECT_NE(r.err.find("usage: regforge-cli [--data-dir DIR] " + args[0]), std::string::npos) << r.err;
+    }
+}
+
 TEST(CliExecutable, ExitCodesReachTheShell) {
     testing::TempDir data;
     data.write("include/LPC2148.ini", "[x]\n");

@@ -60,6 +60,10 @@ bool DeviceLoader::LoadProfileBitBtnClick() {
                         ui::Icon::Warning, ui::Buttons::Ok);
         return false;
     }
+    return loadProfile(name, ctx_.programFolder / "include" / (name + ".ini"));
+}
+
+bool DeviceLoader::loadProfile(const std::string& name, const std::filesystem::path& file) {
     setVisible("IO_warning_panel", false);
     setEnabled("LoadConfigButton", true);
     setEnabled("SaveConfigButton", true);
@@ -67,10 +71,10 @@ bool DeviceLoader::LoadProfileBitBtnClick() {
 
     try {
         auto& device = ctx_.device;
-        const auto includeFolder = ctx_.programFolder / "include";
-        device.profileLines = io::readLines(includeFolder / (name + ".ini")).lines;
+        device.profileLines = io::readLines(file).lines;
         std::error_code ec;
-        setEnabled("ShowPicture", std::filesystem::exists(includeFolder / (name + ".jpg"), ec));
+        setEnabled("ShowPicture",
+                   std::filesystem::exists(ctx_.programFolder / "include" / (name + ".jpg"), ec));
         device.deviceName = name;
         readGlobalSections();
         periph::fillDividerLists(ctx_.clock, clockPanels_, device);

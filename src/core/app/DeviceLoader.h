@@ -3,8 +3,10 @@
 #include "periph/Page.h"
 #include "periph/PageContext.h"
 
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace regforge::app {
@@ -19,6 +21,9 @@ public:
 
     // "Load profile". Returns true when the whole profile loaded.
     bool LoadProfileBitBtnClick();
+    // Loads the profile at `file` as the device `name` (the picture stays the include
+    // folder's): everything "Load profile" does after checking that a device is selected.
+    bool loadProfile(const std::string& name, const std::filesystem::path& file);
 
 private:
     void resetPagesAndState();

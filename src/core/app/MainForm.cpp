@@ -206,20 +206,32 @@ void MainForm::runGenerators(periph::ResultLists& lists) {
 }
 
 void MainForm::Result_btnClick() {
-    if (store_.get<model::Tree>("IO_Treeview").count() == 0)
+    CodeResult result = createCode();
+    if (result.status == CodeResult::Status::NoDevice || result.status == CodeResult::Status::NoPins)
         return;
     store_.get<model::Control>("ReplacePanel").setVisible(false);
     auto& memo = store_.get<model::Memo>("Memo1");
     memo.clear();
+    if (result.status == CodeResult::Status::GeneratorFailed) {
+        ui_.message("Error", "The code could not be created: " + result.message, Icon::Error, Buttons::Ok);
+        return;
+    }
+    memo.setLines(std::move(result.lines));
+    ui_.setClipboard(memo.text() + "\n");
+}
+
+CodeResult MainForm::createCode() {
+    if (!device_.loaded())
+        return {CodeResult::Status::NoDevice, {}, {}};
+    if (store_.get<model::Tree>("IO_Treeview").count() == 0)
+        return {CodeResult::Status::NoPins, {}, {}};
     periph::ResultLists lists;
     try {
         runGenerators(lists);
     } catch (const regforge::Error& e) {
         // Only a damaged configuration can put text a generator cannot convert into a
         // register edit; the user is told which instead of getting half a program.
-        ui_.message("Error", std::string("The code could not be created: ") + e.what(), Icon::Error,
-                    Buttons::Ok);
-        return;
+        return {CodeResult::Status::GeneratorFailed, {}, e.what()};
     }
     std::vector<std::string> lines = output::frameResult(device_, lists);
     if (store_.get<model::ToggleButton>("ReplaceUseButton").down()) {
@@ -231,8 +243,13 @@ void MainForm::Result_btnClick() {
             text += (i > 0 ? "\n" : "") + lines[i];
         lines = io::splitLines(output::applyReplaceList(text, pairs)).lines;
     }
-    memo.setLines(lines);
-    ui_.setClipboard(memo.text() + "\n");
+    return {CodeResult::Status::Created, std::move(lines), {}};
+}
+
+bool MainForm::loadProfileFile(const std::filesystem::path& file) {
+    const bool loaded = loader_->loadProfile(file.stem().string(), file);
+    store_.get<model::ComboBox>("mcu_ComboBox").restyle();
+    return loaded;
 }
 
 void MainForm::ReplaceUseButtonClick() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CodeResult.h"
 #include "app/ProgramPages.h"
 #include "model/ControlStore.h"
 #include "model/EditContext.h"
@@ -72,6 +73,12 @@ public:
     void ClockRefresh();
     // "Create code": the generators' text in its frame, shown and copied to the clipboard.
     void Result_btnClick();
+    // The text "Create code" shows (the replace list applied when switched on), or the reason
+    // there is none. Changes nothing in the window.
+    CodeResult createCode();
+    // Loads the device profile at `file` (named after its file) the way "Load profile" loads one
+    // from the include folder; true when it loaded whole.
+    bool loadProfileFile(const std::filesystem::path& file);
     // "Use replace table": toggles applying the active replace list to the result.
     void ReplaceUseButtonClick();
 

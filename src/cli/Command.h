@@ -1,0 +1,51 @@
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace regforge::cli {
+
+// An option a command takes, always with a value ("-o FILE").
+struct OptionSpec {
+    std::string_view shortName; // "-o"
+    std::string_view longName;  // "--output"
+    std::string_view value;     // "FILE"
+    std::string_view help;
+};
+
+// The arguments a command was given, checked against what it declares.
+struct Invocation {
+    std::filesystem::path dataDir;
+    std::vector<std::string> operands;
+    std::map<std::string, std::string, std::less<>> options; // by short name
+
+    const std::string* option(std::string_view shortName) const {
+        const auto found = options.find(shortName);
+        return found == options.end() ? nullptr : &found->second;
+    }
+};
+
+// One regforge-cli command: its name, the operands and options it takes, its help, and what it
+// runs. The command line parses against the declaration, so `run` sees only valid arguments.
+class Command {
+public:
+    virtual ~Command() = default;
+
+    virtual std::string_view name() const = 0;
+    // Operand names, each required: {"CONFIG.sav"}.
+    virtual std::vector<std::string_view> operands() const = 0;
+    virtual std::vector<OptionSpec> options() const { return {}; }
+    // One line for the command list of `--help`.
+    virtual std::string_view summary() const = 0;
+    // The rest of `regforge-cli COMMAND --help`: what the command does and prints.
+    virtual std::string_view description() const = 0;
+
+    // Returns the exit code.
+    virtual int run(const Invocation& invocation, std::ostream& out, std::ostream& err) const = 0;
+};
+
+} // namespace regforge::cli

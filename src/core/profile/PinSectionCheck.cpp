@@ -1,0 +1,239 @@
+#include "profile/ProfileChecker.h"
+
+#include <map>
+#include <set>
+#include <utility>
+
+namespace regforge::profile {
+
+namespace {
+
+std::string quoted(std::string_view text) {
+    return "'" + std::string(text) + "'";
+}
+
+std::string lineNumber(int index) {
+    return "line " + std::to_string(index + 1);
+}
+
+// A PINSEL pin's field: register, the bit taking the high bit of the function number and the
+// bit taking the low bit.
+struct PinField {
+    std::string reg;
+    int high = 0;
+    int low = 0;
+    bool operator==(const PinField&) const = default;
+};
+
+std::optional<PinField> parseField(const std::string& spec) {
+    const auto first = spec.find(',');
+    const auto second = first == std::string::npos ? first : spec.find(',', first + 1);
+    if (second == std::string::npos || spec.find(',', second + 1) != std::string::npos || first == 0)
+        return std::nullopt;
+    const auto high = decimalNumber(std::string_view(spec).substr(first + 1, second - first - 1));
+    const auto low = decimalNumber(std::string_view(spec).substr(second + 1));
+    if (!high || !low)
+        return std::nullopt;
+    return PinField{spec.substr(0, first), *high, *low};
+}
+
+// What two pins switched together must agree on: where the reset function and the "Reserved"
+// functions sit.
+std::pair<int, std::vector<bool>> functionShape(const PinLine& pin) {
+    std::vector<bool> reserved;
+    for (const auto& f : pin.functions)
+        reserved.push_back(f == "Reserved");
+    return {pin.resetFunction, reserved};
+}
+
+} // namespace
+
+void ProfileChecker::checkPins() {
+    const bool iocon = header("[IOCON]") >= 0;
+    const std::size_t functionCount = iocon ? 8 : 4;
+    std::vector<PinLine> pins;
+    std::map<std::string, int> pinLines;
+    std::map<std::string, std::string> ioconRegisters; // register -> pin
+
+    for (int i : body("[PINSEL]")) {
+        const std::string& line = text(i);
+        if (line.empty())
+            continue;
+        const auto at = line.find('@');
+        if (at == std::string::npos) {
+            report(i, "pin line without '@' gives no pin");
+            continue;
+        }
+        PinLine pin{i, line.substr(0, at), {}, {}, -1};
+        bool named = false;
+        int resets = 0;
+        std::string token;
+        std::string early; // function names before the pin name
+        for (std::size_t k = at + 1; k < line.size(); ++k) {
+            const char c = line[k];
+            if (c != ':' && c != ',' && c != ';') {
+                token += c;
+                continue;
+            }
+            if (c == ':') {
+                if (named)
+                    report(i, "second pin name " + quoted(token) + " on one line");
+                else
+                    pin.name = token;
+                named = true;
+            } else if (!named) {
+                early += (early.empty() ? "" : ", ") + quoted(token);
+            } else {
+                if (c == ';') {
+                    ++resets;
+                    pin.resetFunction = static_cast<int>(pin.functions.size());
+                }
+                pin.functions.push_back(token);
+            }
+            token.clear();
+        }
+        if (!token.empty())
+            report(i, quoted(token) + " at the end of the line is dropped: every function name ends with ',' "
+                                      "or ';'");
+        if (!named) {
+            report(i, "pin line without ':' after the pin name gives no pin");
+            continue;
+        }
+        const std::string& name = pin.name;
+        if (!early.empty())
+            report(i, "function " + early + " comes before the pin name");
+        if (const auto [seen, added] = pinLines.emplace(name, i); !added)
+            report(i, "pin " + name + " is already defined at " + lineNumber(seen->second));
+        if (pin.functions.size() != functionCount)
+            report(i, "pin " + name + " has " + std::to_string(pin.functions.size()) + " functions, " +
+                          std::to_string(functionCount) + " expected");
+        if (resets == 0)
+            report(i, "pin " + name + " has no reset function (a name ended by ';')");
+        else if (resets > 1)
+            report(i, "pin " + name + " has more than one reset function (names ended by ';')");
+        bool gpio = false;
+        for (const auto& f : pin.functions)
+            gpio = gpio || f.rfind("POR", 0) == 0;
+        if (!gpio)
+            report(i, "pin " + name + " has no GPIO function (a name beginning with \"POR\")");
+
+        if (iocon) {
+            if (pin.spec.empty())
+                report(i, "pin " + name + " names no IOCON register before '@'");
+            else if (const auto [owner, added] = ioconRegisters.emplace(pin.spec, name); !added)
+                report(i, "pin " + name + " writes IOCON register " + pin.spec + " of pin " + owner->second);
+        } else if (const auto field = parseField(pin.spec); !field) {
+            report(i, "pin " + name + ": " + quoted(pin.spec) + " is not 'register,high bit,low bit'");
+        } else {
+            for (int bit : {field->high, field->low})
+                if (bit > 31)
+                    report(i, "pin " + name + ": bit " + std::to_string(bit) + " of " + field->reg +
+                                  " is outside 0..31");
+            if (field->high == field->low)
+                report(i, "pin " + name + ": the high and the low bit are both bit " +
+                              std::to_string(field->low));
+        }
+        pins.push_back(std::move(pin));
+    }
+    checkPinDirections(pins);
+    if (!iocon)
+        checkSharedPinFields(pins);
+    checkIoconOptions(pins);
+
+    requireNoEmptyLines("[PINMODE]");
+    for (int i : body("[PINMODE]")) {
+        const auto code = decimalNumber(text(i));
+        if (!text(i).empty() && (!code || *code > 3))
+            report(i, "pull-mode code " + quoted(text(i)) + " is not 0, 1, 2 or 3");
+    }
+    requireNoEmptyLines("[NOPINMODE]");
+    requireNoEmptyLines("[NOOD]");
+    requireNoEmptyLines("[EXCLUSIVEFUNCTIONS]");
+    for (int i : body("[EXCLUSIVEFUNCTIONS]"))
+        if (!text(i).empty() && text(i).find('@') == std::string::npos)
+            report(i, "exclusive function line " + quoted(text(i)) + " is not 'FUNCTION@PIN@...'");
+}
+
+void ProfileChecker::checkPinDirections(const std::vector<PinLine>& pins) {
+    requireNoEmptyLines("[IODIR]");
+    const auto directions = body("[IODIR]");
+    for (int i : directions) {
+        std::string line = text(i);
+        if (line.empty())
+            continue;
+        for (std::string_view suffix : {",I/O", ",I", ",O"}) {
+            if (line.size() > suffix.size() && line.ends_with(suffix)) {
+                line.resize(line.size() - suffix.size());
+                break;
+            }
+        }
+        const auto comma = line.find(',');
+        const auto bit = comma == std::string::npos ? std::nullopt : decimalNumber(line.substr(comma + 1));
+        if (comma == 0 || !bit)
+            report(i, "direction line " + quoted(text(i)) +
+                          " is not 'register,bit' with an optional ',I', ',O' or ',I/O'");
+        else if (*bit > 31)
+            report(i, "direction bit " + std::to_string(*bit) + " of " + line.substr(0, comma) +
+                          " is outside 0..31");
+    }
+    for (std::size_t k = directions.size(); k < pins.size(); ++k)
+        report(pins[k].index, "pin " + pins[k].name + " has no [IODIR] line (pin " + std::to_string(k + 1) +
+                                  ", [IODIR] has " + std::to_string(directions.size()) + ")");
+}
+
+// Pins with the same field switch together in the pin tree, so they must offer their functions
+// at the same positions; a bit that two different fields write is set by whichever pin comes last.
+void ProfileChecker::checkSharedPinFields(const std::vector<PinLine>& pins) {
+    std::map<std::pair<std::string, int>, std::size_t> bitOwner; // (register, bit) -> pin
+    std::set<std::pair<std::size_t, std::size_t>> reported;
+    for (std::size_t p = 0; p < pins.size(); ++p) {
+        const auto field = parseField(pins[p].spec);
+        if (!field)
+            continue;
+        for (int bit : {field->high, field->low}) {
+            const auto [owner, added] = bitOwner.emplace(std::make_pair(field->reg, bit), p);
+            if (added || !reported.insert({owner->second, p}).second)
+                continue;
+            const PinLine& other = pins[owner->second];
+            const std::string where = " (" + lineNumber(other.index) + ")";
+            if (parseField(other.spec) != field)
+                report(pins[p].index, "pin " + pins[p].name + " writes bit " + std::to_string(bit) + " of " +
+                                          field->reg + " that pin " + other.name + where +
+                                          " writes as part of another field");
+            else if (functionShape(other) != functionShape(pins[p]))
+                report(pins[p].index, "pin " + pins[p].name + " shares its field with pin " + other.name +
+                                          where +
+                                          " but not its functions: the two switch together, so their reset "
+                                          "and \"Reserved\" functions must sit at the same positions");
+        }
+    }
+}
+
+// On Cortex-M3 IOCON devices the pin on profile line L takes the (L-1)-th [IOCON] line, which is
+// why those profiles begin with [PINSEL].
+void ProfileChecker::checkIoconOptions(const std::vector<PinLine>& pins) {
+    const int at = header("[IOCON]");
+    if (at < 0)
+        return;
+    requireNoEmptyLines("[IOCON]");
+    const auto options = body("[IOCON]");
+    for (int i : options) {
+        const std::string& line = text(i);
+        const auto lastComma = line.rfind(',');
+        if (!line.empty() && line[0] != '-' && lastComma + 1 != line.size())
+            report(i, quoted(line.substr(lastComma == std::string::npos ? 0 : lastComma + 1)) +
+                          " at the end of the line is dropped: every option ends with ','");
+    }
+    if (header("[CORTEXM3]") < 0 || pins.empty())
+        return;
+    if (header("[PINSEL]") != 0)
+        report(header("[PINSEL]"), "[PINSEL] must be the profile's first line for the pins to take their "
+                                   "[IOCON] lines");
+    for (const auto& pin : pins)
+        if (pin.index - 1 >= static_cast<int>(options.size()))
+            report(pin.index, "pin " + pin.name + " has no [IOCON] line: it takes option line " +
+                                  std::to_string(pin.index) + ", [IOCON] has " +
+                                  std::to_string(options.size()));
+}
+
+} // namespace regforge::profile

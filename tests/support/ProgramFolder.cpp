@@ -12,9 +12,9 @@ void ProgramFolder::addProfile(const std::string& name, const std::string& text)
     dir.write("include/" + name + ".ini", text);
 }
 
-app::MainForm& ProgramFolder::start() {
+app::MainForm& ProgramFolder::start(std::vector<app::PageFactory> pages) {
     form_.reset();
-    form_ = std::make_unique<app::MainForm>(ui, dir.path());
+    form_ = std::make_unique<app::MainForm>(ui, dir.path(), std::move(pages));
     form_->FormCreate();
     return *form_;
 }

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace regforge::testing {
 
@@ -18,7 +19,7 @@ public:
     // Writes include/<name>.ini (lines joined with "\r\n").
     void addProfile(const std::string& name, const std::string& text);
     // Starts (or restarts) the main window: FormCreate scans the folders.
-    app::MainForm& start();
+    app::MainForm& start(std::vector<app::PageFactory> pages = app::programPages());
     // Selects the device in the device list and presses "Load profile".
     bool load(const std::string& device);
 

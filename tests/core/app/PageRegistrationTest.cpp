@@ -1,0 +1,116 @@
+#include "app/MainForm.h"
+#include "model/ComboBox.h"
+#include "model/ListControls.h"
+#include "model/NumericEdit.h"
+#include "support/ProgramFolder.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace regforge::app {
+namespace {
+
+// A page that writes down every whole-program step it takes part in.
+class RecordingPage : public periph::Page {
+public:
+    RecordingPage(periph::PageContext& context, std::string name, std::vector<std::string>& log)
+        : Page(context), name_(std::move(name)), log_(log) {
+        clock_ = addClockPanel(store().find("Form1"), name_ + "_panel", name_ + "_div", name_ + "_clock",
+                               periph::ClockGroup::SerialPort, [this] { record("figures after divider"); });
+    }
+    void clearDevice() override { record("clearDevice"); }
+    void reset() override { record("reset"); }
+    void applyDeviceFlags() override {
+        Page::applyDeviceFlags();
+        record(clock_.panel->visible() ? "flags, clock shown" : "flags, clock hidden");
+    }
+    void loadProfile() override { record("loadProfile " + device().deviceName); }
+    void refreshFigures() override { record("refreshFigures " + clock_.clock->text()); }
+    void generate(periph::ResultLists& lists) const override {
+        lists.mainLines.push_back("/* " + name_ + " */");
+        log_.push_back(name_ + ": generate");
+    }
+    const periph::PeripheralClockPanel& clock() const { return clock_; }
+
+private:
+    void record(const std::string& step) { log_.push_back(name_ + ": " + step); }
+    std::string name_;
+    std::vector<std::string>& log_;
+    periph::PeripheralClockPanel clock_;
+};
+
+// A program folder with two devices of one pin each: PART has a divider per peripheral, ONE a
+// single divider for the whole device.
+class PageRegistration : public ::testing::Test {
+protected:
+    PageRegistration() {
+        const std::string pin = "[PINSEL]\r\nPINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n[IODIR]\r\n"
+                                "IO0DIR,0\r\n";
+        folder.addProfile("PART", "[LPC23xx]\r\n[MULTIPLEPCLKDIV]\r\n[INCLUDE]\r\nPART.h\r\n" + pin);
+        folder.addProfile("ONE", "[LPC21xx]\r\n[INCLUDE]\r\nONE.h\r\n" + pin);
+    }
+    // The program's pages and recording pages with these names after them.
+    std::vector<PageFactory> pagesWith(std::vector<std::string> names) {
+        auto pages = programPages();
+        for (const auto& name : names)
+            pages.push_back([this, name](periph::PageContext& c) {
+                return std::make_unique<RecordingPage>(c, name, log);
+            });
+        return pages;
+    }
+    std::vector<std::string> log;
+    testing::ProgramFolder folder;
+};
+
+TEST_F(PageRegistration, AnAddedPageTakesPartInLoadRefreshAndResultInPageOrder) {
+    auto& form = folder.start(pagesWith({"first", "second"}));
+    ASSERT_EQ(form.pages().size(), 8u);
+    log.clear();
+
+    ASSERT_TRUE(folder.load("PART"));
+    const std::vector<std::string> loaded = {"first: clearDevice",
+                                             "second: clearDevice",
+                                             "first: reset",
+                                             "second: reset",
+                                             "first: flags, clock shown",
+                                             "second: flags, clock shown",
+                                             "first: loadProfile PART",
+                                             "second: loadProfile PART",
+                                             "first: refreshFigures 7.5",
+                                             "second: refreshFigures 7.5"};
+    EXPECT_EQ(log, loaded) << "a serial port starts at 1/8 of the CPU clock";
+
+    log.clear();
+    form.store().get<model::NumericEdit>("pllclock_edit").setText("48");
+    EXPECT_EQ(log, (std::vector<std::string>{"first: refreshFigures 6", "second: refreshFigures 6"}));
+
+    log.clear();
+    form.store().get<model::ComboBox>("second_div").setItemIndex(1);
+    EXPECT_EQ(log, (std::vector<std::string>{"second: figures after divider"}));
+    EXPECT_EQ(form.store().get<model::NumericEdit>("second_clock").text(), "12")
+        << "a fixed-item divider: 1/4 of 48 MHz";
+
+    log.clear();
+    const CodeResult result = form.createCode();
+    ASSERT_EQ(result.status, CodeResult::Status::Created);
+    EXPECT_EQ(log, (std::vector<std::string>{"first: generate", "second: generate"}));
+    const auto first = std::find(result.lines.begin(), result.lines.end(), "/* first */");
+    ASSERT_NE(first, result.lines.end());
+    ASSERT_NE(first + 1, result.lines.end());
+    EXPECT_EQ(*(first + 1), "/* second */") << "the pages' parts follow one another in page order";
+    EXPECT_EQ(&form.page<RecordingPage>(), form.pages()[6].get());
+}
+
+TEST_F(PageRegistration, ClockPanelsFollowTheDeviceDividers) {
+    auto& form = folder.start(pagesWith({"p"}));
+    ASSERT_TRUE(folder.load("ONE"));
+    EXPECT_FALSE(form.page<RecordingPage>().clock().panel->visible()) << "one divider for the whole device";
+    EXPECT_EQ(form.page<RecordingPage>().clock().clock->text(), "15");
+    ASSERT_TRUE(folder.load("PART"));
+    EXPECT_TRUE(form.page<RecordingPage>().clock().panel->visible());
+}
+
+} // namespace
+} // namespace regforge::app

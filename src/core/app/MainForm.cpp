@@ -200,6 +200,8 @@ void MainForm::ClockRefresh() {
 }
 
 void MainForm::runGenerators(periph::ResultLists& lists) {
+    for (const auto& page : pages_)
+        lists.gpdmaInUse = lists.gpdmaInUse || page->usesGpdma();
     // Each page's part in page order (see programPages).
     for (const auto& page : pages_)
         page->generate(lists);

@@ -34,6 +34,8 @@ public:
     // Append the page's part of the result. Throws regforge::Error when a control holds text
     // that cannot be converted (only a damaged configuration puts it there).
     virtual void generate(ResultLists&) const {}
+    // Whether the page's settings move data by GPDMA (the result then starts the GPDMA).
+    virtual bool usesGpdma() const { return false; }
 
     // The units' own clock panels, in unit order.
     const std::vector<PeripheralClockPanel>& clockPanels() const { return clockPanels_; }

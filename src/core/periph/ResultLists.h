@@ -9,6 +9,8 @@ namespace regforge::periph {
 struct ResultLists {
     std::vector<std::string> functionLines;
     std::vector<std::string> mainLines;
+    // Some page moves data by GPDMA: the pin code writes the profile's GPDMA start-up lines.
+    bool gpdmaInUse = false;
 };
 
 } // namespace regforge::periph

@@ -3,6 +3,7 @@
 #include "model/CheckControls.h"
 #include "model/Containers.h"
 #include "model/ListControls.h"
+#include "periph/io/IoControls.h"
 #include "periph/io/PinCodeGenerator.h"
 #include "periph/io/PinTreeLoader.h"
 #include "profile/ProfileSections.h"
@@ -20,38 +21,40 @@ constexpr const char* kFastIoPortsHint = "Check to use fast GPIO for the ports i
 
 // The tree is declared first so that the click behaviour can hold it.
 IoPage::IoPage(PageContext& context)
-    : Page(context),
-      clicks_(store().add<model::Tree>("IO_Treeview", store().find("IO_page")), device(), lists_, quick_) {
+    : Page(context), tree_(&store().add<model::Tree>(kPinTree, store().find(kPage))),
+      clicks_(*tree_, device(), lists_, quick_) {
     declareControls();
     connectHandlers();
 }
 
 model::Tree& IoPage::tree() {
-    return store().get<model::Tree>("IO_Treeview");
+    return *tree_;
 }
 
 void IoPage::declareControls() {
     auto& s = store();
-    auto* page = s.find("IO_page");
-    auto& fastIo = s.add<model::CheckBox>("FIO_checkbox", page);
-    fastIo.setCaption("Fast IO");
-    fastIo.setHint(kFastIoHint);
-    s.add<model::Shape>("Shape1", page);
-    s.addPlain(ControlKind::Button, "OpenDrainButton", page, "Open Drain").setVisible(false);
-    auto& openDrain = s.addPlain(ControlKind::Panel, "OpenDrainPanel", page);
-    openDrain.setVisible(false);
-    s.addPlain(ControlKind::Label, "OpenDrainLabel", &openDrain,
+    auto* page = s.find(kPage);
+    fastIo_ = &s.add<model::CheckBox>(kFastIoBox, page);
+    fastIo_->setCaption("Fast IO");
+    fastIo_->setHint(kFastIoHint);
+    fastIoFrame_ = &s.add<model::Shape>(kFastIoFrame, page);
+    openDrainButton_ = &s.addPlain(ControlKind::Button, kOpenDrainButton, page, "Open Drain");
+    openDrainButton_->setVisible(false);
+    openDrainPanel_ = &s.addPlain(ControlKind::Panel, kOpenDrainPanel, page);
+    openDrainPanel_->setVisible(false);
+    s.addPlain(ControlKind::Label, kOpenDrainLabel, openDrainPanel_,
                "Use the checkboxes to enable open drain mode");
-    s.add<model::CheckListBox>("OpenDrainCheckListBox", &openDrain);
-    s.addPlain(ControlKind::Button, "QuickSelectorButton", page, "Quick selector");
+    openDrainList_ = &s.add<model::CheckListBox>(kOpenDrainList, openDrainPanel_);
+    quickSelectorButton_ = &s.addPlain(ControlKind::Button, kQuickSelectorButton, page, "Quick selector");
 
-    auto& popup = s.addPlain(ControlKind::PopupMenu, "QuickSelectPopup", page);
+    quickSelectPopup_ = &s.addPlain(ControlKind::PopupMenu, kQuickSelectPopup, page);
     for (const auto& group : kQuickSelectGroups) {
-        auto& item = s.add<model::MenuItem>(group.itemName, &popup);
+        auto& item = s.add<model::MenuItem>(group.itemName, quickSelectPopup_);
         item.setCaption(group.caption);
         item.setVisible(group.visible);
+        quickSelectItems_.push_back(&item);
     }
-    auto& templates = s.addPlain(ControlKind::PopupMenu, "tQuickSelectPopup", page);
+    auto& templates = s.addPlain(ControlKind::PopupMenu, kQuickSelectTemplates, page);
     for (const auto& group : kQuickSelectGroups) {
         auto& item = s.add<model::MenuItem>(group.templateItemName, &templates);
         item.setCaption(group.caption);
@@ -70,12 +73,8 @@ void IoPage::connectHandlers() {
     });
     t.nodeDoubleClicked.connect(
         [this](model::Tree&, int node, model::TreeHitPart part) { IO_TreeviewDblClick(node, part); });
-    store().get<model::Control>("OpenDrainButton").clicked.connect([this](model::Control&) {
-        OpenDrainButtonClick();
-    });
-    store().get<model::Control>("QuickSelectorButton").clicked.connect([this](model::Control&) {
-        QuickSelectorButtonClick();
-    });
+    openDrainButton_->clicked.connect([this](model::Control&) { OpenDrainButtonClick(); });
+    quickSelectorButton_->clicked.connect([this](model::Control&) { QuickSelectorButtonClick(); });
 }
 
 void IoPage::clearDevice() {
@@ -83,18 +82,18 @@ void IoPage::clearDevice() {
     lists_.clear();
     quick_.clear();
     clicks_.clear();
-    store().get<model::CheckBox>("FIO_checkbox").setChecked(false);
+    fastIo_->setChecked(false);
 }
 
 void IoPage::reset() {
-    store().get<model::CheckListBox>("OpenDrainCheckListBox").setItems({});
-    store().get<model::Control>("OpenDrainPanel").setVisible(false);
+    openDrainList_->setItems({});
+    openDrainPanel_->setVisible(false);
 }
 
 void IoPage::setUpFastIo() {
-    auto& fastIo = store().get<model::CheckBox>("FIO_checkbox");
-    auto& frame = store().get<model::Control>("Shape1");
-    auto& openDrain = store().get<model::Control>("OpenDrainButton");
+    auto& fastIo = *fastIo_;
+    auto& frame = *fastIoFrame_;
+    auto& openDrain = *openDrainButton_;
     fastIo.setVisible(true);
     frame.setVisible(true);
     openDrain.setVisible(false);
@@ -119,15 +118,15 @@ void IoPage::setUpFastIo() {
 
 void IoPage::loadProfile() {
     quick_.clear();
-    for (const auto& group : kQuickSelectGroups)
-        store().get<model::MenuItem>(group.itemName).setChecked(false);
+    for (model::MenuItem* item : quickSelectItems_)
+        item->setChecked(false);
     setUpFastIo();
 
     PinTreeVariant variant = PinTreeVariant::Pinsel;
     if (device().hasIocon)
         variant = device().deviceFamily == "13xx" ? PinTreeVariant::Iocon13xx : PinTreeVariant::Iocon;
     PinTreeLoader loader(device(), variant, tree(), lists_, quick_);
-    auto& openDrain = store().get<model::CheckListBox>("OpenDrainCheckListBox");
+    auto& openDrain = *openDrainList_;
     try {
         loader.load();
     } catch (...) {
@@ -164,20 +163,18 @@ bool IoPage::IO_TreeviewCollapsing(model::TreeHitPart mouseOver) const {
 }
 
 void IoPage::OpenDrainButtonClick() {
-    auto& panel = store().get<model::Control>("OpenDrainPanel");
+    auto& panel = *openDrainPanel_;
     panel.setVisible(!panel.visible());
 }
 
 void IoPage::QuickSelectorButtonClick() {
     QuickSelectPopupPopup();
-    popupRequested.emit(store().get<model::Control>("QuickSelectPopup"));
+    popupRequested.emit(*quickSelectPopup_);
 }
 
 void IoPage::QuickSelectPopupPopup() {
-    for (std::size_t g = 0; g < kQuickSelectGroups.size(); ++g)
-        store()
-            .get<model::MenuItem>(kQuickSelectGroups[g].itemName)
-            .setChecked(quick_.groupChecked(static_cast<int>(g)));
+    for (std::size_t g = 0; g < quickSelectItems_.size(); ++g)
+        quickSelectItems_[g]->setChecked(quick_.groupChecked(static_cast<int>(g)));
 }
 
 void IoPage::QuickSelectEntryClick(int tag) {
@@ -188,7 +185,7 @@ void IoPage::QuickSelectEntryClick(int tag) {
 }
 
 void IoPage::generate(ResultLists& lists) const {
-    PinCodeGenerator(store(), device(), lists_).generate(lists);
+    PinCodeGenerator(device(), lists_, *tree_, *openDrainList_, *fastIo_).generate(lists);
 }
 
 } // namespace regforge::periph::io

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/CheckControls.h"
+#include "model/ListControls.h"
 #include "model/Signal.h"
 #include "model/Tree.h"
 #include "periph/Page.h"
@@ -56,6 +58,15 @@ private:
     void connectHandlers();
     void setUpFastIo();
 
+    model::Tree* tree_ = nullptr;
+    model::CheckBox* fastIo_ = nullptr;
+    model::Control* fastIoFrame_ = nullptr;
+    model::Control* openDrainButton_ = nullptr;
+    model::Control* openDrainPanel_ = nullptr;
+    model::CheckListBox* openDrainList_ = nullptr;
+    model::Control* quickSelectorButton_ = nullptr;
+    model::Control* quickSelectPopup_ = nullptr;
+    std::vector<model::MenuItem*> quickSelectItems_;
     PinLists lists_;
     QuickSelector quick_;
     PinTreeClicks clicks_;

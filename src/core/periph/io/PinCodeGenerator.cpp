@@ -17,10 +17,6 @@ namespace {
 
 constexpr const char* kZeroRegister = "00000000000000000000000000000000";
 
-// The SSP ports' DMA enables; any of them asks for the GPDMA start-up lines.
-constexpr const char* kDmaBoxes[] = {"SSP0RXDMAE_CheckBox", "SSP0TXDMAE_CheckBox", "SSP1RXDMAE_CheckBox",
-                                     "SSP1TXDMAE_CheckBox", "SSP2RXDMAE_CheckBox", "SSP2TXDMAE_CheckBox"};
-
 // Pull texts by pull-mode image 1..4.
 constexpr std::array<const char*, 4> kPinselPullTexts = {", pull-up resistor enabled", ", repeater mode",
                                                          ", neither pull-up nor pull-down",
@@ -106,10 +102,6 @@ bool endsWith(const std::string& text, const std::string& suffix) {
 
 } // namespace
 
-PinCodeGenerator::PinCodeGenerator(const model::ControlStore& store, const profile::DeviceState& device,
-                                   const PinLists& lists)
-    : store_(store), device_(device), lists_(lists), tree_(store.get<model::Tree>("IO_Treeview")) {}
-
 void PinCodeGenerator::generate(ResultLists& lists) const {
     if (device_.hasIocon)
         GeneratePinCodeIocon(lists);
@@ -151,7 +143,7 @@ std::string PinCodeGenerator::directionText(Registers& registers, int pin, std::
     return output ? " Output" : " Input";
 }
 
-void PinCodeGenerator::appendStartupLines(std::vector<std::string>& out) const {
+void PinCodeGenerator::appendStartupLines(std::vector<std::string>& out, bool gpdmaInUse) const {
     const auto& lines = device_.profileLines;
     const auto appendTwo = [&](const char* header) {
         const auto body = profile::sectionBody(lines, header);
@@ -159,11 +151,7 @@ void PinCodeGenerator::appendStartupLines(std::vector<std::string>& out) const {
             out.push_back("    " + body[i]);
     };
     appendTwo("[GPIO_INIT]");
-    const bool dma = std::any_of(std::begin(kDmaBoxes), std::end(kDmaBoxes), [&](const char* name) {
-        const auto* box = dynamic_cast<const model::CheckBox*>(store_.find(name));
-        return box != nullptr && box->checked();
-    });
-    if (dma)
+    if (gpdmaInUse)
         appendTwo("[GPDMA_INIT]");
 }
 
@@ -175,7 +163,7 @@ void PinCodeGenerator::GeneratePinCodePinsel(ResultLists& lists) const {
         if (!line.empty())
             fastGpio.push_back(std::move(line));
     const auto noOpenDrain = profile::sectionBody(profileLines, "[NOOD]");
-    const auto& openDrainBox = store_.get<model::CheckListBox>("OpenDrainCheckListBox");
+    const auto& openDrainBox = openDrain_;
 
     Registers registers;
     out.push_back("/*");
@@ -233,11 +221,11 @@ void PinCodeGenerator::GeneratePinCodePinsel(ResultLists& lists) const {
     });
     out.push_back("*/");
     out.push_back("");
-    appendStartupLines(out);
+    appendStartupLines(out, lists.gpdmaInUse);
     out.push_back("");
 
     std::string prefix;
-    if (store_.get<model::CheckBox>("FIO_checkbox").checked()) {
+    if (fastIo_.checked()) {
         prefix = "F";
         // Only the fast-GPIO bits are set; the rest of SCS (the main oscillator enable on
         // the 23xx/24xx) stays as the start-up code left it. The 21xx have one bit per port.
@@ -307,7 +295,7 @@ void PinCodeGenerator::GeneratePinCodeIocon(ResultLists& lists) const {
     });
     out.push_back("*/");
     out.push_back("");
-    appendStartupLines(out);
+    appendStartupLines(out, lists.gpdmaInUse);
     out.push_back("");
     for (const auto& reg : registers)
         if (!endsWith(reg.name, "DIR"))

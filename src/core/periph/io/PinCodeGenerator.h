@@ -1,6 +1,7 @@
 #pragma once
 
-#include "model/ControlStore.h"
+#include "model/CheckControls.h"
+#include "model/ListControls.h"
 #include "model/Tree.h"
 #include "periph/ResultLists.h"
 #include "periph/io/PinLists.h"
@@ -19,8 +20,9 @@ namespace regforge::periph::io {
 // keeps nothing between runs.
 class PinCodeGenerator {
 public:
-    PinCodeGenerator(const model::ControlStore& store, const profile::DeviceState& device,
-                     const PinLists& lists);
+    PinCodeGenerator(const profile::DeviceState& device, const PinLists& lists, const model::Tree& tree,
+                     const model::CheckListBox& openDrain, const model::CheckBox& fastIo)
+        : device_(device), lists_(lists), tree_(tree), openDrain_(openDrain), fastIo_(fastIo) {}
 
     // The PINSEL or the IOCON form, as the device has it.
     void generate(ResultLists& lists) const;
@@ -40,16 +42,17 @@ private:
     static std::size_t use(Registers& registers, const std::string& name);
     static std::string registerLine(const std::string& prefix, const Register& reg);
 
-    void appendStartupLines(std::vector<std::string>& out) const;
+    void appendStartupLines(std::vector<std::string>& out, bool gpdmaInUse) const;
     // The pin's direction register, appended when new; nullopt for an unusable entry.
     std::optional<DirectionSpec> useDirectionRegister(Registers& registers, std::size_t ordinal) const;
     // The pin's GPIO direction word and bit, written into its direction register.
     std::string directionText(Registers& registers, int pin, std::size_t ordinal) const;
 
-    const model::ControlStore& store_;
     const profile::DeviceState& device_;
     const PinLists& lists_;
     const model::Tree& tree_;
+    const model::CheckListBox& openDrain_;
+    const model::CheckBox& fastIo_;
 };
 
 } // namespace regforge::periph::io

@@ -63,9 +63,10 @@ protected:
         tree().clickNode(index, model::TreeHitPart::Image, button);
     }
 
-    // The pin code as one text, lines joined with "\n".
-    std::string pinCode() {
+    // The pin code as one text, lines joined with "\n"; `gpdma` when some page moves data by GPDMA.
+    std::string pinCode(bool gpdma = false) {
         ResultLists lists;
+        lists.gpdmaInUse = gpdma;
         page().generate(lists);
         EXPECT_TRUE(lists.functionLines.empty());
         std::string text;

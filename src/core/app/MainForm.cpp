@@ -10,7 +10,6 @@
 #include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
-#include "model/Tree.h"
 #include "output/ReplaceList.h"
 #include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
@@ -225,8 +224,9 @@ void MainForm::Result_btnClick() {
 CodeResult MainForm::createCode() {
     if (!device_.loaded())
         return {CodeResult::Status::NoDevice, {}, {}};
-    if (store_.get<model::Tree>("IO_Treeview").count() == 0)
-        return {CodeResult::Status::NoPins, {}, {}};
+    for (const auto& page : pages_)
+        if (!page->readyForResult())
+            return {CodeResult::Status::NoPins, {}, {}};
     periph::ResultLists lists;
     try {
         runGenerators(lists);

@@ -34,6 +34,8 @@ public:
     // Append the page's part of the result. Throws regforge::Error when a control holds text
     // that cannot be converted (only a damaged configuration puts it there).
     virtual void generate(ResultLists&) const {}
+    // Whether the result can be made: a page whose device content is missing (no pins) stops it.
+    virtual bool readyForResult() const { return true; }
     // Whether the page's settings move data by GPDMA (the result then starts the GPDMA).
     virtual bool usesGpdma() const { return false; }
 

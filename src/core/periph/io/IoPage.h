@@ -44,6 +44,8 @@ public:
 
     // The pin code, PINSEL or IOCON form, appended to the result's lists.
     void generate(ResultLists& lists) const override;
+    // A device without pins gives no result.
+    bool readyForResult() const override { return tree_->count() > 0; }
 
     const PinLists& pinLists() const { return lists_; }
     const QuickSelector& quickSelector() const { return quick_; }

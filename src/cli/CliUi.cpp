@@ -28,7 +28,10 @@ void printIndented(std::ostream& err, const std::string& text) {
 
 ui::Answer CliUi::message(const std::string& caption, const std::string& text, ui::Icon icon,
                           ui::Buttons buttons) {
-    const ui::Answer yes = buttons == ui::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
+    // A script never saves interactively: a question about unsaved changes is answered Discard.
+    const ui::Answer yes = buttons == ui::Buttons::YesNo               ? ui::Answer::Yes
+                           : buttons == ui::Buttons::SaveDiscardCancel ? ui::Answer::Discard
+                                                                       : ui::Answer::Ok;
     if (buttons != ui::Buttons::Ok) {
         // A question is answered with its default; only a doubtful one (a damaged line the
         // load offers to skip) is worth a line on stderr.

@@ -20,6 +20,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
@@ -84,6 +85,16 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
                                   placeClockBar();
                           });
     scrollConnection_ = form_.scrollToTop.connect([this] { scroll_->verticalScrollBar()->setValue(0); });
+    // One title refresh after the event that changed the set-up, however many controls it touched.
+    touchedConnection_ = form_.setupTouched.connect([this] {
+        if (titlePending_)
+            return;
+        titlePending_ = true;
+        QTimer::singleShot(0, this, [this] {
+            titlePending_ = false;
+            form_.refreshTitle();
+        });
+    });
     quickSelect_ = std::make_unique<pages::QuickSelectMenu>(*binder_, form_.page<periph::io::IoPage>());
 
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
@@ -91,6 +102,7 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
 
 MainWindow::~MainWindow() {
     form_.scrollToTop.disconnect(scrollConnection_);
+    form_.setupTouched.disconnect(touchedConnection_);
     quickSelect_.reset();
     form_.store().get<model::PageControl>("pagecontrol1").viewChanged.disconnect(pageConnection_);
     pageViews_.clear();
@@ -164,6 +176,10 @@ void MainWindow::capClientSize() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!form_.FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
     const QRect frame = frameGeometry();
     form_.store().get<model::Form>("Form1").setSize(frame.width(), frame.height());
     form_.FormClose();

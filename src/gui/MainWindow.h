@@ -59,6 +59,8 @@ private:
     std::vector<std::unique_ptr<pages::PageView>> pageViews_;
     int pageConnection_ = 0;
     int scrollConnection_ = 0;
+    int touchedConnection_ = 0;
+    bool titlePending_ = false;
     std::unique_ptr<pages::QuickSelectMenu> quickSelect_;
     int wheelRemainder_ = 0;
     bool shownOnce_ = false;

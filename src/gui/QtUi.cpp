@@ -101,6 +101,11 @@ ui::Answer QtUi::message(const std::string& caption, const std::string& text, ui
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         break;
+    case ui::Buttons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Ok:
@@ -109,6 +114,10 @@ ui::Answer QtUi::message(const std::string& caption, const std::string& text, ui
         return ui::Answer::Yes;
     case QMessageBox::No:
         return ui::Answer::No;
+    case QMessageBox::Save:
+        return ui::Answer::Save;
+    case QMessageBox::Discard:
+        return ui::Answer::Discard;
     default:
         break;
     }

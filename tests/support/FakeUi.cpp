@@ -10,6 +10,8 @@ ui::Answer FakeUi::message(const std::string& caption, const std::string& text, 
         answers.pop_front();
         return a;
     }
+    if (buttons == ui::Buttons::SaveDiscardCancel)
+        return ui::Answer::Discard;
     return buttons == ui::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
 }
 

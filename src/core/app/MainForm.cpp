@@ -2,6 +2,7 @@
 
 #include "app/DeviceLoader.h"
 #include "app/ShellLayout.h"
+#include "config/ConfigFile.h"
 #include "config/ConfigurationCommands.h"
 #include "config/SettingsFile.h"
 #include "io/TextFile.h"
@@ -31,6 +32,16 @@ std::string extensionOf(const std::string& pattern) {
 }
 
 } // namespace
+
+template <class Load>
+auto MainForm::replacingSetup(Load load) {
+    ++loading_;
+    auto result = load();
+    --loading_;
+    takeBaseline();
+    refreshTitle();
+    return result;
+}
 
 MainForm::MainForm(ui::Ui& ui, std::filesystem::path programFolder, std::vector<PageFactory> pages)
     : ui_(ui),
@@ -88,13 +99,18 @@ void MainForm::connectHandlers() {
         pagecontrol1Change();
     });
     store_.get<model::Control>("LoadProfileBitBtn").clicked.connect([this](model::Control&) {
-        LoadProfileBitBtnClick();
+        if (confirmDiscardChanges())
+            LoadProfileBitBtnClick();
     });
     store_.get<model::Control>("LoadConfigButton").clicked.connect([this](model::Control&) {
-        config_->LoadConfigButtonClick();
+        if (confirmDiscardChanges())
+            replacingSetup([this] { return config_->LoadConfigButtonClick(); });
     });
     store_.get<model::Control>("SaveConfigButton").clicked.connect([this](model::Control&) {
-        config_->SaveConfigButtonClick();
+        if (config_->SaveConfigButtonClick()) {
+            takeBaseline();
+            refreshTitle();
+        }
     });
     store_.get<model::Control>("ReplaceListLoadButton").clicked.connect([this](model::Control&) {
         replace_->ReplaceListLoadButtonClick();
@@ -109,8 +125,13 @@ void MainForm::connectHandlers() {
     });
     store_.get<model::Control>("pllclock_edit").changed.connect([this](model::Control&) { ClockRefresh(); });
     store_.get<model::Control>("pclk_div").changed.connect([this](model::Control&) { ClockRefresh(); });
-    // A key refused by a numeric edit shows the edit's own message, when it has one.
+    // A key refused by a numeric edit shows the edit's own message, when it has one. Any change
+    // outside a load may change the set-up.
     for (model::Control* c : store_.all()) {
+        c->changed.connect([this](model::Control&) {
+            if (loading_ == 0)
+                setupTouched.emit();
+        });
         if (auto* edit = dynamic_cast<model::NumericEdit*>(c)) {
             edit->inputRefused.connect([this](model::NumericEdit& e) {
                 if (!e.errorMessage().empty())
@@ -185,8 +206,45 @@ void MainForm::about_buttonClick() {
     about.setVisible(!about.visible());
 }
 
+void MainForm::takeBaseline() {
+    baseline_ = device_.loaded() ? config::buildConfiguration(store_, device_) : std::vector<std::string>{};
+}
+
+bool MainForm::setupChanged() const {
+    return device_.loaded() && config::buildConfiguration(store_, device_) != baseline_;
+}
+
+bool MainForm::confirmDiscardChanges() {
+    if (!setupChanged())
+        return true;
+    switch (ui_.message("Regforge", "Save changes to the configuration?", Icon::Question,
+                        Buttons::SaveDiscardCancel)) {
+    case ui::Answer::Discard:
+        return true;
+    case ui::Answer::Save:
+        if (!config_->SaveConfigButtonClick())
+            return false;
+        takeBaseline();
+        refreshTitle();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainForm::refreshTitle() {
+    std::string title = kFormCaption;
+    if (device_.loaded())
+        title = device_.deviceName + (setupChanged() ? " - changed" : "") + " - " + title;
+    store_.get<model::Form>("Form1").setCaption(title);
+}
+
+bool MainForm::FormCloseQuery() {
+    return confirmDiscardChanges();
+}
+
 bool MainForm::LoadProfileBitBtnClick() {
-    const bool loaded = loader_->LoadProfileBitBtnClick();
+    const bool loaded = replacingSetup([this] { return loader_->LoadProfileBitBtnClick(); });
     // The device list draws the loaded device differently.
     store_.get<model::ComboBox>("mcu_ComboBox").restyle();
     return loaded;

@@ -58,6 +58,17 @@ public:
     void FormCreate();
     // Close: the window size goes back into an existing settings file.
     void FormClose();
+    // The window is about to close: false when the user keeps it open (unsaved changes).
+    bool FormCloseQuery();
+
+    // Whether the set-up differs from the one last loaded or saved: what a save would write now
+    // against what it wrote or read then. No device, no set-up to lose.
+    bool setupChanged() const;
+    // Before the set-up is replaced or the window closes: when it changed, asks whether to save
+    // it first. Save runs "Save configuration". True when the caller may go on.
+    bool confirmDiscardChanges();
+    // The window caption: the device and whether its set-up changed, then the program.
+    void refreshTitle();
 
     // Adds the base names of the folder's files matching "*.ext" to the device list.
     int ScanDeviceProfiles(const std::filesystem::path& folder, const std::string& pattern, bool recurse);
@@ -99,12 +110,18 @@ public:
 
     // Asks the views to scroll the window back to its top.
     model::Signal<> scrollToTop;
+    // A control changed outside a load: the views run refreshTitle() once the event is over.
+    model::Signal<> setupTouched;
     bool terminateRequested() const { return terminateRequested_; }
 
 private:
     void declareControls(std::vector<PageFactory> pages);
     void connectHandlers();
     void runGenerators(periph::ResultLists& lists);
+    // Loads replace the set-up wholesale; what they leave is the new point of comparison.
+    template <class Load>
+    auto replacingSetup(Load load);
+    void takeBaseline();
 
     ui::Ui& ui_;
     std::filesystem::path programFolder_;
@@ -120,6 +137,8 @@ private:
     std::unique_ptr<output::ReplaceListPanel> replace_;
     std::unique_ptr<config::ConfigurationCommands> config_;
     bool terminateRequested_ = false;
+    std::vector<std::string> baseline_;
+    int loading_ = 0;
 };
 
 } // namespace regforge::app

@@ -11,8 +11,8 @@ class Calculator;
 namespace regforge::ui {
 
 enum class Icon { None, Information, Warning, Error, Question };
-enum class Buttons { Ok, OkCancel, YesNo };
-enum class Answer { Ok, Cancel, Yes, No };
+enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
 // A file dialog request. `filter` uses the "Description (*.ext)|*.ext" form, pairs
 // separated by "|".

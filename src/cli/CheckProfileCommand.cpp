@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
+#include "cli/DataFolder.h"
 #include "io/AsciiCase.h"
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
@@ -67,6 +68,8 @@ int CheckProfileCommand::run(const Invocation& invocation, std::ostream& out, st
         clean = printLineProblems(file, out);
         loaded = form.loadProfileFile(file);
     } else {
+        if (!namedDataFolderUsable(invocation, err))
+            return kExitFailed;
         form.FormCreate();
         if (ui.failed()) {
             err << loadMessages.str();

@@ -1,5 +1,7 @@
 #include "cli/CliUi.h"
 
+#include "io/AsciiCase.h"
+
 #include <ostream>
 
 namespace regforge::cli {
@@ -14,6 +16,12 @@ const char* levelOf(ui::Icon icon) {
     default:
         return "note";
     }
+}
+
+// "Error: ..." after "error: " says the same word twice; a caption that only names the level
+// adds nothing on a terminal.
+bool captionIsLevel(const std::string& caption, const char* level) {
+    return io::equalIgnoringCase(caption, level);
 }
 
 // Message texts use line breaks for the window; on a terminal each line gets the prefix.
@@ -36,13 +44,17 @@ ui::Answer CliUi::message(const std::string& caption, const std::string& text, u
         // A question is answered with its default; only a doubtful one (a damaged line the
         // load offers to skip) is worth a line on stderr.
         if (icon == ui::Icon::Error) {
-            err_ << "regforge-cli: warning: " << caption << ": ";
+            err_ << "regforge-cli: warning: ";
+            if (!captionIsLevel(caption, "error") && !captionIsLevel(caption, "warning"))
+                err_ << caption << ": ";
             printIndented(err_, text);
             err_ << " (skipped)\n";
         }
         return yes;
     }
-    err_ << "regforge-cli: " << levelOf(icon) << ": " << caption << ": ";
+    err_ << "regforge-cli: " << levelOf(icon) << ": ";
+    if (!captionIsLevel(caption, levelOf(icon)))
+        err_ << caption << ": ";
     printIndented(err_, text);
     err_ << '\n';
     if (icon == ui::Icon::Error) {

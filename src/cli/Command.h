@@ -20,6 +20,8 @@ struct OptionSpec {
 // The arguments a command was given, checked against what it declares.
 struct Invocation {
     std::filesystem::path dataDir;
+    // Where dataDir came from: "--data-dir", "REGFORGE_DATA_DIR", or empty for the program's folder.
+    std::string dataDirOrigin;
     std::vector<std::string> operands;
     std::map<std::string, std::string, std::less<>> options; // by short name
 

@@ -134,6 +134,8 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& progr
         const std::string& envDataDir, std::ostream& out, std::ostream& err) {
     Invocation invocation;
     invocation.dataDir = envDataDir.empty() ? programFolder : std::filesystem::path(envDataDir);
+    if (!envDataDir.empty())
+        invocation.dataDirOrigin = "REGFORGE_DATA_DIR";
     bool wantsHelp = false;
     bool wantsVersion = false;
     std::vector<std::string> words;
@@ -147,8 +149,10 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& progr
             if (i + 1 >= args.size())
                 return usageError(err, "--data-dir needs a folder");
             invocation.dataDir = args[++i];
+            invocation.dataDirOrigin = "--data-dir";
         } else if (a.rfind("--data-dir=", 0) == 0) {
             invocation.dataDir = a.substr(11);
+            invocation.dataDirOrigin = "--data-dir";
         } else {
             words.push_back(a);
         }

@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
+#include "cli/DataFolder.h"
 #include "config/ConfigurationCommands.h"
 #include "io/TextFile.h"
 
@@ -18,6 +19,8 @@ std::string_view GenerateCommand::description() const {
 }
 
 int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::ostream& err) const {
+    if (!namedDataFolderUsable(invocation, err))
+        return kExitFailed;
     CliUi ui(err);
     app::MainForm form(ui, invocation.dataDir);
     form.FormCreate();

@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
+#include "cli/DataFolder.h"
 #include "model/ComboBox.h"
 
 #include <ostream>
@@ -15,6 +16,8 @@ std::string_view ListCommand::description() const {
 }
 
 int ListCommand::run(const Invocation& invocation, std::ostream& out, std::ostream& err) const {
+    if (!namedDataFolderUsable(invocation, err))
+        return kExitFailed;
     CliUi ui(err);
     app::MainForm form(ui, invocation.dataDir);
     form.FormCreate();

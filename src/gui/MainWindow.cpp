@@ -147,8 +147,9 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    // Now that the window has its frame, its outer size can be made exact; then centre it.
+    // Where the window already has its frame, its outer size can be made exact now; then centre it.
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
+    awaitingFrame_ = frameGeometry().size() == geometry().size();
     if (const QScreen* screen = this->screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
@@ -158,7 +159,23 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    adoptLateFrame();
     capClientSize();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    adoptLateFrame();
+}
+
+// A window manager that frames the window only after it is shown (X11 reparenting) would
+// otherwise add its frame to the restored size, and the window would grow by the frame at
+// every start: the size restored and the size written on close are both the outer size.
+void MainWindow::adoptLateFrame() {
+    if (!awaitingFrame_ || frameGeometry().size() == geometry().size())
+        return;
+    awaitingFrame_ = false;
+    static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
 }
 
 void MainWindow::capClientSize() {
@@ -180,6 +197,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // The outer size, the measure the start-up restores.
     const QRect frame = frameGeometry();
     form_.store().get<model::Form>("Form1").setSize(frame.width(), frame.height());
     form_.FormClose();

@@ -39,6 +39,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -46,6 +47,7 @@ private:
     void placeClockBar();
     void placeAboutPanel();
     void capClientSize();
+    void adoptLateFrame();
     void scrollByWheel(int notches);
 
     app::MainForm& form_;
@@ -64,6 +66,9 @@ private:
     std::unique_ptr<pages::QuickSelectMenu> quickSelect_;
     int wheelRemainder_ = 0;
     bool shownOnce_ = false;
+    // Shown before the window manager framed the window: the outer size still has to be made
+    // exact once the frame is known.
+    bool awaitingFrame_ = false;
 };
 
 } // namespace regforge::gui

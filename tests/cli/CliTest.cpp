@@ -44,6 +44,18 @@ TEST(CliList, MissingIncludeFolderFailsWithTheMessage) {
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("Folder missing"), std::string::npos);
+    // The message names the folder the user gave and where it came from, not the executable.
+    EXPECT_NE(r.err.find(data.path().string() + " given by --data-dir"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find((data.path() / "include").string() + " does not exist"), std::string::npos);
+    EXPECT_EQ(r.err.find("executable"), std::string::npos) << r.err;
+
+    const auto viaEnvironment = runCli({"list"}, data.path().string());
+    EXPECT_EQ(viaEnvironment.code, 1);
+    EXPECT_NE(viaEnvironment.err.find("given by REGFORGE_DATA_DIR"), std::string::npos) << viaEnvironment.err;
+
+    const auto byDefault = runCli({"list"});
+    EXPECT_EQ(byDefault.code, 1);
+    EXPECT_NE(byDefault.err.find("same path as the executable"), std::string::npos) << byDefault.err;
 }
 
 TEST(CliArguments, BadArgumentsExitTwoWithUsage) {

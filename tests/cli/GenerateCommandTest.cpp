@@ -98,6 +98,13 @@ TEST_F(Generate, PrintsTheResultTextOfASavedConfiguration) {
     EXPECT_EQ(written.code, 0);
     EXPECT_EQ(written.out, "");
     EXPECT_EQ(data.read("main.c"), kExpected);
+
+    // An output in a folder that does not exist is named as the user gave it.
+    const auto target = (data.path() / "no-such-folder" / "x.c").string();
+    const auto unwritable = generate({config.string(), "-o", target});
+    EXPECT_EQ(unwritable.code, 1);
+    EXPECT_NE(unwritable.err.find("cannot write " + target + ":"), std::string::npos) << unwritable.err;
+    EXPECT_EQ(unwritable.err.find(".tmp"), std::string::npos) << unwritable.err;
 }
 
 TEST_F(Generate, AppliesTheReplaceListTheConfigurationSwitchesOn) {
@@ -138,6 +145,8 @@ TEST_F(Generate, FailuresExitOneWithTheMessageAndWriteNothing) {
     EXPECT_EQ(r.code, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_FALSE(std::filesystem::exists(output));
+    EXPECT_NE(r.err.find("missing.sav"), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("error: Error"), std::string::npos) << "the level is said once: " << r.err;
 
     EXPECT_EQ(generate({}).code, 2);
     EXPECT_EQ(generate({"a.sav", "b.sav"}).code, 2);

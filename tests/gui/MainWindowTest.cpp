@@ -63,6 +63,32 @@ TEST(MainWindow, SizeComesFromSettingsAndGoesBackOnClose) {
     EXPECT_NE(text.str().find(expected), std::string::npos) << text.str();
 }
 
+// Starting and closing without a resize leaves the settings file as it was, start after start:
+// the size written on close is the measure the start restores.
+TEST(MainWindow, StartAndCloseWithoutResizeLeaveTheSettingsFileUnchanged) {
+    const std::string settings = "[VERSION]\r\n2.2.2\r\n[NORESIZE]\r\n[FORMSIZE]\r\n600\r\n500\r\n";
+    GuiFixture gui({}, settings);
+    const auto path = gui.folder.path() / "include" / "regforge";
+    const auto bytes = [&] {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    };
+    gui.window->close();
+    EXPECT_EQ(bytes(), settings);
+
+    for (int start = 2; start <= 3; ++start) {
+        app::MainForm form(gui.ui, gui.folder.path());
+        form.FormCreate();
+        MainWindow window(form);
+        window.show();
+        EXPECT_EQ(window.frameGeometry().size(), QSize(500, 600)) << "start " << start;
+        window.close();
+        EXPECT_EQ(bytes(), settings) << "start " << start;
+    }
+}
+
 TEST(MainWindow, WheelStepsAndPageChangesScrollTheClientArea) {
     GuiFixture gui;
     gui.window->resize(520, 160);

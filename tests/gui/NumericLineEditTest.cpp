@@ -10,6 +10,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTabWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace regforge::gui {
@@ -64,7 +66,7 @@ TEST(NumericLineEdit, KeysGoToTheModelWhichDecidesTextAndCaret) {
     line->selectAll();
     type(line, "250");
     press(line, Qt::Key_Return);
-    EXPECT_EQ(cpu.shownText(), "200") << "Enter applies the maximum";
+    EXPECT_EQ(cpu.shownText(), "200") << "typing beyond the maximum gives the maximum";
     EXPECT_EQ(line->text(), "200");
 
     QApplication::clipboard()->setText("99");
@@ -124,6 +126,43 @@ TEST(NumericLineEdit, RegisterEditsOpenTheEditPopupSetUpForThem) {
         << "a match register has no frequency to calculate from";
     EXPECT_TRUE(qobject_cast<QAction*>(gui.binder().object("InsertIntegterPopup"))->isVisible());
     popup->close();
+}
+
+// What the CPU clock field shows is what the program computes with, whatever was typed.
+TEST(NumericLineEdit, TypedCpuClockShowsTheNumberTheClocksUse) {
+    GuiFixture gui;
+    gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(2); // the clock bar shows on "ADC"
+    auto& cpu = gui.store().get<model::NumericEdit>("pllclock_edit");
+    auto& pclock = gui.store().get<model::NumericEdit>("pclock_edit");
+    auto* line = gui.widget<NumericLineEdit>("pllclock_edit");
+    ASSERT_TRUE(line->isVisible());
+    line->setFocus();
+
+    const auto shownAsModel = [&] {
+        EXPECT_EQ(line->text().toStdString(), cpu.shownText());
+        EXPECT_EQ(line->cursorPosition(), static_cast<int>(cpu.shownText().size()));
+    };
+    for (const char* typed : {"201", "250", "5000", "99999999999"}) {
+        line->selectAll();
+        QTest::keyClicks(line, typed);
+        shownAsModel();
+        EXPECT_EQ(cpu.shownText(), "200") << typed;
+        EXPECT_EQ(pclock.shownText(), "50") << typed << ": 200 MHz through the 1/4 divider";
+    }
+    line->selectAll();
+    QTest::keyClicks(line, "72");
+    shownAsModel();
+    EXPECT_EQ(pclock.shownText(), "18");
+
+    // An emptied field becomes the lowest clock on leaving, and the figures follow it.
+    line->selectAll();
+    QTest::keyClick(line, Qt::Key_Delete);
+    EXPECT_EQ(line->text(), "");
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(line, &leave);
+    EXPECT_EQ(cpu.shownText(), "1");
+    EXPECT_EQ(line->text(), "1");
+    EXPECT_EQ(pclock.shownText(), "0.25");
 }
 
 } // namespace

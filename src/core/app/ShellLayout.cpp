@@ -71,6 +71,9 @@ void declareShellTail(model::ControlStore& store) {
     store.addPlain(ControlKind::Label, "Label36", &clock, "CCLK");
     auto& cpu = declareClockEdit(store, "pllclock_edit", &clock, "60");
     cpu.setMaxLength(14);
+    // No core runs at 0 MHz, and the peripheral clock cannot be computed from it: an emptied
+    // field becomes 1 on leaving instead of leaving the figures at an older clock.
+    cpu.setMinimumValue(1);
     cpu.setTag(90);
     cpu.setHint("Enter here the core clock in MHz (MAX:200MHz)");
     store.addPlain(ControlKind::Label, "Label37", &clock, "MHz");

@@ -64,19 +64,21 @@ TextLines readLines(const std::filesystem::path& path) {
     return splitLines(readBytes(path));
 }
 
+// The text goes to a temporary file beside the target, which is then renamed over it; errors
+// name the target, the file the user asked for, never the temporary one.
 void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
     const auto temp = path.parent_path() / (path.filename().string() + ".tmp" + std::to_string(::getpid()));
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
-            throw FileError("cannot write " + temp.string() + ": " + std::strerror(errno));
+            throw FileError("cannot write " + path.string() + ": " + std::strerror(errno));
         out << bytes;
         out.flush();
         if (!out) {
             out.close();
             std::error_code ignored;
             std::filesystem::remove(temp, ignored);
-            throw FileError("cannot write " + temp.string());
+            throw FileError("cannot write " + path.string());
         }
     }
     std::error_code ec;

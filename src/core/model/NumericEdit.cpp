@@ -163,6 +163,24 @@ void NumericEdit::setText(const std::string& t) {
     show(normalised(t));
 }
 
+std::string NumericEdit::boundText(int bound) const {
+    if (isIntegerKind(kind_))
+        return formatPadded(bound, minimumDigits_);
+    return std::to_string(bound);
+}
+
+bool NumericEdit::aboveMaximum(const std::string& t) const {
+    // Read as a float so that a number too long for 32 bits still counts as large.
+    return isNumberKind(kind_) && maximumValue_ > 0 && parseFloat(t).value_or(0.0) > maximumValue_;
+}
+
+bool NumericEdit::inRange(const std::string& t) const {
+    if (!isNumberKind(kind_))
+        return true;
+    const auto x = parseFloat(t);
+    return x && *x >= minimumValue_ && !aboveMaximum(t);
+}
+
 std::string NumericEdit::normalised(const std::string& t) const {
     switch (kind_) {
     case ValueKind::Numeric:
@@ -178,9 +196,9 @@ std::string NumericEdit::normalised(const std::string& t) const {
     case ValueKind::SgnFloat: {
         const double x = parseFloat(t).value_or(0.0);
         if (x < minimumValue_)
-            return std::to_string(minimumValue_);
+            return boundText(minimumValue_);
         if (maximumValue_ > 0 && x > maximumValue_)
-            return std::to_string(maximumValue_);
+            return boundText(maximumValue_);
         if (roundAtDigit_ > 0)
             return formatFixed(x, roundAtDigit_);
         return t;
@@ -324,8 +342,7 @@ std::optional<int> NumericEdit::keyPress(char ch, int selStart, int selLength) {
         }
         std::string candidate = text_;
         candidate.erase(range.start, range.end - range.start);
-        show(std::move(candidate));
-        return static_cast<int>(range.start);
+        return showEdited(std::move(candidate), range.start);
     }
     std::string candidate = text_;
     candidate.erase(range.start, range.end - range.start);
@@ -335,8 +352,19 @@ std::optional<int> NumericEdit::keyPress(char ch, int selStart, int selLength) {
     candidate.insert(range.start, *inserted);
     if (!fitsLimit(candidate))
         return std::nullopt;
+    return showEdited(std::move(candidate), range.start + inserted->size());
+}
+
+// An edit that takes the number beyond the maximum (a digit typed, a separator or minus sign
+// removed) gives the maximum at once, as Enter would, with the caret behind it: the field never
+// shows a number the program reads differently.
+int NumericEdit::showEdited(std::string candidate, std::size_t caret) {
+    if (aboveMaximum(candidate)) {
+        show(boundText(maximumValue_));
+        return static_cast<int>(text_.size());
+    }
     show(std::move(candidate));
-    return static_cast<int>(range.start + inserted->size());
+    return static_cast<int>(caret);
 }
 
 int NumericEdit::deleteForward(int selStart, int selLength) {
@@ -352,8 +380,7 @@ int NumericEdit::deleteForward(int selStart, int selLength) {
     }
     std::string candidate = text_;
     candidate.erase(range.start, range.end - range.start);
-    show(std::move(candidate));
-    return static_cast<int>(range.start);
+    return showEdited(std::move(candidate), range.start);
 }
 
 std::optional<int> NumericEdit::paste(const std::string& clip, int selStart, int selLength) {
@@ -389,7 +416,10 @@ void NumericEdit::pressEnter() {
 }
 
 void NumericEdit::leave() {
-    if ((isIntegerKind(kind_) && minimumDigits_ > 0) || (isFloatKind(kind_) && roundAtDigit_ > 0))
+    // Padding and rounding are applied on leaving; so is the range, so that a field left empty
+    // or below its minimum does not show a number other than the one the program reads.
+    if ((isIntegerKind(kind_) && minimumDigits_ > 0) || (isFloatKind(kind_) && roundAtDigit_ > 0) ||
+        !inRange(text()))
         renormalise();
 }
 

@@ -77,7 +77,8 @@ public:
     std::optional<int> paste(const std::string& clip, int selStart, int selLength);
     // Enter normalises the text as it stands.
     void pressEnter();
-    // Leaving the field normalises padded integers and rounded floats only.
+    // Leaving the field normalises padded integers, rounded floats, and numbers that are
+    // empty or outside the limits.
     void leave();
 
     // A key outside the kind's characters was refused (the OnInputError event).
@@ -90,6 +91,13 @@ private:
     };
 
     std::string normalised(const std::string& t) const;
+    // Shows a typed or deleted text, or the maximum when it goes beyond; returns the caret.
+    int showEdited(std::string candidate, std::size_t caret);
+    // The text a bound shows as (padded for integer kinds).
+    std::string boundText(int bound) const;
+    bool aboveMaximum(const std::string& t) const;
+    // A number kind's text reads as a number within the limits (always true for other kinds).
+    bool inRange(const std::string& t) const;
     void show(std::string text);
     void renormalise() { show(normalised(text())); }
 

@@ -29,9 +29,14 @@ struct RegisterPrompt {
     std::string_view prompt;
     std::int64_t maximum;
     int digits;
+    // Why an answer was refused, before the prompt asks again.
+    std::string_view refusal;
 };
-constexpr RegisterPrompt kShortRegisterPrompt = {"0 to 65535", 65535, kShortRegisterLength};
-constexpr RegisterPrompt kLongRegisterPrompt = {"0 to 4294967295", 4294967295, kLongRegisterLength};
+constexpr std::string_view kRefusalCaption = "Insert decimal value";
+constexpr RegisterPrompt kShortRegisterPrompt = {"0 to 65535", 65535, kShortRegisterLength,
+                                                 "Please enter a whole number from 0 to 65535."};
+constexpr RegisterPrompt kLongRegisterPrompt = {"0 to 4294967295", 4294967295, kLongRegisterLength,
+                                                "Please enter a whole number from 0 to 4294967295."};
 
 // Prescalers start the calculator in MHz.
 constexpr int kMegahertzItem = 3;
@@ -124,6 +129,10 @@ void EditPopup::InsertIntegterPopupClick() {
         value = model::parseDecimal(trimmed(answer));
         if (value && (*value < 0 || *value > range.maximum))
             value.reset();
+        // The register keeps its value; the user learns why the question comes back.
+        if (!value)
+            ctx_.ui.message(std::string(kRefusalCaption), std::string(range.refusal), ui::Icon::Warning,
+                            ui::Buttons::Ok);
     }
     edit->setText(hexDigits(static_cast<std::uint64_t>(*value), range.digits));
 }

@@ -208,25 +208,72 @@ TEST(NumericEdit, SelectedKindsAndAllFilterByCharacterSet) {
     EXPECT_EQ(all.edit.shownText(), "x-\xE9");
 }
 
-TEST(NumericEdit, LeavingNormalisesOnlyPaddedIntegersAndRoundedFloats) {
+TEST(NumericEdit, LeavingNormalisesPaddingRoundingAndTheRange) {
     Field n(ValueKind::Numeric);
     n.edit.setMaximumValue(254);
-    n.retype("0300");
+    n.retype("12");
     n.edit.leave();
-    EXPECT_EQ(n.edit.shownText(), "0300");
+    EXPECT_EQ(n.edit.shownText(), "12") << "a number in range stays as typed";
     n.edit.setMinimumDigits(2); // re-applies the text
-    EXPECT_EQ(n.edit.shownText(), "254");
+    EXPECT_EQ(n.edit.shownText(), "12");
     n.retype("7");
     n.edit.leave();
     EXPECT_EQ(n.edit.shownText(), "07");
 
+    // A field left empty or below its minimum shows the number the program reads.
+    Field spi(ValueKind::Numeric, 3);
+    spi.edit.setMinimumValue(8);
+    spi.edit.setMaximumValue(254);
+    spi.retype("3");
+    spi.edit.leave();
+    EXPECT_EQ(spi.edit.shownText(), "8");
+    spi.retype("");
+    spi.edit.leave();
+    EXPECT_EQ(spi.edit.shownText(), "8");
+
     Field f(ValueKind::Float);
     f.edit.setMaximumValue(200);
-    f.type("250");
+    f.edit.setMinimumValue(1);
+    f.retype("12.5");
     f.edit.leave();
-    EXPECT_EQ(f.edit.shownText(), "250");
-    f.edit.pressEnter();
+    EXPECT_EQ(f.edit.shownText(), "12.5");
+    f.retype("");
+    f.edit.leave();
+    EXPECT_EQ(f.edit.shownText(), "1");
+}
+
+TEST(NumericEdit, EditsBeyondTheMaximumShowTheMaximumAtOnce) {
+    Field f(ValueKind::Float, 14);
+    f.edit.setMaximumValue(200);
+    for (const char* typed : {"201", "250", "5000", "99999999999"}) {
+        f.retype(typed);
+        EXPECT_EQ(f.edit.shownText(), "200") << typed;
+        EXPECT_DOUBLE_EQ(f.edit.valueAsFloat(), 200) << typed;
+    }
+    f.retype("20");
+    EXPECT_EQ(f.edit.keyPress('1', 2, 0), 3) << "the caret goes behind the maximum";
     EXPECT_EQ(f.edit.shownText(), "200");
+    f.retype("20.5");
+    EXPECT_EQ(f.edit.deleteForward(2, 0), 3) << "removing the separator makes 205";
+    EXPECT_EQ(f.edit.shownText(), "200");
+    f.retype("20.5");
+    EXPECT_EQ(f.edit.keyPress('\b', 3, 0), 3);
+    EXPECT_EQ(f.edit.shownText(), "200");
+
+    Field n(ValueKind::Numeric, 3);
+    n.edit.setMaximumValue(255);
+    n.edit.setMinimumDigits(3);
+    n.retype("300");
+    EXPECT_EQ(n.edit.shownText(), "255");
+    n.retype("99");
+    EXPECT_EQ(n.edit.shownText(), "99") << "below the maximum, typing is left alone";
+
+    Field s(ValueKind::SgnNumeric);
+    s.edit.setMinimumValue(-1000);
+    s.edit.setMaximumValue(100);
+    s.retype("-500");
+    EXPECT_EQ(s.edit.deleteForward(0, 1), 3) << "removing the minus sign makes 500";
+    EXPECT_EQ(s.edit.shownText(), "100");
 }
 
 TEST(NumericEdit, PropertyChangesRenormaliseAndMaxLengthLowersMinimumDigits) {

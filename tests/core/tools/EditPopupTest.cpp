@@ -143,10 +143,20 @@ TEST_F(EditPopupTest, DecimalPromptAsksUntilTheNumberFitsTheRegister) {
     EXPECT_EQ(edit("T1PR").shownText(), "0xFFFF");
     ASSERT_EQ(ui.prompts.size(), 4u);
     EXPECT_EQ(ui.prompts[0], "Please insert the decimal number: 0 to 65535");
+    // Each refused answer says why before the question comes back.
+    ASSERT_EQ(ui.messages.size(), 3u);
+    for (const auto& m : ui.messages) {
+        EXPECT_EQ(m.caption, "Insert decimal value");
+        EXPECT_EQ(m.text, "Please enter a whole number from 0 to 65535.");
+        EXPECT_EQ(m.icon, ui::Icon::Warning);
+    }
 
     popup.MivoEditEnter(edit("T0MR1"));
+    ui.messages.clear();
     ui.inputs = {"4294967296", "4294967295"};
     popup.InsertIntegterPopupClick();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, "Please enter a whole number from 0 to 4294967295.");
     EXPECT_EQ(edit("T0MR1").shownText(), "0xFFFFFFFF");
     EXPECT_EQ(ui.prompts.back(), "Please insert the decimal number: 0 to 4294967295");
     // Cancelling answers the default: the register becomes zero.

@@ -2,6 +2,7 @@
 
 #include "cli/GenerateCommand.h"
 #include "cli/ListCommand.h"
+#include "io/DataFolders.h"
 
 #include <optional>
 #include <ostream>
@@ -26,7 +27,8 @@ std::string help() {
            "                   print the generated C code, or write it to FILE with -o\n\n"
            "options:\n"
            "  --data-dir DIR   the folder holding include/ and replace/ (default: REGFORGE_DATA_DIR,\n"
-           "                   else the folder of this program)\n"
+           "                   else the folder of this program, else the installed data in\n"
+           "                   ../share/regforge after the user's own ~/.local/share/regforge)\n"
            "  --help           show this text\n"
            "  --version        show the version\n\n"
            "exit codes: 0 success, 1 the data could not be used (reason on stderr), 2 bad arguments\n";
@@ -41,7 +43,7 @@ int usageError(std::ostream& err, const std::string& what) {
 
 int run(const std::vector<std::string>& args, const std::filesystem::path& programFolder,
         const std::string& envDataDir, std::ostream& out, std::ostream& err) {
-    std::filesystem::path dataDir = envDataDir.empty() ? programFolder : std::filesystem::path(envDataDir);
+    std::filesystem::path dataDir = envDataDir;
     std::vector<std::string> words;
     std::optional<std::filesystem::path> output;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -74,6 +76,7 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& progr
     }
     if (words.empty())
         return usageError(err, "no command given");
+    const auto folders = io::DataFolders::locate(programFolder, dataDir, io::UserEnvironment::fromProcess());
     const std::string& command = words[0];
     const std::vector<std::string> rest(words.begin() + 1, words.end());
     if (command == "list") {
@@ -81,12 +84,12 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& progr
             return usageError(err, "list takes no arguments");
         if (output)
             return usageError(err, "-o goes with generate");
-        return ListCommand(dataDir).run(out, err);
+        return ListCommand(folders).run(out, err);
     }
     if (command == "generate") {
         if (rest.size() != 1)
             return usageError(err, "generate takes one configuration file");
-        return GenerateCommand(dataDir, rest[0], output).run(out, err);
+        return GenerateCommand(folders, rest[0], output).run(out, err);
     }
     return usageError(err, "unknown command '" + command + "'");
 }

@@ -13,7 +13,7 @@ namespace regforge::cli {
 
 int GenerateCommand::run(std::ostream& out, std::ostream& err) const {
     CliUi ui(err);
-    app::MainForm form(ui, dataDir_);
+    app::MainForm form(ui, folders_);
     form.FormCreate();
     if (ui.failed())
         return kExitFailed;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/DataFolders.h"
+
 #include <filesystem>
 #include <iosfwd>
 #include <optional>
@@ -10,13 +12,13 @@ namespace regforge::cli {
 // the result button, and writes the result text.
 class GenerateCommand {
 public:
-    GenerateCommand(std::filesystem::path dataDir, std::filesystem::path config,
+    GenerateCommand(io::DataFolders folders, std::filesystem::path config,
                     std::optional<std::filesystem::path> output)
-        : dataDir_(std::move(dataDir)), config_(std::move(config)), output_(std::move(output)) {}
+        : folders_(std::move(folders)), config_(std::move(config)), output_(std::move(output)) {}
     int run(std::ostream& out, std::ostream& err) const;
 
 private:
-    std::filesystem::path dataDir_;
+    io::DataFolders folders_;
     std::filesystem::path config_;
     std::optional<std::filesystem::path> output_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/DataFolders.h"
+
 #include <filesystem>
 #include <iosfwd>
 
@@ -8,11 +10,11 @@ namespace regforge::cli {
 // `list`: the device names exactly as the desktop program's device list shows them.
 class ListCommand {
 public:
-    explicit ListCommand(std::filesystem::path dataDir) : dataDir_(std::move(dataDir)) {}
+    explicit ListCommand(io::DataFolders folders) : folders_(std::move(folders)) {}
     int run(std::ostream& out, std::ostream& err) const;
 
 private:
-    std::filesystem::path dataDir_;
+    io::DataFolders folders_;
 };
 
 } // namespace regforge::cli

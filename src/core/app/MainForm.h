@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Ui.h"
+#include "io/DataFolders.h"
 #include "model/ControlStore.h"
 #include "model/EditContext.h"
 #include "model/Signal.h"
@@ -11,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace regforge::periph::io {
 class IoPage;
@@ -50,7 +52,9 @@ namespace regforge::app {
 // the same calls.
 class MainForm {
 public:
+    // A portable program folder holding include/ and replace/.
     MainForm(Ui& ui, std::filesystem::path programFolder);
+    MainForm(Ui& ui, io::DataFolders folders);
     ~MainForm();
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
@@ -60,9 +64,10 @@ public:
     profile::DeviceState& device() { return device_; }
     const profile::DeviceState& device() const { return device_; }
     Ui& ui() { return ui_; }
-    const std::filesystem::path& programFolder() const { return programFolder_; }
-    std::filesystem::path includeFolder() const { return programFolder_ / "include"; }
-    std::filesystem::path replaceFolder() const { return programFolder_ / "replace"; }
+    const io::DataFolders& dataFolders() const { return folders_; }
+    // Read in this order: an installed program reads the user's own folder first.
+    std::vector<std::filesystem::path> includeFolders() const { return folders_.subFolders("include"); }
+    std::vector<std::filesystem::path> replaceFolders() const { return folders_.subFolders("replace"); }
     std::filesystem::path settingsPath() const;
 
     // Start-up: include folder check, window size, device and replace lists, defaults.
@@ -106,9 +111,11 @@ private:
     void declareControls();
     void connectHandlers();
     void runGenerators(periph::ResultLists& lists);
+    // The replace-list list from every replace folder.
+    void scanReplaceFolders();
 
     Ui& ui_;
-    std::filesystem::path programFolder_;
+    io::DataFolders folders_;
     model::ControlStore store_;
     profile::DeviceState device_;
     model::EditContext edit_;

@@ -70,10 +70,9 @@ bool DeviceLoader::LoadProfileBitBtnClick() {
 
     try {
         auto& device = ctx_.device;
-        const auto includeFolder = ctx_.programFolder / "include";
-        device.profileLines = io::readLines(includeFolder / (name + ".ini")).lines;
+        device.profileLines = io::readLines(ctx_.folders.find("include", name + ".ini")).lines;
         std::error_code ec;
-        setEnabled("ShowPicture", std::filesystem::exists(includeFolder / (name + ".jpg"), ec));
+        setEnabled("ShowPicture", std::filesystem::exists(ctx_.folders.find("include", name + ".jpg"), ec));
         device.deviceName = name;
         readGlobalSections();
         periph::timer::fillDividerLists(ctx_.store, device);

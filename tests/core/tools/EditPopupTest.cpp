@@ -51,7 +51,7 @@ class EditPopupTest : public ::testing::Test {
 protected:
     EditPopupTest()
         : form(ui, folder.path()), context{form.store(), form.device(), ui, form.editContext(),
-                                           folder.path()},
+                                           form.dataFolders()},
           popup(context) {
         auto& store = form.store();
         for (const auto& [name, tag] : {std::pair{"T0TC", 350},
@@ -202,7 +202,7 @@ TEST(EditPopupWiring, EnteringOpeningAndClickingRunTheHandlers) {
     profile::DeviceState device;
     FakeUi ui;
     model::EditContext edit;
-    periph::PageContext context{store, device, ui, edit, {}};
+    periph::PageContext context{store, device, ui, edit, io::DataFolders::single({})};
     EditPopup popup(context);
     popup.connectHandlers();
 

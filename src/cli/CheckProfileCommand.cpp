@@ -60,7 +60,7 @@ int CheckProfileCommand::run(const Invocation& invocation, std::ostream& out, st
     const bool isFile = io::toLowerAscii(target).ends_with(".ini") || target.find('/') != std::string::npos;
     std::ostringstream loadMessages;
     CliUi ui(loadMessages);
-    app::MainForm form(ui, invocation.dataDir);
+    app::MainForm form(ui, invocation.folders);
     std::filesystem::path file = target;
     bool clean = true;
     bool loaded = false;
@@ -79,10 +79,10 @@ int CheckProfileCommand::run(const Invocation& invocation, std::ostream& out, st
         const int index = devices.indexOf(target);
         if (index < 0) {
             err << "regforge-cli: error: no device profile '" << target << "' in "
-                << form.includeFolder().string() << '\n';
+                << form.dataFolders().subFolders("include").front().string() << '\n';
             return kExitFailed;
         }
-        file = form.includeFolder() / (target + ".ini");
+        file = form.dataFolders().find("include", target + ".ini");
         clean = printLineProblems(file, out);
         devices.setItemIndex(index);
         loaded = form.LoadProfileBitBtnClick();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/DataFolders.h"
+
 #include <filesystem>
 #include <iosfwd>
 #include <map>
@@ -22,6 +24,8 @@ struct Invocation {
     std::filesystem::path dataDir;
     // Where dataDir came from: "--data-dir", "REGFORGE_DATA_DIR", or empty for the program's folder.
     std::string dataDirOrigin;
+    // Where the profiles and replace lists are read and what is written goes.
+    io::DataFolders folders = io::DataFolders::single({});
     std::vector<std::string> operands;
     std::map<std::string, std::string, std::less<>> options; // by short name
 

@@ -3,6 +3,7 @@
 #include "cli/CheckProfileCommand.h"
 #include "cli/GenerateCommand.h"
 #include "cli/ListCommand.h"
+#include "io/DataFolders.h"
 
 #include <algorithm>
 #include <array>
@@ -43,7 +44,8 @@ std::string synopsis(const Command& command) {
 
 constexpr const char* kCommonOptions =
     "  --data-dir DIR   the folder holding include/ and replace/ (default: REGFORGE_DATA_DIR,\n"
-    "                   else the folder of this program)\n";
+    "                   else the folder of this program, else the installed data in\n"
+    "                   ../share/regforge after the user's own ~/.local/share/regforge)\n";
 constexpr const char* kExitCodes =
     "exit codes: 0 success, 1 the data could not be used (reason on stderr) or the profile has\n"
     "            problems (check-profile), 2 bad arguments\n";
@@ -180,6 +182,10 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& progr
         out << "regforge-cli " << REGFORGE_VERSION << '\n';
         return kExitOk;
     }
+    // The chosen folder, else the layout around the executable (portable or installed).
+    invocation.folders = io::DataFolders::locate(
+        programFolder, invocation.dataDirOrigin.empty() ? std::filesystem::path() : invocation.dataDir,
+        io::UserEnvironment::fromProcess());
     const std::vector<std::string> rest(words.begin() + 1, words.end());
     if (const auto error = parseCommandArguments(*command, rest, invocation))
         return commandUsageError(err, *command, *error);

@@ -22,7 +22,7 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
     if (!namedDataFolderUsable(invocation, err))
         return kExitFailed;
     CliUi ui(err);
-    app::MainForm form(ui, invocation.dataDir);
+    app::MainForm form(ui, invocation.folders);
     form.FormCreate();
     if (ui.failed())
         return kExitFailed;

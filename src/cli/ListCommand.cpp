@@ -19,7 +19,7 @@ int ListCommand::run(const Invocation& invocation, std::ostream& out, std::ostre
     if (!namedDataFolderUsable(invocation, err))
         return kExitFailed;
     CliUi ui(err);
-    app::MainForm form(ui, invocation.dataDir);
+    app::MainForm form(ui, invocation.folders);
     form.FormCreate();
     if (ui.failed())
         return kExitFailed;

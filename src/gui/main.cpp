@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 #include "gui/MainWindow.h"
 #include "gui/QtUi.h"
+#include "io/DataFolders.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,15 +12,16 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Regforge"));
 
-    // The program folder holds include/ and replace/; REGFORGE_DATA_DIR points elsewhere.
-    const QByteArray dataDir = qgetenv("REGFORGE_DATA_DIR");
+    // The data lies beside the program, or in ../share/regforge when installed;
+    // REGFORGE_DATA_DIR points elsewhere.
     const std::filesystem::path programFolder =
-        dataDir.isEmpty()
-            ? std::filesystem::path(QFile::encodeName(QApplication::applicationDirPath()).toStdString())
-            : std::filesystem::path(dataDir.toStdString());
+        QFile::encodeName(QApplication::applicationDirPath()).toStdString();
+    const std::filesystem::path dataDir = qgetenv("REGFORGE_DATA_DIR").toStdString();
 
     regforge::gui::QtUi ui;
-    regforge::app::MainForm form(ui, programFolder);
+    regforge::app::MainForm form(
+        ui, regforge::io::DataFolders::locate(programFolder, dataDir,
+                                              regforge::io::UserEnvironment::fromProcess()));
     form.FormCreate();
     regforge::gui::MainWindow window(form);
     // A failed start-up has told the user why; the loop then ends at once.

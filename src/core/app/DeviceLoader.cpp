@@ -60,7 +60,7 @@ bool DeviceLoader::LoadProfileBitBtnClick() {
                         ui::Icon::Warning, ui::Buttons::Ok);
         return false;
     }
-    return loadProfile(name, ctx_.programFolder / "include" / (name + ".ini"));
+    return loadProfile(name, ctx_.folders.find("include", name + ".ini"));
 }
 
 bool DeviceLoader::loadProfile(const std::string& name, const std::filesystem::path& file) {
@@ -73,8 +73,7 @@ bool DeviceLoader::loadProfile(const std::string& name, const std::filesystem::p
         auto& device = ctx_.device;
         device.profileLines = io::readLines(file).lines;
         std::error_code ec;
-        setEnabled("ShowPicture",
-                   std::filesystem::exists(ctx_.programFolder / "include" / (name + ".jpg"), ec));
+        setEnabled("ShowPicture", std::filesystem::exists(ctx_.folders.find("include", name + ".jpg"), ec));
         device.deviceName = name;
         readGlobalSections();
         periph::fillDividerLists(ctx_.clock, clockPanels_, device);

@@ -31,6 +31,19 @@ std::string extensionOf(const std::string& pattern) {
     return pattern.rfind("*", 0) == 0 ? pattern.substr(1) : pattern;
 }
 
+// Adds the names not listed yet: a name stands for one file (the first folder holding it wins),
+// so the user's copy of a shipped profile is listed once.
+int addNewNames(model::ComboBox& list, const std::vector<std::string>& names) {
+    int added = 0;
+    for (const auto& name : names) {
+        if (list.indexOf(name) >= 0)
+            continue;
+        list.addItem(name);
+        ++added;
+    }
+    return added;
+}
+
 } // namespace
 
 template <class Load>
@@ -44,8 +57,10 @@ auto MainForm::replacingSetup(Load load) {
 }
 
 MainForm::MainForm(ui::Ui& ui, std::filesystem::path programFolder, std::vector<PageFactory> pages)
-    : ui_(ui),
-      programFolder_(std::move(programFolder)), context_{store_, device_, ui_, edit_, programFolder_, {}} {
+    : MainForm(ui, io::DataFolders::single(std::move(programFolder)), std::move(pages)) {}
+
+MainForm::MainForm(ui::Ui& ui, io::DataFolders folders, std::vector<PageFactory> pages)
+    : ui_(ui), folders_(std::move(folders)), context_{store_, device_, ui_, edit_, folders_, {}} {
     declareControls(std::move(pages));
     connectHandlers();
 }
@@ -53,7 +68,7 @@ MainForm::MainForm(ui::Ui& ui, std::filesystem::path programFolder, std::vector<
 MainForm::~MainForm() = default;
 
 std::filesystem::path MainForm::settingsPath() const {
-    return SettingsFile::locate(programFolder_);
+    return SettingsFile::locate(folders_.writeFolder());
 }
 
 void MainForm::declareControls(std::vector<PageFactory> pages) {
@@ -71,15 +86,15 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
     for (const auto& page : pages_)
         clockPanels_.insert(clockPanels_.end(), page->clockPanels().begin(), page->clockPanels().end());
     editPopup_ = std::make_unique<tools::EditPopup>(context_, pages_);
-    replace_ = std::make_unique<output::ReplaceListPanel>(store_, ui_, replaceFolder());
+    replace_ = std::make_unique<output::ReplaceListPanel>(store_, ui_, folders_);
     config_ = std::make_unique<config::ConfigurationCommands>(
         config::ConfigurationContext{store_,
                                      device_,
                                      ui_,
-                                     programFolder_,
+                                     folders_.writeFolder(),
                                      [this] { return LoadProfileBitBtnClick(); },
                                      [this] { ClockRefresh(); },
-                                     [this] { ScanReplaceLists(replaceFolder(), "*.ini"); },
+                                     [this] { scanReplaceFolders(); },
                                      [this] { ReplaceUseButtonClick(); },
                                      *replace_,
                                      {}});
@@ -142,8 +157,7 @@ void MainForm::connectHandlers() {
 }
 
 void MainForm::FormCreate() {
-    std::error_code ec;
-    if (!std::filesystem::is_directory(includeFolder(), ec)) {
+    if (!folders_.hasSubFolder("include")) {
         ui_.message("Folder missing",
                     "The \"include\" folder is missing.\n"
                     "The folder should be in the same path as the executable for proper operation.\n"
@@ -163,8 +177,9 @@ void MainForm::FormCreate() {
                     Buttons::Ok);
     }
 
-    ScanDeviceProfiles(includeFolder(), "*.ini", false);
-    ScanReplaceLists(replaceFolder(), "*.ini");
+    for (const auto& folder : includeFolders())
+        ScanDeviceProfiles(folder, "*.ini", false);
+    scanReplaceFolders();
 
     auto& devices = store_.get<model::ComboBox>("mcu_ComboBox");
     if (devices.count() > 0)
@@ -185,20 +200,22 @@ void MainForm::FormClose() {
 
 int MainForm::ScanDeviceProfiles(const std::filesystem::path& folder, const std::string& pattern,
                                  bool recurse) {
-    auto& devices = store_.get<model::ComboBox>("mcu_ComboBox");
-    const auto names = io::listBaseNames(folder, extensionOf(pattern), recurse);
-    for (const auto& name : names)
-        devices.addItem(name);
-    return static_cast<int>(names.size());
+    return addNewNames(store_.get<model::ComboBox>("mcu_ComboBox"),
+                       io::listBaseNames(folder, extensionOf(pattern), recurse));
 }
 
 int MainForm::ScanReplaceLists(const std::filesystem::path& folder, const std::string& pattern) {
     auto& lists = store_.get<model::ComboBox>("ReplaceFileSelectComboBox");
     lists.clearItems();
-    const auto names = io::listBaseNames(folder, extensionOf(pattern), false);
-    for (const auto& name : names)
-        lists.addItem(name);
-    return static_cast<int>(names.size());
+    return addNewNames(lists, io::listBaseNames(folder, extensionOf(pattern), false));
+}
+
+void MainForm::scanReplaceFolders() {
+    const auto folders = replaceFolders();
+    ScanReplaceLists(folders.front(), "*.ini");
+    auto& lists = store_.get<model::ComboBox>("ReplaceFileSelectComboBox");
+    for (std::size_t i = 1; i < folders.size(); ++i)
+        addNewNames(lists, io::listBaseNames(folders[i], ".ini", false));
 }
 
 void MainForm::about_buttonClick() {

@@ -2,6 +2,7 @@
 
 #include "app/CodeResult.h"
 #include "app/ProgramPages.h"
+#include "io/DataFolders.h"
 #include "model/ControlStore.h"
 #include "model/EditContext.h"
 #include "model/Signal.h"
@@ -37,9 +38,11 @@ namespace regforge::app {
 // the same calls.
 class MainForm {
 public:
-    // The window with the program's pages, or with `pages` in their place (tests add pages).
+    // A portable program folder holding include/ and replace/, with the program's pages or with
+    // `pages` in their place (tests add pages).
     MainForm(ui::Ui& ui, std::filesystem::path programFolder,
              std::vector<PageFactory> pages = programPages());
+    MainForm(ui::Ui& ui, io::DataFolders folders, std::vector<PageFactory> pages = programPages());
     ~MainForm();
     MainForm(const MainForm&) = delete;
     MainForm& operator=(const MainForm&) = delete;
@@ -49,9 +52,10 @@ public:
     profile::DeviceState& device() { return device_; }
     const profile::DeviceState& device() const { return device_; }
     ui::Ui& ui() { return ui_; }
-    const std::filesystem::path& programFolder() const { return programFolder_; }
-    std::filesystem::path includeFolder() const { return programFolder_ / "include"; }
-    std::filesystem::path replaceFolder() const { return programFolder_ / "replace"; }
+    const io::DataFolders& dataFolders() const { return folders_; }
+    // Read in this order: an installed program reads the user's own folder first.
+    std::vector<std::filesystem::path> includeFolders() const { return folders_.subFolders("include"); }
+    std::vector<std::filesystem::path> replaceFolders() const { return folders_.subFolders("replace"); }
     std::filesystem::path settingsPath() const;
 
     // Start-up: include folder check, window size, device and replace lists, defaults.
@@ -122,9 +126,11 @@ private:
     template <class Load>
     auto replacingSetup(Load load);
     void takeBaseline();
+    // The replace-list list from every replace folder.
+    void scanReplaceFolders();
 
     ui::Ui& ui_;
-    std::filesystem::path programFolder_;
+    io::DataFolders folders_;
     model::ControlStore store_;
     profile::DeviceState device_;
     model::EditContext edit_;

@@ -49,7 +49,10 @@ std::string flag(bool on) {
 }
 
 std::string headerOf(std::string_view name) {
-    return "[" + std::string(name) + "]";
+    std::string header = "[";
+    header += name;
+    header += ']';
+    return header;
 }
 
 bool isExtIntCombo(const Control& c) {

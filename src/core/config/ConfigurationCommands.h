@@ -15,7 +15,7 @@ class ReplaceListPanel;
 namespace regforge::config {
 
 // What saving and loading configurations reach: the window's controls and device, the user,
-// the program folder (for the settings file), and the operations other parts own.
+// the folder whose include/ holds the settings file, and the operations other parts own.
 struct ConfigurationContext {
     model::ControlStore& store;
     profile::DeviceState& device;

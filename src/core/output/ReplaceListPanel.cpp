@@ -25,9 +25,8 @@ constexpr const char* kMalformedQuestion =
 
 } // namespace
 
-ReplaceListPanel::ReplaceListPanel(model::ControlStore& store, ui::Ui& ui,
-                                   std::filesystem::path replaceFolder)
-    : store_(store), ui_(ui), replaceFolder_(std::move(replaceFolder)) {
+ReplaceListPanel::ReplaceListPanel(model::ControlStore& store, ui::Ui& ui, io::DataFolders folders)
+    : store_(store), ui_(ui), folders_(std::move(folders)) {
     // The stored list the active list came from is drawn red and bold in the list of lists.
     if (auto* lists = dynamic_cast<model::ComboBox*>(store_.find("ReplaceFileSelectComboBox")))
         lists->setItemStyler([this](int, const std::string& item) {
@@ -67,7 +66,7 @@ bool ReplaceListPanel::ReplaceListLoadButtonClick() {
     std::vector<ReplacePair> pairs;
     std::unordered_set<std::string> finds; // compared exactly, letter case included
     const std::string name = store_.get<model::ComboBox>(kListSelector).text();
-    const auto path = replaceFolder_ / (name + ".ini");
+    const auto path = folders_.find("replace", name + ".ini");
     std::error_code ec;
     if (name.empty()) {
         ui_.message("No file selected", "Please select a file to load", ui::Icon::Warning, ui::Buttons::Ok);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "io/DataFolders.h"
 #include "model/ControlStore.h"
 #include "output/ReplaceList.h"
 #include "ui/Ui.h"
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -15,7 +15,8 @@ namespace regforge::output {
 // came from. Panel controls the layout does not declare are left alone.
 class ReplaceListPanel {
 public:
-    ReplaceListPanel(model::ControlStore& store, ui::Ui& ui, std::filesystem::path replaceFolder);
+    // Stored lists are read from the replace/ folders of `folders`.
+    ReplaceListPanel(model::ControlStore& store, ui::Ui& ui, io::DataFolders folders);
 
     // "Load": replaces the active list by the stored list chosen in `ReplaceFileSelectComboBox`.
     // Bad or duplicate lines are offered for skipping; refusing empties the list. Returns true
@@ -37,7 +38,7 @@ private:
 
     model::ControlStore& store_;
     ui::Ui& ui_;
-    std::filesystem::path replaceFolder_;
+    io::DataFolders folders_;
     std::string activeName_;
 };
 

@@ -1,23 +1,22 @@
 #pragma once
 
+#include "io/DataFolders.h"
 #include "model/ControlStore.h"
 #include "model/EditContext.h"
 #include "periph/CommonClock.h"
 #include "profile/DeviceState.h"
 #include "ui/Ui.h"
 
-#include <filesystem>
-
 namespace regforge::periph {
 
 // What every page reaches: the main window's controls, the loaded device, the user, the
-// numeric edit context, the shared clock bar and the program folder.
+// numeric edit context, the shared clock bar and the data folders.
 struct PageContext {
     model::ControlStore& store;
     profile::DeviceState& device;
     ui::Ui& ui;
     model::EditContext& edit;
-    std::filesystem::path programFolder;
+    regforge::io::DataFolders folders;
     CommonClock clock{};
 };
 

@@ -176,7 +176,7 @@ protected:
     testing::FakeUi ui;
     model::ControlStore store;
     profile::DeviceState device;
-    output::ReplaceListPanel replacePanel{store, ui, folder.path() / "replace"};
+    output::ReplaceListPanel replacePanel{store, ui, io::DataFolders::single(folder.path())};
     std::unique_ptr<ConfigurationCommands> commands;
     std::map<std::string, int> vectorSlots{{"UART0", 2}, {"TIMER0", 0}};
 

@@ -41,7 +41,7 @@ protected:
     testing::FakeUi ui;
     model::ControlStore store;
     model::ComboBox* lists = nullptr;
-    ReplaceListPanel panel{store, ui, folder.path() / "replace"};
+    ReplaceListPanel panel{store, ui, io::DataFolders::single(folder.path())};
 };
 
 TEST_F(ReplaceListLoad, LoadsPairsInOrderAndEndsEditing) {

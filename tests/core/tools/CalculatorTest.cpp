@@ -8,8 +8,8 @@ namespace regforge::tools {
 namespace {
 
 // Unit items of the two combos.
-constexpr int kMilliHz = 0, kHz = 1, kKHz = 2, kMHz = 3;
-constexpr int kNs = 0, kUs = 1, kMs = 2, kS = 3;
+enum FrequencyUnit : int { kMilliHz, kHz, kKHz, kMHz };
+enum PeriodUnit : int { kNs, kUs, kMs, kS };
 
 class CalculatorTest : public ::testing::Test {
 protected:

@@ -226,7 +226,7 @@ void PinCodeGenerator::GeneratePinCodePinsel(ResultLists& lists) const {
 
     std::string prefix;
     if (fastIo_.checked()) {
-        prefix = "F";
+        prefix = 'F';
         // Only the fast-GPIO bits are set; the rest of SCS (the main oscillator enable on
         // the 23xx/24xx) stays as the start-up code left it. The 21xx have one bit per port.
         const char* setFastGpio =

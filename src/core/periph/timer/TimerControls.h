@@ -97,9 +97,13 @@ inline constexpr std::array<bool, kTimerCount> kCounter13xxIs32Bit = {true, true
 inline constexpr std::array<const char*, 4> kMatchActionTexts = {"Do nothing", "Clear bit/output",
                                                                  "Set bit/output", "Toggle bit/output"};
 
+// Names around the timer digit: prefix + t + suffix ("T0TC", "timer2clk").
+inline std::string timerName(const char* prefix, int timer, const char* suffix) {
+    return std::string(prefix).append(std::to_string(timer)).append(suffix);
+}
 // Names that follow the timer digit: "T" + t + suffix ("T0TC", "T2_checkbox").
 inline std::string timerControl(int timer, const char* suffix) {
-    return "T" + std::to_string(timer) + suffix;
+    return timerName("T", timer, suffix);
 }
 inline std::string enableBoxName(int timer) {
     return timerControl(timer, "_checkbox");
@@ -123,13 +127,13 @@ inline std::string countInputComboName(int timer) {
     return timerControl(timer, "CTCR32");
 }
 inline std::string clockLabelName(int timer) {
-    return "timer" + std::to_string(timer) + "clk";
+    return timerName("timer", timer, "clk");
 }
 inline std::string tickLabelName(int timer) {
-    return "timer" + std::to_string(timer) + "tick";
+    return timerName("timer", timer, "tick");
 }
 inline std::string hintLabelName(int timer) {
-    return "timer" + std::to_string(timer) + "_hintLabel";
+    return timerName("timer", timer, "_hintLabel");
 }
 
 } // namespace regforge::periph::timer

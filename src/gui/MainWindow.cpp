@@ -135,12 +135,17 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    // Now that the window has its frame, its outer size can be made exact; then centre it.
+    // Now that the window has its frame, its outer size can be made exact; then the core fits it
+    // into the screen's free area, centred.
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
     if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        const QRect free = screen->availableGeometry();
+        const QRect frame = frameGeometry();
+        const app::ScreenRect place = app::placeOnScreen({frame.width(), frame.height()},
+                                                         {free.x(), free.y(), free.width(), free.height()});
+        const QSize margins = frame.size() - size();
+        resize(place.width - margins.width(), place.height - margins.height());
+        move(place.x, place.y);
     }
 }
 

@@ -12,9 +12,11 @@
 #include "periph/io/IoPage.h"
 #include "tools/EditPopup.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -74,6 +76,8 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
         floating->installEventFilter(this);
     }
     content_->installEventFilter(this);
+    // Presses and keys anywhere in the window may close the about panel.
+    qApp->installEventFilter(this);
     placeClockBar();
 
     // The clock bar moves with the page; the core decides afterwards whether it shows.
@@ -90,6 +94,7 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
     form_.scrollToTop.disconnect(scrollConnection_);
     quickSelect_.reset();
     form_.store().get<model::PageControl>("pagecontrol1").viewChanged.disconnect(pageConnection_);
@@ -185,7 +190,32 @@ void MainWindow::scrollByWheel(int notches) {
     bar->setValue(position);
 }
 
+// Escape and a press outside the about panel (its button toggles it itself) go to the core,
+// which closes the panel.
+bool MainWindow::aboutPanelDismissed(QObject* watched, const QEvent* event) {
+    if (aboutPanel_ == nullptr || !aboutPanel_->isVisible())
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape && widget != nullptr &&
+               widget->window() == this && form_.closeAboutPanel();
+    }
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this)
+        return false;
+    for (const QWidget* own : {aboutPanel_, aboutButton_})
+        if (widget == own || own->isAncestorOf(widget))
+            return false;
+    form_.closeAboutPanel();
+    // The press still reaches the control under it.
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (aboutPanelDismissed(watched, event))
+        return true;
     if (watched == scroll_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         wheelRemainder_ += wheel->angleDelta().y();

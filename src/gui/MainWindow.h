@@ -47,6 +47,7 @@ private:
     void placeAboutPanel();
     void capClientSize();
     void scrollByWheel(int notches);
+    bool aboutPanelDismissed(QObject* watched, const QEvent* event);
 
     app::MainForm& form_;
     QScrollArea* scroll_;

@@ -186,6 +186,14 @@ void MainForm::about_buttonClick() {
     about.setVisible(!about.visible());
 }
 
+bool MainForm::closeAboutPanel() {
+    auto& about = store_.get<model::Control>("about_panel");
+    if (!about.visible())
+        return false;
+    about.setVisible(false);
+    return true;
+}
+
 bool MainForm::LoadProfileBitBtnClick() {
     const bool loaded = loader_->LoadProfileBitBtnClick();
     // The device list draws the loaded device differently.

@@ -65,6 +65,8 @@ public:
     int ScanReplaceLists(const std::filesystem::path& folder, const std::string& pattern);
 
     void about_buttonClick();
+    // Escape or a click outside the about panel closes it; true when it was open.
+    bool closeAboutPanel();
     void pagecontrol1Change();
 
     // "Load profile": loads the device selected in the device list; true when it loaded whole.

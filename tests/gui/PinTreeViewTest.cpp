@@ -10,8 +10,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -130,6 +132,21 @@ TEST_F(PinTreeViewTest, ClicksOnTheIconsReachTheTreeWithTheirPartAndTheRowShowsT
     tree().setNodeBold(0, true);
     EXPECT_EQ(view->topLevelItem(0)->data(0, PinTreeView::StateRole).toInt(), 8);
     EXPECT_TRUE(view->topLevelItem(0)->font(0).bold());
+}
+
+TEST_F(PinTreeViewTest, RestingOnAnIconShowsWhatAClickDoes) {
+    const auto tipAt = [this](QPoint pos) {
+        QToolTip::hideText();
+        QHelpEvent event(QEvent::ToolTip, pos, view->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(view->viewport(), &event);
+        // A point without a hint leaves the event unhandled.
+        return event.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(pointOn(0, widgets::PinTreePart::StateIcon)), "Input - click for output");
+    EXPECT_EQ(tipAt(pointOn(0, widgets::PinTreePart::Image)), "Pull-up - click for pull-down");
+    click(pointOn(0, widgets::PinTreePart::StateIcon));
+    EXPECT_EQ(tipAt(pointOn(0, widgets::PinTreePart::StateIcon)), "Output - click for input");
+    EXPECT_EQ(tipAt(pointOn(0, widgets::PinTreePart::Text)), "") << "the name has no hint";
 }
 
 TEST_F(PinTreeViewTest, DoubleClickOnThePullModeStepsItTwiceNotThreeTimes) {

@@ -185,7 +185,11 @@ void IoPage::QuickSelectEntryClick(int tag) {
     auto& t = tree();
     for (int i = 0; i < t.count(); ++i)
         t.setExpanded(i, false);
-    t.makeVisible(tag - kQuickSelectTagBase);
+    // The entry stands for the function node: it is shown and becomes the selected node.
+    const int node = tag - kQuickSelectTagBase;
+    t.makeVisible(node);
+    if (node >= 0 && node < t.count())
+        t.setSelected(node);
 }
 
 void IoPage::generate(ResultLists& lists) const {

@@ -78,6 +78,10 @@ public:
     // The text "Create code" shows (the replace list applied when switched on), or the reason
     // there is none. Changes nothing in the window.
     CodeResult createCode();
+    // "Save code as...": asks for a C file and writes the text "Create code" shows into it,
+    // replacing the file whole. True when the file was written; otherwise the user was told why
+    // (or cancelled the dialog).
+    bool SaveCodeButtonClick();
     // Loads the device profile at `file` (named after its file) the way "Load profile" loads one
     // from the include folder; true when it loaded whole.
     bool loadProfileFile(const std::filesystem::path& file);
@@ -122,6 +126,8 @@ private:
     std::unique_ptr<output::ReplaceListPanel> replace_;
     std::unique_ptr<config::ConfigurationCommands> config_;
     bool terminateRequested_ = false;
+    // The file the code was last saved to; the next save dialog starts there.
+    std::filesystem::path codeFile_;
 };
 
 } // namespace regforge::app

@@ -12,9 +12,11 @@
 #include "periph/io/IoPage.h"
 #include "tools/EditPopup.h"
 
+#include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -75,6 +77,8 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
         floating->installEventFilter(this);
     }
     content_->installEventFilter(this);
+    // Presses and keys anywhere in the window may close the about panel.
+    qApp->installEventFilter(this);
     placeClockBar();
 
     // The clock bar moves with the page; the core decides afterwards whether it shows.
@@ -101,6 +105,7 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
     form_.scrollToTop.disconnect(scrollConnection_);
     form_.setupTouched.disconnect(touchedConnection_);
     quickSelect_.reset();
@@ -147,13 +152,18 @@ void MainWindow::showEvent(QShowEvent* event) {
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    // Where the window already has its frame, its outer size can be made exact now; then centre it.
+    // Now that the window has its frame, its outer size can be made exact; then the core fits it
+    // into the screen's free area, centred.
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
     awaitingFrame_ = frameGeometry().size() == geometry().size();
     if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+        const QRect free = screen->availableGeometry();
+        const QRect frame = frameGeometry();
+        const app::ScreenRect place = app::placeOnScreen({frame.width(), frame.height()},
+                                                         {free.x(), free.y(), free.width(), free.height()});
+        const QSize margins = frame.size() - size();
+        resize(place.width - margins.width(), place.height - margins.height());
+        move(place.x, place.y);
     }
 }
 
@@ -214,7 +224,32 @@ void MainWindow::scrollByWheel(int notches) {
     bar->setValue(position);
 }
 
+// Escape and a press outside the about panel (its button toggles it itself) go to the core,
+// which closes the panel.
+bool MainWindow::aboutPanelDismissed(QObject* watched, const QEvent* event) {
+    if (aboutPanel_ == nullptr || !aboutPanel_->isVisible())
+        return false;
+    if (event->type() == QEvent::KeyPress) {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        return static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape && widget != nullptr &&
+               widget->window() == this && form_.closeAboutPanel();
+    }
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || widget->window() != this)
+        return false;
+    for (const QWidget* own : {aboutPanel_, aboutButton_})
+        if (widget == own || own->isAncestorOf(widget))
+            return false;
+    form_.closeAboutPanel();
+    // The press still reaches the control under it.
+    return false;
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (aboutPanelDismissed(watched, event))
+        return true;
     if (watched == scroll_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
         wheelRemainder_ += wheel->angleDelta().y();

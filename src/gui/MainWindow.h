@@ -49,6 +49,7 @@ private:
     void capClientSize();
     void adoptLateFrame();
     void scrollByWheel(int notches);
+    bool aboutPanelDismissed(QObject* watched, const QEvent* event);
 
     app::MainForm& form_;
     QScrollArea* scroll_;

@@ -2,6 +2,9 @@
 #include "model/Containers.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -18,6 +21,50 @@ void wheel(QWidget* target, int delta) {
     QWheelEvent event(pos, target->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(target, &event);
+}
+
+void press(QWidget* target, QPoint pos) {
+    QMouseEvent event(QEvent::MouseButtonPress, QPointF(pos), QPointF(target->mapToGlobal(pos)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void key(QWidget* target, int code) {
+    QKeyEvent event(QEvent::KeyPress, code, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+TEST(MainWindow, AboutPanelClosesOnEscapeAndOnAPressOutsideIt) {
+    GuiFixture gui;
+    auto& about = gui.store().get<model::Control>("about_panel");
+    QWidget* panel = gui.widget<QWidget>("about_panel");
+    QWidget* devices = gui.widget<QWidget>("mcu_ComboBox");
+    gui.form->about_buttonClick();
+    ASSERT_TRUE(panel->isVisible());
+
+    press(panel, panel->rect().center());
+    EXPECT_TRUE(about.visible()) << "a press on the panel keeps it";
+    key(devices, Qt::Key_Escape);
+    EXPECT_FALSE(about.visible());
+    EXPECT_FALSE(panel->isVisible());
+
+    gui.form->about_buttonClick();
+    press(gui.widget<QWidget>("pagecontrol1"), QPoint(5, 60));
+    EXPECT_FALSE(about.visible());
+    key(devices, Qt::Key_Escape);
+    EXPECT_FALSE(about.visible()) << "Escape with the panel closed changes nothing";
+}
+
+TEST(MainWindow, ResultPageSavesTheCodeThroughItsButton) {
+    GuiFixture gui;
+    auto* save = gui.widget<QPushButton>("SaveCodeButton");
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->text(), "Save code as...");
+    EXPECT_TRUE(gui.widget<QWidget>("Result_page")->isAncestorOf(save));
+    // Nothing is loaded: the button asks the core, which says there is no code.
+    save->click();
+    ASSERT_EQ(gui.ui.messages.size(), 1u);
+    EXPECT_EQ(gui.ui.messages[0].caption, "Error");
 }
 
 TEST(MainWindow, ClockBarShowsAboveTheActivePageWhereTheCoreShowsIt) {

@@ -10,8 +10,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -132,6 +134,21 @@ TEST_F(PinTreeViewTest, ClicksOnTheIconsReachTheTreeWithTheirPartAndTheRowShowsT
     EXPECT_TRUE(view->topLevelItem(0)->font(0).bold());
 }
 
+TEST_F(PinTreeViewTest, RestingOnAnIconShowsWhatAClickDoes) {
+    const auto tipAt = [this](QPoint pos) {
+        QToolTip::hideText();
+        QHelpEvent event(QEvent::ToolTip, pos, view->viewport()->mapToGlobal(pos));
+        QApplication::sendEvent(view->viewport(), &event);
+        // A point without a hint leaves the event unhandled.
+        return event.isAccepted() && QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(pointOn(0, widgets::PinTreePart::StateIcon)), "Input - click for output");
+    EXPECT_EQ(tipAt(pointOn(0, widgets::PinTreePart::Image)), "Pull-up - click for pull-down");
+    click(pointOn(0, widgets::PinTreePart::StateIcon));
+    EXPECT_EQ(tipAt(pointOn(0, widgets::PinTreePart::StateIcon)), "Output - click for input");
+    EXPECT_EQ(tipAt(pointOn(0, widgets::PinTreePart::Text)), "") << "the name has no hint";
+}
+
 TEST_F(PinTreeViewTest, DoubleClickOnThePullModeStepsItTwiceNotThreeTimes) {
     doubleClick(pointOn(0, widgets::PinTreePart::Image));
     EXPECT_EQ(clicks.size(), 1u);
@@ -182,7 +199,8 @@ TEST_F(PinTreeViewTest, AnotherDeviceGetsRowsForItsOwnNodesAndIconLists) {
 
 TEST_F(PinTreeViewTest, QuickSelectorListsTheGroupsAndJumpsToTheChosenFunction) {
     pages::QuickSelectMenu quick(gui.binder(), gui.form->page<periph::io::IoPage>());
-    // P0.0's TXD0 selected: the UART group and its entry show checked.
+    // P0.0's TXD0 selected: the UART group and its entry show the tick of a chosen function;
+    // they are plain menu items, not boxes to tick.
     tree().setExpanded(0, true);
     click(pointOn(2, widgets::PinTreePart::StateIcon));
     gui.form->page<periph::io::IoPage>().QuickSelectPopupPopup();
@@ -191,7 +209,9 @@ TEST_F(PinTreeViewTest, QuickSelectorListsTheGroupsAndJumpsToTheChosenFunction) 
     const QList<QAction*> groups = quick.menu()->actions();
     ASSERT_EQ(groups.size(), 17);
     EXPECT_EQ(groups[15]->text(), "UART");
-    EXPECT_TRUE(groups[15]->isChecked());
+    EXPECT_FALSE(groups[15]->isCheckable());
+    EXPECT_FALSE(groups[15]->icon().isNull());
+    EXPECT_TRUE(groups[2]->icon().isNull()) << "no capture input chosen";
     EXPECT_FALSE(groups[1]->isEnabled()) << "no CAN function on this device";
     QMenu* uart = quick.groupMenu(15);
     ASSERT_EQ(uart, groups[15]->menu());
@@ -200,7 +220,10 @@ TEST_F(PinTreeViewTest, QuickSelectorListsTheGroupsAndJumpsToTheChosenFunction) 
         if (entry->text() == "TXD0 [P0.0]")
             txd0 = entry;
     ASSERT_NE(txd0, nullptr);
-    EXPECT_TRUE(txd0->isChecked());
+    for (QAction* entry : uart->actions()) {
+        EXPECT_FALSE(entry->isCheckable()) << entry->text().toStdString();
+        EXPECT_EQ(entry->icon().isNull(), entry != txd0) << entry->text().toStdString();
+    }
 
     // Choosing an entry folds the tree and opens the function's pin.
     tree().setExpanded(6, true);
@@ -208,6 +231,8 @@ TEST_F(PinTreeViewTest, QuickSelectorListsTheGroupsAndJumpsToTheChosenFunction) 
     EXPECT_TRUE(tree().node(0).expanded);
     EXPECT_TRUE(view->topLevelItem(0)->isExpanded());
     EXPECT_FALSE(view->topLevelItem(1)->isExpanded());
+    EXPECT_EQ(view->currentItem(), view->topLevelItem(0)->child(1)) << "the chosen function is selected";
+    EXPECT_EQ(tree().selected(), 2);
 }
 
 } // namespace

@@ -131,6 +131,9 @@ void MainForm::connectHandlers() {
         replace_->ReplaceListLoadButtonClick();
     });
     store_.get<model::Control>("Result_btn").clicked.connect([this](model::Control&) { Result_btnClick(); });
+    store_.get<model::Control>("SaveCodeButton").clicked.connect([this](model::Control&) {
+        SaveCodeButtonClick();
+    });
     store_.get<model::Control>("ReplaceUseButton").clicked.connect([this](model::Control&) {
         ReplaceUseButtonClick();
     });
@@ -260,6 +263,14 @@ bool MainForm::FormCloseQuery() {
     return confirmDiscardChanges();
 }
 
+bool MainForm::closeAboutPanel() {
+    auto& about = store_.get<model::Control>("about_panel");
+    if (!about.visible())
+        return false;
+    about.setVisible(false);
+    return true;
+}
+
 bool MainForm::LoadProfileBitBtnClick() {
     const bool loaded = replacingSetup([this] { return loader_->LoadProfileBitBtnClick(); });
     // The device list draws the loaded device differently.
@@ -321,6 +332,37 @@ CodeResult MainForm::createCode() {
         lines = io::splitLines(output::applyReplaceList(text, pairs)).lines;
     }
     return {CodeResult::Status::Created, std::move(lines), {}};
+}
+
+bool MainForm::SaveCodeButtonClick() {
+    CodeResult result = createCode();
+    if (result.status == CodeResult::Status::NoDevice || result.status == CodeResult::Status::NoPins) {
+        ui_.message("Error", "There is no code to save: load a device first.", Icon::Error, Buttons::Ok);
+        return false;
+    }
+    if (result.status == CodeResult::Status::GeneratorFailed) {
+        ui_.message("Error", "The code could not be created: " + result.message, Icon::Error, Buttons::Ok);
+        return false;
+    }
+    ui::FileRequest request;
+    request.title = "Save code as";
+    request.filter = "C source (*.c)|*.c";
+    request.defaultExtension = ".c";
+    request.start = codeFile_;
+    request.overwritePrompt = true;
+    const auto path = ui_.saveFile(request);
+    if (!path)
+        return false;
+    try {
+        // The same text, with the same line breaks, as the command line's generate writes.
+        io::writeLines(*path, result.lines, io::LineEnding::Lf);
+    } catch (const io::FileError& e) {
+        ui_.message("Error", "The code could not be saved to \"" + path->string() + "\": " + e.what(),
+                    Icon::Error, Buttons::Ok);
+        return false;
+    }
+    codeFile_ = *path;
+    return true;
 }
 
 bool MainForm::loadProfileFile(const std::filesystem::path& file) {

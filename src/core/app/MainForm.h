@@ -80,6 +80,8 @@ public:
     int ScanReplaceLists(const std::filesystem::path& folder, const std::string& pattern);
 
     void about_buttonClick();
+    // Escape or a click outside the about panel closes it; true when it was open.
+    bool closeAboutPanel();
     void pagecontrol1Change();
 
     // "Load profile": loads the device selected in the device list; true when it loaded whole.
@@ -91,6 +93,10 @@ public:
     // The text "Create code" shows (the replace list applied when switched on), or the reason
     // there is none. Changes nothing in the window.
     CodeResult createCode();
+    // "Save code as...": asks for a C file and writes the text "Create code" shows into it,
+    // replacing the file whole. True when the file was written; otherwise the user was told why
+    // (or cancelled the dialog).
+    bool SaveCodeButtonClick();
     // Loads the device profile at `file` (named after its file) the way "Load profile" loads one
     // from the include folder; true when it loaded whole.
     bool loadProfileFile(const std::filesystem::path& file);
@@ -145,6 +151,8 @@ private:
     bool terminateRequested_ = false;
     std::vector<std::string> baseline_;
     int loading_ = 0;
+    // The file the code was last saved to; the next save dialog starts there.
+    std::filesystem::path codeFile_;
 };
 
 } // namespace regforge::app

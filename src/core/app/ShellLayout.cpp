@@ -50,6 +50,7 @@ void declareDeviceBar(model::ControlStore& store) {
 void declareResultPage(model::ControlStore& store) {
     auto* page = store.find("Result_page");
     store.addPlain(ControlKind::Button, "Result_btn", page, "Create code && copy to clipboard");
+    store.addPlain(ControlKind::Button, "SaveCodeButton", page, "Save code as...");
     store.add<model::ToggleButton>("ReplaceUseButton", page).setCaption("Use replace table");
     store.addPlain(ControlKind::Button, "ViewReplaceButton", page, "View table");
     auto& replacePanel = store.addPlain(ControlKind::Panel, "ReplacePanel", page);

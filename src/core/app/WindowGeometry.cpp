@@ -1,5 +1,7 @@
 #include "app/WindowGeometry.h"
 
+#include <algorithm>
+
 namespace regforge::app {
 
 namespace {
@@ -16,6 +18,13 @@ ClientSize capClientSize(ClientSize current, ClientSize pageControl, bool vertic
     if (current.height > maxHeight)
         current.height = maxHeight;
     return current;
+}
+
+ScreenRect placeOnScreen(ClientSize outer, ScreenRect available) {
+    const int width = std::clamp(outer.width, 1, std::max(available.width, 1));
+    const int height = std::clamp(outer.height, 1, std::max(available.height, 1));
+    return {available.x + (available.width - width) / 2, available.y + (available.height - height) / 2, width,
+            height};
 }
 
 int wheelUp(int position) {

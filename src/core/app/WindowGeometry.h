@@ -11,6 +11,18 @@ struct ClientSize {
 // The client area never grows beyond the page control (plus room for a hidden scroll bar).
 ClientSize capClientSize(ClientSize current, ClientSize pageControl, bool verticalBarVisible,
                          bool horizontalBarVisible);
+// A rectangle on the desktop, in pixels: left, top, width, height.
+struct ScreenRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
+// Where the window's outer frame starts on a screen whose free area is `available`: no larger than
+// that area, centred on it, and never beyond any of its edges, so the title bar and the tabs stay
+// reachable; the pages scroll when the window ends up smaller than they are.
+ScreenRect placeOnScreen(ClientSize outer, ScreenRect available);
 // One wheel notch up: 8 pixels, not below the top.
 int wheelUp(int position);
 // One wheel notch down: 8 pixels, stopping exactly at the end.

@@ -109,6 +109,12 @@ void Tree::setStateImageList(std::string name) {
     }
 }
 
+std::string Tree::iconHint(int index, TreeHitPart part) const {
+    if (!iconHint_ || index < 0 || index >= count())
+        return {};
+    return iconHint_(index, part);
+}
+
 bool Tree::requestExpanded(int index, bool expanded, TreeHitPart mouseOver) {
     if (index < 0 || index >= count() || nodes_[static_cast<std::size_t>(index)].expanded == expanded)
         return false;

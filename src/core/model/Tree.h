@@ -2,6 +2,7 @@
 
 #include "model/Control.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,12 @@ public:
     bool requestExpanded(int index, bool expanded, TreeHitPart mouseOver);
     Signal<Tree&, int, TreeHitPart, bool&> foldRequested;
 
+    // The hint for the mouse resting on a node's part: what it shows and what a click there does;
+    // "" for none. The page owning the tree provides the texts.
+    using IconHint = std::function<std::string(int index, TreeHitPart part)>;
+    void setIconHint(IconHint hint) { iconHint_ = std::move(hint); }
+    std::string iconHint(int index, TreeHitPart part) const;
+
 private:
     TreeNode* at(int index);
     void nodeChanged(int index);
@@ -78,6 +85,7 @@ private:
     int selected_ = -1;
     std::string imageList_;
     std::string stateImageList_;
+    IconHint iconHint_;
 };
 
 } // namespace regforge::model

@@ -1,6 +1,7 @@
 #include "gui/binding/ListBindings.h"
 
 #include "gui/binding/Windows1252.h"
+#include "gui/widgets/CheckListDelegate.h"
 
 #include <QHeaderView>
 #include <QListWidget>
@@ -11,6 +12,7 @@ namespace regforge::gui::binding {
 
 CheckListBinding::CheckListBinding(model::CheckListBox& list, QWidget* parent)
     : Binding(list, new QListWidget(parent)), list_(list), view_(static_cast<QListWidget*>(widget())) {
+    view_->setItemDelegate(new widgets::CheckListDelegate(view_));
     connect(view_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         const int row = view_->row(item);
         userAction([&] { list_.setChecked(row, item->checkState() == Qt::Checked); });

@@ -54,6 +54,10 @@ TreeBinding::TreeBinding(model::Tree& tree, QWidget* parent)
                 if (index >= 0)
                     tree_.requestExpanded(index, expand, toModel(mouseOver));
             });
+    view_->setIconHintSource([this](QTreeWidgetItem* row, PinTreePart part) {
+        const int index = indexOf(row);
+        return index < 0 ? QString() : fromWindows1252(tree_.iconHint(index, toModel(part)));
+    });
     // Rows folded by other means than the user's requests (accessibility, the program) keep
     // the model in step; the model's own changes arrive with these signals blocked.
     connect(view_, &QTreeWidget::itemExpanded, this,

@@ -7,13 +7,53 @@
 #include "periph/io/IoPage.h"
 
 #include <QAction>
+#include <QIcon>
 #include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPalette>
+#include <QPixmap>
 #include <QWidget>
 #include <stdexcept>
 
 namespace regforge::gui::pages {
 
 using periph::io::kQuickSelectGroups;
+
+namespace {
+
+constexpr int kMarkSize = 16;
+
+// The mark of a chosen function: a plain tick in the menu's icon column, so that the entries read
+// as commands that jump to a function rather than as boxes to tick.
+QIcon chosenMark(const QWidget& menu) {
+    QIcon icon;
+    for (const qreal ratio : {1.0, 2.0}) {
+        QPixmap pixmap(QSize(kMarkSize, kMarkSize) * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(
+            QPen(menu.palette().color(QPalette::Text), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QPainterPath tick;
+        tick.moveTo(3.5, 8.5);
+        tick.lineTo(6.5, 11.5);
+        tick.lineTo(12.5, 4.5);
+        painter.drawPath(tick);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+// Shows the action as a plain menu item, with the tick when `chosen`.
+void showMark(QAction& action, bool chosen, const QIcon& mark) {
+    action.setCheckable(false);
+    action.setIcon(chosen ? mark : QIcon());
+}
+
+} // namespace
 
 QuickSelectMenu::QuickSelectMenu(const binding::Binder& binder, periph::io::IoPage& page)
     : binder_(binder), page_(page) {
@@ -42,6 +82,7 @@ QuickSelectMenu::~QuickSelectMenu() {
 }
 
 void QuickSelectMenu::fill() {
+    const QIcon mark = chosenMark(*menu_);
     for (std::size_t g = 0; g < kQuickSelectGroups.size(); ++g) {
         QMenu* group = groups_[g];
         group->clear();
@@ -50,14 +91,14 @@ void QuickSelectMenu::fill() {
             QString caption = binding::fromWindows1252(entry.caption);
             caption.replace(QLatin1Char('&'), QLatin1String("&&"));
             QAction* action = group->addAction(caption);
-            action->setCheckable(true);
-            action->setChecked(entry.checked);
+            showMark(*action, entry.checked, mark);
             const int tag = entry.tag;
             connect(action, &QAction::triggered, this, [this, tag] { page_.QuickSelectEntryClick(tag); });
         }
         // A group without functions on this device cannot be opened.
         const auto& item = binder_.store().get<model::MenuItem>(kQuickSelectGroups[g].itemName);
         items_[g]->setEnabled(item.enabled() && !entries.empty());
+        showMark(*items_[g], item.checked(), mark);
     }
 }
 

@@ -11,6 +11,7 @@ ResultPageView::ResultPageView(const binding::Binder& binder) : PageView(binder,
 void ResultPageView::arrangeContent(QVBoxLayout* body) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(take("Result_btn"));
+    buttons->addWidget(take("SaveCodeButton"));
     buttons->addStretch(1);
     buttons->addWidget(take("ReplaceUseButton"));
     buttons->addWidget(take("ViewReplaceButton"));

@@ -3,8 +3,10 @@
 #include "gui/widgets/PinTreeDelegate.h"
 
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QToolTip>
 #include <algorithm>
 
 namespace regforge::gui::widgets {
@@ -159,6 +161,27 @@ void PinTreeView::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     QTreeWidget::mouseMoveEvent(event);
+}
+
+// Resting on an icon shows what it means and what a click on it does.
+bool PinTreeView::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QTreeWidget::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    QTreeWidgetItem* item = nullptr;
+    const PinTreePart part = partAt(help->pos(), &item);
+    const bool icon = part == PinTreePart::StateIcon || part == PinTreePart::Image;
+    const QString text = icon && item != nullptr && iconHints_ ? iconHints_(item, part) : QString();
+    if (text.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    const QModelIndex index = indexFromItem(item);
+    const PinTreeRow row = rowLayout(index, visualRect(index));
+    QToolTip::showText(help->globalPos(), text, viewport(),
+                       part == PinTreePart::StateIcon ? row.stateIcon : row.image);
+    return true;
 }
 
 void PinTreeView::keyPressEvent(QKeyEvent* event) {

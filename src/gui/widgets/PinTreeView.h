@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <QTreeWidget>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -49,6 +50,9 @@ public:
     PinTreeRow rowLayout(const QModelIndex& index, const QRect& itemRect) const;
     // The part under a viewport point, and the item it belongs to.
     PinTreePart partAt(const QPoint& pos, QTreeWidgetItem** item = nullptr) const;
+    // Where the tooltip of an icon comes from; an empty text shows none.
+    using IconHintSource = std::function<QString(QTreeWidgetItem* item, PinTreePart part)>;
+    void setIconHintSource(IconHintSource source) { iconHints_ = std::move(source); }
 
 Q_SIGNALS:
     // A left click (press and release on the same row) or a right-button press.
@@ -63,6 +67,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 
 private:
     void requestToggle(QTreeWidgetItem* item, PinTreePart part);
@@ -74,6 +79,7 @@ private:
     // The left press waiting for its release.
     QPersistentModelIndex pressed_;
     PinTreePart pressedPart_ = PinTreePart::None;
+    IconHintSource iconHints_;
 };
 
 } // namespace regforge::gui::widgets

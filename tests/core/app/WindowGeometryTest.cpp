@@ -27,5 +27,30 @@ TEST(WindowGeometry, ClientNeverOutgrowsThePageControl) {
     EXPECT_EQ(small.height, 200);
 }
 
+TEST(WindowGeometry, WindowStartsCentredAndInsideTheFreeArea) {
+    // The design size fits: centred on the free area below a 40-pixel panel.
+    const ScreenRect free{0, 40, 1280, 960};
+    const auto fits = placeOnScreen({555, 663}, free);
+    EXPECT_EQ(fits.x, 362);
+    EXPECT_EQ(fits.y, 188);
+    EXPECT_EQ(fits.width, 555);
+    EXPECT_EQ(fits.height, 663);
+
+    // Twice the design size on a 1000-pixel screen: as tall as the free area, top edge on it.
+    const auto tall = placeOnScreen({1110, 1326}, {0, 0, 1280, 1000});
+    EXPECT_EQ(tall.y, 0);
+    EXPECT_EQ(tall.height, 1000);
+    EXPECT_EQ(tall.x, 85);
+    EXPECT_EQ(tall.width, 1110);
+
+    // Larger both ways on a second screen to the right: exactly that screen's free area.
+    const ScreenRect second{1280, 0, 800, 600};
+    const auto huge = placeOnScreen({2000, 2000}, second);
+    EXPECT_EQ(huge.x, 1280);
+    EXPECT_EQ(huge.y, 0);
+    EXPECT_EQ(huge.width, 800);
+    EXPECT_EQ(huge.height, 600);
+}
+
 } // namespace
 } // namespace regforge::app

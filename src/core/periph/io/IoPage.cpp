@@ -5,6 +5,7 @@
 #include "model/ListControls.h"
 #include "periph/io/IoControls.h"
 #include "periph/io/PinCodeGenerator.h"
+#include "periph/io/PinIconHint.h"
 #include "periph/io/PinTreeLoader.h"
 #include "profile/ProfileSections.h"
 
@@ -73,6 +74,9 @@ void IoPage::connectHandlers() {
     });
     t.nodeDoubleClicked.connect(
         [this](model::Tree&, int node, model::TreeHitPart part) { IO_TreeviewDblClick(node, part); });
+    t.setIconHint([this](int node, model::TreeHitPart part) {
+        return pinIconHint(*tree_, node, part, lists_, device().hasIocon);
+    });
     openDrainButton_->clicked.connect([this](model::Control&) { OpenDrainButtonClick(); });
     quickSelectorButton_->clicked.connect([this](model::Control&) { QuickSelectorButtonClick(); });
 }
@@ -181,7 +185,11 @@ void IoPage::QuickSelectEntryClick(int tag) {
     auto& t = tree();
     for (int i = 0; i < t.count(); ++i)
         t.setExpanded(i, false);
-    t.makeVisible(tag - kQuickSelectTagBase);
+    // The entry stands for the function node: it is shown and becomes the selected node.
+    const int node = tag - kQuickSelectTagBase;
+    t.makeVisible(node);
+    if (node >= 0 && node < t.count())
+        t.setSelected(node);
 }
 
 void IoPage::generate(ResultLists& lists) const {

@@ -242,10 +242,12 @@ TEST_F(PinTreeClicks, QuickSelectorMarksGroupsAndJumpsToTheFunction) {
     tree().setExpanded(0, true);
     int scrolledTo = -1;
     tree().scrollRequested.connect([&](int index) { scrolledTo = index; });
+    tree().setSelected(1);
     page().QuickSelectEntryClick(60019); // MAT0.1 on P0.27
     EXPECT_FALSE(node(0).expanded);
     EXPECT_TRUE(node(15).expanded);
     EXPECT_EQ(scrolledTo, 19);
+    EXPECT_EQ(tree().selected(), 19) << "the function node, not the pin or its first function";
 }
 
 } // namespace

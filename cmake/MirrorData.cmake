@@ -1,8 +1,8 @@
 # Mirrors data/include and data/replace into a program folder:
 #   cmake -DSOURCE=<data> -DDESTINATION=<bin> -DMANIFEST=<file> -P MirrorData.cmake
 # Changed files are copied, and files copied by an earlier run whose source has gone are removed.
-# The manifest remembers what was copied, so files that did not come from data/ (the settings
-# file include/regforge, replace lists saved by the user) are left alone.
+# The manifest remembers what was copied, so files that did not come from data/ (replace lists
+# saved by the user) are left alone.
 cmake_minimum_required(VERSION 3.22)
 
 foreach(var SOURCE DESTINATION MANIFEST)
@@ -22,6 +22,11 @@ list(SORT shipped)
 foreach(file IN LISTS shipped)
   get_filename_component(dir "${DESTINATION}/${file}" DIRECTORY)
   file(MAKE_DIRECTORY "${dir}")
+  # The settings file is only a first start's seed: the program writes the window size into it,
+  # and a later build must not put the shipped one back.
+  if(file STREQUAL "include/regforge" AND EXISTS "${DESTINATION}/${file}")
+    continue()
+  endif()
   file(COPY_FILE "${SOURCE}/${file}" "${DESTINATION}/${file}" ONLY_IF_DIFFERENT)
 endforeach()
 

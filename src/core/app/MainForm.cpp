@@ -91,7 +91,7 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
         config::ConfigurationContext{store_,
                                      device_,
                                      ui_,
-                                     folders_.writeFolder(),
+                                     folders_,
                                      [this] { return LoadProfileBitBtnClick(); },
                                      [this] { ClockRefresh(); },
                                      [this] { scanReplaceFolders(); },
@@ -172,7 +172,7 @@ void MainForm::FormCreate() {
     }
 
     try {
-        if (const auto size = SettingsFile(settingsPath()).readFormSize())
+        if (const auto size = SettingsFile(folders_).readFormSize())
             store_.get<model::Form>("Form1").setSize(size->width, size->height);
     } catch (const SettingsFile::Error&) {
         ui_.message("Error openning setting",
@@ -195,7 +195,7 @@ void MainForm::FormCreate() {
 void MainForm::FormClose() {
     const auto& form = store_.get<model::Form>("Form1");
     try {
-        SettingsFile(settingsPath()).writeFormSize({form.height(), form.width()});
+        SettingsFile(folders_).writeFormSize({form.height(), form.width()});
     } catch (const SettingsFile::Error&) {
         // Closing never stops on the settings file: the size is simply not remembered.
     }

@@ -46,7 +46,7 @@ std::filesystem::path ConfigurationCommands::openDialogStart() const {
         return dialogFile_;
     // The configuration loaded last time, when the settings file remembers one that still exists.
     try {
-        const auto last = SettingsFile(SettingsFile::locate(ctx_.programFolder)).readLastLoaded();
+        const auto last = SettingsFile(ctx_.folders).readLastLoaded();
         std::error_code ec;
         if (last && !last->empty() && std::filesystem::is_regular_file(*last, ec))
             return *last;
@@ -75,7 +75,7 @@ void ConfigurationCommands::rememberLastLoaded(const std::filesystem::path& path
     if (ec)
         full = path;
     try {
-        SettingsFile(SettingsFile::locate(ctx_.programFolder)).writeLastLoaded(full.string());
+        SettingsFile(ctx_.folders).writeLastLoaded(full.string());
     } catch (const regforge::Error&) {
         // Remembering the file is a convenience; the load goes on without it.
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/ConfigFile.h"
+#include "io/DataFolders.h"
 #include "model/ControlStore.h"
 #include "profile/DeviceState.h"
 #include "ui/Ui.h"
@@ -20,7 +21,7 @@ struct ConfigurationContext {
     model::ControlStore& store;
     profile::DeviceState& device;
     ui::Ui& ui;
-    std::filesystem::path programFolder;
+    io::DataFolders folders;
     // Loads the device selected in the device list; false when it failed (and said so).
     std::function<bool()> loadDevice;
     std::function<void()> refreshClocks;

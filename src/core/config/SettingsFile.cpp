@@ -36,7 +36,11 @@ io::TextLines SettingsFile::load() const {
 
 void SettingsFile::save(const io::TextLines& text) const {
     try {
-        io::writeLines(path_, text.lines, text.ending);
+        if (writePath_ != path_) {
+            std::error_code ec;
+            std::filesystem::create_directories(writePath_.parent_path(), ec);
+        }
+        io::writeLines(writePath_, text.lines, text.ending);
     } catch (const io::FileError& e) {
         throw Error(e.what());
     }

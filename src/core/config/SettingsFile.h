@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Error.h"
+#include "io/DataFolders.h"
 #include "io/TextFile.h"
 
 #include <filesystem>
@@ -23,7 +24,12 @@ public:
         using regforge::Error::Error;
     };
 
-    explicit SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
+    explicit SettingsFile(std::filesystem::path path) : path_(path), writePath_(std::move(path)) {}
+    // The settings file of a run: read from the first data folder that has one, written to the
+    // folder the run writes to. An installed program reads the shipped file until its first
+    // write puts the user's own copy in place.
+    explicit SettingsFile(const io::DataFolders& folders)
+        : path_(folders.find("include", "regforge")), writePath_(locate(folders.writeFolder())) {}
     static std::filesystem::path locate(const std::filesystem::path& programFolder);
 
     const std::filesystem::path& path() const { return path_; }
@@ -49,6 +55,7 @@ private:
     void save(const io::TextLines& text) const;
 
     std::filesystem::path path_;
+    std::filesystem::path writePath_;
 };
 
 // The index of the first line equal to `header` with letter case ignored, or -1.

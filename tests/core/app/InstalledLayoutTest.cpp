@@ -91,5 +91,20 @@ TEST_F(InstalledLayout, UsersOwnDataComesFirstAndTakesTheWrites) {
     EXPECT_FALSE(fs::exists(root.path() / "usr/share/regforge/include/regforge"));
 }
 
+TEST_F(InstalledLayout, TheShippedSettingsFileSeedsTheUsersOwnOnTheFirstClose) {
+    root.write("usr/share/regforge/include/regforge", "[VERSION]\r\n2.2.2\r\n");
+    auto& first = start();
+    EXPECT_EQ(first.store().get<model::Form>("Form1").height(), 663) << "no size yet: the design size";
+    first.store().get<model::Form>("Form1").setSize(500, 640);
+    first.FormClose();
+    EXPECT_EQ(root.read("usr/share/regforge/include/regforge"), "[VERSION]\r\n2.2.2\r\n")
+        << "the shipped file is only read";
+    EXPECT_EQ(root.read(own + "include/regforge"), "[VERSION]\r\n2.2.2\r\n[FORMSIZE]\r\n640\r\n500\r\n");
+
+    auto& second = start();
+    EXPECT_EQ(second.store().get<model::Form>("Form1").width(), 500) << "the user's copy is read now";
+    EXPECT_EQ(second.store().get<model::Form>("Form1").height(), 640);
+}
+
 } // namespace
 } // namespace regforge::app

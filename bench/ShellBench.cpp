@@ -111,4 +111,33 @@ void BM_CpuClockChange(benchmark::State& state) {
 }
 BENCHMARK(BM_CpuClockChange)->Unit(benchmark::kMicrosecond);
 
+// The title after a change on the largest device: the set-up is compared whole with the one
+// loaded (what a save would write), once per user action.
+void BM_TitleAfterChange(benchmark::State& state) {
+    SilentUi ui;
+    regforge::app::MainForm form(ui, programFolder());
+    form.FormCreate();
+    selectDevice(form, kLargestProfile);
+    form.LoadProfileBitBtnClick();
+    form.store().get<regforge::model::CheckBox>("T0_checkbox").setChecked(true);
+    for (auto _ : state) {
+        form.refreshTitle();
+        benchmark::DoNotOptimize(form.setupChanged());
+    }
+}
+BENCHMARK(BM_TitleAfterChange)->Unit(benchmark::kMicrosecond);
+
+// Creating the code on the largest device (the call "Create code", "Save code as..." and the
+// command line share).
+void BM_CreateCode(benchmark::State& state) {
+    SilentUi ui;
+    regforge::app::MainForm form(ui, programFolder());
+    form.FormCreate();
+    selectDevice(form, kLargestProfile);
+    form.LoadProfileBitBtnClick();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(form.createCode().lines.size());
+}
+BENCHMARK(BM_CreateCode)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -156,15 +156,24 @@ void MainWindow::showEvent(QShowEvent* event) {
     // into the screen's free area, centred.
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
     awaitingFrame_ = frameGeometry().size() == geometry().size();
-    if (const QScreen* screen = this->screen()) {
-        const QRect free = screen->availableGeometry();
-        const QRect frame = frameGeometry();
-        const app::ScreenRect place = app::placeOnScreen({frame.width(), frame.height()},
-                                                         {free.x(), free.y(), free.width(), free.height()});
-        const QSize margins = frame.size() - size();
-        resize(place.width - margins.width(), place.height - margins.height());
-        move(place.x, place.y);
-    }
+    // A reparenting window manager reports its frame some time after the window is shown, and
+    // not always with a move or resize event: look again for a moment.
+    for (const int ms : {50, 150, 400, 1000})
+        QTimer::singleShot(ms, this, [this] { adoptLateFrame(); });
+    placeOnScreen();
+}
+
+void MainWindow::placeOnScreen() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return;
+    const QRect free = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const app::ScreenRect place = app::placeOnScreen({frame.width(), frame.height()},
+                                                     {free.x(), free.y(), free.width(), free.height()});
+    const QSize margins = frame.size() - size();
+    resize(place.width - margins.width(), place.height - margins.height());
+    move(place.x, place.y);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
@@ -186,6 +195,7 @@ void MainWindow::adoptLateFrame() {
         return;
     awaitingFrame_ = false;
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
+    placeOnScreen();
 }
 
 void MainWindow::capClientSize() {

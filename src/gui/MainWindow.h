@@ -48,6 +48,8 @@ private:
     void placeAboutPanel();
     void capClientSize();
     void adoptLateFrame();
+    // The core's placement: the whole frame inside the screen's free area, centred.
+    void placeOnScreen();
     void scrollByWheel(int notches);
     bool aboutPanelDismissed(QObject* watched, const QEvent* event);
 

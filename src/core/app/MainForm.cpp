@@ -172,7 +172,10 @@ void MainForm::FormCreate() {
     }
 
     try {
-        if (const auto size = SettingsFile(folders_).readFormSize())
+        // A size no window can have (a window closed before it was ever shown wrote 0 x 0)
+        // leaves the design size.
+        if (const auto size = SettingsFile(folders_).readFormSize();
+            size && size->width > 0 && size->height > 0)
             store_.get<model::Form>("Form1").setSize(size->width, size->height);
     } catch (const SettingsFile::Error&) {
         ui_.message("Error openning setting",
@@ -194,6 +197,8 @@ void MainForm::FormCreate() {
 
 void MainForm::FormClose() {
     const auto& form = store_.get<model::Form>("Form1");
+    if (form.width() <= 0 || form.height() <= 0)
+        return;
     try {
         SettingsFile(folders_).writeFormSize({form.height(), form.width()});
     } catch (const SettingsFile::Error&) {

@@ -85,6 +85,17 @@ TEST_F(MainFormStartup, IncompleteOrBrokenSizeKeepsDesignSize) {
     EXPECT_EQ(form->store().get<model::ComboBox>("mcu_ComboBox").count(), 1) << "start-up goes on";
 }
 
+TEST_F(MainFormStartup, ASizeNoWindowCanHaveIsNeitherRestoredNorWritten) {
+    folder.write("include/regforge", "[FORMSIZE]\r\n0\r\n-5\r\n");
+    auto& f = start();
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(window().height(), 663);
+    EXPECT_EQ(window().width(), 555);
+    f.store().get<model::Form>("Form1").setSize(0, 0);
+    f.FormClose();
+    EXPECT_EQ(folder.read("include/regforge"), "[FORMSIZE]\r\n0\r\n-5\r\n");
+}
+
 TEST_F(MainFormStartup, UnreadableSettingsFileShowsMessage) {
     std::filesystem::create_directories(folder.path() /
                                         "include/regforge"); // a folder cannot be read as a file

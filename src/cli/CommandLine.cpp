@@ -36,9 +36,9 @@ std::string column(std::string text) {
 std::string synopsis(const Command& command) {
     std::string text = "regforge-cli [--data-dir DIR] " + std::string(command.name());
     for (auto operand : command.operands())
-        text += " " + std::string(operand);
+        text.append(1, ' ').append(operand);
     for (const auto& option : command.options())
-        text += " [" + std::string(option.shortName) + " " + std::string(option.value) + "]";
+        text.append(" [").append(option.shortName).append(1, ' ').append(option.value).append(1, ']');
     return text;
 }
 
@@ -117,7 +117,7 @@ parseCommandArguments(const Command& command, const std::vector<std::string>& wo
             return std::string(command.name()) + " takes no arguments";
         std::string names;
         for (auto operand : expected)
-            names += (names.empty() ? "" : " ") + std::string(operand);
+            names.append(names.empty() ? "" : " ").append(operand);
         return std::string(command.name()) + " takes " + names;
     }
     return std::nullopt;

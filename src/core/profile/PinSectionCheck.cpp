@@ -8,10 +8,6 @@ namespace regforge::profile {
 
 namespace {
 
-std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
-}
-
 std::string lineNumber(int index) {
     return "line " + std::to_string(index + 1);
 }

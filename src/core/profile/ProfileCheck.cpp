@@ -39,10 +39,6 @@ constexpr std::array kOneLineSections = {"[INTWAKE]",     "[INCLUDE]",     "[ISR
                                          "[TIMER1_INIT]", "[TIMER2_INIT]", "[TIMER3_INIT]", "[PWM0_INIT]",
                                          "[PWM1_INIT]",   "[SPI_INIT]"};
 
-std::string quoted(std::string_view text) {
-    return "'" + std::string(text) + "'";
-}
-
 } // namespace
 
 std::optional<int> decimalNumber(std::string_view text) {

@@ -10,6 +10,14 @@
 
 namespace regforge::profile {
 
+// A text from the profile as the messages show it: in single quotes.
+inline std::string quoted(std::string_view text) {
+    std::string result(1, '\'');
+    result.append(text);
+    result += '\'';
+    return result;
+}
+
 // One pin line of [PINSEL] as the pin loader reads it.
 struct PinLine {
     int index = 0; // line index in the profile

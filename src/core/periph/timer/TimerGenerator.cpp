@@ -158,7 +158,7 @@ void TimerGenerator::generate(int timer, const TimerUnit& tm, const model::Numer
     // Collected whole before anything is appended: a register that cannot be written
     // leaves the lists as they were.
     std::vector<std::string> out;
-    out.push_back("/" + std::string(78, '*'));
+    out.push_back(std::string(1, '/').append(78, '*'));
     std::string title = std::string(33, ' ') + "Timer" + t;
     if (device_.deviceFamily == "13xx")
         title += std::string("(") + kCounterNames13xx.at(index) + ")";
@@ -170,12 +170,14 @@ void TimerGenerator::generate(int timer, const TimerUnit& tm, const model::Numer
 
     const auto& mode = *tm.mode;
     const auto& countInput = *tm.countInput;
-    std::string modeLine = "   " + mode.text();
+    std::string modeLine = "   ";
+    modeLine += mode.text();
     if (countInput.enabled())
-        modeLine += " " + countInput.text();
+        modeLine.append(1, ' ').append(countInput.text());
     out.push_back(modeLine);
 
-    std::string figures = "   " + tm.clockLabel->caption() + ", " + tm.tickLabel->caption();
+    std::string figures = "   ";
+    figures += tm.clockLabel->caption() + ", " + tm.tickLabel->caption();
     if (mode.itemIndex() == 0)
         figures += "  (calculated with peripheral clock: " + clock.text() + "MHz)";
     out.push_back(figures);

@@ -146,9 +146,17 @@ void IrqPage::connectHandlers() {
     vectorIrqButton_->clicked.connect([this](Control&) { SpeedButton6Click(); });
     sourceCombo_->changed.connect([this](Control&) { ISR_ComboBoxChange(); });
     sourceCombo_->setItemStyler([this](int, const std::string& item) { return sourceStyle(item); });
-    for (int n = 0; n < kEintCount; ++n)
-        eint_[static_cast<std::size_t>(n)].mode->changed.connect(
-            [this, n](Control&) { EXTMODE0_comboChange(n); });
+    // The drop-down's colours follow the list however it changes (a loaded configuration too).
+    slots_->changed.connect([this](Control&) { sourceCombo_->restyle(); });
+    for (int n = 0; n < kEintCount; ++n) {
+        auto& row = eint_[static_cast<std::size_t>(n)];
+        row.mode->changed.connect([this, n](Control&) { EXTMODE0_comboChange(n); });
+        // The row's label is not saved: it follows its mode combo, also when a file enables it.
+        row.mode->viewChanged.connect([&row](const Control&, model::Aspect aspect, int) {
+            if (aspect == model::Aspect::Enabled)
+                row.label->setEnabled(row.mode->enabled());
+        });
+    }
     gpioTree_->nodeClicked.connect(
         [this](model::Tree&, int node, model::TreeHitPart part, model::MouseButton button) {
             GPIOISR_TreeViewClick(node, part, button);
@@ -452,6 +460,8 @@ void IrqPage::advanceGpioState(int node) {
 void IrqPage::GPIOISR_TreeViewClick(int node, model::TreeHitPart part, model::MouseButton button) {
     if (button != model::MouseButton::Left || node < 0 || node >= gpioTree_->count())
         return;
+    // A click selects the row, so the space bar works on the pin last clicked.
+    gpioTree_->setSelected(node);
     if (part == model::TreeHitPart::StateIcon) {
         advanceGpioState(node);
     } else if (part == model::TreeHitPart::Image) {

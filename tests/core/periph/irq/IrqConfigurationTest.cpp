@@ -49,6 +49,7 @@ TEST_F(IrqConfigurationTest, SlotListRowsAndGpioStatesSurviveSaveAndLoad) {
     EXPECT_EQ(row.polarity->items(), (Lines{"Falling edge", "Rising edge"}));
     EXPECT_EQ(row.polarity->itemIndex(), 1);
     EXPECT_TRUE(row.wake->checked());
+    EXPECT_TRUE(row.label->enabled()) << "the row's label follows its restored mode combo";
     EXPECT_FALSE(page().eintRow(0).mode->enabled());
     EXPECT_EQ(gpioTree().node(1).stateIndex, kGpioBoth);
     EXPECT_EQ(sources().itemIndex(), -1) << "the source drop-down is not part of the file";

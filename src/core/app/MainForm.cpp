@@ -15,6 +15,7 @@
 #include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
 #include "periph/ClockRefresh.h"
+#include "periph/irq/IrqPage.h"
 #include "tools/EditPopup.h"
 #include "tools/PageChangeRule.h"
 
@@ -87,18 +88,19 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
         clockPanels_.insert(clockPanels_.end(), page->clockPanels().begin(), page->clockPanels().end());
     editPopup_ = std::make_unique<tools::EditPopup>(context_, pages_);
     replace_ = std::make_unique<output::ReplaceListPanel>(store_, ui_, folders_);
-    config_ = std::make_unique<config::ConfigurationCommands>(
-        config::ConfigurationContext{store_,
-                                     device_,
-                                     ui_,
-                                     folders_,
-                                     [this] { return LoadProfileBitBtnClick(); },
-                                     [this] { ClockRefresh(); },
-                                     [this] { scanReplaceFolders(); },
-                                     [this] { ReplaceUseButtonClick(); },
-                                     *replace_,
-                                     {}});
+    config_ = std::make_unique<config::ConfigurationCommands>(config::ConfigurationContext{
+        store_, device_, ui_, folders_, [this] { return LoadProfileBitBtnClick(); },
+        [this] { ClockRefresh(); }, [this] { scanReplaceFolders(); }, [this] { ReplaceUseButtonClick(); },
+        *replace_, [this](const std::string& source) { return vectorSlot(source); }});
     loader_ = std::make_unique<DeviceLoader>(context_, pages_, clockPanels_, [this] { ClockRefresh(); });
+}
+
+std::optional<int> MainForm::vectorSlot(const std::string& source) const {
+    // A window built without the interrupt page has no slots to restore.
+    for (const auto& page : pages_)
+        if (const auto* irq = dynamic_cast<const periph::irq::IrqPage*>(page.get()))
+            return irq->vectorSlot(source);
+    return std::nullopt;
 }
 
 void MainForm::connectHandlers() {

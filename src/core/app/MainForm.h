@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -134,6 +135,8 @@ private:
     void takeBaseline();
     // The replace-list list from every replace folder.
     void scanReplaceFolders();
+    // The fixed vector slot of an interrupt source, for restoring saved slot lists.
+    std::optional<int> vectorSlot(const std::string& source) const;
 
     ui::Ui& ui_;
     io::DataFolders folders_;

@@ -23,6 +23,11 @@ using model::ControlKind;
 // selected-image index per node, the GPIO interrupt tree its state index only.
 constexpr std::string_view kPinTree = "IO_Treeview";
 constexpr std::string_view kGpioInterruptTree = "GPIOISR_TreeView";
+// The GPIO interrupt tree's edge/level images (5 edge, 6 level), one line per node. A record of
+// its own after the tree's, so files without it load as before.
+constexpr std::string_view kGpioEdgeLevelRecord = "GPIOISR_TreeView_EdgeLevel";
+constexpr int kEdgeImage = 5;
+constexpr int kLevelImage = 6;
 
 // Combos that are never restored from a file: the device list and the interrupt sources.
 constexpr std::array<std::string_view, 2> kUnrestoredCombos = {"mcu_ComboBox", "ISR_ComboBox"};
@@ -76,6 +81,9 @@ void appendTree(Lines& out, const model::Tree& tree) {
         out.push_back(headerOf(tree.name()));
         for (const auto& node : tree.nodes())
             out.push_back(std::to_string(node.stateIndex));
+        out.push_back(headerOf(kGpioEdgeLevelRecord));
+        for (const auto& node : tree.nodes())
+            out.push_back(std::to_string(node.imageIndex));
     }
 }
 
@@ -230,6 +238,14 @@ private:
         model::MuteGuard quiet(*tree);
         for (int i = 0; i < tree->count(); ++i)
             tree->setStateIndex(i, saved->integer(static_cast<std::size_t>(i) + 1));
+        // Only an edge or a level image is taken: other values leave the node as loaded.
+        if (const auto images = record(kGpioEdgeLevelRecord)) {
+            for (int i = 0; i < tree->count(); ++i) {
+                const int image = images->integer(static_cast<std::size_t>(i) + 1);
+                if (image == kEdgeImage || image == kLevelImage)
+                    tree->setImageIndex(i, image);
+            }
+        }
     }
 
     void prepareForRecords() {

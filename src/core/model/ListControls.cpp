@@ -27,9 +27,27 @@ void CheckListBox::setChecked(int index, bool checked) {
 }
 
 void Playlist::setItems(std::vector<std::string> items) {
+    const bool same = items_ == items;
     items_ = std::move(items);
     selected_.assign(items_.size(), false);
     itemIndex_ = -1;
+    if (same)
+        notifyView(Aspect::Items);
+    else
+        itemsChanged(-1);
+}
+
+// A change of the entries is a change of the set-up: `changed` fires as for a value.
+void Playlist::itemsChanged(int index) {
+    notifyView(Aspect::Items, index);
+    if (!muted())
+        changed.emit(*this);
+}
+
+void Playlist::setNumbersShown(bool shown) {
+    if (numbersShown_ == shown)
+        return;
+    numbersShown_ = shown;
     notifyView(Aspect::Items);
 }
 
@@ -37,7 +55,7 @@ void Playlist::setItem(int index, std::string text) {
     if (!inRange(index, items_.size()) || items_[index] == text)
         return;
     items_[index] = std::move(text);
-    notifyView(Aspect::Items, index);
+    itemsChanged(index);
 }
 
 void Playlist::addItem(std::string text) {

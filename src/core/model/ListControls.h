@@ -41,10 +41,23 @@ public:
     int itemIndex() const { return itemIndex_; }
     void setItemIndex(int index);
 
+    // Each entry shows its number, index + numberOffset (the fast interrupt entry reads "-1").
+    bool numbersShown() const { return numbersShown_; }
+    void setNumbersShown(bool shown);
+    int numberOffset() const { return numberOffset_; }
+    void setNumberOffset(int offset) { numberOffset_ = offset; }
+    // Asks the views to show the entry at the top.
+    void scrollTo(int topIndex) { scrollRequested.emit(topIndex); }
+    Signal<int> scrollRequested;
+
 private:
+    void itemsChanged(int index);
+
     std::vector<std::string> items_;
     std::vector<bool> selected_;
     int itemIndex_ = -1;
+    bool numbersShown_ = true;
+    int numberOffset_ = 0;
 };
 
 // Multi-line text (the result text).

@@ -65,6 +65,9 @@ public:
     void clickNode(int index, TreeHitPart part, MouseButton button = MouseButton::Left) {
         nodeClicked.emit(*this, index, part, button);
     }
+    // A key pressed while the tree has the focus (the character, ' ' for the space bar).
+    Signal<Tree&, char> keyPressed;
+    void pressKey(char key) { keyPressed.emit(*this, key); }
 
     // A user's request to fold or unfold a node with the mouse over `mouseOver`. A page refuses
     // it by clearing the flag foldRequested hands it; returns whether the node was changed.

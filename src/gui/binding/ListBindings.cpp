@@ -2,6 +2,7 @@
 
 #include "gui/binding/Windows1252.h"
 #include "gui/widgets/CheckListDelegate.h"
+#include "gui/widgets/SlotNumberDelegate.h"
 
 #include <QHeaderView>
 #include <QListWidget>
@@ -36,6 +37,11 @@ void CheckListBinding::showValue(int /*index*/) {
 PlaylistBinding::PlaylistBinding(model::Playlist& list, QWidget* parent)
     : Binding(list, new QListWidget(parent)), list_(list), view_(static_cast<QListWidget*>(widget())) {
     view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setItemDelegate(new widgets::SlotNumberDelegate(view_));
+    scrollConnection_ = list_.scrollRequested.connect([this](int top) {
+        if (QListWidgetItem* item = view_->item(top))
+            view_->scrollToItem(item, QAbstractItemView::PositionAtTop);
+    });
     connect(view_, &QListWidget::itemSelectionChanged, this, [this] {
         // Read the whole selection first: every model change redraws the list.
         std::vector<bool> selected;
@@ -50,10 +56,19 @@ PlaylistBinding::PlaylistBinding(model::Playlist& list, QWidget* parent)
             [this](int row) { userAction([&] { list_.setItemIndex(row); }); });
 }
 
+PlaylistBinding::~PlaylistBinding() {
+    list_.scrollRequested.disconnect(scrollConnection_);
+}
+
 void PlaylistBinding::showItems(int /*index*/) {
     view_->clear();
-    for (const auto& text : list_.items())
-        view_->addItem(fromWindows1252(text));
+    int number = list_.numberOffset();
+    for (const auto& text : list_.items()) {
+        auto* item = new QListWidgetItem(fromWindows1252(text), view_);
+        if (list_.numbersShown())
+            item->setData(widgets::SlotNumberDelegate::NumberRole, number);
+        ++number;
+    }
     showValue(-1);
 }
 

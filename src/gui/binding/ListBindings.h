@@ -31,6 +31,7 @@ class PlaylistBinding : public Binding {
 
 public:
     PlaylistBinding(model::Playlist& list, QWidget* parent);
+    ~PlaylistBinding() override;
 
 protected:
     void showItems(int index) override;
@@ -39,6 +40,7 @@ protected:
 private:
     model::Playlist& list_;
     QListWidget* view_;
+    int scrollConnection_ = 0;
 };
 
 // A two-column key/value grid whose cells the user edits.

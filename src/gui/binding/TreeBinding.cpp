@@ -54,6 +54,7 @@ TreeBinding::TreeBinding(model::Tree& tree, QWidget* parent)
                 if (index >= 0)
                     tree_.requestExpanded(index, expand, toModel(mouseOver));
             });
+    connect(view_, &PinTreeView::spacePressed, this, [this] { userAction([&] { tree_.pressKey(' '); }); });
     view_->setIconHintSource([this](QTreeWidgetItem* row, PinTreePart part) {
         const int index = indexOf(row);
         return index < 0 ? QString() : fromWindows1252(tree_.iconHint(index, toModel(part)));

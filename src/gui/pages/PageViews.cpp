@@ -1,6 +1,7 @@
 #include "gui/pages/PageViews.h"
 
 #include "app/ShellLayout.h"
+#include "gui/pages/InterruptsPageView.h"
 #include "gui/pages/IoPageView.h"
 #include "gui/pages/ResultPageView.h"
 #include "gui/pages/TimersPageView.h"
@@ -25,6 +26,7 @@ std::unique_ptr<PageView> make(const binding::Binder& binder) {
 // The pages that have a view of their own. A new page view is one entry here.
 const PageViewEntry kPageViews[] = {
     {"IO_page", make<IoPageView>},
+    {"TabSheet1", make<InterruptsPageView>},
     {"TabSheet4", make<TimersPageView>},
     {"Result_page", make<ResultPageView>},
 };

@@ -27,6 +27,11 @@ constexpr std::array<Slot, 5> kImageList2 = {std::nullopt, G::PullUp, G::Repeate
 constexpr std::array<Slot, 5> kImageList4 = {std::nullopt, G::NoResistor, G::PullDown, G::PullUp,
                                              G::Repeater};
 
+// The GPIO interrupt tree: trigger states 1..4 (off, falling, both, rising), then the edge and
+// level icons at 5 and 6.
+constexpr std::array<Slot, 7> kImageList3 = {
+    std::nullopt, G::TriggerOff, G::ArrowDownBlue, G::TriggerBoth, G::ArrowUpOrange, G::LetterE, G::LetterL};
+
 template <std::size_t N>
 Slot at(const std::array<Slot, N>& list, int index) {
     return index >= 0 && static_cast<std::size_t>(index) < N ? list[static_cast<std::size_t>(index)]
@@ -157,6 +162,16 @@ void ground(QPainter& p) {
     p.drawLine(QPointF(5.5, 14.6), QPointF(10.5, 14.6));
 }
 
+// Two half-width arrows side by side: falling and rising.
+void bothArrows(QPainter& p) {
+    p.save();
+    p.scale(0.55, 1.0);
+    arrow(p, QColor(0x1e, 0x88, 0xe5), true);
+    p.translate(kGrid * 0.82, 0);
+    arrow(p, QColor(0xf5, 0x7c, 0x00), false);
+    p.restore();
+}
+
 void paintOnGrid(QPainter& p, PinGlyph glyph) {
     switch (glyph) {
     case G::CheckBoxEmpty:
@@ -205,6 +220,18 @@ void paintOnGrid(QPainter& p, PinGlyph glyph) {
         p.setPen(pen(kSupply, 1.6));
         p.drawLine(QPointF(3.5, 12.5), QPointF(12.5, 3.5));
         return;
+    case G::TriggerOff:
+        p.setPen(pen(kGreyLine, 1.4));
+        p.setBrush(kGreyFill);
+        p.drawEllipse(QPointF(8, 8), 5.5, 5.5);
+        p.drawLine(QPointF(4.5, 11.5), QPointF(11.5, 4.5));
+        return;
+    case G::TriggerBoth:
+        return bothArrows(p);
+    case G::LetterE:
+        return disc(p, "E");
+    case G::LetterL:
+        return disc(p, "L");
     }
 }
 
@@ -217,6 +244,8 @@ std::optional<PinGlyph> glyphInList(std::string_view list, int index) {
         return at(kImageList2, index);
     if (list == "ImageList4")
         return at(kImageList4, index);
+    if (list == "ImageList3")
+        return at(kImageList3, index);
     return std::nullopt;
 }
 

@@ -30,6 +30,11 @@ enum class PinGlyph {
     PullDown,
     Repeater,
     NoResistor,
+    // The GPIO interrupt tree: no trigger, both edges, edge and level sensitive.
+    TriggerOff,
+    TriggerBoth,
+    LetterE,
+    LetterL,
 };
 
 // The glyph at `index` of a named image list, or nothing when the list is unknown or has no

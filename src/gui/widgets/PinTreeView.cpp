@@ -185,6 +185,8 @@ bool PinTreeView::viewportEvent(QEvent* event) {
 }
 
 void PinTreeView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)
+        Q_EMIT spacePressed();
     QTreeWidgetItem* item = currentItem();
     if (item != nullptr && item->childCount() > 0 && event->modifiers() == Qt::NoModifier) {
         const int key = event->key();

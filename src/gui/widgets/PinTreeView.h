@@ -60,6 +60,8 @@ Q_SIGNALS:
     void partDoubleClicked(QTreeWidgetItem* item, widgets::PinTreePart part);
     // The user wants the item folded (expand false) or unfolded.
     void foldRequested(QTreeWidgetItem* item, bool expand, widgets::PinTreePart mouseOver);
+    // The space bar, for trees whose owner gives it a meaning.
+    void spacePressed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,13 +1,103 @@
 #pragma once
 
+#include "model/ComboBox.h"
+#include "model/ListControls.h"
+#include "model/Tree.h"
 #include "periph/Page.h"
+#include "periph/irq/EintRow.h"
+#include "periph/irq/InterruptSources.h"
+#include "periph/irq/IrqControls.h"
+
+#include <array>
+#include <optional>
+#include <string>
 
 namespace regforge::periph::irq {
 
-// The "Interrupts" page: interrupt sources and vector slots, external and GPIO interrupts.
+// The "Interrupts" page: the device's interrupt sources and the slot list that gives them
+// handlers (VIC: the fast interrupt entry and the vectored slots; NVIC: the enabling order),
+// the external interrupt rows EINT0..EINT3 and the GPIO interrupt tree.
 class IrqPage : public Page {
 public:
-    explicit IrqPage(PageContext& context) : Page(context) {}
+    explicit IrqPage(PageContext& context);
+
+    void clearDevice() override;
+    // Every external interrupt row disabled, level sensitive, active low, no wake-up.
+    void reset() override;
+    // The options group is hidden on devices with edge/level GPIO interrupts.
+    void applyDeviceFlags() override;
+    void loadProfile() override { LoadInterruptSources(); }
+    // External and GPIO interrupts, then the VIC or the NVIC set-up with the handlers.
+    void generate(ResultLists& lists) const override;
+
+    // [ISR], [ISR_DESC], [ISRVECTORS] and [IO_ISR]: sources, slot list, legends, buttons, tree.
+    void LoadInterruptSources();
+
+    // Add: the first selected free entry, or without a selection the first free vector slot.
+    void SpeedButton1Click();
+    // Move the selected entries up / down one place.
+    void SpeedButton2Click();
+    void SpeedButton3Click();
+    // Free the selected entries.
+    void SpeedButton4Click();
+    // Add as fast IRQ: the source takes the fast interrupt entry.
+    void SpeedButton5Click();
+    // Add as vector IRQ: the source's own slot (NVIC: the first free entry).
+    void SpeedButton6Click();
+    // The chosen source's external interrupt row becomes usable.
+    void UpdateEintOptions();
+    // The description of the chosen source.
+    void ISR_ComboBoxChange();
+    // A mode change gives the row's polarity combo its matching item texts.
+    void EXTMODE0_comboChange(int row);
+    // State icon click, double click or space: the node's next trigger; image click: edge <-> level.
+    void GPIOISR_TreeViewClick(int node, model::TreeHitPart part, model::MouseButton button);
+    void GPIOISR_TreeViewDblClick(int node, model::TreeHitPart part);
+    void GPIOISR_TreeViewKeyPress(char key);
+
+    const InterruptSources& sources() const { return sources_; }
+    const EintRow& eintRow(int n) const { return eint_.at(static_cast<std::size_t>(n)); }
+    const model::Playlist& slotList() const { return *slots_; }
+    const model::Tree& gpioTree() const { return *gpioTree_; }
+    // The vector slot a source has on a fixed-slot device: its channel. Saved
+    // configurations place the restored sources with it.
+    std::optional<int> vectorSlot(const std::string& source) const { return sources_.channelNumber(source); }
+
+private:
+    void declareSourceControls(model::Control* page);
+    void declareEintRows(model::Control* page);
+    void declareGpioTree(model::Control* page);
+    void connectHandlers();
+    void loadGpioTree(bool present);
+    bool listed(const std::string& name) const;
+    void placed(int index);
+    void setEintRowEnabled(int n, bool enabled, bool withWake);
+    void advanceGpioState(int node);
+    model::ItemStyle sourceStyle(const std::string& item) const;
+
+    model::Control* sourcesLabel_ = nullptr;
+    model::ComboBox* sourceCombo_ = nullptr;
+    model::Control* descriptionLabel_ = nullptr;
+    model::Playlist* slots_ = nullptr;
+    model::Control* addButton_ = nullptr;
+    model::Control* moveUpButton_ = nullptr;
+    model::Control* moveDownButton_ = nullptr;
+    model::Control* freeButton_ = nullptr;
+    model::Control* fastIrqButton_ = nullptr;
+    model::Control* vectorIrqButton_ = nullptr;
+    model::Control* fiqLegend_ = nullptr;
+    model::Control* slotLegend_ = nullptr;
+    std::array<model::Control*, 4> infoLabels_{};
+    model::Control* eintGroup_ = nullptr;
+    std::array<EintRow, kEintCount> eint_{};
+    model::Tree* gpioTree_ = nullptr;
+    model::Control* gpioLabel_ = nullptr;
+    model::Control* gpioLegend_ = nullptr;
+    model::Control* gpioLegendLevels_ = nullptr;
+    model::Control* gpioLegendEdgeLevel_ = nullptr;
+    model::Control* gpioLeftPanel_ = nullptr;
+    model::Control* gpioTopPanel_ = nullptr;
+    InterruptSources sources_;
 };
 
 } // namespace regforge::periph::irq

@@ -1,0 +1,47 @@
+#include "periph/irq/InterruptSources.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace regforge::periph::irq {
+
+namespace {
+
+std::string at(const std::vector<std::string>& list, int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size())
+        return {};
+    return list[static_cast<std::size_t>(index)];
+}
+
+} // namespace
+
+int InterruptSources::indexOf(const std::string& name) const {
+    const auto it = std::find(names.begin(), names.end(), name);
+    return it == names.end() ? -1 : static_cast<int>(it - names.begin());
+}
+
+std::string InterruptSources::channelOf(const std::string& name) const {
+    return at(channels, indexOf(name));
+}
+
+std::optional<int> InterruptSources::channelNumber(const std::string& name) const {
+    const std::string text = channelOf(name);
+    int value = 0;
+    const auto* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+std::string InterruptSources::descriptionOf(const std::string& name) const {
+    return at(descriptions, indexOf(name));
+}
+
+void InterruptSources::clear() {
+    names.clear();
+    channels.clear();
+    descriptions.clear();
+}
+
+} // namespace regforge::periph::irq

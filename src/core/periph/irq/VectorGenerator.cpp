@@ -1,0 +1,159 @@
+#include "periph/irq/VectorGenerator.h"
+
+#include "periph/irq/IrqControls.h"
+#include "profile/ProfileSections.h"
+
+namespace regforge::periph::irq {
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string kBannerTop = "/" + std::string(78, '*');
+const std::string kBannerBottom = std::string(78, '*') + "/";
+const std::string kTitleIndent(18, ' ');
+constexpr const char* kGap = "           ";
+
+// The start-up file needs two edits before the fast interrupt handler is reached.
+const Lines kFiqAdvice = {
+    "  APPLY THE FOLLOWING SO THAT FIQ WORKS PROPERLY (for KEIL START-UP file) and then delete this line and "
+    "the following block",
+    "/" + std::string(106, '*'),
+    "  COMMENT THIS LINE IN THE STARTUP FILE USING A SEMICOLON \";\" ---> \";FIQ_Handler     B       "
+    "FIQ_Handler\" ",
+    "",
+    "  ADD THE FOLLOWING LINE IN THE STARTUP CODE DIRECTLY ABOVE THE \"Reset_Addr      DCD     "
+    "Reset_Handler\"",
+    "",
+    "       IMPORT FIQ_Handler    ;<---- add this line and use space in front of it",
+    std::string(106, '*') + "/",
+    "",
+};
+
+void append(Lines& out, const Lines& more) {
+    out.insert(out.end(), more.begin(), more.end());
+}
+
+// The handler code a profile supplies for the source ("[X_ISR]"), if any.
+Lines handlerCode(const profile::Lines& profile, const std::string& source) {
+    return profile::sectionBody(profile, "[" + source + "_ISR]");
+}
+
+void heading(Lines& out, const std::string& title) {
+    append(out, {kBannerTop, title, kBannerBottom, ""});
+}
+
+// The title line of a handler: the source's description when the profile has them.
+std::string handlerTitle(const InterruptSources& sources, const std::string& source) {
+    if (sources.described())
+        return kTitleIndent + sources.descriptionOf(source) + " service function";
+    return kTitleIndent + source + " interrupt service function";
+}
+
+} // namespace
+
+void generateVicCode(const Lines& entries, const InterruptSources& sources,
+                     const profile::DeviceState& device, ResultLists& lists) {
+    const profile::Lines& profile = device.profileLines;
+    const bool defaultHandlerGiven = profile::hasSection(profile, "[NOVICDEFVECTADDR]");
+    const bool described = sources.described();
+    bool headed = false;
+    bool defaultHandler = false;
+    const auto headOnce = [&] {
+        if (!headed)
+            heading(lists.mainLines, std::string(27, ' ') + "Vector interrupt initialization");
+        headed = true;
+        defaultHandler = !defaultHandlerGiven;
+    };
+
+    if (!entries.empty() && entries[0] != kFreeSlot) {
+        const std::string& x = entries[0];
+        const std::string ch = sources.channelOf(x);
+        const std::string desc = sources.descriptionOf(x);
+        headOnce();
+        auto& f = lists.functionLines;
+        append(f, {kBannerTop, kTitleIndent + x + " FAST interrupt service function", kBannerBottom,
+                   "__irq void FIQ_Handler (void) {", "/* write code here */", "", ""});
+        append(f, handlerCode(profile, x));
+        append(f, {"VICVectAddr = 0;     /* Acknowledge Interrupt */", "}", ""});
+        append(f, kFiqAdvice);
+        auto& m = lists.mainLines;
+        m.push_back("   VICIntSelect = (1UL<<" + ch + ");" + kGap + "/* Set " + (described ? desc : x) +
+                    " as FAST Interrupt */");
+        m.push_back("   VICIntEnable = (1UL<<" + ch + ");" + kGap + "/* Enable " +
+                    (described ? desc + " */" : x + " FAST Interrupt */"));
+        m.push_back("");
+    }
+
+    for (std::size_t e = 1; e < entries.size(); ++e) {
+        const std::string& x = entries[e];
+        if (x == kFreeSlot)
+            continue;
+        const std::string s = std::to_string(e - 1);
+        const std::string ch = sources.channelOf(x);
+        const std::string desc = sources.descriptionOf(x);
+        headOnce();
+        auto& f = lists.functionLines;
+        append(f, {kBannerTop, handlerTitle(sources, x), kBannerBottom,
+                   "__irq void " + x + "_IRQHandler(void) {", "/* write code here */", "", ""});
+        append(f, handlerCode(profile, x));
+        append(f, {"VICVectAddr = 0;     /* Acknowledge Interrupt */", "}", ""});
+        auto& m = lists.mainLines;
+        m.push_back("   VICVectAddr" + s + " = (unsigned long) " + x + "_IRQHandler;" + kGap +
+                    "/* set interrupt vector " + s + " */");
+        if (device.noVicVectCnt)
+            m.push_back("   VICVectPriority" + s + " = 15 ;" + kGap +
+                        "/* default priority is 15 (lowest), can be set between 0-15 */");
+        else
+            m.push_back("   VICVectCntl" + s + " = ( 0x20 | " + ch + " );" + kGap +
+                        "/* enable slot & use it for " + (described ? desc : x + " Interrupt") + " */");
+        m.push_back("   VICIntEnable |= (1UL<<" + ch + ");" + kGap + "/* Enable " +
+                    (described ? desc : x + " Interrupt") + " */");
+        m.push_back("");
+    }
+
+    if (defaultHandler) {
+        append(lists.functionLines, {"/* Default Interrupt Function: may be called when ISR is disabled */",
+                                     "__irq void DefISR (void) {", "}", ""});
+        append(lists.mainLines, {"   VICDefVectAddr = (unsigned long) DefISR;" + std::string(kGap) +
+                                     "/* un-assigned VIC interrupts */",
+                                 ""});
+    }
+}
+
+void generateNvicCode(const Lines& entries, const InterruptSources& sources, const profile::Lines& profile,
+                      ResultLists& lists) {
+    const Lines handlers = profile::sectionBody(profile, "[ISR_HANDLERS]");
+    const bool described = sources.described();
+    bool headed = false;
+    for (const auto& x : entries) {
+        if (x == kFreeSlot)
+            break;
+        if (!headed)
+            heading(lists.mainLines, std::string(25, ' ') + "Vectored Interrupt initialization");
+        headed = true;
+
+        // A source beyond the handler list keeps the handler name made from its own name.
+        const int i = sources.indexOf(x);
+        const bool named = !handlers.empty() && i >= 0 && static_cast<std::size_t>(i) < handlers.size();
+        auto& f = lists.functionLines;
+        append(f, {kBannerTop, handlerTitle(sources, x), kBannerBottom,
+                   named ? "void " + handlers[static_cast<std::size_t>(i)] + "(void) {"
+                         : "void " + x + "_IRQHandler(void) {",
+                   "/* write code here */", "", ""});
+        append(f, handlerCode(profile, x));
+        append(f, {"}", ""});
+
+        const bool hasSuffix = x.size() >= 2 && x.compare(x.size() - 2, 2, "Qn") == 0;
+        const std::string irq = hasSuffix ? x : x + "_IRQn";
+        auto& m = lists.mainLines;
+        m.push_back("   NVIC_EnableIRQ(" + irq + ");" + kGap + "/* Enable " +
+                    (described ? sources.descriptionOf(x) : x + " interrupt") + " */");
+        if (x != "NonMaskableInt" && x != "NonMaskableInt_IRQn")
+            m.push_back("   NVIC_SetPriority(" + irq + ",0);" +
+                        "          /* Default priority group 0, can be 0(highest) - 31(lowest) */");
+        m.push_back("");
+    }
+}
+
+} // namespace regforge::periph::irq

@@ -301,8 +301,9 @@ void IrqPage::SpeedButton1Click() {
                 target = e;
         }
     } else {
-        // The fast interrupt entry is only filled when the user selects it.
-        for (int e = 1; e < slots_->count() && target < 0; ++e)
+        // The fast interrupt entry is only filled when the user selects it. An NVIC list has no
+        // such entry and is written up to its first free entry, so there it fills from the top.
+        for (int e = device().cortexM3 ? 0 : 1; e < slots_->count() && target < 0; ++e)
             if (slots_->items()[static_cast<std::size_t>(e)] == kFreeSlot)
                 target = e;
     }

@@ -160,6 +160,12 @@ TEST_F(SlotListTest, NvicListIsFilledFromTheTopAndCompactedOnFree) {
     press(kFreeButton);
     EXPECT_EQ(entries(), listWith(36, {{0, "TIMER0"}, {1, "UART0_IRQn"}}));
     EXPECT_FALSE(page().eintRow(1).mode->enabled());
+
+    // The plain add button must not leave the top entry free: the NVIC code stops there.
+    selectOnly({0});
+    press(kFreeButton);
+    add("EINT1", kAddButton);
+    EXPECT_EQ(entries(), listWith(36, {{0, "UART0_IRQn"}, {1, "EINT1"}}));
 }
 
 TEST_F(SlotListTest, GpioTreeStatesCycleAndEdgeLevelImagesToggle) {

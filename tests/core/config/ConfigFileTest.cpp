@@ -13,7 +13,9 @@
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <map>
 #include <unistd.h>
 
@@ -427,10 +429,21 @@ TEST_F(ConfigFileTest, OpenDialogStartsOnTheLastLoadedFileUntilOneIsChosen) {
 TEST_F(ConfigFileTest, FailedSaveKeepsThePreviousFileAndSaysWhy) {
     configure();
     const auto path = folder.write("project.sav", "previous\r\n");
-    // The temporary file beside the target cannot be created.
-    std::filesystem::create_directories(folder.path() / ("project.sav.tmp" + std::to_string(::getpid())));
+    // The disk takes no more than a few bytes of a file (a limit even the superuser meets).
     ui.files.push_back(path);
-    EXPECT_FALSE(commands->SaveConfigButtonClick());
+    {
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        ::getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit tiny = previous;
+        tiny.rlim_cur = 4;
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+        EXPECT_FALSE(commands->SaveConfigButtonClick());
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousSignal);
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".project.sav"), std::string::npos) << entry.path();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].caption, "Error");
     EXPECT_EQ(ui.messages[0].icon, Icon::Error);

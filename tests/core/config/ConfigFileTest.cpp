@@ -15,8 +15,8 @@
 
 #include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <map>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace regforge::config {
@@ -281,6 +281,16 @@ TEST_F(ConfigFileTest, LoadLoadsTheDeviceThenRestoresEverySavedValue) {
     // saved value came back.
     saveTo("again.sav");
     EXPECT_EQ(folder.read("again.sav"), saved);
+}
+
+TEST_F(ConfigFileTest, APathWithALineBreakIsLoadedButNotRemembered) {
+    configure();
+    const auto path = saveTo("two\nlines\r.sav");
+    const std::string settings =
+        "[VERSION]\r\n2.2.2\r\n[LASTLOADED]\r\n/old.sav\r\n[FORMSIZE]\r\n600\r\n500\r\n";
+    folder.write("include/regforge", settings);
+    EXPECT_EQ(load(path), LoadOutcome::Loaded);
+    EXPECT_EQ(folder.read("include/regforge"), settings);
 }
 
 TEST_F(ConfigFileTest, LoadFindsRecordsIgnoringCaseAndUnchecksMenuItemsWithoutRecord) {

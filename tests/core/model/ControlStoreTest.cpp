@@ -61,6 +61,13 @@ TEST_F(Store, ChangedFiresOnlyOnRealChangesAndPassesTheSender) {
     EXPECT_EQ(fired, (std::vector<std::string>{"CheckBox1", "CheckBox1", "Combo1", "Combo1"}));
     EXPECT_EQ(redraws, 2);
     EXPECT_EQ(combo.itemIndex(), -1);
+    // New items drop a selection, and the handlers hear of it.
+    combo.setItemIndex(0);
+    fired.clear();
+    combo.setItems({"b", "c"});
+    EXPECT_EQ(combo.itemIndex(), -1);
+    EXPECT_EQ(combo.text(), "");
+    EXPECT_EQ(fired, (std::vector<std::string>{"Combo1"}));
 }
 
 TEST_F(Store, MuteGuardDetachesHandlersButViewsStillRedraw) {

@@ -191,6 +191,11 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
     const mode_t mode = exists ? static_cast<mode_t>(st.st_mode & 07777) : newFileMode();
     if (::fchmod(fd.get(), mode) != 0)
         fail("cannot write", errno);
+    // The owner too, where the writer may give it (the superuser editing someone's file).
+    if (exists && (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) &&
+        ::fchown(fd.get(), st.st_uid, st.st_gid) != 0) {
+        // An ordinary user cannot give a file away; the file becomes the writer's, as any new file.
+    }
     if (!writeAll(fd.get(), bytes))
         fail("cannot write", errno);
     if (::fsync(fd.get()) != 0)

@@ -499,3 +499,32 @@ TEST(ConfigurationOnMainForm, RealWindowRoundTripsAndRefreshesClocks) {
 
 } // namespace
 } // namespace regforge::config
+
+namespace regforge::config {
+namespace {
+
+// Every node of the GPIO interrupt tree comes back, the first one too.
+TEST(ConfigFileGpioTree, EveryNodeStateRoundTrips) {
+    model::ControlStore store;
+    auto& tree = store.add<model::Tree>("GPIOISR_TreeView", nullptr);
+    for (int i = 0; i < 3; ++i)
+        tree.setStateIndex(tree.addNode(-1, "P0." + std::to_string(i)), i + 1);
+    profile::DeviceState device;
+    device.deviceName = "LPC2148";
+    const auto lines = buildConfiguration(store, device);
+    for (int i = 0; i < 3; ++i)
+        tree.setStateIndex(i, 0);
+    testing::FakeUi ui;
+    RestoreHooks hooks;
+    hooks.refreshClocks = [] {};
+    hooks.scanReplaceLists = [] {};
+    hooks.forgetReplaceList = [] {};
+    hooks.toggleReplaceUse = [] {};
+    hooks.loadReplaceList = [] { return true; };
+    EXPECT_TRUE(restoreConfiguration(lines, store, ui, hooks));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(tree.node(i).stateIndex, i + 1) << i;
+}
+
+} // namespace
+} // namespace regforge::config

@@ -36,5 +36,17 @@ TEST(GuiControlNames, EveryControlAPageViewTakesIsDeclaredByTheCore) {
     EXPECT_GE(names, 20);
 }
 
+// The pop-up menu of the numeric edits names its three commands.
+TEST(GuiControlNames, TheIntegerInputPopupCaptions) {
+    testing::TempDir dir;
+    testing::FakeUi ui;
+    MainForm form(ui, dir.path());
+    EXPECT_EQ(form.store().get<model::Control>("CalcFromFreqPopup").caption(),
+              "Calculate from frequency/Period");
+    EXPECT_EQ(form.store().get<model::Control>("InsertIntegterPopup").caption(), "Insert decimal value");
+    EXPECT_EQ(form.store().get<model::Control>("CalculateFromSamplesAD").caption(),
+              "Calculate from samples/sec");
+}
+
 } // namespace
 } // namespace regforge::app

@@ -104,8 +104,13 @@ std::filesystem::path followLinks(std::filesystem::path path) {
 }
 
 void writeDirectly(const std::filesystem::path& path, const std::string& bytes) {
-    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY));
+    // Opened without waiting: a FIFO nobody reads fails at once instead of hanging the program;
+    // the writes then wait as usual.
+    Descriptor fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
     if (fd.get() < 0)
+        throw FileError(describe("cannot write", path, errno));
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
         throw FileError(describe("cannot write", path, errno));
     if (!writeAll(fd.get(), bytes))
         throw FileError(describe("cannot write", path, errno));

@@ -2,6 +2,7 @@
 
 #include "support/TempDir.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -111,6 +112,19 @@ TEST(TextFile, WritesThroughLinksAndIntoDevicesWithoutReplacingThem) {
 
     writeBytes("/dev/null", "discarded");
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+
+    // A FIFO is written, not replaced; with no reader the write fails instead of waiting.
+    const auto fifo = dir.path() / "fifo";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_THROW(writeBytes(fifo, "x"), FileError);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    writeBytes(fifo, "through");
+    char got[16] = {};
+    EXPECT_EQ(::read(reader, got, sizeof got), 7);
+    EXPECT_STREQ(got, "through");
+    ::close(reader);
 }
 
 TEST(TextFile, ARenameThatFailsLeavesTheOldFileAndNoTemporaryFile) {

@@ -12,7 +12,7 @@ APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev \
 	libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev dpkg-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build werror run test demo bench install package format clean
+.PHONY: all deps build werror run test demo bench install package format clean mutate
 
 all: build
 
@@ -42,6 +42,11 @@ run: build
 test: werror
 	cmake --build $(BUILD_DIR)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# Plants single-token faults in a seeded sample of core lines and reports the share the core
+# tests catch: make mutate MUTATE_ARGS="--count 100 --seed 7".
+mutate: werror
+	python3 tools/mutate.py --build-dir $(BUILD_DIR) $(MUTATE_ARGS)
 
 bench: build
 	$(BUILD_DIR)/bench/regforge_bench

@@ -26,6 +26,7 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
     form.FormCreate();
     if (ui.failed())
         return kExitFailed;
+    form.configuration().setRemembersLastLoaded(false);
 
     const std::filesystem::path config = invocation.operands.at(0);
     std::error_code ec;
@@ -57,6 +58,11 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
     if (output == nullptr) {
         out << text;
         return kExitOk;
+    }
+    // Writing the code over its own configuration would lose the configuration.
+    if (std::filesystem::equivalent(config, *output, ec)) {
+        err << "regforge-cli: error: the output file " << *output << " is the configuration itself\n";
+        return kExitFailed;
     }
     try {
         io::writeBytes(*output, text);

@@ -336,7 +336,11 @@ CodeResult MainForm::createCode() {
         std::string text;
         for (std::size_t i = 0; i < lines.size(); ++i)
             text += (i > 0 ? "\n" : "") + lines[i];
-        lines = io::splitLines(output::applyReplaceList(text, pairs)).lines;
+        try {
+            lines = io::splitLines(output::applyReplaceList(text, pairs)).lines;
+        } catch (const output::ReplaceError& e) {
+            return {CodeResult::Status::GeneratorFailed, {}, e.what()};
+        }
     }
     return {CodeResult::Status::Created, std::move(lines), {}};
 }

@@ -70,12 +70,19 @@ LoadOutcome ConfigurationCommands::LoadConfigButtonClick() {
 }
 
 void ConfigurationCommands::rememberLastLoaded(const std::filesystem::path& path) const {
+    if (!remembersLastLoaded_)
+        return;
     std::error_code ec;
     auto full = std::filesystem::absolute(path, ec);
     if (ec)
         full = path;
+    // The settings file holds one path per line: a path with a line break in it would split
+    // into lines the file reads as other entries, so such a file is not remembered.
+    const std::string text = full.string();
+    if (text.find_first_of("\r\n") != std::string::npos)
+        return;
     try {
-        SettingsFile(ctx_.folders).writeLastLoaded(full.string());
+        SettingsFile(ctx_.folders).writeLastLoaded(text);
     } catch (const regforge::Error&) {
         // Remembering the file is a convenience; the load goes on without it.
     }

@@ -62,6 +62,10 @@ public:
     // device and applies its values (the command line answers the question itself).
     LoadOutcome loadConfiguration(const std::filesystem::path& path);
 
+    // Whether a load remembers its file in the settings file (the desktop program does; a
+    // headless run has no window state to remember and leaves the settings file alone).
+    void setRemembersLastLoaded(bool remembers) { remembersLastLoaded_ = remembers; }
+
     // The file the open and save dialogs start on: the last one saved or chosen this run.
     const std::filesystem::path& dialogFileName() const { return dialogFile_; }
 
@@ -71,6 +75,7 @@ private:
     RestoreHooks restoreHooks() const;
 
     ConfigurationContext ctx_;
+    bool remembersLastLoaded_ = true;
     std::filesystem::path dialogFile_;
 };
 

@@ -28,12 +28,22 @@ TextLines splitLines(const std::string& bytes);
 // Joins lines, each followed by the line break.
 std::string joinLines(const std::vector<std::string>& lines, LineEnding ending);
 
-// Throws FileError when the file cannot be read.
+// The largest file the program reads (profiles, configurations, replace lists, the settings
+// file): far beyond any real one, small enough that a wrong file is refused before it fills
+// memory.
+inline constexpr std::size_t kMaxReadBytes = 16u * 1024u * 1024u;
+
+// Throws FileError when the file cannot be read, is a folder or is larger than kMaxReadBytes.
 TextLines readLines(const std::filesystem::path& path);
 std::string readBytes(const std::filesystem::path& path);
 
-// Writes a temporary file beside the target and renames it over the target, so a failed
-// write never destroys the previous file. Throws FileError.
+// Every file the program writes goes through here. A regular target (or a missing one) gets a
+// temporary file of an unpredictable name created exclusively beside it; every write, the
+// flush to disk and the close are checked, the target's permissions are kept and the
+// temporary file is renamed over the target, then the folder is flushed. A symbolic link is
+// followed, so its target is replaced and the link stays. A device or FIFO (such as
+// /dev/stdout) is written directly. A failure throws FileError, leaves the old file whole and
+// removes the temporary file.
 void writeLines(const std::filesystem::path& path, const std::vector<std::string>& lines, LineEnding ending);
 void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 

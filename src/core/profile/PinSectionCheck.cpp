@@ -33,6 +33,12 @@ std::optional<PinField> parseField(const std::string& spec) {
     return PinField{spec.substr(0, first), *high, *low};
 }
 
+// The two bits of one aligned two-bit field named low bit first ("0,1" for "1,0"). Other
+// orders are real: a one-bit field may name an unused bit as its high bit ("0,3").
+bool isReversedPair(int high, int low) {
+    return high % 2 == 0 && low == high + 1;
+}
+
 // What two pins switched together must agree on: where the reset function and the "Reserved"
 // functions sit.
 std::pair<int, std::vector<bool>> functionShape(const PinLine& pin) {
@@ -40,6 +46,31 @@ std::pair<int, std::vector<bool>> functionShape(const PinLine& pin) {
     for (const auto& f : pin.functions)
         reserved.push_back(f == "Reserved");
     return {pin.resetFunction, reserved};
+}
+
+// A pin or GPIO label of the form "P<port>.<bit>", "PORT<port>.<bit>" or "PIO<port>_<bit>" whose
+// bit is no number from 0 to 31: what is wrong with it, else nullopt. Other labels are free text.
+std::optional<std::string> oddPortBit(const std::string& label) {
+    std::size_t digits = 0;
+    for (const char* prefix : {"PORT", "PIO", "P"}) {
+        if (label.rfind(prefix, 0) == 0) {
+            digits = std::string(prefix).size();
+            break;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    const auto separator = label.find_first_of("._", digits);
+    if (separator == std::string::npos || separator == digits ||
+        !decimalNumber(std::string_view(label).substr(digits, separator - digits)))
+        return std::nullopt;
+    const std::string bit = label.substr(separator + 1);
+    if (bit.empty() || bit.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const auto value = decimalNumber(bit);
+    if (value && *value <= 31)
+        return std::nullopt;
+    return "bit " + bit + ", outside 0..31";
 }
 
 } // namespace
@@ -110,6 +141,11 @@ void ProfileChecker::checkPins() {
         bool gpio = false;
         for (const auto& f : pin.functions)
             gpio = gpio || f.rfind("POR", 0) == 0;
+        std::vector<std::string> labels = pin.functions;
+        labels.insert(labels.begin(), pin.name);
+        for (const auto& label : labels)
+            if (const auto odd = oddPortBit(label))
+                report(i, "pin " + name + ": " + quoted(label) + " names " + *odd);
         if (!gpio)
             report(i, "pin " + name + " has no GPIO function (a name beginning with \"POR\")");
 
@@ -128,6 +164,9 @@ void ProfileChecker::checkPins() {
             if (field->high == field->low)
                 report(i, "pin " + name + ": the high and the low bit are both bit " +
                               std::to_string(field->low));
+            else if (isReversedPair(field->high, field->low))
+                report(i, "pin " + name + ": high bit " + std::to_string(field->high) + " is below low bit " +
+                              std::to_string(field->low) + " (the pair is reversed)");
         }
         pins.push_back(std::move(pin));
     }

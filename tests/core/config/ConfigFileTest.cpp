@@ -13,8 +13,10 @@
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace regforge::config {
@@ -281,6 +283,16 @@ TEST_F(ConfigFileTest, LoadLoadsTheDeviceThenRestoresEverySavedValue) {
     EXPECT_EQ(folder.read("again.sav"), saved);
 }
 
+TEST_F(ConfigFileTest, APathWithALineBreakIsLoadedButNotRemembered) {
+    configure();
+    const auto path = saveTo("two\nlines\r.sav");
+    const std::string settings =
+        "[VERSION]\r\n2.2.2\r\n[LASTLOADED]\r\n/old.sav\r\n[FORMSIZE]\r\n600\r\n500\r\n";
+    folder.write("include/regforge", settings);
+    EXPECT_EQ(load(path), LoadOutcome::Loaded);
+    EXPECT_EQ(folder.read("include/regforge"), settings);
+}
+
 TEST_F(ConfigFileTest, LoadFindsRecordsIgnoringCaseAndUnchecksMenuItemsWithoutRecord) {
     configure();
     EXPECT_EQ(load(writeConfig("[t0_CHECKBOX]\n1\n1\n0\n[T0MR0]\nabc\n0\n1\n", "lpc2148")),
@@ -427,10 +439,21 @@ TEST_F(ConfigFileTest, OpenDialogStartsOnTheLastLoadedFileUntilOneIsChosen) {
 TEST_F(ConfigFileTest, FailedSaveKeepsThePreviousFileAndSaysWhy) {
     configure();
     const auto path = folder.write("project.sav", "previous\r\n");
-    // The temporary file beside the target cannot be created.
-    std::filesystem::create_directories(folder.path() / ("project.sav.tmp" + std::to_string(::getpid())));
+    // The disk takes no more than a few bytes of a file (a limit even the superuser meets).
     ui.files.push_back(path);
-    EXPECT_FALSE(commands->SaveConfigButtonClick());
+    {
+        const auto previousSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit previous{};
+        ::getrlimit(RLIMIT_FSIZE, &previous);
+        rlimit tiny = previous;
+        tiny.rlim_cur = 4;
+        ::setrlimit(RLIMIT_FSIZE, &tiny);
+        EXPECT_FALSE(commands->SaveConfigButtonClick());
+        ::setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousSignal);
+    }
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".project.sav"), std::string::npos) << entry.path();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].caption, "Error");
     EXPECT_EQ(ui.messages[0].icon, Icon::Error);
@@ -472,6 +495,35 @@ TEST(ConfigurationOnMainForm, RealWindowRoundTripsAndRefreshesClocks) {
     // before applying; nothing else is said.
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[0].text, "Save changes to the configuration?");
+}
+
+} // namespace
+} // namespace regforge::config
+
+namespace regforge::config {
+namespace {
+
+// Every node of the GPIO interrupt tree comes back, the first one too.
+TEST(ConfigFileGpioTree, EveryNodeStateRoundTrips) {
+    model::ControlStore store;
+    auto& tree = store.add<model::Tree>("GPIOISR_TreeView", nullptr);
+    for (int i = 0; i < 3; ++i)
+        tree.setStateIndex(tree.addNode(-1, "P0." + std::to_string(i)), i + 1);
+    profile::DeviceState device;
+    device.deviceName = "LPC2148";
+    const auto lines = buildConfiguration(store, device);
+    for (int i = 0; i < 3; ++i)
+        tree.setStateIndex(i, 0);
+    testing::FakeUi ui;
+    RestoreHooks hooks;
+    hooks.refreshClocks = [] {};
+    hooks.scanReplaceLists = [] {};
+    hooks.forgetReplaceList = [] {};
+    hooks.toggleReplaceUse = [] {};
+    hooks.loadReplaceList = [] { return true; };
+    EXPECT_TRUE(restoreConfiguration(lines, store, ui, hooks));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(tree.node(i).stateIndex, i + 1) << i;
 }
 
 } // namespace

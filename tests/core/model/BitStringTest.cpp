@@ -52,6 +52,12 @@ TEST(BitString, PositionsOutsideTheStringFailInsteadOfWritingPastIt) {
     EXPECT_THROW(setBit(bits, 8, true), BitStringError);
     EXPECT_THROW(setBit(bits, -1, true), BitStringError);
     EXPECT_EQ(bits, "00000000");
+    // The message reaches the user when a damaged configuration asks for such a bit.
+    try {
+        setBit(bits, 40, true);
+    } catch (const BitStringError& e) {
+        EXPECT_STREQ(e.what(), "bit 40 lies outside a 8-bit value");
+    }
 }
 
 TEST(BitString, SetBitAddressesRegisterBitNumbers) {

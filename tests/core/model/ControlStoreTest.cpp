@@ -3,6 +3,7 @@
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/Containers.h"
+#include "model/ListControls.h"
 #include "model/Tree.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,39 @@ TEST_F(Store, ChangedFiresOnlyOnRealChangesAndPassesTheSender) {
     EXPECT_EQ(fired, (std::vector<std::string>{"CheckBox1", "CheckBox1", "Combo1", "Combo1"}));
     EXPECT_EQ(redraws, 2);
     EXPECT_EQ(combo.itemIndex(), -1);
+    // The first item is an item like any other.
+    combo.setItemIndex(0);
+    EXPECT_EQ(combo.text(), "a");
+    combo.setItemIndex(-1);
+    // New items drop a selection, and the handlers hear of it.
+    combo.setItemIndex(0);
+    fired.clear();
+    combo.setItems({"b", "c"});
+    EXPECT_EQ(combo.itemIndex(), -1);
+    EXPECT_EQ(combo.text(), "");
+    EXPECT_EQ(fired, (std::vector<std::string>{"Combo1"}));
+}
+
+TEST_F(Store, MenuItemsAndPlaylistsChangeOnlyWhatWasAskedFor) {
+    auto& item = store.add<MenuItem>("Stop1", page);
+    int changes = 0;
+    item.changed.connect([&](Control&) { ++changes; });
+    item.setChecked(true);
+    item.setChecked(true);
+    EXPECT_TRUE(item.checked());
+    EXPECT_EQ(changes, 1);
+
+    auto& list = store.add<Playlist>("List1", page);
+    list.setItems({"a", "b", "c"});
+    list.setItemIndex(2);
+    list.removeItem(0);
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"b", "c"}));
+    EXPECT_EQ(list.itemIndex(), 1) << "the selection follows its item";
+    list.removeItem(1);
+    EXPECT_EQ(list.itemIndex(), -1);
+    list.removeItem(5);
+    list.removeItem(-1);
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"b"}));
 }
 
 TEST_F(Store, MuteGuardDetachesHandlersButViewsStillRedraw) {

@@ -292,6 +292,10 @@ TEST(NumericEdit, PropertyChangesRenormaliseAndMaxLengthLowersMinimumDigits) {
     EXPECT_EQ(f.edit.minimumDigits(), 3);
     f.edit.setReadOnly(true);
     EXPECT_EQ(f.limitViews, 2);
+    // A new kind changes what the view accepts: it is told once, and not for the same kind.
+    f.edit.setValueKind(ValueKind::HexValue);
+    f.edit.setValueKind(ValueKind::HexValue);
+    EXPECT_EQ(f.limitViews, 3);
 
     Field g(ValueKind::Float);
     g.edit.setText("7");

@@ -154,6 +154,14 @@ TEST(ProfileCheck, IoconPins) {
                              {13, "exclusive function line 'TXD3'"}});
 }
 
+TEST(ProfileCheck, EverySerialPortAndOptionSectionIsChecked) {
+    expectProblems(
+        {"[SSP1]", "DMA", "1", "x", "[SSP2]", "DMA", "2", "y", "[IOCON]", "HYS,", "", "[INCLUDE]", "x.h"},
+        {{4, "[SSP1] line 'x' is never read (2 lines at most)"},
+         {8, "[SSP2] line 'y' is never read (2 lines at most)"},
+         {11, "empty line in [IOCON]"}});
+}
+
 TEST(ProfileCheck, InterruptAndPeripheralSections) {
     expectProblems({"[ISR]",
                     "4,TIMER0",

@@ -53,6 +53,10 @@ TEST_F(CalculatorTest, FrequencyAndPeriodFollowEachOtherWithTheirUnits) {
     wantPeriod("4", kS);
     EXPECT_EQ(calc.frequencyEdit().text(), "250");
     EXPECT_EQ(calc.frequencyCombo().itemIndex(), kMilliHz);
+    // A period below one unit is still a period.
+    wantPeriod("0.5", kUs);
+    EXPECT_EQ(calc.frequencyEdit().text(), "2");
+    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kMHz);
 }
 
 TEST_F(CalculatorTest, TheBoxBeingTypedIsNeverWrittenBack) {
@@ -159,6 +163,17 @@ TEST_F(CalculatorTest, ClockAboveTheLimitIsRed) {
     calc.setClockLimit(5000000);
     calc.FormShow();
     EXPECT_EQ(calc.adcFrequencyLabel().fontColour(), Calculator::kWithinLimitColour);
+}
+
+TEST_F(CalculatorTest, AClockExactlyAtTheLimitIsWithinIt) {
+    registerOf("15", 1, 255);
+    calc.setClockLimit(1000000);
+    wantFrequency("1", kMHz); // 15 MHz / (14 + 1)
+    EXPECT_EQ(result(), "14");
+    EXPECT_EQ(calc.result2Label().fontColour(), Calculator::kWithinLimitColour);
+    wantFrequency("1.0714", kMHz); // 15 MHz / (13 + 1), just above
+    EXPECT_EQ(result(), "13");
+    EXPECT_EQ(calc.result2Label().fontColour(), Calculator::kAboveLimitColour);
 }
 
 TEST_F(CalculatorTest, PairSearchKeepsTheFirstClosestPair) {

@@ -142,9 +142,17 @@ void PinTreeLoader::addPin(const std::string& name, const std::string& spec) {
     // refused at load rather than producing wrong register values later.
     if (!parseDirectionSpec(direction))
         throw profile::ProfileError("[IODIR] line of pin " + name + " is not register,bit: " + direction);
-    if (!iocon() && !parsePinselSpec(spec))
-        throw profile::ProfileError("[PINSEL] line of pin " + name +
-                                    " is not register,high bit,low bit: " + spec);
+    if (!iocon()) {
+        const auto field = parsePinselSpec(spec);
+        if (!field)
+            throw profile::ProfileError("[PINSEL] line of pin " + name +
+                                        " is not register,high bit,low bit: " + spec);
+        // The two bits of an aligned two-bit field named low bit first would select the wrong
+        // function for every pin of the field. (A one-bit field may name an unused bit as its
+        // high bit, in any order.)
+        if (field->highBit % 2 == 0 && field->lowBit == field->highBit + 1)
+            throw profile::ProfileError("[PINSEL] line of pin " + name + " names its low bit first: " + spec);
+    }
 
     currentPin_ = tree_.addNode(-1, name);
     const int image = contains(noPinMode_, name) ? -1 : (iocon() ? kIoconStartImage : kPinselStartImage);

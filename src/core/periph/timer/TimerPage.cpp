@@ -333,7 +333,7 @@ void TimerPage::loadTimer(int timer) {
     }
 
     const auto captures = model::parseInt32(lines[first + 2]);
-    if (!captures || *captures > kMostCaptureInputs)
+    if (!captures || *captures < 0 || *captures > kMostCaptureInputs)
         throw profile::ProfileError(header + ": capture count is no decimal number of inputs");
     setCaptureInputs(timer, *captures);
 }

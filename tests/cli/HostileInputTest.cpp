@@ -1,0 +1,239 @@
+#include "app/MainForm.h"
+#include "cli/CliUi.h"
+#include "cli/CommandLine.h"
+#include "config/ConfigurationCommands.h"
+#include "io/TextFile.h"
+#include "model/ComboBox.h"
+#include "model/Tree.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace regforge::cli {
+namespace {
+
+// A device with one pin, a timer and the usual templates.
+constexpr const char* kProfile = "[PINSEL]\r\n"
+                                 "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
+                                 "[IODIR]\r\n"
+                                 "IO0DIR,0\r\n"
+                                 "[TIMER0]\r\n"
+                                 "32bit\r\n"
+                                 "PWM\r\n"
+                                 "2\r\n"
+                                 "[TIMER0_INIT]\r\n"
+                                 "T0TCR = 0;\r\n"
+                                 "[INCLUDE]\r\n"
+                                 "LPC214x.h\r\n"
+                                 "[LPC21xx]\r\n";
+
+struct Outcome {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+class Hostile : public ::testing::Test {
+protected:
+    Hostile() { data.write("include/Tiny.ini", kProfile); }
+
+    std::filesystem::path saveConfiguration(const std::string& name) {
+        std::ostringstream quiet;
+        CliUi ui(quiet);
+        app::MainForm form(ui, data.path());
+        form.FormCreate();
+        auto& devices = form.store().get<model::ComboBox>("mcu_ComboBox");
+        devices.setItemIndex(devices.indexOf("Tiny"));
+        EXPECT_TRUE(form.LoadProfileBitBtnClick());
+        form.store().get<model::Tree>("IO_Treeview").clickNode(2, model::TreeHitPart::StateIcon);
+        const auto path = data.path() / name;
+        EXPECT_TRUE(form.configuration().saveConfiguration(path));
+        return path;
+    }
+
+    Outcome cli(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--data-dir", data.path().string()});
+        std::ostringstream out;
+        std::ostringstream err;
+        const int code = run(args, "/nonexistent", "", out, err);
+        return {code, out.str(), err.str()};
+    }
+    Outcome generate(const std::filesystem::path& config, std::vector<std::string> more = {}) {
+        more.insert(more.begin(), {"generate", config.string()});
+        return cli(more);
+    }
+    // A run that neither crashed nor failed silently.
+    static void expectHandled(const Outcome& r, const std::string& what) {
+        EXPECT_TRUE(r.code == 0 || r.code == 1) << what;
+        if (r.code != 0) {
+            EXPECT_NE(r.err, "") << what;
+        }
+    }
+
+    testing::TempDir data;
+};
+
+TEST_F(Hostile, DeviceNamesThatArePathsNeverLeaveTheIncludeFolder) {
+    // A profile outside include/ that a path in the device name could reach.
+    data.write("x.ini", kProfile);
+    data.write("include/sub/x.ini", kProfile);
+    for (const std::string name : {"../x", "/etc/passwd", "a\\b", "sub/x", "..", "Tiny\t", "Ti*"}) {
+        data.write("odd.sav", "[profile]\r\n" + name + "\r\n");
+        const auto r = generate(data.path() / "odd.sav");
+        EXPECT_EQ(r.code, 1) << name;
+        EXPECT_NE(r.err.find("but the profile is not available"), std::string::npos) << name << ": " << r.err;
+    }
+}
+
+TEST_F(Hostile, DamagedConfigurationsAreRefusedOrGeneratedNeverCrash) {
+    const auto config = saveConfiguration("tiny.sav");
+    const std::string saved = data.read("tiny.sav");
+    const auto lines = io::splitLines(saved).lines;
+
+    std::filesystem::create_directories(data.path() / "folder.sav");
+    EXPECT_EQ(generate(data.path() / "folder.sav").code, 1);
+    EXPECT_EQ(generate(data.write("empty.sav", "")).code, 1);
+    std::string binary;
+    for (int c = 0; c < 256; ++c)
+        binary += static_cast<char>(c);
+    EXPECT_EQ(generate(data.write("binary.sav", binary)).code, 1);
+    const auto huge = data.write("huge.sav", "[profile]\r\nTiny\r\n");
+    std::filesystem::resize_file(huge, 100u * 1024u * 1024u);
+    const auto r = generate(huge);
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("larger than"), std::string::npos) << r.err;
+
+    // Every line in turn: out of range, negative, enormous or 1 MB long (one of them per line,
+    // in turn, to keep the run short).
+    const std::vector<std::string> values = {"99", "-1", "1000000000000000000000000000000",
+                                             std::string(1 << 20, '7')};
+    for (std::size_t k = 2; k < lines.size(); ++k) {
+        auto changed = lines;
+        changed[k] = values[k % values.size()];
+        data.write("bad.sav", io::joinLines(changed, io::LineEnding::CrLf));
+        expectHandled(generate(data.path() / "bad.sav"),
+                      "line " + std::to_string(k + 1) + " = " + changed[k].substr(0, 40));
+    }
+    // Files that end early, at every line.
+    for (std::size_t k = 2; k < lines.size(); ++k) {
+        const std::vector<std::string> head(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(k));
+        data.write("short.sav", io::joinLines(head, io::LineEnding::CrLf));
+        expectHandled(generate(data.path() / "short.sav"), "ends after line " + std::to_string(k));
+    }
+    EXPECT_EQ(data.read("tiny.sav"), saved);
+    (void)config;
+}
+
+TEST_F(Hostile, DamagedProfilesAreReportedWithTheirLinesAndNeverCrash) {
+    const auto lines = io::splitLines(kProfile).lines;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        for (const std::string& bad :
+             std::vector<std::string>{"PINSEL0,99,0@P0.0:PORT0.0;A,B,C,", "-1",
+                                      "1000000000000000000000000000000", std::string(1 << 20, 'P')}) {
+            auto changed = lines;
+            changed[k] = bad;
+            data.write("include/Bad.ini", io::joinLines(changed, io::LineEnding::CrLf));
+            const auto r = cli({"check-profile", "Bad"});
+            EXPECT_TRUE(r.code == 0 || r.code == 1) << k;
+        }
+        const std::vector<std::string> head(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(k));
+        data.write("include/Bad.ini", io::joinLines(head, io::LineEnding::CrLf));
+        const auto r = cli({"check-profile", "Bad"});
+        EXPECT_TRUE(r.code == 0 || r.code == 1) << k;
+    }
+    // A huge profile is refused by the load, named by check-profile.
+    const auto huge = data.write("include/Huge.ini", "");
+    std::filesystem::resize_file(huge, 100u * 1024u * 1024u);
+    EXPECT_EQ(cli({"check-profile", "Huge"}).code, 1);
+}
+
+TEST_F(Hostile, BadTimerAndPinValuesAreReportedAndTheHarmfulOnesRefused) {
+    std::string text = kProfile;
+    text.replace(text.find("32bit\r\nPWM\r\n2"), 14, "32bit\r\nPWM\r\n-1");
+    text.replace(text.find("PINSEL0,1,0"), 11, "PINSEL0,0,1");
+    text.replace(text.find("PORT0.0;"), 8, "PORT0.99999999999;");
+    data.write("include/Bad.ini", text);
+    const auto r = cli({"check-profile", "Bad"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.out.find("Bad.ini:2: pin P0.0: high bit 0 is below low bit 1 (the pair is reversed)"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Bad.ini:2: pin P0.0: 'PORT0.99999999999' names bit 99999999999, outside 0..31"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("Bad.ini:8: capture input count '-1'"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Can't open profile"), std::string::npos) << r.out;
+
+    // Each harmful value alone is refused by the load; the odd label alone is kept as text.
+    std::string reversed = kProfile;
+    reversed.replace(reversed.find("PINSEL0,1,0"), 11, "PINSEL0,0,1");
+    data.write("include/Reversed.ini", reversed);
+    EXPECT_NE(cli({"check-profile", "Reversed"}).out.find("Can't open profile"), std::string::npos);
+    std::string negative = kProfile;
+    negative.replace(negative.find("PWM\r\n2"), 6, "PWM\r\n-1");
+    data.write("include/Negative.ini", negative);
+    EXPECT_NE(cli({"check-profile", "Negative"}).out.find("Can't open profile"), std::string::npos);
+    std::string label = kProfile;
+    label.replace(label.find("PORT0.0;"), 8, "PORT0.99999999999;");
+    data.write("include/Label.ini", label);
+    EXPECT_EQ(cli({"check-profile", "Label"}).out.find("Can't open profile"), std::string::npos);
+}
+
+TEST_F(Hostile, OutputsThatAreNoPlainNewFileAreHandled) {
+    const auto config = saveConfiguration("tiny.sav");
+    const std::string saved = data.read("tiny.sav");
+
+    // Onto the configuration itself, also through another spelling of its path.
+    for (const auto& self : {config, data.path() / "." / "tiny.sav"}) {
+        const auto r = generate(config, {"-o", self.string()});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_NE(r.err.find("is the configuration itself"), std::string::npos) << r.err;
+        EXPECT_EQ(data.read("tiny.sav"), saved);
+    }
+
+    std::filesystem::create_directories(data.path() / "out.c");
+    auto r = generate(config, {"-o", (data.path() / "out.c").string()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("out.c"), std::string::npos) << r.err;
+    EXPECT_TRUE(std::filesystem::is_directory(data.path() / "out.c"));
+
+    // A link is written through and stays a link; a device is written, not replaced.
+    data.write("real/main.c", "old");
+    std::filesystem::create_symlink(data.path() / "real/main.c", data.path() / "main.c");
+    EXPECT_EQ(generate(config, {"-o", (data.path() / "main.c").string()}).code, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(data.path() / "main.c"));
+    EXPECT_NE(data.read("real/main.c").find("int main(void)"), std::string::npos);
+    EXPECT_EQ(generate(config, {"-o", "/dev/null"}).code, 0);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
+TEST_F(Hostile, AReplaceListThatGrowsWithoutEndStopsWithAMessage) {
+    // Pair k turns every run of k zeros into 2k zeros: each pair doubles the zeros the
+    // previous ones left (a list of about 1 KB).
+    std::string list;
+    for (std::size_t k = 1; k <= 30; ++k)
+        list += std::string(k, '0') + "=" + std::string(2 * k, '0') + "\r\n";
+    data.write("replace/grow.ini", list);
+    const auto config = saveConfiguration("tiny.sav");
+    std::string text = data.read("tiny.sav");
+    const auto at = text.find("[Replace]\r\n0\r\n\r\n");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at, 16, "[Replace]\r\n1\r\ngrow\r\n");
+    data.write("tiny.sav", text);
+    const auto r = generate(config, {"-o", (data.path() / "main.c").string()});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_NE(r.err.find("the replace list makes the code larger than 64 MB"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::filesystem::exists(data.path() / "main.c"));
+}
+
+TEST_F(Hostile, GenerateLeavesTheSettingsFileAlone) {
+    const auto config = saveConfiguration("tiny.sav");
+    const std::string settings = "[VERSION]\r\n2.2.2\r\n[LASTLOADED]\r\n/somewhere/else.sav\r\n";
+    data.write("include/regforge", settings);
+    EXPECT_EQ(generate(config).code, 0);
+    EXPECT_EQ(data.read("include/regforge"), settings);
+}
+
+} // namespace
+} // namespace regforge::cli

@@ -1,0 +1,52 @@
+#include "app/MainForm.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
+
+namespace regforge::app {
+namespace {
+
+// The desktop views place the core's controls by name. A control the core renamed would leave
+// a hole in a page that only a look at the window shows, so every name the views take must be
+// one the core declares.
+TEST(GuiControlNames, EveryControlAPageViewTakesIsDeclaredByTheCore) {
+    testing::TempDir dir;
+    testing::FakeUi ui;
+    MainForm form(ui, dir.path());
+    const std::filesystem::path gui = std::filesystem::path(REGFORGE_FIXTURES) / ".." / ".." / "src" / "gui";
+    const std::regex take(R"re(\btake\("([A-Za-z0-9_]+)"\))re");
+    int names = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(gui)) {
+        if (entry.path().extension() != ".cpp")
+            continue;
+        std::ifstream in(entry.path());
+        std::stringstream text;
+        text << in.rdbuf();
+        const std::string source = text.str();
+        for (std::sregex_iterator it(source.begin(), source.end(), take), end; it != end; ++it) {
+            ++names;
+            EXPECT_NE(form.store().find((*it)[1].str()), nullptr)
+                << (*it)[1].str() << " in " << entry.path().filename().string();
+        }
+    }
+    EXPECT_GE(names, 20);
+}
+
+// The pop-up menu of the numeric edits names its three commands.
+TEST(GuiControlNames, TheIntegerInputPopupCaptions) {
+    testing::TempDir dir;
+    testing::FakeUi ui;
+    MainForm form(ui, dir.path());
+    EXPECT_EQ(form.store().get<model::Control>("CalcFromFreqPopup").caption(),
+              "Calculate from frequency/Period");
+    EXPECT_EQ(form.store().get<model::Control>("InsertIntegterPopup").caption(), "Insert decimal value");
+    EXPECT_EQ(form.store().get<model::Control>("CalculateFromSamplesAD").caption(),
+              "Calculate from samples/sec");
+}
+
+} // namespace
+} // namespace regforge::app

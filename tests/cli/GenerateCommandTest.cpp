@@ -1,3 +1,4 @@
+#include "CliDataFolder.h"
 #include "app/MainForm.h"
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
@@ -51,40 +52,16 @@ const std::string kExpected =
     "\n"
     "}\n";
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using testing::Outcome;
 
-class Generate : public ::testing::Test {
+class Generate : public ::testing::Test, public testing::CliDataFolder {
 protected:
-    Generate() { data.write("include/Tiny.ini", kProfile); }
-
-    // Saves a configuration the way the desktop program does: load, choose TXD0, save.
-    std::filesystem::path saveConfiguration(const std::string& name) {
-        std::ostringstream quiet;
-        CliUi ui(quiet);
-        app::MainForm form(ui, data.path());
-        form.FormCreate();
-        auto& devices = form.store().get<model::ComboBox>("mcu_ComboBox");
-        devices.setItemIndex(devices.indexOf("Tiny"));
-        EXPECT_TRUE(form.LoadProfileBitBtnClick());
-        form.store().get<model::Tree>("IO_Treeview").clickNode(2, model::TreeHitPart::StateIcon);
-        const auto path = data.path() / name;
-        EXPECT_TRUE(form.configuration().saveConfiguration(path));
-        return path;
-    }
+    Generate() : CliDataFolder(kProfile) {}
 
     Outcome generate(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--data-dir", data.path().string(), "generate"});
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = run(args, "/nonexistent", "", out, err);
-        return {code, out.str(), err.str()};
+        args.insert(args.begin(), "generate");
+        return cli(std::move(args));
     }
-
-    testing::TempDir data;
 };
 
 TEST_F(Generate, PrintsTheResultTextOfASavedConfiguration) {

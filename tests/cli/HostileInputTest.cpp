@@ -1,3 +1,4 @@
+#include "CliDataFolder.h"
 #include "app/MainForm.h"
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
@@ -28,37 +29,12 @@ constexpr const char* kProfile = "[PINSEL]\r\n"
                                  "LPC214x.h\r\n"
                                  "[LPC21xx]\r\n";
 
-struct Outcome {
-    int code;
-    std::string out;
-    std::string err;
-};
+using testing::Outcome;
 
-class Hostile : public ::testing::Test {
+class Hostile : public ::testing::Test, public testing::CliDataFolder {
 protected:
-    Hostile() { data.write("include/Tiny.ini", kProfile); }
+    Hostile() : CliDataFolder(kProfile) {}
 
-    std::filesystem::path saveConfiguration(const std::string& name) {
-        std::ostringstream quiet;
-        CliUi ui(quiet);
-        app::MainForm form(ui, data.path());
-        form.FormCreate();
-        auto& devices = form.store().get<model::ComboBox>("mcu_ComboBox");
-        devices.setItemIndex(devices.indexOf("Tiny"));
-        EXPECT_TRUE(form.LoadProfileBitBtnClick());
-        form.store().get<model::Tree>("IO_Treeview").clickNode(2, model::TreeHitPart::StateIcon);
-        const auto path = data.path() / name;
-        EXPECT_TRUE(form.configuration().saveConfiguration(path));
-        return path;
-    }
-
-    Outcome cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--data-dir", data.path().string()});
-        std::ostringstream out;
-        std::ostringstream err;
-        const int code = run(args, "/nonexistent", "", out, err);
-        return {code, out.str(), err.str()};
-    }
     Outcome generate(const std::filesystem::path& config, std::vector<std::string> more = {}) {
         more.insert(more.begin(), {"generate", config.string()});
         return cli(more);
@@ -70,8 +46,6 @@ protected:
             EXPECT_NE(r.err, "") << what;
         }
     }
-
-    testing::TempDir data;
 };
 
 TEST_F(Hostile, DeviceNamesThatArePathsNeverLeaveTheIncludeFolder) {

@@ -212,9 +212,12 @@ void TimerGenerator::generate(int timer, const TimerUnit& tm, const model::Numer
     }
     out.push_back(registerLine(assign("CCR"), regs.ccr, true));
     out.push_back(registerLine(assign("EMR"), regs.emr, true));
-    // The peripheral structures have no such register: the line exists in register-name syntax only.
-    if (hasPwmMode && !device_.cortexM3)
-        out.push_back(registerLine("PWM" + t + "CON = ", regs.pwmControl, true));
+    // A timer with PWM mode gets its PWM control register, or the outputs the comment calls
+    // PWM controlled would stay plain match outputs. The Cortex-M3 parts with timer PWM mode
+    // (LPC13xx) name it PWMC in the timer structure.
+    if (hasPwmMode)
+        out.push_back(
+            registerLine(device_.cortexM3 ? assign("PWMC") : "PWM" + t + "CON = ", regs.pwmControl, true));
     out.push_back(registerLine(assign("TCR"), regs.tcr, true));
     out.emplace_back();
     lists.mainLines.insert(lists.mainLines.end(), out.begin(), out.end());

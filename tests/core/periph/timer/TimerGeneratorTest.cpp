@@ -89,7 +89,7 @@ TEST_F(TimerGeneratorTest, SixteenBitTimerWithDefaultsHasFourDigitsAndNoPwmContr
                 "T2TCR = 0x00;     /* binary: 00000000 */", ""}));
 }
 
-TEST_F(TimerGeneratorTest, CortexM3UsesStructureSyntaxAndWritesNoPwmControlLine) {
+TEST_F(TimerGeneratorTest, CortexM3UsesStructureSyntaxWithThePwmControlRegister) {
     load("cortex_m3");
     enable(1);
     box("CheckBox66").click(); // PWM mode on MAT1.0
@@ -125,6 +125,7 @@ TEST_F(TimerGeneratorTest, CortexM3UsesStructureSyntaxAndWritesNoPwmControlLine)
                 "LPC_TIM1->MR3 = 0x00000000;     /* decimal 0 */",
                 "LPC_TIM1->CCR = 0x0005;     /* binary: 00000000_00000101 */",
                 "LPC_TIM1->EMR = 0x0408;     /* binary: 00000100_00001000 */",
+                "LPC_TIM1->PWMC = 0x00000001;     /* binary: 00000000_00000000_00000000_00000001 */",
                 "LPC_TIM1->TCR = 0x02;     /* binary: 00000010 */",
                 ""}));
 }
@@ -192,6 +193,28 @@ TEST_F(TimerGeneratorTest, ThirteenXxTitleNamesTheCounterAndRegistersUseTheDigit
                 "LPC_TIM2->EMR = 0x0000;     /* binary: 00000000_00000000 */",
                 "LPC_TIM2->TCR = 0x00;     /* binary: 00000000 */",
                 ""}));
+}
+
+TEST_F(TimerGeneratorTest, ThirteenXxPwmControlOnlyForTimersWithPwmMode) {
+    load("lpc13xx"); // Timer2 NOPWM, Timer3 with PWM mode
+    enable(2);
+    enable(3);
+    box("CheckBox100").click(); // PWM mode on MAT3.0
+    const Lines lines = generated();
+    const auto has = [&](const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    EXPECT_TRUE(has("   MAT3.0: PWM controlled"));
+    EXPECT_TRUE(has("LPC_TIM3->PWMC = 0x00000001;     /* binary: 00000000_00000000_00000000_00000001 */"));
+    const auto pwmc =
+        std::find(lines.begin(), lines.end(),
+                  "LPC_TIM3->PWMC = 0x00000001;     /* binary: 00000000_00000000_00000000_00000001 */");
+    ASSERT_NE(pwmc, lines.end());
+    EXPECT_EQ(*(pwmc - 1), "LPC_TIM3->EMR = 0x0000;     /* binary: 00000000_00000000 */");
+    EXPECT_EQ(*(pwmc + 1), "LPC_TIM3->TCR = 0x00;     /* binary: 00000000 */");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.find("->PWMC") != std::string::npos; }),
+              1);
 }
 
 TEST_F(TimerGeneratorTest, OnlyCheckedTimersRunInTimerOrderWithTheirOwnWidthAndPwmMode) {

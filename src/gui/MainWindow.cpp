@@ -8,6 +8,7 @@
 #include "gui/pages/PageViews.h"
 #include "gui/pages/QuickSelectMenu.h"
 #include "gui/pages/ShellPanels.h"
+#include "gui/widgets/NumericLineEdit.h"
 #include "model/Containers.h"
 #include "periph/io/IoPage.h"
 #include "tools/EditPopup.h"
@@ -257,8 +258,21 @@ bool MainWindow::aboutPanelDismissed(QObject* watched, const QEvent* event) {
     return false;
 }
 
+// Up and Down on a register edit of this window go to the core first, which steps the value.
+bool MainWindow::stepKeyUsed(QObject* watched, const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    const auto* field = qobject_cast<const widgets::NumericLineEdit*>(watched);
+    if (field == nullptr || field->window() != this)
+        return false;
+    return form_.FormKeyDown(&field->model(), key == Qt::Key_Up ? tools::StepKey::Up : tools::StepKey::Down);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (aboutPanelDismissed(watched, event))
+    if (aboutPanelDismissed(watched, event) || stepKeyUsed(watched, event))
         return true;
     if (watched == scroll_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);

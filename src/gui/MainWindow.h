@@ -52,6 +52,7 @@ private:
     void placeOnScreen();
     void scrollByWheel(int notches);
     bool aboutPanelDismissed(QObject* watched, const QEvent* event);
+    bool stepKeyUsed(QObject* watched, const QEvent* event);
 
     app::MainForm& form_;
     QScrollArea* scroll_;

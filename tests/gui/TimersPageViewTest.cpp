@@ -1,13 +1,16 @@
 #include "GuiFixture.h"
 #include "model/ComboBox.h"
+#include "model/NumericEdit.h"
 #include "periph/timer/TimerControls.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLayout>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTabWidget>
+#include <QTest>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -138,6 +141,27 @@ TEST_F(TimersPageView, NothingIsSqueezedOrCutAtTheDesignSize) {
         }
     }
     EXPECT_GE(widget("T0CTCR10")->width(), widget("T0CTCR10")->sizeHint().width());
+}
+
+} // namespace
+} // namespace regforge::gui
+
+namespace regforge::gui {
+namespace {
+
+TEST_F(TimersPageView, ArrowKeysStepTheFocusedRegisterAndAreUsedUp) {
+    load("arm7_single_divider");
+    click("T0_checkbox");
+    auto* prescaler = gui.widget<QLineEdit>("T0PR");
+    auto& model = gui.store().get<model::NumericEdit>("T0PR");
+    model.setText("0000000E");
+    QTest::keyClick(prescaler, Qt::Key_Up);
+    EXPECT_EQ(model.text(), "0000000F");
+    QTest::keyClick(prescaler, Qt::Key_Down);
+    QTest::keyClick(prescaler, Qt::Key_Down);
+    EXPECT_EQ(model.text(), "0000000D");
+    // The counter clock follows the stepped prescaler: 15 MHz / 14.
+    EXPECT_EQ(gui.store().get<model::Control>(t::clockLabelName(0)).caption(), "Counter clk: 1.0714 MHz");
 }
 
 } // namespace

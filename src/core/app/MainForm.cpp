@@ -87,6 +87,7 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
     for (const auto& page : pages_)
         clockPanels_.insert(clockPanels_.end(), page->clockPanels().begin(), page->clockPanels().end());
     editPopup_ = std::make_unique<tools::EditPopup>(context_, pages_);
+    stepping_ = std::make_unique<tools::KeyboardStepping>(pages_);
     replace_ = std::make_unique<output::ReplaceListPanel>(store_, ui_, folders_);
     config_ = std::make_unique<config::ConfigurationCommands>(config::ConfigurationContext{
         store_, device_, ui_, folders_, [this] { return LoadProfileBitBtnClick(); },
@@ -386,6 +387,10 @@ void MainForm::ReplaceUseButtonClick() {
     auto& button = store_.get<model::ToggleButton>("ReplaceUseButton");
     button.setDown(!button.down());
     button.setFontColour(button.down() ? model::kRed : model::kDefaultColour);
+}
+
+bool MainForm::FormKeyDown(const model::Control* focused, tools::StepKey key) {
+    return stepping_->keyDown(focused, key);
 }
 
 void MainForm::pagecontrol1Change() {

@@ -10,6 +10,7 @@
 #include "periph/PageContext.h"
 #include "periph/ResultLists.h"
 #include "profile/DeviceState.h"
+#include "tools/KeyboardStepping.h"
 #include "ui/Ui.h"
 
 #include <filesystem>
@@ -84,6 +85,9 @@ public:
     // Escape or a click outside the about panel closes it; true when it was open.
     bool closeAboutPanel();
     void pagecontrol1Change();
+    // The main window sees a key press before the focused control: Up and Down step a page's
+    // register edits. True when the key was used up.
+    bool FormKeyDown(const model::Control* focused, tools::StepKey key);
 
     // "Load profile": loads the device selected in the device list; true when it loaded whole.
     bool LoadProfileBitBtnClick();
@@ -149,6 +153,7 @@ private:
     std::vector<periph::PeripheralClockPanel> clockPanels_;
     std::unique_ptr<DeviceLoader> loader_;
     std::unique_ptr<tools::EditPopup> editPopup_;
+    std::unique_ptr<tools::KeyboardStepping> stepping_;
     std::unique_ptr<output::ReplaceListPanel> replace_;
     std::unique_ptr<config::ConfigurationCommands> config_;
     bool terminateRequested_ = false;

@@ -4,6 +4,7 @@
 #include "periph/PageContext.h"
 #include "periph/PeripheralClockPanel.h"
 #include "periph/ResultLists.h"
+#include "periph/SteppedEdit.h"
 
 #include <vector>
 
@@ -43,6 +44,8 @@ public:
     const std::vector<PeripheralClockPanel>& clockPanels() const { return clockPanels_; }
     // The register edits that carry the numeric edits' popup.
     const std::vector<EditPopupRow>& editPopupRows() const { return popupRows_; }
+    // The register edits the arrow keys step.
+    const std::vector<SteppedEdit>& steppedEdits() const { return steppedEdits_; }
 
 protected:
     model::ControlStore& store() { return ctx_.store; }
@@ -59,11 +62,13 @@ protected:
                                        const std::string& dividerName, const std::string& clockName,
                                        ClockGroup group, std::function<void()> figuresChanged);
     void addEditPopupRow(EditPopupRow row) { popupRows_.push_back(std::move(row)); }
+    void addSteppedEdit(model::NumericEdit* edit, StepGroup group) { steppedEdits_.push_back({edit, group}); }
 
 private:
     PageContext& ctx_;
     std::vector<PeripheralClockPanel> clockPanels_;
     std::vector<EditPopupRow> popupRows_;
+    std::vector<SteppedEdit> steppedEdits_;
 };
 
 } // namespace regforge::periph

@@ -19,6 +19,8 @@ public:
 
     // Shows the model's text; the caret stays where it was, within the new text.
     void showModelText();
+    // The edit this field shows.
+    const model::NumericEdit& model() const { return edit_; }
 
     // Asked on a right click: true when it showed a popup of its own; otherwise the field
     // shows its standard edit menu.

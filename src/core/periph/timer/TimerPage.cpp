@@ -255,6 +255,11 @@ void TimerPage::addPopupRows(int timer) {
     addEditPopupRow(std::move(prescaler));
     for (NumericEdit* match : tm.matchRegisters)
         addEditPopupRow(EditPopupRow::plainRegister(match));
+
+    addSteppedEdit(tm.prescale, StepGroup::ByOne);
+    addSteppedEdit(tm.counter, StepGroup::ByOne);
+    for (NumericEdit* match : tm.matchRegisters)
+        addSteppedEdit(match, StepGroup::ByOne);
 }
 
 void TimerPage::reset() {

@@ -17,7 +17,7 @@ FUZZ_TARGETS ?= profile_sections pin_sections timer_sections device_load configu
 PREFIX ?= /usr/local
 BIN := $(BUILD_DIR)/bin
 
-APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev \
+APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev dpkg-dev
 # make fuzz: clang and its libFuzzer and sanitizer run-time libraries.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev

@@ -184,12 +184,11 @@ bool QtUi::runCalculator(tools::Calculator& calculator) {
 }
 
 void QtUi::showPicture(const std::filesystem::path& path, const std::string& caption, bool modal,
-                       bool /*rollButton*/) {
-    // Only one picture window at a time: a new picture replaces the old window.
-    if (!picture_.isNull()) {
+                       bool rollButton) {
+    // Only one picture window at a time: a new picture replaces the old window, which
+    // deletes itself once closed.
+    if (!picture_.isNull())
         picture_->close();
-        delete picture_.data();
-    }
     const QPixmap picture(fromPath(path));
     if (picture.isNull()) {
         // Only the view can tell a damaged picture from a good one.
@@ -197,7 +196,7 @@ void QtUi::showPicture(const std::filesystem::path& path, const std::string& cap
                 ui::Buttons::Ok);
         return;
     }
-    picture_ = new dialogs::PictureWindow(picture, fromWindows1252(caption), dialogParent());
+    picture_ = new dialogs::PictureWindow(picture, fromWindows1252(caption), rollButton, dialogParent());
     if (modal) {
         picture_->exec();
         return;

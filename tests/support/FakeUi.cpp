@@ -48,8 +48,9 @@ bool FakeUi::runCalculator(tools::Calculator& c) {
     return calculator ? calculator(c) : false;
 }
 
-void FakeUi::showPicture(const std::filesystem::path& path, const std::string&, bool, bool) {
-    pictures.push_back(path);
+void FakeUi::showPicture(const std::filesystem::path& path, const std::string& caption, bool modal,
+                         bool rollButton) {
+    pictures.push_back({path, caption, modal, rollButton});
 }
 
 } // namespace regforge::testing

@@ -47,7 +47,13 @@ public:
     std::vector<Message> messages;
     std::vector<ui::FileRequest> fileRequests;
     std::vector<std::string> prompts;
-    std::vector<std::filesystem::path> pictures;
+    struct Picture {
+        std::filesystem::path path;
+        std::string caption;
+        bool modal;
+        bool rollButton;
+    };
+    std::vector<Picture> pictures;
     std::string clipboard;
     int calculatorRuns = 0;
     bool terminated = false;

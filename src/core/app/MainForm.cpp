@@ -116,6 +116,9 @@ void MainForm::connectHandlers() {
     store_.get<model::PageControl>("pagecontrol1").changed.connect([this](model::Control&) {
         pagecontrol1Change();
     });
+    store_.get<model::Control>("ShowPicture").clicked.connect([this](model::Control&) {
+        ShowPictureClick();
+    });
     store_.get<model::Control>("LoadProfileBitBtn").clicked.connect([this](model::Control&) {
         if (confirmDiscardChanges())
             LoadProfileBitBtnClick();
@@ -387,6 +390,18 @@ void MainForm::ReplaceUseButtonClick() {
     auto& button = store_.get<model::ToggleButton>("ReplaceUseButton");
     button.setDown(!button.down());
     button.setFontColour(button.down() ? model::kRed : model::kDefaultColour);
+}
+
+void MainForm::ShowPictureClick() {
+    if (!device_.loaded()) {
+        ui_.message("No profile loaded", "Please load a profile first.", ui::Icon::Warning, ui::Buttons::Ok);
+        return;
+    }
+    ui_.showPicture(folders_.find("include", device_.deviceName + ".jpg"), "Pinout", false, true);
+}
+
+void MainForm::SpiModesHelpClick() {
+    ui_.showPicture(folders_.find("include", "SPI_modes.jpg"), "SPI modes", true, false);
 }
 
 bool MainForm::FormKeyDown(const model::Control* focused, tools::StepKey key) {

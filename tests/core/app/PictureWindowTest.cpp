@@ -1,0 +1,57 @@
+#include "app/MainForm.h"
+#include "support/ProgramFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace regforge::app {
+namespace {
+
+using testing::ProgramFolder;
+
+constexpr const char* kTiny = "[PINSEL]\r\n"
+                              "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
+                              "[IODIR]\r\n"
+                              "IO0DIR,0\r\n"
+                              "[LPC21xx]\r\n"
+                              "[INCLUDE]\r\n"
+                              "LPC214x.h\r\n";
+
+class PictureWindow : public ::testing::Test {
+protected:
+    PictureWindow() {
+        folder.addProfile("Tiny", kTiny);
+        folder.start();
+    }
+    ProgramFolder folder;
+};
+
+TEST_F(PictureWindow, PinoutNeedsALoadedDeviceAndShowsItsOwnPictureBesideTheWindow) {
+    folder.form().ShowPictureClick();
+    ASSERT_EQ(folder.ui.messages.size(), 1U);
+    EXPECT_EQ(folder.ui.messages[0].caption, "No profile loaded");
+    EXPECT_EQ(folder.ui.messages[0].text, "Please load a profile first.");
+    EXPECT_EQ(folder.ui.messages[0].icon, ui::Icon::Warning);
+    EXPECT_TRUE(folder.ui.pictures.empty());
+
+    ASSERT_TRUE(folder.load("Tiny"));
+    folder.form().ShowPictureClick();
+    ASSERT_EQ(folder.ui.pictures.size(), 1U);
+    const auto& shown = folder.ui.pictures[0];
+    EXPECT_EQ(shown.path.filename(), "Tiny.jpg");
+    EXPECT_EQ(shown.path.parent_path().filename(), "include");
+    EXPECT_EQ(shown.caption, "Pinout");
+    EXPECT_FALSE(shown.modal);
+    EXPECT_TRUE(shown.rollButton);
+}
+
+TEST_F(PictureWindow, SpiModesAreModalWithoutTheRollButton) {
+    folder.form().SpiModesHelpClick();
+    ASSERT_EQ(folder.ui.pictures.size(), 1U);
+    EXPECT_EQ(folder.ui.pictures[0].path.filename(), "SPI_modes.jpg");
+    EXPECT_EQ(folder.ui.pictures[0].caption, "SPI modes");
+    EXPECT_TRUE(folder.ui.pictures[0].modal);
+    EXPECT_FALSE(folder.ui.pictures[0].rollButton);
+}
+
+} // namespace
+} // namespace regforge::app

@@ -489,6 +489,10 @@ void PwmPage::PWMEnClick(int unit) {
     }
     outputLabelRefresh(unit);
     PWMPRChange(unit);
+    // Out of PWM mode no match lies beyond a period: no edit stays red from before.
+    if (!on)
+        for (int m = 1; m < kMatchCount; ++m)
+            PWMMRChange(unit, m);
 }
 
 void PwmPage::matchZeroResetClick(int unit) {

@@ -204,9 +204,10 @@ TEST_F(PwmPageTest, MatchBeyondMr0TurnsRedOnlyInPwmMode) {
     EXPECT_EQ(colour("PWM0MR3"), model::kDefaultColour) << "equal to MR0 stays white";
     edit("PWM0MR6").setText("21");
     EXPECT_EQ(colour("PWM0MR6"), model::kRed);
-    edit("PWM0MR0").setText("FFFFFFFF");
-    EXPECT_EQ(colour("PWM0MR6"), model::kDefaultColour);
+    edit("PWM0MR0").setText("20");
+    ASSERT_EQ(colour("PWM0MR6"), model::kRed);
     box("PWM0TCR_EnPWM").click();
+    EXPECT_EQ(colour("PWM0MR6"), model::kDefaultColour) << "leaving PWM mode leaves no edit red";
     edit("PWM0MR0").setText("1");
     edit("PWM0MR6").setText("30");
     EXPECT_EQ(colour("PWM0MR6"), model::kDefaultColour);

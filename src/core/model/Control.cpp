@@ -56,6 +56,13 @@ void Control::setFontColour(Colour colour) {
     notifyView(Aspect::Caption);
 }
 
+void Control::setColour(Colour colour) {
+    if (colour_ == colour)
+        return;
+    colour_ = colour;
+    notifyView(Aspect::Caption);
+}
+
 void Control::setBold(bool bold) {
     if (bold_ == bold)
         return;

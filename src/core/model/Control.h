@@ -67,6 +67,9 @@ public:
     void setFontColour(Colour colour);
     bool bold() const { return bold_; }
     void setBold(bool bold);
+    // The background of an edit; kDefaultColour is the edit's own (white).
+    Colour colour() const { return colour_; }
+    void setColour(Colour colour);
 
     // Handlers of the behaviour (OnClick / OnChange of check boxes, combos, edits, ...).
     Signal<Control&> changed;
@@ -103,6 +106,7 @@ private:
     std::string caption_;
     std::string hint_;
     Colour fontColour_ = kDefaultColour;
+    Colour colour_ = kDefaultColour;
     bool bold_ = false;
     int muteDepth_ = 0;
 };

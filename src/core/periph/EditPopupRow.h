@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 namespace regforge::model {
 class NumericEdit;
@@ -12,7 +13,9 @@ namespace regforge::periph {
 enum class FrequencyCalculator { Hidden, Disabled, Offered };
 
 // The calculator set-up an edit asks for when it is the calculators' target.
-enum class CalculatorRow { None, Prescaler };
+// Prescaler: the unit clock divided by PR + 1. PwmPeriod: PWM MR0, the counter clock divided
+// by MR0, started from the unit's counter-clock figure.
+enum class CalculatorRow { None, Prescaler, PwmPeriod };
 
 // What the numeric edits' popup offers for one register edit of a page. Pages declare one row
 // per edit that carries the popup; the popup finds the row by the tag of the edit last entered.
@@ -29,6 +32,8 @@ struct EditPopupRow {
     CalculatorRow calculator = CalculatorRow::None;
     // The unit clock (MHz) the calculator starts from.
     std::function<const model::NumericEdit&()> unitClock;
+    // The unit's counter-clock figure ("Counter clk: 1.5 MHz") a PwmPeriod row starts from.
+    std::function<std::string()> counterClock;
 
     // A counter or match register: the decimal prompt only.
     static EditPopupRow plainRegister(model::NumericEdit* edit) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -42,6 +43,10 @@ constexpr RegisterPrompt kLongRegisterPrompt = {"0 to 4294967295", 4294967295, k
 constexpr int kMegahertzItem = 3;
 constexpr std::int64_t kLongRegisterMax = 4294967295;
 constexpr std::int64_t kShortRegisterMax = 65535;
+
+// The PWM counter-clock figure and the units it ends in, by the calculator's unit index 1..3.
+constexpr std::string_view kCounterClockPrefix = "Counter clk: ";
+constexpr std::array<std::string_view, 3> kFrequencyUnits = {" Hz", "KHz", "MHz"};
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -151,6 +156,10 @@ void EditPopup::CalcFromFreqPopupClick() {
     case periph::CalculatorRow::Prescaler:
         preparePrescaler(calculator, *row);
         break;
+    case periph::CalculatorRow::PwmPeriod:
+        if (!preparePwmPeriod(calculator, *row))
+            return;
+        break;
     case periph::CalculatorRow::None:
         return;
     }
@@ -160,6 +169,9 @@ void EditPopup::CalcFromFreqPopupClick() {
     switch (row->calculator) {
     case periph::CalculatorRow::Prescaler:
         applyPrescaler(calculator, *target);
+        break;
+    case periph::CalculatorRow::PwmPeriod:
+        applyPwmPeriod(calculator, *target);
         break;
     case periph::CalculatorRow::None:
         break;
@@ -180,6 +192,41 @@ void EditPopup::applyPrescaler(const Calculator& calculator, model::NumericEdit&
     // A result that is no number sets zero; a negative one leaves the register alone.
     const std::int64_t result = model::parseDecimal(calculator.resultText()).value_or(0);
     if (result >= 0)
+        target.setValueFromInt64(result);
+}
+
+bool EditPopup::preparePwmPeriod(Calculator& calculator, const periph::EditPopupRow& row) {
+    // The counter-clock figure reads "Counter clk: " + number + " MHz" (" KHz", " Hz"); its
+    // unit starts the calculator in the same unit. Counter mode shows no frequency there.
+    const std::string figure = row.counterClock ? row.counterClock() : std::string();
+    std::string_view text = figure;
+    if (!text.starts_with(kCounterClockPrefix) || text.size() < kCounterClockPrefix.size() + 3)
+        return false;
+    const std::string_view unit = text.substr(text.size() - 3);
+    const auto known = std::find(kFrequencyUnits.begin(), kFrequencyUnits.end(), unit);
+    if (known == kFrequencyUnits.end())
+        return false;
+    const int unitIndex = static_cast<int>(known - kFrequencyUnits.begin()) + 1;
+    text.remove_prefix(kCounterClockPrefix.size());
+    text.remove_suffix(3);
+    const std::string number(trimmed(text));
+
+    calculator.setRegisterOffset(0);
+    calculator.setRegisterMax(row.edit->maxLength() == kLongRegisterLength ? kLongRegisterMax
+                                                                           : kShortRegisterMax);
+    calculator.pclockEdit().setText(number);
+    calculator.frequencyCombo().setItemIndex(unitIndex);
+    calculator.frequencyEdit().setText(number);
+    // The input clock in MHz, whatever unit the figure had.
+    const double mhz = calculator.frequencyEdit().valueAsFloat() / std::pow(1000.0, 3 - unitIndex);
+    calculator.pclockEdit().setText(model::formatGeneral(mhz));
+    return true;
+}
+
+void EditPopup::applyPwmPeriod(const Calculator& calculator, model::NumericEdit& target) {
+    // MR0 is the period: a result of zero (or no number) leaves it alone.
+    const std::int64_t result = model::parseDecimal(calculator.resultText()).value_or(0);
+    if (result > 0)
         target.setValueFromInt64(result);
 }
 

@@ -45,6 +45,9 @@ private:
     const periph::EditPopupRow* rowFor(int tag) const;
     static void preparePrescaler(Calculator& calculator, const periph::EditPopupRow& row);
     static void applyPrescaler(const Calculator& calculator, model::NumericEdit& target);
+    // False when the counter clock is no frequency (counter mode): no calculator then.
+    static bool preparePwmPeriod(Calculator& calculator, const periph::EditPopupRow& row);
+    static void applyPwmPeriod(const Calculator& calculator, model::NumericEdit& target);
 
     periph::PageContext& ctx_;
     const std::vector<std::unique_ptr<periph::Page>>& pages_;

@@ -87,12 +87,18 @@ void Binding::showCaption() {
         return;
     w->setToolTip(fromWindows1252(control_.hint()));
 
-    if (const auto colour = toQColor(control_.fontColour())) {
+    const auto colour = toQColor(control_.fontColour());
+    const auto background = toQColor(control_.colour());
+    if (colour || background) {
         QPalette palette = basePalette_;
         // Disabled text keeps the style's grey.
-        for (const auto group : {QPalette::Active, QPalette::Inactive})
-            for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-                palette.setColor(group, role, *colour);
+        for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+            if (colour)
+                for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                    palette.setColor(group, role, *colour);
+            if (background)
+                palette.setColor(group, QPalette::Base, *background);
+        }
         w->setPalette(palette);
         paletteChanged_ = true;
     } else if (paletteChanged_) {

@@ -16,28 +16,11 @@ namespace {
 
 using testing::FakeUi;
 
-// A page declaring register edits of the pages still to come (PWM, A/D, SSP) with the popup
-// rows they offer, so the popup is tested for every kind of row.
+// A page declaring register edits of the pages still to come (A/D, SSP) with the popup rows
+// they offer, so the popup is tested for every kind of row.
 class RegisterFixturePage : public periph::Page {
 public:
     explicit RegisterFixturePage(periph::PageContext& context) : Page(context) {
-        auto* form = store().find("Form1");
-        auto& pwmMode = store().add<model::CheckBox>("PWM0TCR_EnPWM", form);
-        auto& mode = store().add<model::ComboBox>("PWM0CTCR10", form);
-        mode.setItems({"Timer mode", "Counter rising", "Counter falling", "Counter both"});
-        mode.setItemIndex(0);
-        mode.setTag(759);
-
-        auto period = periph::EditPopupRow::plainRegister(&edit("PWM0MR0", 753, model::ValueKind::HexValue));
-        period.frequencyCalculator = [&pwmMode, &mode] {
-            if (!pwmMode.checked())
-                return periph::FrequencyCalculator::Hidden;
-            return mode.itemIndex() >= 1 ? periph::FrequencyCalculator::Disabled
-                                         : periph::FrequencyCalculator::Offered;
-        };
-        period.calculatorTarget = true;
-        addEditPopupRow(std::move(period));
-
         auto divider = periph::EditPopupRow::plainRegister(&edit("clkdiv0", 230, model::ValueKind::Numeric));
         divider.decimalPrompt = false;
         divider.sampleRate = true;
@@ -79,7 +62,7 @@ std::function<bool(Calculator&)> userApplies(const std::string& value, int unit)
     };
 }
 
-// The main window with its timers (a 32-bit Timer0, a 16-bit Timer1), PWM0's MR0, the first
+// The main window with its timers (a 32-bit Timer0, a 16-bit Timer1), its PWM units, the first
 // A/D divider and the SSP0 clock rate.
 class EditPopupTest : public ::testing::Test {
 protected:
@@ -218,6 +201,47 @@ TEST_F(EditPopupTest, SixteenBitPrescalerAndTimersWithTheirOwnClock) {
     form.device().pclkDiv13xx = true;
     popup.CalcFromFreqPopupClick();
     EXPECT_EQ(edit("T1PR").shownText(), "0x3A97");
+}
+
+TEST_F(EditPopupTest, PwmPeriodStartsFromTheCounterClockWithoutSubtractingOne) {
+    form.store().get<model::CheckBox>("PWM0TCR_EnPWM").setChecked(true);
+    std::string seen;
+    ui.calculator = [&](Calculator& c) {
+        seen = c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
+               std::to_string(c.frequencyCombo().itemIndex()) + " " + std::to_string(c.registerMax()) + " " +
+               std::to_string(c.registerOffset());
+        return userApplies("1", 2)(c);
+    };
+    popup.MivoEditEnter(edit("PWM0MR0"));
+    EXPECT_EQ(form.editContext().calcTargetEdit, &edit("PWM0MR0"));
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(seen, "15 15 3 4294967295 0") << "clock, start value, MHz, limit, offset";
+    EXPECT_EQ(edit("PWM0MR0").shownText(), "0x00003A98") << "15 MHz / 1 KHz";
+
+    // A counter clock of 1.5 KHz starts the calculator in KHz, its clock in MHz.
+    edit("PWM0PR").setText("270F");
+    ASSERT_EQ(form.store().find("pwm0clk")->caption(), "Counter clk: 1.5 KHz");
+    ui.calculator = [&](Calculator& c) {
+        seen = c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
+               std::to_string(c.frequencyCombo().itemIndex());
+        return userApplies("10", 1)(c);
+    };
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(seen, "0.0015 1.5 2");
+    EXPECT_EQ(edit("PWM0MR0").shownText(), "0x00000096") << "1.5 KHz / 10 Hz";
+
+    ui.calculator = [](Calculator& c) {
+        c.resultLabel().setCaption("0");
+        return true;
+    };
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("PWM0MR0").shownText(), "0x00000096") << "a period of zero is refused";
+
+    // Counting pulses there is no frequency to start from: no calculator.
+    form.store().get<model::ComboBox>("PWM0CTCR10").setItemIndex(1);
+    const int runs = ui.calculatorRuns;
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(ui.calculatorRuns, runs);
 }
 
 TEST(EditPopupWiring, EnteringOpeningAndClickingRunTheHandlers) {

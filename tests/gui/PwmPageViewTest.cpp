@@ -1,0 +1,145 @@
+#include "GuiFixture.h"
+#include "model/ComboBox.h"
+#include "model/NumericEdit.h"
+#include "periph/pwm/PwmControls.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLayout>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTabWidget>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace regforge::gui {
+namespace {
+
+namespace p = periph::pwm;
+
+std::string fixtureText(const std::string& name) {
+    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/pwm/" + name + ".ini", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool holds(const QLayout* layout, const QWidget* widget) {
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (item->widget() == widget || (item->layout() != nullptr && holds(item->layout(), widget)))
+            return true;
+    }
+    return false;
+}
+
+bool onPwmPage(const model::Control& control) {
+    for (const model::Control* c = control.parent(); c != nullptr; c = c->parent())
+        if (c->name() == "TabSheet5")
+            return true;
+    return false;
+}
+
+// The program started with a PWM profile loaded as the user does it, "PWM" in front.
+class PwmPageView : public ::testing::Test {
+protected:
+    void load(const std::string& fixture) {
+        gui.folder.write("include/LPC2148.ini", fixtureText(fixture));
+        auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
+        devices.setItemIndex(devices.indexOf("LPC2148"));
+        ASSERT_TRUE(gui.form->LoadProfileBitBtnClick());
+        gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(4);
+        QApplication::processEvents();
+    }
+    QWidget* widget(const std::string& name) { return gui.widget<QWidget>(name.c_str()); }
+    void click(const std::string& name) { gui.widget<QAbstractButton>(name.c_str())->click(); }
+
+    GuiFixture gui;
+};
+
+TEST_F(PwmPageView, EveryPwmControlHasItsPlaceAndTheSwitchShowsOneUnit) {
+    int placed = 0;
+    for (const model::Control* control : gui.store().all()) {
+        if (!onPwmPage(*control))
+            continue;
+        QWidget* w = widget(control->name());
+        ASSERT_NE(w, nullptr) << control->name();
+        ASSERT_NE(w->parentWidget(), nullptr) << control->name();
+        const QLayout* layout = w->parentWidget()->layout();
+        EXPECT_TRUE(layout != nullptr && holds(layout, w)) << control->name() << " lies outside the layout";
+        ++placed;
+    }
+    EXPECT_GT(placed, 2 * 60);
+
+    load("arm7_two_units");
+    EXPECT_TRUE(widget("PWM0_checkbox")->isVisible());
+    EXPECT_FALSE(widget("PWM1_checkbox")->isVisible());
+    click(p::kShowPwm1Name);
+    EXPECT_FALSE(widget("PWM0_checkbox")->isVisible());
+    EXPECT_TRUE(widget("PWM1_checkbox")->isVisible());
+    EXPECT_TRUE(widget("PWM1_panel")->isVisible());
+    click(p::kShowPwm0Name);
+    EXPECT_TRUE(widget("pwm0_groupBox")->isVisible());
+    EXPECT_FALSE(widget("PanelPWM1")->isVisible());
+}
+
+TEST_F(PwmPageView, CoverLiesOnTheRegistersUntilTheUnitIsSwitchedOn) {
+    load("arm7_two_units");
+    QWidget* group = widget("pwm0_groupBox");
+    QWidget* cover = widget("PWM0_panel");
+    const QPoint middle = group->geometry().center();
+    ASSERT_TRUE(cover->isVisible());
+    EXPECT_EQ(cover->geometry(), group->geometry());
+    QWidget* shown = group->parentWidget()->childAt(middle);
+    EXPECT_TRUE(shown == cover || cover->isAncestorOf(shown)) << "the cover lies on top";
+
+    click("PWM0_checkbox");
+    EXPECT_FALSE(cover->isVisible());
+    EXPECT_TRUE(group->isEnabled());
+    shown = group->parentWidget()->childAt(middle);
+    EXPECT_TRUE(group->isAncestorOf(shown));
+}
+
+TEST_F(PwmPageView, MatchBeyondThePeriodIsDrawnRed) {
+    load("arm7_two_units");
+    click("PWM0_checkbox");
+    click("PWM0TCR_EnPWM");
+    auto* edit = gui.widget<QLineEdit>("PWM0MR2");
+    const QColor white = edit->palette().color(QPalette::Base);
+    gui.store().get<model::NumericEdit>("PWM0MR2").setText("5");
+    EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(Qt::red));
+    gui.store().get<model::NumericEdit>("PWM0MR0").setText("5");
+    EXPECT_EQ(edit->palette().color(QPalette::Base), white);
+}
+
+TEST_F(PwmPageView, NothingIsSqueezedOrCutAtTheDesignSize) {
+    load("arm7_two_units"); // own clock panels, counter mode, one capture row on PWM0
+    click("PWM0_checkbox");
+    click("PWM0TCR_EnPWM");
+    click("PWM02EdgeCheckBox");
+    // The longest texts the figures and the hint take.
+    gui.store().get<model::ComboBox>("PWM0CTCR10").setItemIndex(2);
+    gui.store()
+        .get<model::Control>(p::hintLabelName(0))
+        .setCaption(gui.store().get<model::Control>(p::kMatchControlBoxes[0][2]).hint());
+    QApplication::processEvents();
+
+    auto* scroll = gui.widget<QWidget>("TabSheet5")->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_LE(scroll->widget()->width(), scroll->viewport()->width()) << "no room lost on the right";
+    QWidget* group = widget(p::groupBoxName(0));
+    for (QWidget* w : group->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->objectName().isEmpty())
+            continue;
+        const QString name = w->objectName();
+        EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name.toStdString() << " squeezed";
+        const QRect inGroup(w->mapTo(group, QPoint(0, 0)), w->size());
+        EXPECT_TRUE(group->contentsRect().contains(inGroup)) << name.toStdString() << " cut off";
+    }
+    EXPECT_GE(widget("PWM0CTCR10")->width(), widget("PWM0CTCR10")->sizeHint().width());
+}
+
+} // namespace
+} // namespace regforge::gui

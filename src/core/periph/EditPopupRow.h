@@ -12,7 +12,8 @@ namespace regforge::periph {
 enum class FrequencyCalculator { Hidden, Disabled, Offered };
 
 // The calculator set-up an edit asks for when it is the calculators' target.
-enum class CalculatorRow { None, Prescaler };
+// Prescaler: timer and PWM prescalers. AdcDivider: the A/D clock dividers CLKDIV.
+enum class CalculatorRow { None, Prescaler, AdcDivider };
 
 // What the numeric edits' popup offers for one register edit of a page. Pages declare one row
 // per edit that carries the popup; the popup finds the row by the tag of the edit last entered.
@@ -29,6 +30,8 @@ struct EditPopupRow {
     CalculatorRow calculator = CalculatorRow::None;
     // The unit clock (MHz) the calculator starts from.
     std::function<const model::NumericEdit&()> unitClock;
+    // A/D dividers: the converter clocks one sample takes, for "Calculate from samples/sec".
+    std::function<int()> conversionClocks;
 
     // A counter or match register: the decimal prompt only.
     static EditPopupRow plainRegister(model::NumericEdit* edit) {

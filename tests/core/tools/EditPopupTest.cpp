@@ -16,7 +16,7 @@ namespace {
 
 using testing::FakeUi;
 
-// A page declaring register edits of the pages still to come (PWM, A/D, SSP) with the popup
+// A page declaring register edits of the pages still to come (PWM, SSP) with the popup
 // rows they offer, so the popup is tested for every kind of row.
 class RegisterFixturePage : public periph::Page {
 public:
@@ -37,13 +37,6 @@ public:
         };
         period.calculatorTarget = true;
         addEditPopupRow(std::move(period));
-
-        auto divider = periph::EditPopupRow::plainRegister(&edit("clkdiv0", 230, model::ValueKind::Numeric));
-        divider.decimalPrompt = false;
-        divider.sampleRate = true;
-        divider.frequencyCalculator = [] { return periph::FrequencyCalculator::Offered; };
-        divider.calculatorTarget = true;
-        addEditPopupRow(std::move(divider));
 
         auto rate =
             periph::EditPopupRow::plainRegister(&edit("SSP0SCR_edit", 1008, model::ValueKind::Numeric));
@@ -79,8 +72,8 @@ std::function<bool(Calculator&)> userApplies(const std::string& value, int unit)
     };
 }
 
-// The main window with its timers (a 32-bit Timer0, a 16-bit Timer1), PWM0's MR0, the first
-// A/D divider and the SSP0 clock rate.
+// The main window with its timers (a 32-bit Timer0, a 16-bit Timer1), its A/D dividers, PWM0's
+// MR0 and the SSP0 clock rate.
 class EditPopupTest : public ::testing::Test {
 protected:
     EditPopupTest() : form(ui, folder.path(), pagesWithFixture()), popup(form.editPopup()) {

@@ -52,20 +52,6 @@ TEST_F(AdcPageTest, LoadShowsTheConvertersOfTheProfileWithTheirStartItemsAndFirs
     EXPECT_EQ(caption("adc2_panel"), "ADC2 is disabled or not available");
 }
 
-TEST_F(AdcPageTest, EnableBoxNeedsADeviceAndUncoversTheRegisters) {
-    folder.start();
-    box("ad0_checkbox").click();
-    EXPECT_FALSE(box("ad0_checkbox").checked()) << "no device loaded";
-
-    load("arm7");
-    box("ad0_checkbox").click();
-    EXPECT_TRUE(get("ad0_groupbox").enabled());
-    EXPECT_FALSE(get("adc0_panel").visible());
-    box("ad0_checkbox").click();
-    EXPECT_FALSE(get("ad0_groupbox").enabled());
-    EXPECT_TRUE(get("adc0_panel").visible());
-}
-
 TEST_F(AdcPageTest, OneChannelOutsideBurstModeAndAnyNumberInIt) {
     load("arm7");
     box("ad0_checkbox").click();
@@ -168,18 +154,6 @@ TEST_F(AdcPageTest, NoPowerDownBitHidesPdnUntilTheNextDevice) {
     load("arm7");
     EXPECT_TRUE(get("pdn0").visible());
     EXPECT_TRUE(box("sel0_7").enabled());
-}
-
-TEST_F(AdcPageTest, HoveringNamesTheChannelAndTheGroupBoxClearsTheHints) {
-    load("arm7");
-    get("sel0_3").hovered.emit(get("sel0_3"));
-    get("adcinten1_5").hovered.emit(get("adcinten1_5"));
-    EXPECT_EQ(caption("Label8"), "Channel 3");
-    EXPECT_EQ(caption("Label17"), "Channel 5");
-    EXPECT_EQ(caption("Label10"), "");
-    get("ad0_groupbox").hovered.emit(get("ad0_groupbox"));
-    EXPECT_EQ(caption("Label8"), "");
-    EXPECT_EQ(caption("Label17"), "");
 }
 
 TEST_F(AdcPageTest, MalformedNumbersStopTheLoadAndOddOnesStaySafe) {

@@ -13,9 +13,9 @@ namespace regforge::periph {
 enum class FrequencyCalculator { Hidden, Disabled, Offered };
 
 // The calculator set-up an edit asks for when it is the calculators' target.
-// Prescaler: the unit clock divided by PR + 1. PwmPeriod: PWM MR0, the counter clock divided
-// by MR0, started from the unit's counter-clock figure.
-enum class CalculatorRow { None, Prescaler, PwmPeriod };
+// Prescaler: timer and PWM prescalers. PwmPeriod: PWM MR0, the counter clock divided by MR0,
+// started from the unit's counter-clock figure. AdcDivider: the A/D clock dividers CLKDIV.
+enum class CalculatorRow { None, Prescaler, PwmPeriod, AdcDivider };
 
 // What the numeric edits' popup offers for one register edit of a page. Pages declare one row
 // per edit that carries the popup; the popup finds the row by the tag of the edit last entered.
@@ -34,6 +34,8 @@ struct EditPopupRow {
     std::function<const model::NumericEdit&()> unitClock;
     // The unit's counter-clock figure ("Counter clk: 1.5 MHz") a PwmPeriod row starts from.
     std::function<std::string()> counterClock;
+    // A/D dividers: the converter clocks one sample takes, for "Calculate from samples/sec".
+    std::function<int()> conversionClocks;
 
     // A counter or match register: the decimal prompt only.
     static EditPopupRow plainRegister(model::NumericEdit* edit) {

@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace regforge::tools {
 
@@ -47,6 +48,12 @@ constexpr std::int64_t kShortRegisterMax = 65535;
 // The PWM counter-clock figure and the units it ends in, by the calculator's unit index 1..3.
 constexpr std::string_view kCounterClockPrefix = "Counter clk: ";
 constexpr std::array<std::string_view, 3> kFrequencyUnits = {" Hz", "KHz", "MHz"};
+// The A/D clock divider CLKDIV is eight bits wide.
+constexpr std::int64_t kAdcDividerMax = 255;
+// The sample-rate calculator counts samples instead of hertz and starts in thousands.
+const std::vector<std::string> kSampleRateUnits = {"msample/sec", "sample/sec", "Ksample/sec", "MSample/sec"};
+constexpr int kThousandSamplesItem = 2;
+constexpr int kRateDecimals = 4;
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -95,6 +102,9 @@ void EditPopup::connectHandlers() {
     });
     ctx_.store.get<model::MenuItem>(kInsertDecimalItem).clicked.connect([this](model::Control&) {
         InsertIntegterPopupClick();
+    });
+    ctx_.store.get<model::MenuItem>(kSamplesItem).clicked.connect([this](model::Control&) {
+        CalculateFromSamplesADClick();
     });
 }
 
@@ -160,6 +170,9 @@ void EditPopup::CalcFromFreqPopupClick() {
         if (!preparePwmPeriod(calculator, *row))
             return;
         break;
+    case periph::CalculatorRow::AdcDivider:
+        prepareAdcDivider(calculator, *row);
+        break;
     case periph::CalculatorRow::None:
         return;
     }
@@ -172,6 +185,9 @@ void EditPopup::CalcFromFreqPopupClick() {
         break;
     case periph::CalculatorRow::PwmPeriod:
         applyPwmPeriod(calculator, *target);
+        break;
+    case periph::CalculatorRow::AdcDivider:
+        applyDecimalResult(calculator, *target);
         break;
     case periph::CalculatorRow::None:
         break;
@@ -228,6 +244,64 @@ void EditPopup::applyPwmPeriod(const Calculator& calculator, model::NumericEdit&
     const std::int64_t result = model::parseDecimal(calculator.resultText()).value_or(0);
     if (result > 0)
         target.setValueFromInt64(result);
+}
+
+void EditPopup::CalculateFromSamplesADClick() {
+    model::NumericEdit* target = ctx_.edit.calcTargetEdit;
+    if (target == nullptr)
+        return;
+    const periph::EditPopupRow* row = rowFor(target->tag());
+    if (row == nullptr || row->edit != target || !row->sampleRate || !row->conversionClocks)
+        return;
+    Calculator calculator;
+    prepareSampleRate(calculator, *row);
+    calculator.FormShow();
+    if (ctx_.ui.runCalculator(calculator))
+        applyDecimalResult(calculator, *target);
+}
+
+void EditPopup::prepareAdcDivider(Calculator& calculator, const periph::EditPopupRow& row) const {
+    calculator.setRegisterOffset(1);
+    calculator.setRegisterMax(kAdcDividerMax);
+    calculator.setClockLimit(static_cast<std::int32_t>(ctx_.device.adcMaxClock));
+    const std::string clock = row.unitClock ? row.unitClock().text() : std::string();
+    calculator.pclockEdit().setText(clock);
+    calculator.frequencyCombo().setItemIndex(kMegahertzItem);
+    calculator.frequencyEdit().setText(clock);
+}
+
+void EditPopup::prepareSampleRate(Calculator& calculator, const periph::EditPopupRow& row) const {
+    // The page never offers fewer than one clock per conversion; the guard keeps the rate finite.
+    const int clocks = std::max(row.conversionClocks(), 1);
+    calculator.setClocksPerSample(clocks);
+    calculator.setClockLimit(static_cast<std::int32_t>(ctx_.device.adcMaxClock));
+    calculator.store().get<model::Control>("Label1").setCaption("ADC rate");
+    calculator.store().get<model::Control>("Label3").setCaption("Calculated ADC rate:");
+    calculator.store().get<model::Control>("Label5").setVisible(true);
+    calculator.adcFrequencyLabel().setVisible(true);
+    {
+        model::MuteGuard quiet(calculator.frequencyCombo());
+        calculator.frequencyCombo().setItems(kSampleRateUnits);
+        calculator.frequencyCombo().setItemIndex(kThousandSamplesItem);
+    }
+    calculator.setRegisterOffset(1);
+    calculator.setRegisterMax(kAdcDividerMax);
+
+    // The fastest rate (one sample every `clocks` peripheral clocks) is the start value, in
+    // thousands of samples. The input clock then becomes the conversion rate in MHz, so the
+    // calculator's divider is the CLKDIV that gives the wanted rate.
+    const double peripheralMhz = row.unitClock ? row.unitClock().valueAsFloat() : 0.0;
+    const double fastest = peripheralMhz / clocks * 1000000.0;
+    const std::string start = model::formatGeneral(model::roundToDecimals(fastest / 1000.0, kRateDecimals));
+    calculator.pclockEdit().setText(start);
+    calculator.frequencyEdit().setText(start);
+    calculator.pclockEdit().setText(model::formatGeneral(peripheralMhz / clocks));
+}
+
+void EditPopup::applyDecimalResult(const Calculator& calculator, model::NumericEdit& target) {
+    // The divider takes the result as shown; a negative one leaves it alone.
+    if (model::parseDecimal(calculator.resultText()).value_or(0) >= 0)
+        target.setText(calculator.resultText());
 }
 
 } // namespace regforge::tools

@@ -40,6 +40,8 @@ public:
     void InsertIntegterPopupClick();
     // "Calculate from frequency/Period": runs the calculator for the calculators' target edit.
     void CalcFromFreqPopupClick();
+    // "Calculate from samples/sec": runs the calculator in sample rates for an A/D divider.
+    void CalculateFromSamplesADClick();
 
 private:
     const periph::EditPopupRow* rowFor(int tag) const;
@@ -48,6 +50,9 @@ private:
     // False when the counter clock is no frequency (counter mode): no calculator then.
     static bool preparePwmPeriod(Calculator& calculator, const periph::EditPopupRow& row);
     static void applyPwmPeriod(const Calculator& calculator, model::NumericEdit& target);
+    void prepareAdcDivider(Calculator& calculator, const periph::EditPopupRow& row) const;
+    void prepareSampleRate(Calculator& calculator, const periph::EditPopupRow& row) const;
+    static void applyDecimalResult(const Calculator& calculator, model::NumericEdit& target);
 
     periph::PageContext& ctx_;
     const std::vector<std::unique_ptr<periph::Page>>& pages_;

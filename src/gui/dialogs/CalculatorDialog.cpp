@@ -74,8 +74,10 @@ void CalculatorDialog::arrange() {
     const char* const rows[][2] = {
         {"Label4", "ResultLabel"}, {"Label3", "Result2Label"}, {"Label5", "ADCfrequencyLabel"}};
     int row = 0;
+    // The captions end where the figures start; the A/D caller's shorter "Calculated ADC rate:"
+    // lines up with the others that way.
     for (const auto& [caption, value] : rows) {
-        results->addWidget(b.widget(caption), row, 0);
+        results->addWidget(b.widget(caption), row, 0, Qt::AlignRight | Qt::AlignVCenter);
         QWidget* figure = b.widget(value);
         figure->setMinimumWidth(
             figure->fontMetrics().horizontalAdvance(QStringLiteral("1.0714 MHz ( 933.33 ns )")));

@@ -1,6 +1,7 @@
 #include "gui/pages/PageViews.h"
 
 #include "app/ShellLayout.h"
+#include "gui/pages/AdcPageView.h"
 #include "gui/pages/InterruptsPageView.h"
 #include "gui/pages/IoPageView.h"
 #include "gui/pages/PwmPageView.h"
@@ -26,9 +27,9 @@ std::unique_ptr<PageView> make(const binding::Binder& binder) {
 
 // The pages that have a view of their own. A new page view is one entry here.
 const PageViewEntry kPageViews[] = {
-    {"IO_page", make<IoPageView>},         {"TabSheet1", make<InterruptsPageView>},
-    {"TabSheet4", make<TimersPageView>},   {"TabSheet5", make<PwmPageView>},
-    {"Result_page", make<ResultPageView>},
+    {"IO_page", make<IoPageView>},    {"TabSheet1", make<InterruptsPageView>},
+    {"TabSheet2", make<AdcPageView>}, {"TabSheet4", make<TimersPageView>},
+    {"TabSheet5", make<PwmPageView>}, {"Result_page", make<ResultPageView>},
 };
 
 } // namespace

@@ -16,17 +16,11 @@ namespace {
 
 using testing::FakeUi;
 
-// A page declaring register edits of the pages still to come (A/D, SSP) with the popup rows
-// they offer, so the popup is tested for every kind of row.
+// A page declaring register edits of the pages still to come (SSP) with the popup rows they
+// offer, so the popup is tested for every kind of row.
 class RegisterFixturePage : public periph::Page {
 public:
     explicit RegisterFixturePage(periph::PageContext& context) : Page(context) {
-        auto divider = periph::EditPopupRow::plainRegister(&edit("clkdiv0", 230, model::ValueKind::Numeric));
-        divider.decimalPrompt = false;
-        divider.sampleRate = true;
-        divider.frequencyCalculator = [] { return periph::FrequencyCalculator::Offered; };
-        divider.calculatorTarget = true;
-        addEditPopupRow(std::move(divider));
 
         auto rate =
             periph::EditPopupRow::plainRegister(&edit("SSP0SCR_edit", 1008, model::ValueKind::Numeric));
@@ -62,8 +56,8 @@ std::function<bool(Calculator&)> userApplies(const std::string& value, int unit)
     };
 }
 
-// The main window with its timers (a 32-bit Timer0, a 16-bit Timer1), its PWM units, the first
-// A/D divider and the SSP0 clock rate.
+// The main window with its timers (a 32-bit Timer0, a 16-bit Timer1), its A/D dividers, its PWM
+// units and the SSP0 clock rate.
 class EditPopupTest : public ::testing::Test {
 protected:
     EditPopupTest() : form(ui, folder.path(), pagesWithFixture()), popup(form.editPopup()) {

@@ -1,13 +1,62 @@
 #pragma once
 
+#include "model/CheckControls.h"
+#include "model/NumericEdit.h"
 #include "periph/Page.h"
+#include "periph/adc/AdcUnit.h"
+
+#include <array>
 
 namespace regforge::periph::adc {
 
-// The "ADC" page: the A/D converters, their clock and sample rate.
+// The "ADC" page: ADC0..ADC3 with their channels, interrupts, clock divider, burst and start
+// settings, and two live figures each (the A/D clock and the sample rate). The converters run
+// from the common peripheral clock.
 class AdcPage : public Page {
 public:
-    explicit AdcPage(PageContext& context) : Page(context) {}
+    explicit AdcPage(PageContext& context);
+
+    // Every converter unchecked, disabled and back to its defaults.
+    void reset() override;
+    // [ADC0]..[ADC3]: which converters exist, their start modes, missing channels and the
+    // device's A/D limits.
+    void loadProfile() override;
+    void refreshFigures() override;
+    // Each checked converter's set-up, in converter order.
+    void generate(ResultLists& lists) const override;
+
+    // The enable box: usable only with a device loaded; the group box follows it.
+    void adcEnableClick(int converter);
+    // One channel at a time outside burst mode; burst mode leaves start and edge to the
+    // hardware and lets the conversion clocks be chosen. `sender` is a channel box or the
+    // burst box of the converter.
+    void adcChannelClick(int converter, const model::Control& sender);
+    // The edge matters only for the start items that wait for an edge.
+    void adcStartChange(int converter);
+    // With the global DONE interrupt the channel interrupts are off.
+    void adginTenClick(int converter);
+    // "clk: ..." and the sample rate from the divider, the conversion clocks and the common
+    // peripheral clock.
+    void refreshAdcFigures(int converter);
+    // The mouse over a channel or interrupt box names the channel in the converter's hint label.
+    void adcHintMouseMove(int converter, const model::Control& sender);
+    // The mouse over the page or a group box clears every hint label.
+    void clearHints();
+
+    const AdcUnit& unit(int converter) const { return units_.at(static_cast<std::size_t>(converter)); }
+    // Clocks per conversion as the figures count them: the device's clocks less the
+    // conversion-clocks item, never below one.
+    int conversionClocks(int converter) const;
+
+private:
+    void declareConverter(int converter, model::Control* page);
+    void declareBoxes(AdcUnit& unit, int converter);
+    void connectConverter(int converter);
+    void addPopupRow(int converter);
+    void loadConverter(int converter);
+    void uncheckOtherChannels(AdcUnit& unit, const model::Control& kept);
+
+    std::array<AdcUnit, kConverterCount> units_{};
 };
 
 } // namespace regforge::periph::adc

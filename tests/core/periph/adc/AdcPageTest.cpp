@@ -1,0 +1,208 @@
+#include "AdcFixture.h"
+
+#include <string>
+#include <vector>
+
+namespace regforge::periph::adc {
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class AdcPageTest : public AdcFixture {
+protected:
+    // The figures of a converter: "clk | rate".
+    std::string figures(int converter) {
+        return caption(clockLabelName(converter)) + " | " + caption(rateLabelName(converter));
+    }
+    bool clockIsRed(int converter) { return get(clockLabelName(converter)).fontColour() == model::kRed; }
+    void setPeripheralClock(const std::string& cpuMhz) { edit("pllclock_edit").setText(cpuMhz); }
+};
+
+TEST_F(AdcPageTest, LoadShowsTheConvertersOfTheProfileWithTheirStartItemsAndFirstChannel) {
+    load("arm7");
+    for (const int a : {0, 1}) {
+        EXPECT_TRUE(get(enableBoxName(a)).visible()) << a;
+        EXPECT_TRUE(get(groupBoxName(a)).visible()) << a;
+        EXPECT_TRUE(get(coverPanelName(a)).visible()) << a;
+    }
+    for (const int a : {2, 3}) {
+        EXPECT_FALSE(get(enableBoxName(a)).visible()) << a;
+        EXPECT_FALSE(get(groupBoxName(a)).visible()) << a;
+    }
+    EXPECT_EQ(combo("ad0_start").items(),
+              (Strings{"No start (use for burst mode)", "Start conversion now",
+                       "Start on selected edge of EINT0", "Start on selected edge of MAT0.1"}));
+    EXPECT_EQ(combo("ad0_start").itemIndex(), 0);
+    EXPECT_EQ(combo("ad1_start").count(), 2) << "a line without a key is ignored";
+    EXPECT_EQ(checkedChannels(0), "0");
+    // CHOFF 0 takes channel 0 away, so channel 1 is the one selected; 8 and -1 name no box.
+    EXPECT_FALSE(box("sel1_0").enabled());
+    EXPECT_EQ(checkedChannels(1), "1");
+    for (int n = 1; n < kChannelCount; ++n)
+        EXPECT_TRUE(box(channelBoxName(1, n)).enabled()) << n;
+
+    EXPECT_TRUE(box("adginten0").checked());
+    EXPECT_FALSE(box("adcinten0_4").enabled());
+    EXPECT_FALSE(get("ad0_edge").enabled());
+    EXPECT_FALSE(get("ad0_clks").enabled());
+    EXPECT_TRUE(get("ad0_clks").visible());
+    EXPECT_TRUE(get("pdn0").visible());
+    EXPECT_EQ(get("adcClk0").hint(), "ADC clock (max 4.5 MHz)");
+    EXPECT_EQ(caption("ad0_checkbox"), "ADC0");
+    EXPECT_EQ(caption("adc2_panel"), "ADC2 is disabled or not available");
+}
+
+TEST_F(AdcPageTest, OneChannelOutsideBurstModeAndAnyNumberInIt) {
+    load("arm7");
+    box("ad0_checkbox").click();
+    box("sel0_5").click();
+    EXPECT_EQ(checkedChannels(0), "5");
+    box("sel0_2").click();
+    EXPECT_EQ(checkedChannels(0), "2");
+
+    combo("ad0_start").setItemIndex(2);
+    EXPECT_TRUE(get("ad0_edge").enabled()) << "an edge start item needs its edge";
+    combo("ad0_edge").setItemIndex(1);
+    box("burst0").click();
+    EXPECT_EQ(combo("ad0_start").itemIndex(), 0);
+    EXPECT_FALSE(get("ad0_start").enabled());
+    EXPECT_EQ(combo("ad0_edge").itemIndex(), 0);
+    EXPECT_FALSE(get("ad0_edge").enabled());
+    EXPECT_TRUE(get("ad0_clks").enabled());
+    box("sel0_4").click();
+    box("sel0_7").click();
+    EXPECT_EQ(checkedChannels(0), "247");
+    combo("ad0_clks").setItemIndex(3);
+
+    box("burst0").click();
+    EXPECT_EQ(checkedChannels(0), "0") << "the first available channel is the one left";
+    EXPECT_TRUE(get("ad0_start").enabled());
+    EXPECT_FALSE(get("ad0_edge").enabled());
+    EXPECT_EQ(combo("ad0_clks").itemIndex(), 0);
+    EXPECT_FALSE(get("ad0_clks").enabled());
+
+    combo("ad0_start").setItemIndex(3);
+    EXPECT_TRUE(get("ad0_edge").enabled());
+    combo("ad0_start").setItemIndex(1);
+    EXPECT_FALSE(get("ad0_edge").enabled());
+}
+
+TEST_F(AdcPageTest, GlobalDoneInterruptTakesOverTheChannelInterrupts) {
+    load("arm7");
+    box("ad0_checkbox").click();
+    box("adginten0").click();
+    for (int n = 0; n < kChannelCount; ++n)
+        EXPECT_TRUE(box(interruptBoxName(0, n)).enabled()) << n;
+    box("adcinten0_3").click();
+    box("adcinten0_6").click();
+    box("adginten0").click();
+    for (int n = 0; n < kChannelCount; ++n) {
+        EXPECT_FALSE(box(interruptBoxName(0, n)).checked()) << n;
+        EXPECT_FALSE(box(interruptBoxName(0, n)).enabled()) << n;
+    }
+    EXPECT_FALSE(box("adcinten1_0").enabled()) << "ADC1 keeps its own setting";
+}
+
+TEST_F(AdcPageTest, FiguresFollowTheDividerTheConversionClocksAndThePeripheralClock) {
+    load("arm7"); // 60 MHz and 1/4: 15 MHz
+    box("ad0_checkbox").click();
+    EXPECT_EQ(figures(0), "clk: 15 MHz | 1.3636 Msamples/sec");
+    EXPECT_TRUE(clockIsRed(0)) << "15 MHz is above 4.5 MHz";
+    edit("clkdiv0").setText("3");
+    EXPECT_EQ(figures(0), "clk: 3.75 MHz | 340.9091 Ksamples/sec");
+    EXPECT_FALSE(clockIsRed(0));
+    edit("clkdiv0").setText("2");
+    EXPECT_EQ(caption("adcClk0"), "clk: 5 MHz");
+    EXPECT_TRUE(clockIsRed(0));
+
+    box("burst0").click();
+    combo("ad0_clks").setItemIndex(3); // 8 clocks
+    EXPECT_EQ(figures(0), "clk: 5 MHz | 625 Ksamples/sec");
+    setPeripheralClock("48"); // 12 MHz
+    EXPECT_EQ(figures(0), "clk: 4 MHz | 500 Ksamples/sec");
+    EXPECT_FALSE(clockIsRed(0));
+    EXPECT_EQ(figures(1), "clk: 12 MHz | 1.0909 Msamples/sec") << "every converter follows the clock";
+
+    edit("clkdiv1").setText("999");
+    EXPECT_EQ(edit("clkdiv1").text(), "255");
+    EXPECT_EQ(caption("adcClk1"), "clk: 46.875 KHz");
+}
+
+TEST_F(AdcPageTest, CortexM3ProfileSetsTheLimitsAndHidesTheConversionClocks) {
+    load("cortex_m3"); // [LPC175x], FMAX 13 MHz, CLOCKS 65, BIT 12; ADC1's FMAX is not read
+    for (int a = 0; a < kConverterCount; ++a)
+        EXPECT_FALSE(get(conversionClocksComboName(a)).visible()) << a;
+    EXPECT_EQ(get("adcClk1").hint(), "ADC clock (max 13 MHz)");
+    EXPECT_EQ(folder.form().device().adcClocks, 65);
+    EXPECT_EQ(folder.form().device().adcBits, 12);
+    edit("clkdiv0").setText("1");
+    EXPECT_EQ(figures(0), "clk: 7.5 MHz | 115.3846 Ksamples/sec");
+    EXPECT_FALSE(clockIsRed(0));
+
+    // The next device starts from the defaults again.
+    load("arm7");
+    EXPECT_TRUE(get("ad0_clks").visible());
+    EXPECT_EQ(folder.form().device().adcClocks, 11);
+    EXPECT_EQ(get("adcClk0").hint(), "ADC clock (max 4.5 MHz)");
+}
+
+TEST_F(AdcPageTest, NoPowerDownBitHidesPdnUntilTheNextDevice) {
+    load("nopdn");
+    EXPECT_FALSE(get("pdn0").visible());
+    EXPECT_TRUE(get("ad0_clks").visible()) << "13xx keeps the conversion clocks";
+    EXPECT_FALSE(box("sel0_7").enabled());
+    load("arm7");
+    EXPECT_TRUE(get("pdn0").visible());
+    EXPECT_TRUE(box("sel0_7").enabled());
+}
+
+TEST_F(AdcPageTest, MalformedNumbersStopTheLoadAndOddOnesStaySafe) {
+    const std::string head = "[LPC21xx]\r\n[ADC0]\r\nSTART@Start conversion now\r\n";
+    const std::vector<std::string> refused = {
+        "FMAX@1000000000000000000000000000000",
+        "FMAX@0",
+        "CLOCKS@0",
+        "CLOCKS@-3",
+        "BIT@ten",
+        "CHOFF@x",
+        "CHOFF@99999999999",
+    };
+    folder.start();
+    for (std::size_t i = 0; i < refused.size(); ++i) {
+        const std::string name = "bad" + std::to_string(i);
+        folder.addProfile(name, head + refused[i] + "\r\n");
+        EXPECT_FALSE(loadProfile(name)) << refused[i];
+    }
+    folder.addProfile("gap", head + "\r\nCHOFF@1\r\n[ADC1]\r\n");
+    EXPECT_FALSE(loadProfile("gap")) << "an empty line inside the section";
+    ASSERT_FALSE(folder.ui.messages.empty());
+    EXPECT_EQ(folder.ui.messages.back().caption, "Can't open profile");
+
+    // Every channel taken away: no other channel can take over from channel 0, and burst mode
+    // still switches.
+    std::string allOff = head;
+    for (int n = 0; n < kChannelCount; ++n)
+        allOff += "CHOFF@" + std::to_string(n) + "\r\n";
+    folder.addProfile("alloff", allOff + "CLOCKS@2147483647\r\n");
+    ASSERT_TRUE(loadProfile("alloff"));
+    EXPECT_EQ(checkedChannels(0), "0");
+    box("ad0_checkbox").click();
+    box("burst0").click();
+    box("burst0").click();
+    EXPECT_EQ(checkedChannels(0), "0");
+    EXPECT_EQ(caption("adcrate0"), "0.007 samples/sec");
+}
+
+TEST_F(AdcPageTest, FewDeviceClocksNeverGiveANegativeOrEndlessRate) {
+    folder.addProfile("few", "[LPC21xx]\r\n[ADC0]\r\nCLOCKS@3\r\n");
+    folder.start();
+    ASSERT_TRUE(loadProfile("few"));
+    box("ad0_checkbox").click();
+    box("burst0").click();
+    combo("ad0_clks").setItemIndex(7);
+    EXPECT_EQ(page().conversionClocks(0), 1);
+    EXPECT_EQ(figures(0), "clk: 15 MHz | 15 Msamples/sec");
+}
+
+} // namespace
+} // namespace regforge::periph::adc

@@ -39,17 +39,25 @@ QWidget* ResultPageView::arrangeReplacePanel() {
     pairRow->addWidget(take(o::kAddButton));
     column->addLayout(pairRow);
 
+    // Two rows keep the panel as narrow as the page: choosing and storing lists, then what is
+    // done with the active list.
     auto* listRow = new QHBoxLayout;
     QWidget* lists = take(o::kListSelector);
     lists->setMinimumWidth(140);
     listRow->addWidget(lists, 1);
-    for (const char* name : {o::kLoadButton, o::kSaveButton, o::kSwapButton, o::kProcessFileButton})
-        listRow->addWidget(take(name));
+    listRow->addWidget(take(o::kLoadButton));
+    listRow->addWidget(take(o::kSaveButton));
+    column->addLayout(listRow);
+
+    auto* commandRow = new QHBoxLayout;
+    commandRow->addWidget(take(o::kSwapButton));
+    commandRow->addWidget(take(o::kProcessFileButton));
+    commandRow->addStretch(1);
     QWidget* help = take(o::kHelpButton);
     help->setFixedWidth(help->sizeHint().height());
     help->setToolTip(QObject::tr("How the replace list works"));
-    listRow->addWidget(help);
-    column->addLayout(listRow);
+    commandRow->addWidget(help);
+    column->addLayout(commandRow);
 
     for (const char* name :
          {o::kAddHelpLabel, o::kEditHelpLabel, o::kSaveLoadHelpLabel, o::kDeleteHelpLabel}) {

@@ -4,7 +4,6 @@ namespace regforge::output {
 namespace {
 
 using testing::Pairs;
-using ui::Buttons;
 using ui::Icon;
 
 class ReplaceListEdit : public testing::ReplacePanelTest {
@@ -126,22 +125,6 @@ TEST_F(ReplaceListEdit, SwapInvertsEveryPairAndTwiceRestoresTheList) {
     add("a=b=c");
     click(kSwapButton);
     EXPECT_EQ(panel().activeList(), (Pairs{{"b", "c=a"}}));
-}
-
-TEST_F(ReplaceListEdit, TheHelpButtonExplainsTheFunction) {
-    click(kHelpButton);
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].buttons, Buttons::Ok);
-    for (const char* topic : {"NameToBeReplaced=NewName", "Use replace table", "replace", "Swap list",
-                              "Process external file", "configuration"})
-        EXPECT_NE(ui.messages[0].text.find(topic), std::string::npos) << topic;
-}
-
-TEST_F(ReplaceListEdit, TheListMatchesInsideWordsInListOrder) {
-    EXPECT_EQ(applyReplaceList("PINSEL0 = 0;", {{"PINSEL", "PSEL"}}), "PSEL0 = 0;");
-    EXPECT_EQ(applyReplaceList("A A", {{"A", "B"}, {"B", "C"}}), "C C");
-    EXPECT_EQ(applyReplaceList("A A", {{"B", "C"}, {"A", "B"}}), "B B");
-    EXPECT_EQ(applyReplaceList("aa", {{"a", "aa"}}), "aaaa") << "inserted text is not searched again";
 }
 
 } // namespace

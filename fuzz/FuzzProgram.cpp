@@ -14,6 +14,7 @@ ui::Answer AgreeingUi::message(const std::string&, const std::string&, ui::Icon,
     case ui::Buttons::OkCancel:
         return ui::Answer::Ok;
     case ui::Buttons::YesNo:
+    case ui::Buttons::YesNoDefaultNo:
         return ui::Answer::Yes;
     case ui::Buttons::SaveDiscardCancel:
         return ui::Answer::Discard;

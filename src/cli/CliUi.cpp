@@ -37,7 +37,9 @@ void printIndented(std::ostream& err, const std::string& text) {
 ui::Answer CliUi::message(const std::string& caption, const std::string& text, ui::Icon icon,
                           ui::Buttons buttons) {
     // A script never saves interactively: a question about unsaved changes is answered Discard.
+    // A question whose default is No is answered No: nobody agreed to what it asks.
     const ui::Answer yes = buttons == ui::Buttons::YesNo               ? ui::Answer::Yes
+                           : buttons == ui::Buttons::YesNoDefaultNo    ? ui::Answer::No
                            : buttons == ui::Buttons::SaveDiscardCancel ? ui::Answer::Discard
                                                                        : ui::Answer::Ok;
     if (buttons != ui::Buttons::Ok) {

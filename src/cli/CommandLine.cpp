@@ -3,6 +3,7 @@
 #include "cli/CheckProfileCommand.h"
 #include "cli/GenerateCommand.h"
 #include "cli/ListCommand.h"
+#include "cli/ReplaceCommand.h"
 #include "io/DataFolders.h"
 
 #include <algorithm>
@@ -17,8 +18,9 @@ namespace {
 const ListCommand kList;
 const GenerateCommand kGenerate;
 const CheckProfileCommand kCheckProfile;
+const ReplaceCommand kReplace;
 // The commands in the order --help lists them.
-const std::array<const Command*, 3> kCommands = {&kList, &kGenerate, &kCheckProfile};
+const std::array<const Command*, 4> kCommands = {&kList, &kGenerate, &kCheckProfile, &kReplace};
 
 const Command* findCommand(std::string_view name) {
     for (const Command* command : kCommands)

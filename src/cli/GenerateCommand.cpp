@@ -4,6 +4,7 @@
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
+#include "cli/StoredReplaceList.h"
 #include "config/ConfigurationCommands.h"
 #include "io/TextFile.h"
 
@@ -14,7 +15,9 @@ namespace regforge::cli {
 std::string_view GenerateCommand::description() const {
     return "Loads the saved configuration (its device profile from DIR/include) and prints the C code\n"
            "the desktop program's \"Create code\" button makes of it, with the replace list applied when\n"
-           "the configuration switches it on. Nothing is written when the configuration, its profile or\n"
+           "the configuration switches it on. With --replace LIST the stored list DIR/replace/LIST.ini is\n"
+           "applied instead, whatever the configuration says about its own list; the configuration file\n"
+           "is not changed. Nothing is written when the configuration, its profile or\n"
            "the code generation fails; the reason goes to standard error.\n";
 }
 
@@ -22,6 +25,13 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
     if (!namedDataFolderUsable(invocation, err))
         return kExitFailed;
     CliUi ui(err);
+    // A list named on the command line is checked before anything is loaded.
+    std::optional<std::vector<output::ReplacePair>> replaceList;
+    if (const std::string* list = invocation.option("-r")) {
+        replaceList = loadStoredReplaceList(invocation.folders, *list, ui, err);
+        if (!replaceList)
+            return kExitFailed;
+    }
     app::MainForm form(ui, invocation.folders);
     form.FormCreate();
     if (ui.failed())
@@ -38,7 +48,7 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
         return kExitFailed;
     }
 
-    const app::CodeResult result = form.createCode();
+    const app::CodeResult result = form.createCode(replaceList);
     switch (result.status) {
     case app::CodeResult::Status::Created:
         break;

@@ -4,14 +4,16 @@
 
 namespace regforge::cli {
 
-// `generate CONFIG.sav [-o FILE]`: loads the configuration as the desktop program does and
+// `generate CONFIG.sav [-o FILE] [-r LIST]`: loads the configuration as the desktop program does and
 // writes the code "Create code" makes of it.
 class GenerateCommand : public Command {
 public:
     std::string_view name() const override { return "generate"; }
     std::vector<std::string_view> operands() const override { return {"CONFIG.sav"}; }
     std::vector<OptionSpec> options() const override {
-        return {{"-o", "--output", "FILE", "write the code to FILE instead of standard output"}};
+        return {
+            {"-o", "--output", "FILE", "write the code to FILE instead of standard output"},
+            {"-r", "--replace", "LIST", "apply the stored replace list LIST instead of the configuration's"}};
     }
     std::string_view summary() const override {
         return "load a saved configuration and print the generated C code";

@@ -101,6 +101,11 @@ ui::Answer QtUi::message(const std::string& caption, const std::string& text, ui
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
         break;
+    case ui::Buttons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        break;
     case ui::Buttons::SaveDiscardCancel:
         box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Save);
@@ -121,7 +126,8 @@ ui::Answer QtUi::message(const std::string& caption, const std::string& text, ui
     default:
         break;
     }
-    return buttons == ui::Buttons::YesNo ? ui::Answer::No : ui::Answer::Cancel;
+    const bool yesNo = buttons == ui::Buttons::YesNo || buttons == ui::Buttons::YesNoDefaultNo;
+    return yesNo ? ui::Answer::No : ui::Answer::Cancel;
 }
 
 std::optional<std::filesystem::path> QtUi::askForFile(const ui::FileRequest& request, bool save) {

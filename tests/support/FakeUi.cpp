@@ -12,7 +12,8 @@ ui::Answer FakeUi::message(const std::string& caption, const std::string& text, 
     }
     if (buttons == ui::Buttons::SaveDiscardCancel)
         return ui::Answer::Discard;
-    return buttons == ui::Buttons::YesNo ? ui::Answer::Yes : ui::Answer::Ok;
+    const bool yesNo = buttons == ui::Buttons::YesNo || buttons == ui::Buttons::YesNoDefaultNo;
+    return yesNo ? ui::Answer::Yes : ui::Answer::Ok;
 }
 
 std::optional<std::filesystem::path> FakeUi::openFile(const ui::FileRequest& request) {

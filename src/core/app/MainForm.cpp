@@ -88,7 +88,8 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
         clockPanels_.insert(clockPanels_.end(), page->clockPanels().begin(), page->clockPanels().end());
     editPopup_ = std::make_unique<tools::EditPopup>(context_, pages_);
     stepping_ = std::make_unique<tools::KeyboardStepping>(pages_);
-    replace_ = std::make_unique<output::ReplaceListPanel>(store_, ui_, folders_);
+    replace_ =
+        std::make_unique<output::ReplaceListPanel>(store_, ui_, folders_, [this] { scanReplaceFolders(); });
     config_ = std::make_unique<config::ConfigurationCommands>(config::ConfigurationContext{
         store_, device_, ui_, folders_, [this] { return LoadProfileBitBtnClick(); },
         [this] { ClockRefresh(); }, [this] { scanReplaceFolders(); }, [this] { ReplaceUseButtonClick(); },
@@ -132,9 +133,6 @@ void MainForm::connectHandlers() {
             takeBaseline();
             refreshTitle();
         }
-    });
-    store_.get<model::Control>("ReplaceListLoadButton").clicked.connect([this](model::Control&) {
-        replace_->ReplaceListLoadButtonClick();
     });
     store_.get<model::Control>("Result_btn").clicked.connect([this](model::Control&) { Result_btnClick(); });
     store_.get<model::Control>("SaveCodeButton").clicked.connect([this](model::Control&) {
@@ -318,7 +316,7 @@ void MainForm::Result_btnClick() {
     ui_.setClipboard(memo.text() + "\n");
 }
 
-CodeResult MainForm::createCode() {
+CodeResult MainForm::createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList) {
     if (!device_.loaded())
         return {CodeResult::Status::NoDevice, {}, {}};
     for (const auto& page : pages_)
@@ -333,10 +331,8 @@ CodeResult MainForm::createCode() {
         return {CodeResult::Status::GeneratorFailed, {}, e.what()};
     }
     std::vector<std::string> lines = output::frameResult(device_, lists);
-    if (store_.get<model::ToggleButton>("ReplaceUseButton").down()) {
-        std::vector<output::ReplacePair> pairs;
-        for (const auto& row : store_.get<model::ValueList>("ReplaceValueListEditor").rows())
-            pairs.push_back({row.key, row.value});
+    if (replaceList || store_.get<model::ToggleButton>("ReplaceUseButton").down()) {
+        const std::vector<output::ReplacePair> pairs = replaceList ? *replaceList : replace_->activeList();
         std::string text;
         for (std::size_t i = 0; i < lines.size(); ++i)
             text += (i > 0 ? "\n" : "") + lines[i];

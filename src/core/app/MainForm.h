@@ -6,6 +6,7 @@
 #include "model/ControlStore.h"
 #include "model/EditContext.h"
 #include "model/Signal.h"
+#include "output/ReplaceList.h"
 #include "periph/Page.h"
 #include "periph/PageContext.h"
 #include "periph/ResultLists.h"
@@ -100,8 +101,9 @@ public:
     // "Create code": the generators' text in its frame, shown and copied to the clipboard.
     void Result_btnClick();
     // The text "Create code" shows (the replace list applied when switched on), or the reason
-    // there is none. Changes nothing in the window.
-    CodeResult createCode();
+    // there is none. Changes nothing in the window. A given `replaceList` is applied instead of
+    // the window's own, whether that is switched on or not.
+    CodeResult createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList = std::nullopt);
     // "Save code as...": asks for a C file and writes the text "Create code" shows into it,
     // replacing the file whole. True when the file was written; otherwise the user was told why
     // (or cancelled the dialog).

@@ -5,6 +5,7 @@
 #include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
+#include "output/ReplacePanelControls.h"
 
 namespace regforge::app {
 
@@ -53,14 +54,26 @@ void declareResultPage(model::ControlStore& store) {
     store.addPlain(ControlKind::Button, "SaveCodeButton", page, "Save code as...");
     store.add<model::ToggleButton>("ReplaceUseButton", page).setCaption("Use replace table");
     store.addPlain(ControlKind::Button, "ViewReplaceButton", page, "View table");
-    auto& replacePanel = store.addPlain(ControlKind::Panel, "ReplacePanel", page);
+    auto& replacePanel = store.addPlain(ControlKind::Panel, output::kReplacePanel, page);
     replacePanel.setVisible(false);
     replacePanel.setTag(-1);
-    auto& lists = store.add<model::ComboBox>("ReplaceFileSelectComboBox", &replacePanel);
+    store.add<model::Edit>(output::kPairEdit, &replacePanel).setText(output::kPairEditText);
+    store.addPlain(ControlKind::Button, output::kAddButton, &replacePanel, output::kAddCaption);
+    auto& lists = store.add<model::ComboBox>(output::kListSelector, &replacePanel);
     lists.setTag(-1);
     lists.setSorted(true);
-    store.addPlain(ControlKind::Button, "ReplaceListLoadButton", &replacePanel, "Load");
-    store.add<model::ValueList>("ReplaceValueListEditor", &replacePanel);
+    store.addPlain(ControlKind::Button, output::kLoadButton, &replacePanel, "Load");
+    store.addPlain(ControlKind::Button, output::kSaveButton, &replacePanel, "Save as...").setEnabled(false);
+    store.addPlain(ControlKind::Button, output::kSwapButton, &replacePanel, "Swap list");
+    store.addPlain(ControlKind::Button, output::kProcessFileButton, &replacePanel, "Process external file");
+    store.addPlain(ControlKind::Button, output::kHelpButton, &replacePanel, "?");
+    store.addPlain(ControlKind::Label, output::kAddHelpLabel, &replacePanel, output::kAddHelpText);
+    store.addPlain(ControlKind::Label, output::kEditHelpLabel, &replacePanel, output::kEditHelpText);
+    store.addPlain(ControlKind::Label, output::kSaveLoadHelpLabel, &replacePanel, output::kSaveLoadHelpText);
+    store.addPlain(ControlKind::Label, output::kDeleteHelpLabel, &replacePanel, output::kDeleteHelpText);
+    store.add<model::ValueList>(output::kListEditor, &replacePanel).setTitles("Old value", "New value");
+    store.addPlain(ControlKind::Label, output::kEditLabel, &replacePanel, output::kEditLabelText)
+        .setVisible(false);
     store.add<model::Memo>("Memo1", page);
 }
 

@@ -1,5 +1,7 @@
 #include "model/ListControls.h"
 
+#include <algorithm>
+
 namespace regforge::model {
 
 namespace {
@@ -125,8 +127,23 @@ void ValueList::setRows(std::vector<Row> rows) {
     if (rows_ == rows)
         return;
     rows_ = std::move(rows);
+    selectedRow_ = std::clamp(selectedRow_, 0, std::max(0, static_cast<int>(rows_.size()) - 1));
     notifyView(Aspect::Items);
     valueChanged();
+}
+
+void ValueList::setTitles(std::string keyTitle, std::string valueTitle) {
+    keyTitle_ = std::move(keyTitle);
+    valueTitle_ = std::move(valueTitle);
+    notifyView(Aspect::Caption);
+}
+
+void ValueList::setSelectedRow(int row) {
+    row = std::clamp(row, 0, std::max(0, static_cast<int>(rows_.size()) - 1));
+    if (row == selectedRow_)
+        return;
+    selectedRow_ = row;
+    notifyView(Aspect::Value);
 }
 
 } // namespace regforge::model

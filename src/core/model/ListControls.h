@@ -74,7 +74,8 @@ private:
     std::vector<std::string> lines_;
 };
 
-// A two-column key/value grid (the replace-list editor).
+// A two-column key/value grid (the replace-list editor). The grid is read-only: the owner
+// edits the rows in reply to the user's gestures, which the grid only reports.
 class ValueList : public Control {
 public:
     struct Row {
@@ -84,11 +85,31 @@ public:
     };
     ValueList(std::string name, Control* parent) : Control(ControlKind::ValueList, std::move(name), parent) {}
     const std::vector<Row>& rows() const { return rows_; }
+    // Replaces the rows; the selected row is kept when it still exists, else the last row.
     void setRows(std::vector<Row> rows);
     void clear() { setRows({}); }
 
+    const std::string& keyTitle() const { return keyTitle_; }
+    const std::string& valueTitle() const { return valueTitle_; }
+    void setTitles(std::string keyTitle, std::string valueTitle);
+
+    // The row drawn selected, 0-based over the rows; 0 when there are none.
+    int selectedRow() const { return selectedRow_; }
+    void setSelectedRow(int row);
+
+    // The user's gestures. The row of selectCell counts the title row as row 0, as the grid does.
+    void selectCell(int gridRow) { cellSelected.emit(gridRow); }
+    void doubleClick() { doubleClicked.emit(); }
+    void pressDelete() { deletePressed.emit(); }
+    Signal<int> cellSelected;
+    Signal<> doubleClicked;
+    Signal<> deletePressed;
+
 private:
     std::vector<Row> rows_;
+    std::string keyTitle_ = "Key";
+    std::string valueTitle_ = "Value";
+    int selectedRow_ = 0;
 };
 
 } // namespace regforge::model

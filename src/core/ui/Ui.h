@@ -11,7 +11,8 @@ class Calculator;
 namespace regforge::ui {
 
 enum class Icon { None, Information, Warning, Error, Question };
-enum class Buttons { Ok, OkCancel, YesNo, SaveDiscardCancel };
+// YesNoDefaultNo: Yes/No with No as the default button (the answer nobody gave).
+enum class Buttons { Ok, OkCancel, YesNo, YesNoDefaultNo, SaveDiscardCancel };
 enum class Answer { Ok, Cancel, Yes, No, Save, Discard };
 
 // A file dialog request. `filter` uses the "Description (*.ext)|*.ext" form, pairs

@@ -5,6 +5,7 @@
 #include "gui/widgets/SlotNumberDelegate.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QTableWidget>
 #include <vector>
@@ -82,18 +83,35 @@ void PlaylistBinding::showValue(int /*index*/) {
 ValueListBinding::ValueListBinding(model::ValueList& list, QWidget* parent)
     : Binding(list, new QTableWidget(0, 2, parent)), list_(list),
       table_(static_cast<QTableWidget*>(widget())) {
-    table_->setHorizontalHeaderLabels({QStringLiteral("Key"), QStringLiteral("Value")});
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->verticalHeader()->setVisible(false);
-    connect(table_, &QTableWidget::cellChanged, this, [this](int row, int column) {
-        auto rows = list_.rows();
-        if (row < 0 || static_cast<std::size_t>(row) >= rows.size())
-            return;
-        const std::string text = toWindows1252(table_->item(row, column)->text());
-        (column == 0 ? rows[static_cast<std::size_t>(row)].key : rows[static_cast<std::size_t>(row)].value) =
-            text;
-        userAction([&] { list_.setRows(std::move(rows)); });
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->installEventFilter(this);
+    // The model counts the title row as row 0, as the grid it stands for does.
+    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int, int previousRow, int) {
+        if (row >= 0 && row != previousRow)
+            userAction([&] { list_.selectCell(row + 1); });
     });
+    connect(table_, &QTableWidget::cellDoubleClicked, this,
+            [this](int, int) { userAction([&] { list_.doubleClick(); }); });
+}
+
+bool ValueListBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == table_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
+        userAction([&] { list_.pressDelete(); });
+        return true;
+    }
+    return Binding::eventFilter(watched, event);
+}
+
+void ValueListBinding::showCaption() {
+    Binding::showCaption();
+    table_->setHorizontalHeaderLabels(
+        {fromWindows1252(list_.keyTitle()), fromWindows1252(list_.valueTitle())});
 }
 
 void ValueListBinding::showItems(int /*index*/) {
@@ -107,6 +125,10 @@ void ValueListBinding::showValue(int /*index*/) {
         setCell(static_cast<int>(i), 0, fromWindows1252(rows[i].key));
         setCell(static_cast<int>(i), 1, fromWindows1252(rows[i].value));
     }
+    if (!rows.empty() && table_->currentRow() != list_.selectedRow())
+        table_->setCurrentCell(list_.selectedRow(), 0);
+    if (!rows.empty())
+        table_->selectRow(list_.selectedRow());
 }
 
 void ValueListBinding::setCell(int row, int column, const QString& text) {

@@ -43,7 +43,8 @@ private:
     int scrollConnection_ = 0;
 };
 
-// A two-column key/value grid whose cells the user edits.
+// A read-only two-column key/value grid selected by whole rows. Selecting a row, double clicks
+// and the Delete key go to the model, whose owner changes the rows.
 class ValueListBinding : public Binding {
     Q_OBJECT
 
@@ -53,6 +54,8 @@ public:
 protected:
     void showItems(int index) override;
     void showValue(int index) override;
+    void showCaption() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void setCell(int row, int column, const QString& text);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "cli/Command.h"
+
+namespace regforge::cli {
+
+// `replace LIST FILE`: applies the stored replace list LIST to FILE in place, as the desktop
+// program's "Process external file" does.
+class ReplaceCommand : public Command {
+public:
+    std::string_view name() const override { return "replace"; }
+    std::vector<std::string_view> operands() const override { return {"LIST", "FILE"}; }
+    std::string_view summary() const override { return "apply a stored replace list to a file in place"; }
+    std::string_view description() const override;
+    int run(const Invocation& invocation, std::ostream& out, std::ostream& err) const override;
+};
+
+} // namespace regforge::cli

@@ -1,0 +1,131 @@
+#include "ReplacePanelFixture.h"
+
+namespace regforge::output {
+namespace {
+
+using testing::Pairs;
+using ui::Icon;
+
+class ReplaceListEdit : public testing::ReplacePanelTest {
+protected:
+    void SetUp() override { start(); }
+};
+
+TEST_F(ReplaceListEdit, TheAddButtonTakesOnlyAEqualsBLines) {
+    EXPECT_EQ(store().get<model::Edit>(kPairEdit).text(), "Use a=b format, a will be replaced with b");
+    EXPECT_EQ(addCaption(), "Add to list");
+    EXPECT_FALSE(saveEnabled());
+
+    for (const char* bad : {"=b", "a=", "ab", ""}) {
+        ui.messages.clear();
+        add(bad);
+        ASSERT_EQ(ui.messages.size(), 1u) << bad;
+        EXPECT_EQ(ui.messages[0].caption, "Wrong format used");
+        EXPECT_EQ(ui.messages[0].text,
+                  "Please use A=B format where A is the string that should be replaced by B "
+                  "(oldvalue=newvalue)");
+        EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+    }
+    EXPECT_TRUE(panel().activeList().empty());
+    EXPECT_FALSE(saveEnabled());
+
+    ui.messages.clear();
+    add("a=b");
+    add("x=b=c");
+    add(" sp = x ");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(panel().activeList(), (Pairs{{"a", "b"}, {"x", "b=c"}, {" sp ", " x "}}))
+        << "the find text ends at the first \"=\"; blanks belong to the texts";
+    EXPECT_TRUE(saveEnabled());
+}
+
+TEST_F(ReplaceListEdit, AddingComparesFindTextsExactlyEditingIgnoresLetterCase) {
+    add("reg=Y");
+    add("Reg=X");
+    EXPECT_TRUE(ui.messages.empty()) << "Reg and reg are different find texts";
+    add("reg=Z");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "Duplicate Key");
+    EXPECT_EQ(ui.messages[0].text, "Please use unique names");
+    EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+    EXPECT_EQ(pairEditText(), "reg=Z") << "a refused line stays to be corrected";
+
+    // Remove "reg=Y" so that the example's list is Reg=X, A=1.
+    grid().selectCell(1);
+    grid().pressDelete();
+    add("A=1");
+    ASSERT_EQ(panel().activeList(), (Pairs{{"Reg", "X"}, {"A", "1"}}));
+
+    ui.messages.clear();
+    grid().selectCell(2);
+    grid().doubleClick();
+    EXPECT_EQ(pairEditText(), "A=1");
+    EXPECT_EQ(addCaption(), "Apply change");
+    EXPECT_TRUE(editLabelShown());
+    add("reg=Z");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "Duplicate Key");
+    EXPECT_EQ(panel().activeList(), (Pairs{{"Reg", "X"}, {"A", "1"}}));
+    EXPECT_EQ(addCaption(), "Apply change") << "the edit goes on after a refusal";
+
+    // The row being edited may keep its own find text in another letter case.
+    ui.messages.clear();
+    grid().selectCell(1);
+    EXPECT_EQ(addCaption(), "Add to list") << "selecting a line abandons the edit";
+    EXPECT_EQ(pairEditText(), "");
+    EXPECT_FALSE(editLabelShown());
+    grid().doubleClick();
+    add("REG=W");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(panel().activeList(), (Pairs{{"REG", "W"}, {"A", "1"}}));
+    EXPECT_EQ(pairEditText(), "");
+    EXPECT_EQ(addCaption(), "Add to list");
+    EXPECT_FALSE(editLabelShown());
+}
+
+TEST_F(ReplaceListEdit, DeleteKeyAndDoubleClickWorkOnTheSelectedRow) {
+    grid().doubleClick();
+    grid().pressDelete();
+    EXPECT_EQ(addCaption(), "Add to list") << "an empty list has nothing to edit";
+    EXPECT_TRUE(ui.messages.empty());
+
+    add("a=1");
+    add("b=2");
+    add("c=3");
+    grid().selectCell(3);
+    grid().pressDelete();
+    EXPECT_EQ(panel().activeList(), (Pairs{{"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(grid().selectedRow(), 1) << "the selection stays on a row that exists";
+    grid().pressDelete();
+    grid().pressDelete();
+    EXPECT_TRUE(panel().activeList().empty());
+    EXPECT_FALSE(saveEnabled());
+}
+
+TEST_F(ReplaceListEdit, ApplyingAfterTheEditedRowWasDeletedKeepsTheTypedPair) {
+    add("a=1");
+    grid().selectCell(1);
+    grid().doubleClick();
+    grid().pressDelete();
+    add("a=2");
+    EXPECT_EQ(panel().activeList(), (Pairs{{"a", "2"}}));
+    EXPECT_EQ(addCaption(), "Add to list");
+}
+
+TEST_F(ReplaceListEdit, SwapInvertsEveryPairAndTwiceRestoresTheList) {
+    add("LPC_SC->EXTMODE=EXTMODE");
+    add("PINSEL=PSEL");
+    click(kSwapButton);
+    EXPECT_EQ(panel().activeList(), (Pairs{{"EXTMODE", "LPC_SC->EXTMODE"}, {"PSEL", "PINSEL"}}));
+    click(kSwapButton);
+    EXPECT_EQ(panel().activeList(), (Pairs{{"LPC_SC->EXTMODE", "EXTMODE"}, {"PINSEL", "PSEL"}}));
+
+    // A replace text holding "=" splits at its own first "=" once swapped.
+    panel().forgetActiveList();
+    add("a=b=c");
+    click(kSwapButton);
+    EXPECT_EQ(panel().activeList(), (Pairs{{"b", "c=a"}}));
+}
+
+} // namespace
+} // namespace regforge::output

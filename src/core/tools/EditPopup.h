@@ -45,6 +45,10 @@ private:
     const periph::EditPopupRow* rowFor(int tag) const;
     static void preparePrescaler(Calculator& calculator, const periph::EditPopupRow& row);
     static void applyPrescaler(const Calculator& calculator, model::NumericEdit& target);
+    static void prepareSpiCounter(Calculator& calculator, const periph::EditPopupRow& row);
+    static void applySpiCounter(const Calculator& calculator, model::NumericEdit& target);
+    static void prepareSspPair(Calculator& calculator, const periph::EditPopupRow& row);
+    void applySspPair(const Calculator& calculator, const model::NumericEdit& target);
 
     periph::PageContext& ctx_;
     const std::vector<std::unique_ptr<periph::Page>>& pages_;

@@ -4,6 +4,7 @@
 #include "gui/pages/InterruptsPageView.h"
 #include "gui/pages/IoPageView.h"
 #include "gui/pages/ResultPageView.h"
+#include "gui/pages/SpiPageView.h"
 #include "gui/pages/TimersPageView.h"
 
 #include <functional>
@@ -25,9 +26,8 @@ std::unique_ptr<PageView> make(const binding::Binder& binder) {
 
 // The pages that have a view of their own. A new page view is one entry here.
 const PageViewEntry kPageViews[] = {
-    {"IO_page", make<IoPageView>},
-    {"TabSheet1", make<InterruptsPageView>},
-    {"TabSheet4", make<TimersPageView>},
+    {"IO_page", make<IoPageView>},         {"TabSheet1", make<InterruptsPageView>},
+    {"TabSheet4", make<TimersPageView>},   {"TabSheet6", make<SpiPageView>},
     {"Result_page", make<ResultPageView>},
 };
 

@@ -58,6 +58,8 @@ SspRegisters composeRegisters(const SspPort& port) {
     return regs;
 }
 
+// By CR0 bits 5..4. A frame-format combo left without a selection reads as all ones, the
+// reserved value; it is named like the last format.
 constexpr std::array<const char*, 4> kFrameFormatLines = {
     "   SSP frame format set to SPI mode", "   SSP frame format set to TI SSI mode",
     "   SSP frame format set to Microwire mode", "   SSP frame format set to Microwire mode"};

@@ -12,7 +12,8 @@ FUZZ_DIR ?= build-fuzz
 SANITIZE_DIR ?= build-sanitize
 FUZZ_SECONDS ?= 60
 # One target, or all of them.
-FUZZ_TARGETS ?= profile_sections pin_sections timer_sections adc_sections pwm_sections device_load configuration \
+FUZZ_TARGETS ?= profile_sections pin_sections timer_sections adc_sections pwm_sections spi_sections \
+  device_load configuration \
 	replace_list settings_file numeric_edit check_profile
 PREFIX ?= /usr/local
 BIN := $(BUILD_DIR)/bin

@@ -413,6 +413,7 @@ std::optional<int> NumericEdit::paste(const std::string& clip, int selStart, int
 
 void NumericEdit::pressEnter() {
     renormalise();
+    editingFinished.emit(*this);
 }
 
 void NumericEdit::leave() {
@@ -421,6 +422,7 @@ void NumericEdit::leave() {
     if ((isIntegerKind(kind_) && minimumDigits_ > 0) || (isFloatKind(kind_) && roundAtDigit_ > 0) ||
         !inRange(text()))
         renormalise();
+    editingFinished.emit(*this);
 }
 
 } // namespace regforge::model

@@ -83,6 +83,9 @@ public:
 
     // A key outside the kind's characters was refused (the OnInputError event).
     Signal<NumericEdit&> inputRefused;
+    // The user finished with the field: it was left, or Enter was pressed (after the text was
+    // normalised). The OnExit event and the Enter key of the edit.
+    Signal<NumericEdit&> editingFinished;
 
 private:
     struct Range {

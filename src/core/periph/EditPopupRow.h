@@ -13,9 +13,20 @@ namespace regforge::periph {
 enum class FrequencyCalculator { Hidden, Disabled, Offered };
 
 // The calculator set-up an edit asks for when it is the calculators' target.
-// Prescaler: timer and PWM prescalers. PwmPeriod: PWM MR0, the counter clock divided by MR0,
-// started from the unit's counter-clock figure. AdcDivider: the A/D clock dividers CLKDIV.
-enum class CalculatorRow { None, Prescaler, PwmPeriod, AdcDivider };
+enum class CalculatorRow {
+    None,
+    // Timer and PWM prescalers.
+    Prescaler,
+    // PWM MR0: the counter clock divided by MR0, started from the unit's counter-clock figure.
+    PwmPeriod,
+    // The A/D clock dividers CLKDIV.
+    AdcDivider,
+    // The SPI clock counter: an even divider from 8 to 254, written as it is counted.
+    SpiCounter,
+    // An SSP divider edit: the calculator searches the prescale divisor and the serial clock
+    // rate together and Apply writes both edits of the port.
+    SspPair,
+};
 
 // What the numeric edits' popup offers for one register edit of a page. Pages declare one row
 // per edit that carries the popup; the popup finds the row by the tag of the edit last entered.

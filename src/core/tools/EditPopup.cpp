@@ -44,6 +44,12 @@ constexpr RegisterPrompt kLongRegisterPrompt = {"0 to 4294967295", 4294967295, k
 constexpr int kMegahertzItem = 3;
 constexpr std::int64_t kLongRegisterMax = 4294967295;
 constexpr std::int64_t kShortRegisterMax = 65535;
+// The SPI clock counter and the SSP prescale divisor: even, from 8 to 254.
+constexpr std::int64_t kSerialDividerMin = 8;
+constexpr std::int64_t kSerialDividerMax = 254;
+// Offsets of an SSP port's prescale divisor and serial clock rate edits within its tags.
+constexpr int kSspPrescaleOffset = 50;
+constexpr int kSspRateOffset = 8;
 
 // The PWM counter-clock figure and the units it ends in, by the calculator's unit index 1..3.
 constexpr std::string_view kCounterClockPrefix = "Counter clk: ";
@@ -173,6 +179,12 @@ void EditPopup::CalcFromFreqPopupClick() {
     case periph::CalculatorRow::AdcDivider:
         prepareAdcDivider(calculator, *row);
         break;
+    case periph::CalculatorRow::SpiCounter:
+        prepareSpiCounter(calculator, *row);
+        break;
+    case periph::CalculatorRow::SspPair:
+        prepareSspPair(calculator, *row);
+        break;
     case periph::CalculatorRow::None:
         return;
     }
@@ -188,6 +200,12 @@ void EditPopup::CalcFromFreqPopupClick() {
         break;
     case periph::CalculatorRow::AdcDivider:
         applyDecimalResult(calculator, *target);
+        break;
+    case periph::CalculatorRow::SpiCounter:
+        applySpiCounter(calculator, *target);
+        break;
+    case periph::CalculatorRow::SspPair:
+        applySspPair(calculator, *target);
         break;
     case periph::CalculatorRow::None:
         break;
@@ -302,6 +320,43 @@ void EditPopup::applyDecimalResult(const Calculator& calculator, model::NumericE
     // The divider takes the result as shown; a negative one leaves it alone.
     if (model::parseDecimal(calculator.resultText()).value_or(0) >= 0)
         target.setText(calculator.resultText());
+}
+
+void EditPopup::prepareSpiCounter(Calculator& calculator, const periph::EditPopupRow& row) {
+    // The counter divides the clock by its own value: no subtract-one.
+    calculator.setRegisterOffset(0);
+    calculator.setRegisterMax(kSerialDividerMax);
+    const std::string clock = row.unitClock ? row.unitClock().text() : std::string();
+    calculator.pclockEdit().setText(clock);
+    calculator.frequencyCombo().setItemIndex(kMegahertzItem);
+    calculator.frequencyEdit().setText(clock);
+}
+
+void EditPopup::applySpiCounter(const Calculator& calculator, model::NumericEdit& target) {
+    // The calculator's text goes in as it stands (the edit keeps it within 8..254); a
+    // negative result leaves the counter alone.
+    const std::string& result = calculator.resultText();
+    const auto value = model::parseDecimal(result);
+    if (value.value_or(0) >= 0 && value.value_or(kSerialDividerMin) >= 0)
+        target.setText(result);
+}
+
+void EditPopup::prepareSspPair(Calculator& calculator, const periph::EditPopupRow& row) {
+    prepareSpiCounter(calculator, row);
+    calculator.setSspSearch(true);
+    calculator.setFoundCpsdvsr(kSerialDividerMin);
+    calculator.setFoundScr(0);
+}
+
+void EditPopup::applySspPair(const Calculator& calculator, const model::NumericEdit& target) {
+    // Both edits of the target's port, found by tag: CPSDVSR at base + 50, SCR at base + 8.
+    const int base = target.tag() - target.tag() % 100;
+    auto* prescale = dynamic_cast<model::NumericEdit*>(ctx_.store.firstWithTag(base + kSspPrescaleOffset));
+    auto* rate = dynamic_cast<model::NumericEdit*>(ctx_.store.firstWithTag(base + kSspRateOffset));
+    if (prescale != nullptr)
+        prescale->setValueFromInt64(calculator.foundCpsdvsr());
+    if (rate != nullptr)
+        rate->setValueFromInt64(calculator.foundScr());
 }
 
 } // namespace regforge::tools

@@ -53,6 +53,10 @@ private:
     void prepareAdcDivider(Calculator& calculator, const periph::EditPopupRow& row) const;
     void prepareSampleRate(Calculator& calculator, const periph::EditPopupRow& row) const;
     static void applyDecimalResult(const Calculator& calculator, model::NumericEdit& target);
+    static void prepareSpiCounter(Calculator& calculator, const periph::EditPopupRow& row);
+    static void applySpiCounter(const Calculator& calculator, model::NumericEdit& target);
+    static void prepareSspPair(Calculator& calculator, const periph::EditPopupRow& row);
+    void applySspPair(const Calculator& calculator, const model::NumericEdit& target);
 
     periph::PageContext& ctx_;
     const std::vector<std::unique_ptr<periph::Page>>& pages_;

@@ -6,6 +6,7 @@
 #include "gui/pages/IoPageView.h"
 #include "gui/pages/PwmPageView.h"
 #include "gui/pages/ResultPageView.h"
+#include "gui/pages/SpiPageView.h"
 #include "gui/pages/TimersPageView.h"
 
 #include <functional>
@@ -27,9 +28,10 @@ std::unique_ptr<PageView> make(const binding::Binder& binder) {
 
 // The pages that have a view of their own. A new page view is one entry here.
 const PageViewEntry kPageViews[] = {
-    {"IO_page", make<IoPageView>},    {"TabSheet1", make<InterruptsPageView>},
-    {"TabSheet2", make<AdcPageView>}, {"TabSheet4", make<TimersPageView>},
-    {"TabSheet5", make<PwmPageView>}, {"Result_page", make<ResultPageView>},
+    {"IO_page", make<IoPageView>},         {"TabSheet1", make<InterruptsPageView>},
+    {"TabSheet2", make<AdcPageView>},      {"TabSheet4", make<TimersPageView>},
+    {"TabSheet5", make<PwmPageView>},      {"TabSheet6", make<SpiPageView>},
+    {"Result_page", make<ResultPageView>},
 };
 
 } // namespace

@@ -16,37 +16,6 @@ namespace {
 
 using testing::FakeUi;
 
-// A page declaring register edits of the pages still to come (SSP) with the popup rows they
-// offer, so the popup is tested for every kind of row.
-class RegisterFixturePage : public periph::Page {
-public:
-    explicit RegisterFixturePage(periph::PageContext& context) : Page(context) {
-
-        auto rate =
-            periph::EditPopupRow::plainRegister(&edit("SSP0SCR_edit", 1008, model::ValueKind::Numeric));
-        rate.decimalPrompt = false;
-        rate.frequencyCalculator = [] { return periph::FrequencyCalculator::Offered; };
-        rate.calculatorTarget = true;
-        addEditPopupRow(std::move(rate));
-    }
-
-private:
-    model::NumericEdit& edit(const std::string& name, int tag, model::ValueKind kind) {
-        auto& e = store().add<model::NumericEdit>(name, store().find("Form1"));
-        e.setTag(tag);
-        e.setValueKind(kind);
-        e.setMaxLength(8);
-        e.setMinimumDigits(8);
-        return e;
-    }
-};
-
-std::vector<app::PageFactory> pagesWithFixture() {
-    auto pages = app::programPages();
-    pages.push_back([](periph::PageContext& c) { return std::make_unique<RegisterFixturePage>(c); });
-    return pages;
-}
-
 // Choosing `unit` and typing `value` into the calculator, then Apply.
 std::function<bool(Calculator&)> userApplies(const std::string& value, int unit) {
     return [value, unit](Calculator& c) {
@@ -57,10 +26,10 @@ std::function<bool(Calculator&)> userApplies(const std::string& value, int unit)
 }
 
 // The main window with its timers (a 32-bit Timer0, a 16-bit Timer1), its A/D dividers, its PWM
-// units and the SSP0 clock rate.
+// units and the serial ports' dividers.
 class EditPopupTest : public ::testing::Test {
 protected:
-    EditPopupTest() : form(ui, folder.path(), pagesWithFixture()), popup(form.editPopup()) {
+    EditPopupTest() : form(ui, folder.path()), popup(form.editPopup()) {
         edit("T1PR").setMaxLength(4); // as the device load sets a 16-bit timer
     }
 
@@ -105,6 +74,8 @@ TEST_F(EditPopupTest, PopupOffersTheItemsThatSuitTheEnteredEdit) {
     EXPECT_EQ(offered("T0PR"), "ynyn") << "a timer counting pulses has no clock to calculate from";
     EXPECT_EQ(offered("clkdiv0"), "yyny") << "each opening starts afresh";
     EXPECT_EQ(offered("SSP0SCR_edit"), "yynn");
+    EXPECT_EQ(offered("SSP2CPSDVSR_edit"), "yynn");
+    EXPECT_EQ(offered("SPIClockCounter_edit"), "yynn");
 
     EXPECT_EQ(offered("PWM0MR0"), "nyyn");
     form.store().get<model::CheckBox>("PWM0TCR_EnPWM").setChecked(true);
@@ -236,6 +207,91 @@ TEST_F(EditPopupTest, PwmPeriodStartsFromTheCounterClockWithoutSubtractingOne) {
     const int runs = ui.calculatorRuns;
     popup.CalcFromFreqPopupClick();
     EXPECT_EQ(ui.calculatorRuns, runs);
+}
+
+TEST(EditPopupWiring, EnteringOpeningAndClickingRunTheHandlers) {
+    testing::TempDir folder;
+    FakeUi ui;
+    app::MainForm form(ui, folder.path());
+    auto& store = form.store();
+    auto& prescaler = store.get<model::NumericEdit>("T0PR");
+    auto& match = store.get<model::NumericEdit>("T0MR1");
+    auto& cpuClock = store.get<model::NumericEdit>("pllclock_edit");
+    const model::EditContext& edit = form.editContext();
+    EXPECT_TRUE(form.editPopup().carriesPopup(prescaler));
+    EXPECT_FALSE(form.editPopup().carriesPopup(cpuClock));
+
+    cpuClock.entered.emit(cpuClock);
+    EXPECT_EQ(edit.activeEditTag, 0) << "the CPU clock edit carries no popup";
+    prescaler.entered.emit(prescaler);
+    match.entered.emit(match);
+    store.get<model::Control>("IntegerInputPopup").click();
+    EXPECT_FALSE(store.get<model::MenuItem>("CalcFromFreqPopup").visible());
+    ui.inputs = {"16"};
+    store.get<model::MenuItem>("InsertIntegterPopup").click();
+    EXPECT_EQ(match.shownText(), "0x00000010");
+    ui.calculator = userApplies("1", 2);
+    store.get<model::MenuItem>("CalcFromFreqPopup").click();
+    EXPECT_EQ(prescaler.shownText(), "0x00003A97");
+}
+
+TEST_F(EditPopupTest, SpiCounterTakesTheEvenDividerAsTheCalculatorShowsIt) {
+    std::string seen;
+    ui.calculator = [&](Calculator& c) {
+        seen = c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
+               std::to_string(c.frequencyCombo().itemIndex()) + " " + std::to_string(c.registerMax()) + " " +
+               std::to_string(c.registerOffset()) + " " + (c.sspSearch() ? "search" : "register");
+        return userApplies("1", 3)(c);
+    };
+    popup.MivoEditEnter(edit("SPIClockCounter_edit"));
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(seen, "15 15 3 254 0 register") << "clock, start value, MHz, limit, no subtract-one";
+    EXPECT_EQ(edit("SPIClockCounter_edit").text(), "14") << "15 is odd: the even value below";
+
+    ui.calculator = userApplies("10", 2);
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("SPIClockCounter_edit").text(), "254") << "1500 is beyond the counter";
+    ui.calculator = [](Calculator& c) {
+        c.resultLabel().setCaption("-2");
+        return true;
+    };
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("SPIClockCounter_edit").text(), "254") << "a negative result leaves the counter";
+
+    // Without one common divider the port's own clock is the input.
+    form.device().singlePclkDivider = false;
+    form.store().get<model::NumericEdit>("SPIpclock_edit").setText("60");
+    ui.calculator = userApplies("5", 3);
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("SPIClockCounter_edit").text(), "12");
+}
+
+TEST_F(EditPopupTest, SspEditsSearchThePairAndApplyWritesBothEditsOfTheirPort) {
+    std::string seen;
+    ui.calculator = [&](Calculator& c) {
+        seen = c.pclockEdit().text() + " " + std::to_string(c.registerMax()) + " " +
+               std::to_string(c.foundCpsdvsr()) + " " + (c.sspSearch() ? "search" : "register");
+        return userApplies("1", 3)(c);
+    };
+    popup.MivoEditEnter(edit("SSP1SCR_edit"));
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(seen, "15 254 8 search");
+    EXPECT_EQ(edit("SSP1CPSDVSR_edit").text(), "8");
+    EXPECT_EQ(edit("SSP1SCR_edit").text(), "1");
+    EXPECT_EQ(form.store().get<model::Control>("SSP1clock_label").caption(), "SSP clock: 937.5 KHz");
+
+    ui.calculator = userApplies("25", 2);
+    popup.MivoEditEnter(edit("SSP2CPSDVSR_edit"));
+    popup.CalcFromFreqPopupClick();
+    // 15 MHz / 25 kHz = 600 = 8 x 75 exactly.
+    EXPECT_EQ(edit("SSP2CPSDVSR_edit").text(), "8");
+    EXPECT_EQ(edit("SSP2SCR_edit").text(), "74");
+    EXPECT_EQ(edit("SSP1SCR_edit").text(), "1") << "the other ports keep theirs";
+    EXPECT_EQ(edit("SSP0SCR_edit").text(), "0");
+
+    ui.calculator = [](Calculator& c) { return !userApplies("3", 3)(c); };
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("SSP2SCR_edit").text(), "74") << "Abort changes nothing";
 }
 
 TEST(EditPopupWiring, EnteringOpeningAndClickingRunTheHandlers) {

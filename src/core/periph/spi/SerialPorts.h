@@ -1,0 +1,65 @@
+#pragma once
+
+#include "model/CheckControls.h"
+#include "model/ComboBox.h"
+#include "model/NumericEdit.h"
+#include "periph/PeripheralClockPanel.h"
+
+#include <array>
+#include <vector>
+
+namespace regforge::periph::spi {
+
+// Typed handles to the SPI port's controls, resolved when the page declares them. The page,
+// the generators and the tests reach the port only through these.
+struct SpiPort {
+    model::CheckBox* enableBox = nullptr;
+    model::Control* groupBox = nullptr;
+    model::Control* coverPanel = nullptr;
+    model::Control* helpButton = nullptr;
+    // SPCR bits 2..7 (BitEnable, CPHA, CPOL, MSTR, LSBF, SPIE): box k is register bit k + 2.
+    std::array<model::CheckBox*, 6> boxes{};
+    model::Control* bitsPanel = nullptr;
+    model::ComboBox* bits = nullptr;
+    model::ComboBox* mode = nullptr;
+    model::NumericEdit* counter = nullptr;
+    model::Control* clockLabel = nullptr;
+    model::Control* hintLabel = nullptr;
+    PeripheralClockPanel clock{};
+    // Every control carrying a hint, in declaration order.
+    std::vector<model::Control*> hinted;
+
+    model::CheckBox* box(int bit) const { return boxes.at(static_cast<std::size_t>(bit - 2)); }
+    model::CheckBox* bitEnable() const { return box(2); }
+    model::CheckBox* cpha() const { return box(3); }
+    model::CheckBox* cpol() const { return box(4); }
+};
+
+// Typed handles to one SSP port's controls.
+struct SspPort {
+    model::CheckBox* enableBox = nullptr;
+    model::Control* groupBox = nullptr;
+    model::Control* coverPanel = nullptr;
+    model::Control* helpButton = nullptr;
+    model::ComboBox* dataSize = nullptr;
+    model::ComboBox* frameFormat = nullptr;
+    model::CheckBox* cpol = nullptr;
+    model::CheckBox* cpha = nullptr;
+    model::NumericEdit* scr = nullptr;
+    model::CheckBox* loopBack = nullptr;
+    model::CheckBox* enable = nullptr;         // SSE
+    model::CheckBox* slave = nullptr;          // MS
+    model::CheckBox* slaveOutputOff = nullptr; // SOD
+    // IMSC bits 0..3: RORIM, RTIM, RXIM, TXIM.
+    std::array<model::CheckBox*, 4> interrupts{};
+    model::CheckBox* receiveDma = nullptr;
+    model::CheckBox* transmitDma = nullptr;
+    model::ComboBox* mode = nullptr;
+    model::NumericEdit* prescale = nullptr; // CPSDVSR
+    model::Control* clockLabel = nullptr;
+    model::Control* hintLabel = nullptr;
+    PeripheralClockPanel clock{};
+    std::vector<model::Control*> hinted;
+};
+
+} // namespace regforge::periph::spi

@@ -1,0 +1,256 @@
+#include "gui/pages/SpiPageView.h"
+
+#include "gui/binding/Binder.h"
+#include "gui/widgets/CaptionPanel.h"
+#include "periph/spi/SpiControls.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace regforge::gui::pages {
+
+namespace s = periph::spi;
+
+namespace {
+
+// Grid columns of a port's registers: the register name, then what it holds.
+constexpr int kNameColumn = 0;
+constexpr int kFieldsColumn = 1;
+
+QLabel* registerName(const char* text) {
+    auto* label = new QLabel(QString::fromLatin1(text));
+    label->setForegroundRole(QPalette::PlaceholderText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* fieldName(const char* text) {
+    return new QLabel(QString::fromLatin1(text));
+}
+
+// Room for three digits, so every divider edit is alike.
+void sizeDividerEdit(QWidget* edit) {
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14);
+}
+
+QHBoxLayout* row() {
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(8);
+    return layout;
+}
+
+} // namespace
+
+SpiPageView::SpiPageView(const binding::Binder& binder) : PageView(binder, "TabSheet6") {}
+
+void SpiPageView::arrangeContent(QVBoxLayout* body) {
+    // Four ports are taller than the page: they scroll below the clock bar.
+    scroll_ = new QScrollArea;
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->viewport()->setAutoFillBackground(false);
+    auto* column = new QWidget;
+    column->setAutoFillBackground(false);
+    auto* ports = new QVBoxLayout(column);
+    ports->setContentsMargins(0, 4, 4, 0);
+    ports->setSpacing(14);
+
+    ports->addWidget(arrangePort(s::kSpiEnableBox, s::kSpiGroupBox, s::kSpiCoverPanel));
+    for (int ssp = 0; ssp < s::kSspCount; ++ssp)
+        ports->addWidget(arrangePort(s::sspControl(ssp, "_checkbox"), s::sspControl(ssp, "_GroupBox"),
+                                     s::sspControl(ssp, "_Panel")));
+    ports->addStretch(1);
+    scroll_->setWidget(column);
+    body->addWidget(scroll_, 1);
+}
+
+QWidget* SpiPageView::arrangePort(const std::string& enableBox, const std::string& groupBox,
+                                  const std::string& cover) {
+    auto* block = new QWidget;
+    auto* column = new QVBoxLayout(block);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(2);
+    column->addWidget(take(enableBox));
+
+    // The cover lies on the registers in the same cell while the port is off.
+    auto* cell = new QGridLayout;
+    cell->setContentsMargins(0, 0, 0, 0);
+    QWidget* group = take(groupBox);
+    if (groupBox == s::kSpiGroupBox)
+        arrangeSpi(group);
+    else
+        arrangeSsp(groupBox[3] - '0', group);
+    cell->addWidget(group, 0, 0);
+    auto* panel = takeAs<widgets::CaptionPanel>(cover);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    panel->setPadding(16);
+    QFont font = panel->font();
+    font.setPointSizeF(font.pointSizeF() * 1.1);
+    panel->setFont(font);
+    cell->addWidget(panel, 0, 0);
+    column->addLayout(cell);
+    return block;
+}
+
+void SpiPageView::arrangeSpi(QWidget* groupBox) {
+    auto* column = new QVBoxLayout(groupBox);
+    column->setContentsMargins(10, 8, 10, 8);
+    column->setSpacing(8);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+
+    // SPCR: the six boxes, then the transfer length (its cover panel in the same cell) and
+    // the clock mode.
+    auto* boxes = row();
+    for (const char* name : s::kSpiBoxNames)
+        boxes->addWidget(take(name));
+    boxes->addStretch(1);
+    grid->addWidget(registerName("SPCR"), 0, kNameColumn);
+    grid->addLayout(boxes, 0, kFieldsColumn);
+
+    auto* settings = row();
+    auto* lengthCell = new QGridLayout;
+    lengthCell->setContentsMargins(0, 0, 0, 0);
+    QWidget* length = take(s::kSpiBitsCombo);
+    lengthCell->addWidget(length, 0, 0);
+    auto* lengthCover = take(s::kSpiBitsPanel);
+    if (auto* caption = qobject_cast<widgets::CaptionPanel*>(lengthCover))
+        caption->setPadding(2);
+    lengthCover->setAutoFillBackground(true);
+    lengthCell->addWidget(lengthCover, 0, 0);
+    settings->addLayout(lengthCell);
+    settings->addWidget(fieldName("Clock mode"));
+    settings->addWidget(take(s::kSpiModeCombo));
+    settings->addWidget(take(s::kSpiHelpButton));
+    settings->addStretch(1);
+    grid->addLayout(settings, 1, kFieldsColumn);
+
+    grid->addWidget(registerName("SPCCR"), 2, kNameColumn);
+    grid->addLayout(dividerRow("Counter", s::kSpiCounterEdit, {}), 2, kFieldsColumn);
+    grid->addLayout(figureRow(0, s::kSpiClockLabel), 3, kFieldsColumn);
+    grid->setColumnStretch(kFieldsColumn, 1);
+    column->addLayout(grid);
+    arrangeHint(column, s::kSpiHintLabel);
+}
+
+void SpiPageView::arrangeSsp(int ssp, QWidget* groupBox) {
+    const auto name = [ssp](const char* suffix) { return s::sspControl(ssp, suffix); };
+    auto* column = new QVBoxLayout(groupBox);
+    column->setContentsMargins(10, 8, 10, 8);
+    column->setSpacing(8);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+
+    // CR0: frame format and data size, then the clock mode with its two boxes.
+    auto* format = row();
+    format->addWidget(take(name("FRF_ComboBox")));
+    format->addWidget(take(name("DSS_ComboBox")));
+    format->addStretch(1);
+    grid->addWidget(registerName("CR0"), 0, kNameColumn);
+    grid->addLayout(format, 0, kFieldsColumn);
+    auto* mode = row();
+    mode->addWidget(fieldName("Clock mode"));
+    mode->addWidget(take(name("Mode_ComboBox")));
+    mode->addWidget(take(name("CPOL_CheckBox")));
+    mode->addWidget(take(name("CPHA_CheckBox")));
+    mode->addWidget(take(name("modesHelp_SpeedButton")));
+    mode->addStretch(1);
+    grid->addLayout(mode, 1, kFieldsColumn);
+
+    auto* control = row();
+    for (const char* suffix : {"LBM_CheckBox", "SSE_CheckBox", "MS_CheckBox", "SOD_CheckBox"})
+        control->addWidget(take(name(suffix)));
+    control->addStretch(1);
+    grid->addWidget(registerName("CR1"), 2, kNameColumn);
+    grid->addLayout(control, 2, kFieldsColumn);
+
+    // The interrupt mask, and the DMA enables beside it where the device has them.
+    auto* interrupts = row();
+    for (const char* suffix : s::kSspInterruptSuffixes)
+        interrupts->addWidget(take(name(suffix)));
+    interrupts->addSpacing(8);
+    interrupts->addWidget(take(name("RXDMAE_CheckBox")));
+    interrupts->addWidget(take(name("TXDMAE_CheckBox")));
+    interrupts->addStretch(1);
+    grid->addWidget(registerName("IMSC"), 3, kNameColumn);
+    grid->addLayout(interrupts, 3, kFieldsColumn);
+
+    grid->addWidget(registerName("CPSR"), 4, kNameColumn);
+    grid->addLayout(dividerRow("CPSDVSR", name("CPSDVSR_edit"), name("SCR_edit")), 4, kFieldsColumn);
+    grid->addLayout(figureRow(ssp + 1, name("clock_label")), 5, kFieldsColumn);
+    grid->setColumnStretch(kFieldsColumn, 1);
+    column->addLayout(grid);
+    arrangeHint(column, name("Hint_Label"));
+}
+
+QLayout* SpiPageView::dividerRow(const std::string& dividerLabel, const std::string& dividerEdit,
+                                 const std::string& rateEdit) {
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(6);
+    layout->addWidget(fieldName(dividerLabel.c_str()));
+    QWidget* divider = take(dividerEdit);
+    sizeDividerEdit(divider);
+    layout->addWidget(divider);
+    if (!rateEdit.empty()) {
+        layout->addSpacing(12);
+        layout->addWidget(fieldName("SCR"));
+        QWidget* rate = take(rateEdit);
+        sizeDividerEdit(rate);
+        layout->addWidget(rate);
+    }
+    layout->addStretch(1);
+    return layout;
+}
+
+QLayout* SpiPageView::figureRow(int port, const std::string& clockLabel) {
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(6);
+    layout->addWidget(take(clockLabel));
+    layout->addStretch(1);
+
+    const std::string panelName = s::clockPanelName(port);
+    QWidget* panel = binder().widget(panelName);
+    auto* inner = new QHBoxLayout(panel);
+    inner->setContentsMargins(0, 0, 0, 0);
+    inner->setSpacing(6);
+    inner->addWidget(take(panelName + "_label"));
+    inner->addWidget(take(s::clockDividerName(port)));
+    QWidget* clock = take(s::clockEditName(port));
+    clock->setFixedWidth(clock->fontMetrics().horizontalAdvance(QStringLiteral("200.000")) + 14);
+    inner->addWidget(clock);
+    inner->addWidget(take(panelName + "_unit"));
+    layout->addWidget(take(panelName), 0, Qt::AlignVCenter);
+    return layout;
+}
+
+void SpiPageView::arrangeHint(QBoxLayout* column, const std::string& hintLabel) {
+    auto* line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    column->addWidget(line);
+    // Two lines kept for the hint, so the port does not jump as the mouse moves.
+    auto* hint = takeAs<QLabel>(hintLabel);
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hint->setMinimumHeight(2 * hint->fontMetrics().lineSpacing() + 2);
+    hint->setForegroundRole(QPalette::PlaceholderText);
+    column->addWidget(hint);
+}
+
+void SpiPageView::finishArrangement() {
+    binder().widget(s::kSpiBitsPanel)->raise();
+    binder().widget(s::kSpiCoverPanel)->raise();
+    for (int ssp = 0; ssp < s::kSspCount; ++ssp)
+        binder().widget(s::sspControl(ssp, "_Panel"))->raise();
+}
+
+} // namespace regforge::gui::pages

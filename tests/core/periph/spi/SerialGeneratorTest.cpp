@@ -1,0 +1,213 @@
+#include "SerialPortFixture.h"
+#include "periph/spi/SpiPage.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace regforge::periph::spi {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+const std::string kOpen = "/" + std::string(78, '*');
+const std::string kRule = std::string(79, '*');
+const std::string kMode0 =
+    "   Set to Mode 0, first data prior to first SCK rising edge, other data driven on SCK "
+    "falling edge, data sampled on SCK rising edge";
+const std::string kMode2 =
+    "   Set to Mode 2, first data prior to first SCK rising edge, other data driven on SCK "
+    "rising edge, data sampled on SCK falling edge";
+
+std::string joined(const Lines& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+class SerialGeneratorTest : public SerialPortFixture {
+protected:
+    // What the result button gets from the SPI/SSP page as it stands.
+    Lines generated() {
+        ResultLists lists;
+        folder.form().page<SpiPage>().generate(lists);
+        EXPECT_TRUE(lists.functionLines.empty());
+        return lists.mainLines;
+    }
+    // The register lines only (the comment block is checked elsewhere).
+    Lines registers() {
+        Lines lines = generated();
+        const auto end = std::find(lines.begin(), lines.end(), "*/");
+        return {end + 2, lines.end()};
+    }
+};
+
+TEST_F(SerialGeneratorTest, SpiMasterWithInterruptOnAnArm7) {
+    load("arm7");
+    box("SPI_CheckBox").click();
+    box("SPIMSTR_CheckBox").click();
+    box("SPISPIE_CheckBox").click();
+    combo("SpiMode_ComboBox").setItemIndex(2);
+
+    EXPECT_EQ(joined(generated()),
+              joined({kOpen, "                                     SPI", kRule,
+                      "   Operating in master mode, 8 bits per transfer, MSB first",
+                      "   SPI clock: 1.875 MHz  (calculated with peripheral clock: 15MHz)", kMode2,
+                      "   Interrupt on spi transfer and mode fault", "*/", "",
+                      "PCONP |= (1 << 8);     /* power up SPI0 */", "S0SPCCR = 0x08;     /* decimal 8 */",
+                      "S0SPCR = 0x00B0;     /* binary: 00000000_10110000 */", ""}));
+}
+
+TEST_F(SerialGeneratorTest, EightBitSpiSlaveWithItsNumberLine) {
+    load("arm7_numbered"); // [SPI] 8BIT, 1
+    box("SPI_CheckBox").click();
+    box("SPILSBF_CheckBox").click();
+    edit("SPIClockCounter_edit").setText("20");
+
+    EXPECT_EQ(
+        joined(generated()),
+        joined({kOpen, "                                     SPI", kRule,
+                "   Operating in slave mode, LSB first",
+                "   Can accept up to 1.875 MHz SCK from master  (calculated with peripheral clock: 15MHz)",
+                kMode0, "   No interrupt", "*/", "", "S1SPCCR = 0x14;     /* decimal 20 */",
+                "S1SPCR = 0x0040;     /* binary: 00000000_01000000 */", ""}));
+}
+
+TEST_F(SerialGeneratorTest, SpiTransferLengthAndRegisterNames) {
+    load("arm7");
+    box("SPI_CheckBox").click();
+    box("SPIMSTR_CheckBox").click();
+    box("SPIBitEnable_CheckBox").click();
+    auto masterLine = [&] { return generated().at(3); };
+    EXPECT_EQ(masterLine(), "   Operating in master mode, 16 bits per transfer, MSB first");
+    EXPECT_EQ(registers().at(2), "S0SPCR = 0x0024;     /* binary: 00000000_00100100 */") << "BITS 0000";
+    combo("SpiBits_ComboBox").setItemIndex(4);
+    EXPECT_EQ(masterLine(), "   Operating in master mode, 12 bits per transfer, MSB first");
+    EXPECT_EQ(registers().at(2), "S0SPCR = 0x0C24;     /* binary: 00001100_00100100 */");
+    box("SPIBitEnable_CheckBox").click();
+    EXPECT_EQ(masterLine(), "   Operating in master mode, 8 bits per transfer, MSB first");
+    EXPECT_EQ(registers().at(2), "S0SPCR = 0x0020;     /* binary: 00000000_00100000 */");
+
+    folder.addProfile("dash", "[LPC21xx]\r\n[INCLUDE]\r\nx.h\r\n[SPI]\r\n-\r\n[SPI_INIT]");
+    loadProfile("dash");
+    box("SPI_CheckBox").click();
+    EXPECT_EQ(registers(), (Lines{"SPCCR = 0x08;     /* decimal 8 */",
+                                  "SPCR = 0x0000;     /* binary: 00000000_00000000 */", ""}))
+        << "a \"-\" number names the registers bare; an init header at the end copies nothing";
+
+    load("cortex_m3");
+    box("SPI_CheckBox").click();
+    EXPECT_EQ(registers(), (Lines{"LPC_SPI->SPCCR = 0x08;     /* decimal 8 */",
+                                  "LPC_SPI->SPCR = 0x0000;     /* binary: 00000000_00000000 */", ""}));
+}
+
+TEST_F(SerialGeneratorTest, SspOnACortexM3WithDmaIsEnabledLast) {
+    load("cortex_m3");
+    box("SSP1_checkbox").click();
+    combo("SSP1FRF_ComboBox").setItemIndex(0);
+    combo("SSP1DSS_ComboBox").setItemIndex(4);
+    box("SSP1SSE_CheckBox").click();
+    box("SSP1RORIM_CheckBox").click();
+    box("SSP1TXIM_CheckBox").click();
+    box("SSP1RXDMAE_CheckBox").click();
+
+    EXPECT_EQ(joined(generated()),
+              joined({kOpen,
+                      "                                     SSP1",
+                      kRule,
+                      "   SSP frame format set to SPI mode",
+                      "   Operating in master mode, 8 bit transfer in each frame",
+                      kMode0,
+                      "   SSP clock: 937.5 KHz  (calculated with peripheral clock: 7.5MHz)",
+                      "   SSP controller enabled, set to operate in Normal mode",
+                      "   Interrupt on: receive overrun, TX FIFO at least half empty, ",
+                      "   DMA for the receive FIFO is enabled,    DMA for the transmit FIFO is disabled",
+                      "*/",
+                      "",
+                      "LPC_SC->PCONP |= (1 << 10);     /* power up SSP1 */",
+                      "LPC_SSP1->CR0 = 0x0007;     /* binary: 00000000_00000111 */",
+                      "LPC_SSP1->CR1 = 0x00;     /* binary: 00000000 */",
+                      "LPC_SSP1->CPSR = 0x08;     /* decimal 8 */",
+                      "LPC_SSP1->IMSC = 0x09;     /* binary: 00001001 */",
+                      "LPC_SSP1->DMACR = 0x0001;     /* binary: 00000000_00000001 */",
+                      "LPC_SSP1->CR1 = (LPC_SSP1->CR1 & 0x0F) | 2;   /* Enable SSP */",
+                      ""}));
+}
+
+TEST_F(SerialGeneratorTest, SspSlaveInTiFormatOnAnArm7WithoutDma) {
+    load("arm7"); // [SSP0] without lines; its init section holds one line before [TIMER0]
+    box("SSP0_checkbox").click();
+    combo("SSP0FRF_ComboBox").setItemIndex(1);
+    box("SSP0MS_CheckBox").click();
+    box("SSP0SOD_CheckBox").click();
+    box("SSP0LBM_CheckBox").click();
+    edit("SSP0SCR_edit").setText("5");
+
+    EXPECT_EQ(
+        joined(generated()),
+        joined({kOpen, "                                     SSP0", kRule,
+                "   SSP frame format set to TI SSI mode",
+                "   Operating in slave mode, MISO output disabled, 16 bit transfer in each frame",
+                "   Can accept up to 1.25 MHz SCK from master  (calculated with peripheral clock: 15MHz)",
+                "   SSP controller is not enabled, operating in Loopback mode: serial input is taken from "
+                "the serial output",
+                "   No interrupt", "*/", "", "PCONP |= (1 << 10);     /* power up SSP */",
+                "SSPCR0 = 0x051F;     /* binary: 00000101_00011111 */",
+                "SSPCR1 = 0x0D;     /* binary: 00001101 */", "SSPCPSR = 0x08;     /* decimal 8 */",
+                "SSPIMSC = 0x00;     /* binary: 00000000 */", ""}));
+}
+
+TEST_F(SerialGeneratorTest, SspNumberAndDmaInTheRegisterNameSyntax) {
+    load("arm7_numbered"); // [SSP1] 1, DMA
+    box("SSP1_checkbox").click();
+    box("SSP1TXDMAE_CheckBox").click();
+    box("SSP1SSE_CheckBox").click();
+    edit("SSP1CPSDVSR_edit").setText("100");
+    EXPECT_EQ(registers(),
+              (Lines{"SSP1CR0 = 0x002F;     /* binary: 00000000_00101111 */",
+                     "SSP1CR1 = 0x00;     /* binary: 00000000 */", "SSP1CPSR = 0x64;     /* decimal 100 */",
+                     "SSP1IMSC = 0x00;     /* binary: 00000000 */",
+                     "SSP1DMACR = 0x0002;     /* binary: 00000000_00000010 */",
+                     "SSP1CR1 = (SSP1CR1 & 0x0F) | 2;   /* Enable SSP */", ""}));
+}
+
+TEST_F(SerialGeneratorTest, PortsComeInOrderAndOnlyWhenChecked) {
+    load("cortex_m3");
+    EXPECT_TRUE(generated().empty());
+    box("SSP1_checkbox").click();
+    box("SSP0_checkbox").click();
+    box("SPI_CheckBox").click();
+    Lines titles;
+    for (const auto& line : generated())
+        if (line.rfind(std::string(37, ' '), 0) == 0)
+            titles.push_back(line.substr(37));
+    EXPECT_EQ(titles, (Lines{"SPI", "SSP0", "SSP1"}));
+    // SSP0's init section: both lines, in order, before its registers.
+    const Lines lines = generated();
+    const auto at =
+        std::find(lines.begin(), lines.end(), "LPC_SC->PCONP |= (1 << 21);     /* power up SSP0 */");
+    ASSERT_NE(at, lines.end());
+    EXPECT_EQ(*(at + 1), "LPC_SC->PCLKSEL1 &= ~(3 << 10);     /* SSP0 clock: CCLK/4 */");
+    EXPECT_EQ(*(at + 2), "LPC_SSP0->CR0 = 0x002F;     /* binary: 00000000_00101111 */");
+}
+
+TEST_F(SerialGeneratorTest, AnSspDmaEnableStartsTheGpdmaInThePinCode) {
+    load("cortex_m3_pins");
+    const std::string gpdma = "    LPC_SC->PCONP |= (1 << 29);  /* power up GPDMA */";
+    const auto resultHas = [&](const std::string& line) {
+        const app::CodeResult result = folder.form().createCode();
+        EXPECT_TRUE(result.created()) << result.message;
+        return std::find(result.lines.begin(), result.lines.end(), line) != result.lines.end();
+    };
+    box("SSP0_checkbox").click();
+    EXPECT_FALSE(resultHas(gpdma));
+    box("SSP0TXDMAE_CheckBox").click();
+    EXPECT_TRUE(resultHas(gpdma));
+    box("SSP0TXDMAE_CheckBox").click();
+    box("SSP0RXDMAE_CheckBox").click();
+    EXPECT_TRUE(resultHas(gpdma));
+}
+
+} // namespace
+} // namespace regforge::periph::spi

@@ -1,0 +1,249 @@
+#include "periph/spi/SpiPage.h"
+
+#include "SerialPortFixture.h"
+#include "config/ConfigurationCommands.h"
+
+#include <string>
+
+namespace regforge::periph::spi {
+namespace {
+
+class SpiPageTest : public SerialPortFixture {
+protected:
+    SpiPage& page() { return folder.form().page<SpiPage>(); }
+    bool visible(const std::string& name) { return get(name).visible(); }
+    bool enabled(const std::string& name) { return get(name).enabled(); }
+    // Typing a number into an edit, then leaving it (or pressing Enter).
+    void typeAndLeave(const std::string& name, const std::string& text, bool enter = false) {
+        edit(name).setText(text);
+        if (enter)
+            edit(name).pressEnter();
+        else
+            edit(name).leave();
+    }
+};
+
+TEST_F(SpiPageTest, LoadOffersThePortsOfTheProfileWithTheirFeatures) {
+    load("arm7");
+    EXPECT_TRUE(visible("SPI_CheckBox"));
+    EXPECT_TRUE(visible("SPI_GroupBox"));
+    EXPECT_TRUE(enabled("SPIBitEnable_CheckBox"));
+    EXPECT_TRUE(visible("SSP0_checkbox"));
+    EXPECT_FALSE(visible("SSP0RXDMAE_CheckBox")) << "no DMA line";
+    EXPECT_FALSE(visible("SSP1_checkbox"));
+    EXPECT_FALSE(visible("SSP1_GroupBox"));
+    EXPECT_FALSE(visible("SSP2_checkbox"));
+    EXPECT_TRUE(visible("SSP1_Panel")) << "the cover says the port is not available";
+
+    load("cortex_m3");
+    EXPECT_FALSE(enabled("SPIBitEnable_CheckBox")) << "an 8-bit-only SPI";
+    EXPECT_TRUE(visible("SSP1_checkbox"));
+    EXPECT_TRUE(visible("SSP1RXDMAE_CheckBox"));
+    EXPECT_TRUE(visible("SSP1TXDMAE_CheckBox"));
+    EXPECT_FALSE(visible("SSP2_GroupBox"));
+
+    // The next device starts from the defaults: its ports without DMA hide the boxes again.
+    box("SSP0_checkbox").click();
+    box("SSP0RXDMAE_CheckBox").click();
+    load("arm7");
+    EXPECT_FALSE(visible("SSP0RXDMAE_CheckBox"));
+    EXPECT_FALSE(box("SSP0RXDMAE_CheckBox").checked());
+    EXPECT_FALSE(box("SSP0_checkbox").checked());
+    EXPECT_FALSE(enabled("SSP0_GroupBox"));
+    EXPECT_TRUE(enabled("SPIBitEnable_CheckBox"));
+}
+
+TEST_F(SpiPageTest, ProfilesEndingWithinThePortLinesLoadAndReadOnlyTheirOwnSection) {
+    folder.addProfile("end_spi", "[LPC21xx]\r\n[INCLUDE]\r\nx.h\r\n[SPI]");
+    folder.addProfile("end_ssp", "[LPC21xx]\r\n[INCLUDE]\r\nx.h\r\n[SSP0]\r\n[SSP1]\r\nDMA");
+    addFixture("arm7_numbered"); // [SPI] 8BIT, 1; [SSP1] DMA, an empty line, end
+    loadProfile("end_spi");
+    EXPECT_TRUE(visible("SPI_CheckBox"));
+    EXPECT_TRUE(enabled("SPIBitEnable_CheckBox"));
+    loadProfile("end_ssp");
+    EXPECT_TRUE(visible("SSP0_checkbox"));
+    EXPECT_FALSE(visible("SSP0RXDMAE_CheckBox")) << "SSP1's DMA line is not SSP0's";
+    EXPECT_TRUE(visible("SSP1RXDMAE_CheckBox"));
+    loadProfile("arm7_numbered");
+    EXPECT_FALSE(enabled("SPIBitEnable_CheckBox"));
+    EXPECT_TRUE(visible("SSP1TXDMAE_CheckBox"));
+}
+
+TEST_F(SpiPageTest, PortBoxOpensItsGroupOnlyWithADeviceLoaded) {
+    folder.start();
+    box("SSP0_checkbox").click();
+    EXPECT_FALSE(box("SSP0_checkbox").checked());
+    EXPECT_FALSE(enabled("SSP0_GroupBox"));
+
+    load("arm7");
+    box("SPI_CheckBox").click();
+    EXPECT_TRUE(enabled("SPI_GroupBox"));
+    EXPECT_FALSE(visible("SPI_Panel"));
+    box("SPI_CheckBox").click();
+    EXPECT_FALSE(enabled("SPI_GroupBox"));
+    EXPECT_TRUE(visible("SPI_Panel"));
+}
+
+TEST_F(SpiPageTest, ModeComboAndClockBoxesFollowEachOther) {
+    load("arm7");
+    box("SPI_CheckBox").click();
+    box("SSP0_checkbox").click();
+    box("SPICPOL_CheckBox").click();
+    EXPECT_EQ(combo("SpiMode_ComboBox").itemIndex(), 2);
+    box("SPICPHA_CheckBox").click();
+    EXPECT_EQ(combo("SpiMode_ComboBox").itemIndex(), 3);
+    combo("SpiMode_ComboBox").setItemIndex(1);
+    EXPECT_TRUE(box("SPICPHA_CheckBox").checked());
+    EXPECT_FALSE(box("SPICPOL_CheckBox").checked());
+
+    // The SSP ports the same way, each on its own.
+    combo("SSP0FRF_ComboBox").setItemIndex(0);
+    combo("SSP0Mode_ComboBox").setItemIndex(2);
+    EXPECT_TRUE(box("SSP0CPOL_CheckBox").checked());
+    EXPECT_FALSE(box("SSP0CPHA_CheckBox").checked());
+    box("SSP0CPHA_CheckBox").click();
+    EXPECT_EQ(combo("SSP0Mode_ComboBox").itemIndex(), 3);
+    EXPECT_EQ(combo("SpiMode_ComboBox").itemIndex(), 1);
+}
+
+TEST_F(SpiPageTest, FrameFormatsWithoutClockModeClearAndLockIt) {
+    load("cortex_m3");
+    EXPECT_FALSE(enabled("SSP1Mode_ComboBox")) << "MicroWire by default";
+    EXPECT_FALSE(visible("SSP1modesHelp_SpeedButton"));
+    combo("SSP1FRF_ComboBox").setItemIndex(0);
+    EXPECT_TRUE(enabled("SSP1CPOL_CheckBox"));
+    EXPECT_TRUE(enabled("SSP1Mode_ComboBox"));
+    EXPECT_TRUE(visible("SSP1modesHelp_SpeedButton"));
+    combo("SSP1Mode_ComboBox").setItemIndex(3);
+
+    combo("SSP1FRF_ComboBox").setItemIndex(1); // TI SSI
+    EXPECT_FALSE(box("SSP1CPOL_CheckBox").checked());
+    EXPECT_FALSE(box("SSP1CPHA_CheckBox").checked());
+    EXPECT_EQ(combo("SSP1Mode_ComboBox").itemIndex(), 0);
+    for (const char* name : {"SSP1CPOL_CheckBox", "SSP1CPHA_CheckBox", "SSP1Mode_ComboBox"})
+        EXPECT_FALSE(enabled(name)) << name;
+    EXPECT_FALSE(visible("SSP1modesHelp_SpeedButton"));
+
+    combo("SSP1FRF_ComboBox").setItemIndex(0);
+    EXPECT_TRUE(enabled("SSP1CPHA_CheckBox"));
+    EXPECT_EQ(combo("SSP1Mode_ComboBox").itemIndex(), 0);
+}
+
+TEST_F(SpiPageTest, SlaveOutputDisableIsASlaveOption) {
+    load("arm7");
+    box("SSP0_checkbox").click();
+    box("SSP0MS_CheckBox").click();
+    EXPECT_TRUE(enabled("SSP0SOD_CheckBox"));
+    box("SSP0SOD_CheckBox").click();
+    box("SSP0MS_CheckBox").click();
+    EXPECT_FALSE(enabled("SSP0SOD_CheckBox"));
+    EXPECT_FALSE(box("SSP0SOD_CheckBox").checked());
+}
+
+TEST_F(SpiPageTest, BitEnableUncoversTheLengthAndUncheckedGoesBackToSixteenBits) {
+    load("arm7");
+    box("SPI_CheckBox").click();
+    EXPECT_TRUE(visible("SpiBits_Panel"));
+    box("SPIBitEnable_CheckBox").click();
+    EXPECT_FALSE(visible("SpiBits_Panel"));
+    EXPECT_TRUE(enabled("SpiBits_ComboBox"));
+    combo("SpiBits_ComboBox").setItemIndex(2);
+    box("SPIBitEnable_CheckBox").click();
+    EXPECT_TRUE(visible("SpiBits_Panel"));
+    EXPECT_FALSE(enabled("SpiBits_ComboBox"));
+    EXPECT_EQ(combo("SpiBits_ComboBox").text(), "16 bits per transfer");
+}
+
+TEST_F(SpiPageTest, ClockDividersBecomeEvenWhenLeftButTheRateKeepsItsValue) {
+    load("arm7");
+    typeAndLeave("SPIClockCounter_edit", "9");
+    EXPECT_EQ(edit("SPIClockCounter_edit").text(), "10");
+    typeAndLeave("SPIClockCounter_edit", "253");
+    EXPECT_EQ(edit("SPIClockCounter_edit").text(), "254");
+    typeAndLeave("SPIClockCounter_edit", "254");
+    EXPECT_EQ(edit("SPIClockCounter_edit").text(), "254");
+    typeAndLeave("SSP0CPSDVSR_edit", "11", true);
+    EXPECT_EQ(edit("SSP0CPSDVSR_edit").text(), "12");
+    typeAndLeave("SSP0SCR_edit", "7");
+    EXPECT_EQ(edit("SSP0SCR_edit").text(), "7");
+}
+
+TEST_F(SpiPageTest, BusClocksFollowTheDividersAndEachPortsOwnClock) {
+    load("arm7"); // one common divider: 60 MHz / 4
+    EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 1.875 MHz");
+    EXPECT_EQ(caption("SSP0clock_label"), "SSP clock: 1.875 MHz");
+    edit("SPIClockCounter_edit").setText("12");
+    EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 1.25 MHz");
+    edit("pllclock_edit").setText("72");
+    EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 1.5 MHz");
+    edit("SSP0SCR_edit").setText("2");
+    EXPECT_EQ(caption("SSP0clock_label"), "SSP clock: 750 KHz");
+    // A counter that is no divider (emptied while typing) leaves the last figure.
+    edit("SPIClockCounter_edit").keyPress('\b', 0, 2);
+    EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 1.5 MHz");
+
+    load("cortex_m3"); // own dividers, "1/8" of 60 MHz
+    EXPECT_EQ(edit("SPIpclock_edit").text(), "7.5");
+    EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 937.5 KHz");
+    combo("SSP1pclk_div").setItemIndex(3); // "1/1"
+    edit("SSP1SCR_edit").setText("1");
+    EXPECT_EQ(caption("SSP1clock_label"), "SSP clock: 3.75 MHz");
+    EXPECT_EQ(caption("SSP0clock_label"), "SSP clock: 937.5 KHz");
+}
+
+TEST_F(SpiPageTest, HintsGoToTheirPortsLabelAndAnyGroupBoxClearsThemAll) {
+    load("arm7");
+    get("SPIClockCounter_edit").hovered.emit(get("SPIClockCounter_edit"));
+    EXPECT_EQ(caption("SPIHint_Label"),
+              "SPI counter, must be an even number higher or equal to 8. Right click to set freq.");
+    get("SSP2MS_CheckBox").hovered.emit(get("SSP2MS_CheckBox"));
+    EXPECT_EQ(caption("SSP2Hint_Label"), get("SSP2MS_CheckBox").hint());
+    EXPECT_EQ(caption("SSP0Hint_Label"), "");
+    get("SSP0_GroupBox").hovered.emit(get("SSP0_GroupBox"));
+    EXPECT_EQ(caption("SPIHint_Label"), "");
+    EXPECT_EQ(caption("SSP2Hint_Label"), "");
+}
+
+TEST_F(SpiPageTest, PortSettingsSurviveSaveAndLoad) {
+    load("cortex_m3");
+    box("SSP1_checkbox").click();
+    combo("SSP1FRF_ComboBox").setItemIndex(0);
+    combo("SSP1Mode_ComboBox").setItemIndex(2);
+    box("SSP1MS_CheckBox").click();
+    box("SSP1SOD_CheckBox").click();
+    box("SSP1TXDMAE_CheckBox").click();
+    edit("SSP1CPSDVSR_edit").setText("20");
+    edit("SSP1SCR_edit").setText("3");
+    box("SPI_CheckBox").click();
+    box("SPIMSTR_CheckBox").click();
+    combo("SpiMode_ComboBox").setItemIndex(3);
+    edit("SPIClockCounter_edit").setText("16");
+    const std::string label = caption("SSP1clock_label");
+
+    const auto path = folder.dir.path() / "spi.sav";
+    ASSERT_TRUE(folder.form().configuration().saveConfiguration(path));
+    load("arm7");
+    ASSERT_EQ(folder.form().configuration().loadConfiguration(path), config::LoadOutcome::Loaded);
+
+    EXPECT_TRUE(box("SSP1_checkbox").checked());
+    EXPECT_TRUE(enabled("SSP1_GroupBox"));
+    EXPECT_FALSE(visible("SSP1_Panel"));
+    EXPECT_EQ(combo("SSP1FRF_ComboBox").itemIndex(), 0);
+    EXPECT_EQ(combo("SSP1Mode_ComboBox").itemIndex(), 2);
+    EXPECT_TRUE(enabled("SSP1Mode_ComboBox"));
+    EXPECT_TRUE(box("SSP1CPOL_CheckBox").checked());
+    EXPECT_FALSE(box("SSP1CPHA_CheckBox").checked());
+    EXPECT_TRUE(box("SSP1SOD_CheckBox").checked());
+    EXPECT_TRUE(box("SSP1TXDMAE_CheckBox").checked());
+    EXPECT_TRUE(visible("SSP1TXDMAE_CheckBox"));
+    EXPECT_EQ(edit("SSP1CPSDVSR_edit").text(), "20");
+    EXPECT_EQ(edit("SSP1SCR_edit").text(), "3");
+    EXPECT_EQ(caption("SSP1clock_label"), label);
+    EXPECT_TRUE(box("SPIMSTR_CheckBox").checked());
+    EXPECT_TRUE(box("SPICPHA_CheckBox").checked());
+    EXPECT_EQ(edit("SPIClockCounter_edit").text(), "16");
+    EXPECT_TRUE(page().usesGpdma());
+}
+
+} // namespace
+} // namespace regforge::periph::spi

@@ -120,6 +120,11 @@ void MainForm::connectHandlers() {
     store_.get<model::Control>("ShowPicture").clicked.connect([this](model::Control&) {
         ShowPictureClick();
     });
+    // The serial ports' help buttons, where the SPI/SSP page is part of the program.
+    for (const char* help : {"SPImodesHelp_SpeedButton", "SSP0modesHelp_SpeedButton",
+                             "SSP1modesHelp_SpeedButton", "SSP2modesHelp_SpeedButton"})
+        if (model::Control* button = store_.find(help))
+            button->clicked.connect([this](model::Control&) { SpiModesHelpClick(); });
     store_.get<model::Control>("LoadProfileBitBtn").clicked.connect([this](model::Control&) {
         if (confirmDiscardChanges())
             LoadProfileBitBtnClick();

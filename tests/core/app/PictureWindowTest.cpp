@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "model/Control.h"
 #include "support/ProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +52,21 @@ TEST_F(PictureWindow, SpiModesAreModalWithoutTheRollButton) {
     EXPECT_EQ(folder.ui.pictures[0].caption, "SPI modes");
     EXPECT_TRUE(folder.ui.pictures[0].modal);
     EXPECT_FALSE(folder.ui.pictures[0].rollButton);
+}
+
+} // namespace
+} // namespace regforge::app
+
+namespace regforge::app {
+namespace {
+
+TEST_F(PictureWindow, EverySerialPortsHelpButtonShowsTheSpiModes) {
+    for (const char* help : {"SPImodesHelp_SpeedButton", "SSP0modesHelp_SpeedButton",
+                             "SSP1modesHelp_SpeedButton", "SSP2modesHelp_SpeedButton"})
+        folder.form().store().get<model::Control>(help).click();
+    ASSERT_EQ(folder.ui.pictures.size(), 4U);
+    for (const auto& shown : folder.ui.pictures)
+        EXPECT_EQ(shown.caption, "SPI modes");
 }
 
 } // namespace

@@ -294,31 +294,5 @@ TEST_F(EditPopupTest, SspEditsSearchThePairAndApplyWritesBothEditsOfTheirPort) {
     EXPECT_EQ(edit("SSP2SCR_edit").text(), "74") << "Abort changes nothing";
 }
 
-TEST(EditPopupWiring, EnteringOpeningAndClickingRunTheHandlers) {
-    testing::TempDir folder;
-    FakeUi ui;
-    app::MainForm form(ui, folder.path());
-    auto& store = form.store();
-    auto& prescaler = store.get<model::NumericEdit>("T0PR");
-    auto& match = store.get<model::NumericEdit>("T0MR1");
-    auto& cpuClock = store.get<model::NumericEdit>("pllclock_edit");
-    const model::EditContext& edit = form.editContext();
-    EXPECT_TRUE(form.editPopup().carriesPopup(prescaler));
-    EXPECT_FALSE(form.editPopup().carriesPopup(cpuClock));
-
-    cpuClock.entered.emit(cpuClock);
-    EXPECT_EQ(edit.activeEditTag, 0) << "the CPU clock edit carries no popup";
-    prescaler.entered.emit(prescaler);
-    match.entered.emit(match);
-    store.get<model::Control>("IntegerInputPopup").click();
-    EXPECT_FALSE(store.get<model::MenuItem>("CalcFromFreqPopup").visible());
-    ui.inputs = {"16"};
-    store.get<model::MenuItem>("InsertIntegterPopup").click();
-    EXPECT_EQ(match.shownText(), "0x00000010");
-    ui.calculator = userApplies("1", 2);
-    store.get<model::MenuItem>("CalcFromFreqPopup").click();
-    EXPECT_EQ(prescaler.shownText(), "0x00003A97");
-}
-
 } // namespace
 } // namespace regforge::tools

@@ -126,9 +126,10 @@ void AdcPage::connectConverter(int converter) {
 }
 
 void AdcPage::addPopupRow(int converter) {
-    // Only the first two dividers offer the calculators.
+    // Only the first two dividers offer the calculators and the arrow keys.
     if (converter > 1)
         return;
+    addSteppedEdit(units_[at(converter)].divider, StepGroup::ByOne);
     auto row = EditPopupRow::plainRegister(units_[at(converter)].divider);
     row.decimalPrompt = false;
     row.sampleRate = true;

@@ -285,6 +285,11 @@ void PwmPage::addPopupRows(int unit) {
 
     for (int m = 1; m < kMatchCount; ++m)
         addEditPopupRow(EditPopupRow::plainRegister(pu.matchRegisters[static_cast<std::size_t>(m)]));
+
+    addSteppedEdit(pu.counter, StepGroup::ByOne);
+    addSteppedEdit(pu.prescale, StepGroup::ByOne);
+    for (NumericEdit* match : pu.matchRegisters)
+        addSteppedEdit(match, StepGroup::ByOne);
 }
 
 void PwmPage::reset() {

@@ -251,10 +251,13 @@ void SpiPage::addPopupRows() {
         return r;
     };
     addEditPopupRow(row(spi_.counter, CalculatorRow::SpiCounter, 0));
+    addSteppedEdit(spi_.counter, StepGroup::EvenDivider);
     for (int n = 0; n < kSspCount; ++n) {
         const auto& p = ssps_.at(static_cast<std::size_t>(n));
         addEditPopupRow(row(p.scr, CalculatorRow::SspPair, n + 1));
         addEditPopupRow(row(p.prescale, CalculatorRow::SspPair, n + 1));
+        addSteppedEdit(p.scr, StepGroup::ByOne);
+        addSteppedEdit(p.prescale, StepGroup::EvenDivider);
     }
 }
 

@@ -95,6 +95,30 @@ void BM_ResultAllTimers(benchmark::State& state) {
 }
 BENCHMARK(BM_ResultAllTimers)->Unit(benchmark::kMicrosecond);
 
+// The result button on the largest device with every unit it has switched on: the timers, the
+// A/D converters, both PWM units in PWM mode and every serial port with its DMA.
+void BM_ResultEveryUnit(benchmark::State& state) {
+    SilentUi ui;
+    regforge::app::MainForm form(ui, programFolder());
+    form.FormCreate();
+    selectDevice(form, kLargestProfile);
+    form.LoadProfileBitBtnClick();
+    for (const char* name :
+         {"T0_checkbox", "T1_checkbox", "T2_checkbox", "T3_checkbox", "ad0_checkbox", "ad1_checkbox",
+          "ad2_checkbox", "ad3_checkbox", "PWM0_checkbox", "PWM1_checkbox", "PWM0TCR_EnPWM", "PWM1TCR_EnPWM",
+          "SPI_CheckBox", "SSP0_checkbox", "SSP1_checkbox", "SSP2_checkbox", "SSP0RXDMAE_CheckBox",
+          "SSP1TXDMAE_CheckBox"}) {
+        auto& box = form.store().get<regforge::model::CheckBox>(name);
+        if (box.visible())
+            box.setChecked(true);
+    }
+    for (auto _ : state) {
+        form.Result_btnClick();
+        benchmark::DoNotOptimize(form.store().get<regforge::model::Memo>("Memo1").lines().size());
+    }
+}
+BENCHMARK(BM_ResultEveryUnit)->Unit(benchmark::kMicrosecond);
+
 // A change of the CPU clock: every peripheral clock and figure follows.
 void BM_CpuClockChange(benchmark::State& state) {
     SilentUi ui;

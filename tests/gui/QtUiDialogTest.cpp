@@ -7,7 +7,10 @@
 #include <QInputDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -76,6 +79,40 @@ TEST(QtUiDialogs, TerminateEndsTheProgramOnceTheLoopRuns) {
     QtUi ui;
     ui.terminate();
     EXPECT_EQ(QApplication::exec(), 1);
+}
+
+} // namespace
+} // namespace regforge::gui
+
+namespace regforge::gui {
+namespace {
+
+// A missing picture and a file that is no picture get the same message, and no window stays.
+TEST(QtUiDialogs, MissingOrBrokenPictureSaysSoAndOpensNoWindow) {
+    testing::TempDir dir;
+    const auto broken = dir.path() / "LPC0000.jpg";
+    {
+        std::ofstream out(broken, std::ios::binary);
+        out << "\xFF\xD8 not really a JPEG";
+    }
+    QtUi ui;
+    for (const auto& path : {dir.path() / "missing.jpg", broken}) {
+        QString caption;
+        QString text;
+        whenDialogOpens([&](QWidget* dialog) {
+            caption = dialog->windowTitle();
+            if (auto* box = qobject_cast<QMessageBox*>(dialog))
+                text = box->text();
+            pressEscape(dialog);
+        });
+        ui.showPicture(path, "Pinout", false, true);
+        EXPECT_EQ(caption, "Can't open image");
+        EXPECT_EQ(text, "The image is missing or can't be opened.");
+        const auto windows = QApplication::topLevelWidgets();
+        EXPECT_FALSE(std::any_of(windows.begin(), windows.end(), [](const QWidget* w) {
+            return w->objectName() == "Form2" && w->isVisible();
+        }));
+    }
 }
 
 } // namespace

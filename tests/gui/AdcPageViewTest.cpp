@@ -1,12 +1,9 @@
-#include "GuiFixture.h"
+#include "PageViewFixture.h"
 #include "model/ComboBox.h"
 #include "periph/adc/AdcControls.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QLayout>
 #include <QScrollArea>
-#include <QTabWidget>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -21,52 +18,15 @@ const char* const kProfile = "[LPC23xx]\r\n[INCLUDE]\r\nLPC23xx.h\r\n"
                              "START@Start on selected edge of EINT0\r\n"
                              "[ADC1]\r\nCHOFF@0\r\nSTART@Start conversion now\r\n";
 
-bool holds(const QLayout* layout, const QWidget* widget) {
-    for (int i = 0; i < layout->count(); ++i) {
-        QLayoutItem* item = layout->itemAt(i);
-        if (item->widget() == widget || (item->layout() != nullptr && holds(item->layout(), widget)))
-            return true;
-    }
-    return false;
-}
-
-bool onAdcPage(const model::Control& control) {
-    for (const model::Control* c = control.parent(); c != nullptr; c = c->parent())
-        if (c->name() == "TabSheet2")
-            return true;
-    return false;
-}
-
 // The program started with an A/D profile loaded as the user does it, "ADC" in front.
-class AdcPageView : public ::testing::Test {
+class AdcPageView : public PageViewFixture {
 protected:
-    void load() {
-        gui.folder.write("include/LPC2148.ini", kProfile);
-        auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
-        devices.setItemIndex(devices.indexOf("LPC2148"));
-        ASSERT_TRUE(gui.form->LoadProfileBitBtnClick());
-        gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(2);
-        QApplication::processEvents();
-    }
-    QWidget* widget(const std::string& name) { return gui.widget<QWidget>(name.c_str()); }
-    void click(const std::string& name) { gui.widget<QAbstractButton>(name.c_str())->click(); }
-
-    GuiFixture gui;
+    AdcPageView() : PageViewFixture("adc", 2) {}
+    void load() { loadText(kProfile); }
 };
 
 TEST_F(AdcPageView, EveryConverterControlHasItsPlaceInTheLayout) {
-    int placed = 0;
-    for (const model::Control* control : gui.store().all()) {
-        if (!onAdcPage(*control))
-            continue;
-        QWidget* w = widget(control->name());
-        ASSERT_NE(w, nullptr) << control->name();
-        ASSERT_NE(w->parentWidget(), nullptr) << control->name();
-        const QLayout* layout = w->parentWidget()->layout();
-        EXPECT_TRUE(layout != nullptr && holds(layout, w)) << control->name() << " lies outside the layout";
-        ++placed;
-    }
-    EXPECT_EQ(placed, 4 * 30);
+    EXPECT_EQ(placedControls("TabSheet2"), 4 * 30);
 }
 
 TEST_F(AdcPageView, CoverLiesOnTheRegistersUntilTheConverterIsSwitchedOn) {

@@ -1,4 +1,4 @@
-#include "GuiFixture.h"
+#include "PageViewFixture.h"
 #include "gui/widgets/PinTreeView.h"
 #include "gui/widgets/SlotNumberDelegate.h"
 #include "model/ComboBox.h"
@@ -10,34 +10,16 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QListWidget>
-#include <QTabWidget>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace regforge::gui {
 namespace {
 
 namespace irq = periph::irq;
 
-std::string fixtureText(const std::string& name) {
-    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/irq/" + name + ".ini", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-class InterruptsPageView : public ::testing::Test {
+class InterruptsPageView : public PageViewFixture {
 protected:
-    void load(const std::string& fixture) {
-        gui.folder.write("include/LPC2148.ini", fixtureText(fixture));
-        auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
-        devices.setItemIndex(devices.indexOf("LPC2148"));
-        ASSERT_TRUE(gui.form->LoadProfileBitBtnClick());
-        gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(1);
-        QApplication::processEvents();
-    }
-    GuiFixture gui;
+    InterruptsPageView() : PageViewFixture("irq", 1) {}
 };
 
 TEST_F(InterruptsPageView, SlotListShowsSlotNumbersFromMinusOneAndAddsThroughTheButton) {

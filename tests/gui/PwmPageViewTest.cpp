@@ -1,77 +1,26 @@
-#include "GuiFixture.h"
+#include "PageViewFixture.h"
 #include "model/ComboBox.h"
 #include "model/NumericEdit.h"
 #include "periph/pwm/PwmControls.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QLayout>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScrollArea>
-#include <QTabWidget>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace regforge::gui {
 namespace {
 
 namespace p = periph::pwm;
 
-std::string fixtureText(const std::string& name) {
-    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/pwm/" + name + ".ini", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool holds(const QLayout* layout, const QWidget* widget) {
-    for (int i = 0; i < layout->count(); ++i) {
-        QLayoutItem* item = layout->itemAt(i);
-        if (item->widget() == widget || (item->layout() != nullptr && holds(item->layout(), widget)))
-            return true;
-    }
-    return false;
-}
-
-bool onPwmPage(const model::Control& control) {
-    for (const model::Control* c = control.parent(); c != nullptr; c = c->parent())
-        if (c->name() == "TabSheet5")
-            return true;
-    return false;
-}
-
 // The program started with a PWM profile loaded as the user does it, "PWM" in front.
-class PwmPageView : public ::testing::Test {
+class PwmPageView : public PageViewFixture {
 protected:
-    void load(const std::string& fixture) {
-        gui.folder.write("include/LPC2148.ini", fixtureText(fixture));
-        auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
-        devices.setItemIndex(devices.indexOf("LPC2148"));
-        ASSERT_TRUE(gui.form->LoadProfileBitBtnClick());
-        gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(4);
-        QApplication::processEvents();
-    }
-    QWidget* widget(const std::string& name) { return gui.widget<QWidget>(name.c_str()); }
-    void click(const std::string& name) { gui.widget<QAbstractButton>(name.c_str())->click(); }
-
-    GuiFixture gui;
+    PwmPageView() : PageViewFixture("pwm", 4) {}
 };
 
 TEST_F(PwmPageView, EveryPwmControlHasItsPlaceAndTheSwitchShowsOneUnit) {
-    int placed = 0;
-    for (const model::Control* control : gui.store().all()) {
-        if (!onPwmPage(*control))
-            continue;
-        QWidget* w = widget(control->name());
-        ASSERT_NE(w, nullptr) << control->name();
-        ASSERT_NE(w->parentWidget(), nullptr) << control->name();
-        const QLayout* layout = w->parentWidget()->layout();
-        EXPECT_TRUE(layout != nullptr && holds(layout, w)) << control->name() << " lies outside the layout";
-        ++placed;
-    }
-    EXPECT_GT(placed, 2 * 60);
+    EXPECT_GT(placedControls("TabSheet5"), 2 * 60);
 
     load("arm7_two_units");
     EXPECT_TRUE(widget("PWM0_checkbox")->isVisible());

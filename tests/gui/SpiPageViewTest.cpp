@@ -1,74 +1,24 @@
-#include "GuiFixture.h"
+#include "PageViewFixture.h"
 #include "model/ComboBox.h"
 #include "periph/spi/SpiControls.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QLayout>
 #include <QScrollArea>
-#include <QTabWidget>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace regforge::gui {
 namespace {
 
 namespace s = periph::spi;
 
-std::string fixtureText(const std::string& name) {
-    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/spi/" + name + ".ini", std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-bool holds(const QLayout* layout, const QWidget* widget) {
-    for (int i = 0; i < layout->count(); ++i) {
-        QLayoutItem* item = layout->itemAt(i);
-        if (item->widget() == widget || (item->layout() != nullptr && holds(item->layout(), widget)))
-            return true;
-    }
-    return false;
-}
-
-bool onSpiPage(const model::Control& control) {
-    for (const model::Control* c = control.parent(); c != nullptr; c = c->parent())
-        if (c->name() == "TabSheet6")
-            return true;
-    return false;
-}
-
 // The program started with a serial-port profile loaded as the user does it, "SPI/SSP" in front.
-class SpiPageView : public ::testing::Test {
+class SpiPageView : public PageViewFixture {
 protected:
-    void load(const std::string& fixture) {
-        gui.folder.write("include/LPC2148.ini", fixtureText(fixture));
-        auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
-        devices.setItemIndex(devices.indexOf("LPC2148"));
-        ASSERT_TRUE(gui.form->LoadProfileBitBtnClick());
-        gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(5);
-        QApplication::processEvents();
-    }
-    QWidget* widget(const std::string& name) { return gui.widget<QWidget>(name.c_str()); }
-    void click(const std::string& name) { gui.widget<QAbstractButton>(name.c_str())->click(); }
-
-    GuiFixture gui;
+    SpiPageView() : PageViewFixture("spi", 5) {}
 };
 
 TEST_F(SpiPageView, EveryPortControlHasItsPlace) {
-    int placed = 0;
-    for (const model::Control* control : gui.store().all()) {
-        if (!onSpiPage(*control))
-            continue;
-        QWidget* w = widget(control->name());
-        ASSERT_NE(w, nullptr) << control->name();
-        ASSERT_NE(w->parentWidget(), nullptr) << control->name();
-        const QLayout* layout = w->parentWidget()->layout();
-        EXPECT_TRUE(layout != nullptr && holds(layout, w)) << control->name() << " lies outside the layout";
-        ++placed;
-    }
-    EXPECT_GT(placed, 100);
+    EXPECT_GT(placedControls("TabSheet6"), 100);
 }
 
 TEST_F(SpiPageView, CoversLieOnTheRegistersUntilThePortIsSwitchedOn) {

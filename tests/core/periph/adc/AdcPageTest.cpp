@@ -171,10 +171,10 @@ TEST_F(AdcPageTest, MalformedNumbersStopTheLoadAndOddOnesStaySafe) {
     for (std::size_t i = 0; i < refused.size(); ++i) {
         const std::string name = "bad" + std::to_string(i);
         folder.addProfile(name, head + refused[i] + "\r\n");
-        EXPECT_FALSE(loadProfile(name)) << refused[i];
+        EXPECT_FALSE(tryLoad(name)) << refused[i];
     }
     folder.addProfile("gap", head + "\r\nCHOFF@1\r\n[ADC1]\r\n");
-    EXPECT_FALSE(loadProfile("gap")) << "an empty line inside the section";
+    EXPECT_FALSE(tryLoad("gap")) << "an empty line inside the section";
     ASSERT_FALSE(folder.ui.messages.empty());
     EXPECT_EQ(folder.ui.messages.back().caption, "Can't open profile");
 
@@ -184,7 +184,7 @@ TEST_F(AdcPageTest, MalformedNumbersStopTheLoadAndOddOnesStaySafe) {
     for (int n = 0; n < kChannelCount; ++n)
         allOff += "CHOFF@" + std::to_string(n) + "\r\n";
     folder.addProfile("alloff", allOff + "CLOCKS@2147483647\r\n");
-    ASSERT_TRUE(loadProfile("alloff"));
+    ASSERT_TRUE(tryLoad("alloff"));
     EXPECT_EQ(checkedChannels(0), "0");
     box("ad0_checkbox").click();
     box("burst0").click();
@@ -196,7 +196,7 @@ TEST_F(AdcPageTest, MalformedNumbersStopTheLoadAndOddOnesStaySafe) {
 TEST_F(AdcPageTest, FewDeviceClocksNeverGiveANegativeOrEndlessRate) {
     folder.addProfile("few", "[LPC21xx]\r\n[ADC0]\r\nCLOCKS@3\r\n");
     folder.start();
-    ASSERT_TRUE(loadProfile("few"));
+    ASSERT_TRUE(tryLoad("few"));
     box("ad0_checkbox").click();
     box("burst0").click();
     combo("ad0_clks").setItemIndex(7);

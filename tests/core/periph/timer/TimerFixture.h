@@ -1,62 +1,13 @@
 #pragma once
 
-#include "app/MainForm.h"
-#include "model/CheckControls.h"
-#include "model/ComboBox.h"
-#include "model/NumericEdit.h"
-#include "support/ProgramFolder.h"
-
-#include <fstream>
-#include <gtest/gtest.h>
-#include <sstream>
-#include <string>
+#include "support/PageFixture.h"
 
 namespace regforge::periph::timer {
 
-// A started main window in a program folder holding the timer test profiles
-// (tests/fixtures/timer/<name>.ini); tests load one the way the user does.
-class TimerFixture : public ::testing::Test {
+// The page fixture over the timer test profiles (tests/fixtures/timer/<name>.ini).
+class TimerFixture : public testing::PageFixture {
 protected:
-    static std::string fixtureText(const std::string& name) {
-        std::ifstream in(std::string(REGFORGE_FIXTURES) + "/timer/" + name + ".ini", std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-
-    // Puts the fixture profile into include/.
-    void addFixture(const std::string& fixture) { folder.addProfile(fixture, fixtureText(fixture)); }
-
-    // Puts the fixture profile into include/ and loads it; the load must succeed.
-    app::MainForm& load(const std::string& fixture) {
-        addFixture(fixture);
-        return loadProfile(fixture);
-    }
-
-    // Loads a profile already in include/. The window started by an earlier load stays (so
-    // one device follows another) unless its device list predates the profile.
-    app::MainForm& loadProfile(const std::string& name) {
-        if (!started_ || combo("mcu_ComboBox").indexOf(name) < 0) {
-            folder.start();
-            started_ = true;
-        }
-        EXPECT_TRUE(folder.load(name)) << name << " did not load";
-        return folder.form();
-    }
-
-    template <class T = model::Control>
-    T& get(const std::string& name) {
-        return folder.form().store().get<T>(name);
-    }
-    model::CheckBox& box(const std::string& name) { return get<model::CheckBox>(name); }
-    model::ComboBox& combo(const std::string& name) { return get<model::ComboBox>(name); }
-    model::NumericEdit& edit(const std::string& name) { return get<model::NumericEdit>(name); }
-    const std::string& caption(const std::string& name) { return get(name).caption(); }
-
-    testing::ProgramFolder folder;
-
-private:
-    bool started_ = false;
+    TimerFixture() : PageFixture("timer") {}
 };
 
 } // namespace regforge::periph::timer

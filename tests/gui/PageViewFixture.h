@@ -1,0 +1,36 @@
+#pragma once
+
+#include "GuiFixture.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace regforge::gui {
+
+// The program started as the user sees it, with one page's test profile loaded the way the
+// user does it and that page in front. Profiles come from tests/fixtures/<subfolder>/.
+class PageViewFixture : public ::testing::Test {
+protected:
+    PageViewFixture(std::string subfolder, int pageIndex);
+
+    // Loads tests/fixtures/<subfolder>/<fixture>.ini as device LPC2148.
+    void load(const std::string& fixture);
+    // Loads the profile text as device LPC2148 and brings the page to the front.
+    void loadText(const std::string& profile);
+
+    QWidget* widget(const std::string& name) { return gui.widget<QWidget>(name.c_str()); }
+    void click(const std::string& name) { gui.widget<QAbstractButton>(name.c_str())->click(); }
+
+    // Counts the controls on the page sheet; each must have its widget inside its parent's layout.
+    int placedControls(const std::string& sheet);
+
+    GuiFixture gui;
+
+private:
+    std::string subfolder_;
+    int pageIndex_;
+};
+
+} // namespace regforge::gui

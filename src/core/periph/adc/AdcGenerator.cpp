@@ -1,6 +1,7 @@
 #include "periph/adc/AdcGenerator.h"
 
 #include "model/BitString.h"
+#include "periph/RegisterLines.h"
 #include "profile/ProfileSections.h"
 
 #include <string>
@@ -17,10 +18,6 @@ struct AdcRegisters {
     std::string cr = std::string(32, '0');
     std::string inten = std::string(32, '0');
 };
-
-bool bitIsSet(const std::string& bits, int bit) {
-    return bits[bits.size() - 1 - static_cast<std::size_t>(bit)] == '1';
-}
 
 // The low `width` bits of `value` into the field starting at register bit `lowest`. An item
 // index of -1 (nothing selected) counts as 0.
@@ -62,10 +59,6 @@ std::string replaceAll(std::string text, const std::string& from, const std::str
     for (auto pos = text.find(from); pos != std::string::npos; pos = text.find(from, pos + to.size()))
         text.replace(pos, from.size(), to);
     return text;
-}
-
-std::string registerLine(const std::string& assignment, const std::string& bits) {
-    return assignment + model::bitsToHex(bits) + ";     /* " + model::bitsToBinaryText(bits) + " */";
 }
 
 } // namespace
@@ -135,8 +128,8 @@ void AdcGenerator::generate(const std::array<AdcUnit, kConverterCount>& units,
 
         // Only ADC0 has a peripheral structure; the other converters keep their register names.
         const std::string prefix = a == 0 && device_.cortexM3 ? "LPC_ADC->" : "AD" + digit;
-        out.push_back(registerLine(prefix + "CR = ", regs.cr));
-        out.push_back(registerLine(prefix + "INTEN = ", regs.inten));
+        out.push_back(registerLine(prefix + "CR = ", regs.cr, true));
+        out.push_back(registerLine(prefix + "INTEN = ", regs.inten, true));
         out.emplace_back();
         lists.mainLines.insert(lists.mainLines.end(), out.begin(), out.end());
     }

@@ -3,8 +3,8 @@
 #include "model/BitString.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
-#include "model/NumberText.h"
 #include "model/NumericEdit.h"
+#include "periph/RegisterLines.h"
 #include "periph/pwm/PwmControls.h"
 #include "profile/ProfileSections.h"
 
@@ -30,36 +30,6 @@ struct PwmRegisters {
     std::string pcr = std::string(32, '0');
 };
 
-// The 1-based bit-string position of register bit `bit` in a value `width` bits wide.
-int positionOf(int bit, std::size_t width) {
-    return static_cast<int>(width) - bit;
-}
-
-bool bitIsSet(const std::string& bits, int bit) {
-    return bits[bits.size() - 1 - static_cast<std::size_t>(bit)] == '1';
-}
-
-// A check box's caption is the register bit it sets.
-void setCaptionBit(std::string& bits, const model::Control& box) {
-    const auto bit = model::parseInt32(box.caption());
-    model::setBit(bits, bit.value_or(-1), true);
-}
-
-// A counter, prescaler or match edit as a 32-bit register. The edit's read text is its
-// hexadecimal digits; digits typed short of eight (or none at all) stand for the same number
-// with leading zeros, so the register keeps its width.
-std::string countRegister(const model::NumericEdit& edit) {
-    std::string bits;
-    try {
-        bits = model::hexToBits(edit.text());
-    } catch (const model::BitStringError&) {
-        throw model::BitStringError(edit.name() + " holds \"" + edit.text() + "\", no hexadecimal number");
-    }
-    if (bits.size() < kCountWidth)
-        bits.insert(0, kCountWidth - bits.size(), '0');
-    return bits;
-}
-
 PwmRegisters composeRegisters(const PwmUnit& pu) {
     PwmRegisters regs;
     if (pu.counterEnable->checked())
@@ -81,48 +51,12 @@ PwmRegisters composeRegisters(const PwmUnit& pu) {
         for (const model::CheckBox* box : boxes)
             if (box != nullptr && box->checked())
                 setCaptionBit(regs.pcr, *box);
-    regs.tc = countRegister(*pu.counter);
-    regs.pr = countRegister(*pu.prescale);
+    regs.tc = countRegister(*pu.counter, kCountWidth);
+    regs.pr = countRegister(*pu.prescale, kCountWidth);
     for (int m = 0; m < kMatchCount; ++m)
-        regs.mr[static_cast<std::size_t>(m)] = countRegister(*pu.matchRegisters[static_cast<std::size_t>(m)]);
+        regs.mr[static_cast<std::size_t>(m)] =
+            countRegister(*pu.matchRegisters[static_cast<std::size_t>(m)], kCountWidth);
     return regs;
-}
-
-std::string matchLine(const PwmRegisters& regs, const std::string& u, int m) {
-    const bool interrupt = bitIsSet(regs.mcr, 3 * m);
-    const bool reset = bitIsSet(regs.mcr, 3 * m + 1);
-    const bool stop = bitIsSet(regs.mcr, 3 * m + 2);
-    if (!interrupt && !reset && !stop)
-        return {};
-    std::string line = "   MCR" + u + "." + std::to_string(m) + " : ";
-    if (reset)
-        line += "reset, ";
-    if (stop)
-        line += "stop, ";
-    if (interrupt)
-        line += "generate interrupt ";
-    return line + "on compare match";
-}
-
-std::string captureLine(const PwmRegisters& regs, const std::string& u, int c) {
-    const bool rising = bitIsSet(regs.ccr, 3 * c);
-    const bool falling = bitIsSet(regs.ccr, 3 * c + 1);
-    const bool interrupt = bitIsSet(regs.ccr, 3 * c + 2);
-    if (!rising && !falling && !interrupt)
-        return {};
-    std::string line = "   CCR" + u + "." + std::to_string(c) + " : ";
-    if (rising)
-        line += "capture on rising edge, ";
-    if (falling)
-        line += "capture on falling edge, ";
-    if (interrupt)
-        line += "generate interrupt on capture event, ";
-    return line;
-}
-
-std::string registerLine(const std::string& name, const std::string& bits, bool binary) {
-    return name + " = " + model::bitsToHex(bits) + ";     /* " +
-           (binary ? model::bitsToBinaryText(bits) : model::bitsToDecimalText(bits)) + " */";
 }
 
 } // namespace
@@ -160,10 +94,10 @@ void PwmGenerator::generate(int unit, const PwmUnit& pu, const model::NumericEdi
     out.push_back(figures);
 
     for (int m = 0; m < kMatchCount; ++m)
-        if (auto line = matchLine(regs, digit, m); !line.empty())
+        if (auto line = matchControlLine(regs.mcr, digit, m); !line.empty())
             out.push_back(std::move(line));
     for (int c = 0; c < kCaptureCount; ++c)
-        if (auto line = captureLine(regs, digit, c); !line.empty())
+        if (auto line = captureControlLine(regs.ccr, digit, c); !line.empty())
             out.push_back(std::move(line));
     if (bitIsSet(regs.tcr, 3)) {
         out.push_back("   " + pu.frequencyLabel->caption());
@@ -180,7 +114,7 @@ void PwmGenerator::generate(int unit, const PwmUnit& pu, const model::NumericEdi
         out.push_back(profileLines[static_cast<std::size_t>(init) + 1]);
 
     const std::string prefix = device_.cortexM3 ? "LPC_PWM" + number + "->" : "PWM" + number;
-    const auto name = [&](const std::string& reg) { return prefix + reg; };
+    const auto name = [&](const std::string& reg) { return prefix + reg + " = "; };
     out.push_back(registerLine(name("TC"), regs.tc, false));
     out.push_back(registerLine(name("PR"), regs.pr, false));
     out.push_back(registerLine(name("MCR"), regs.mcr, true));

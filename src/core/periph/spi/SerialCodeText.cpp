@@ -1,7 +1,5 @@
 #include "periph/spi/SerialCodeText.h"
 
-#include "model/BitString.h"
-
 #include <array>
 
 namespace regforge::periph::spi {
@@ -27,11 +25,6 @@ std::vector<std::string> commentOpening(const std::string& title) {
 
 std::string modeLine(int mode) {
     return std::string("   Set to ") + kModeTexts.at(static_cast<std::size_t>(mode & 3));
-}
-
-std::string registerLine(const std::string& assignment, const std::string& bits, bool binary) {
-    return assignment + model::bitsToHex(bits) + ";     /* " +
-           (binary ? model::bitsToBinaryText(bits) : model::bitsToDecimalText(bits)) + " */";
 }
 
 std::string clockSourceText(const std::string& clockText) {

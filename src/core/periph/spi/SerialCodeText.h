@@ -13,9 +13,6 @@ std::vector<std::string> commentOpening(const std::string& title);
 // "   Set to " + what clock mode 0..3 (2 x CPOL + CPHA) means for the data and SCK edges.
 std::string modeLine(int mode);
 
-// name + value in hexadecimal + the value in binary, or in decimal for the clock dividers.
-std::string registerLine(const std::string& assignment, const std::string& bits, bool binary);
-
 // "  (calculated with peripheral clock: 15MHz)", from the clock edit's text.
 std::string clockSourceText(const std::string& clockText);
 

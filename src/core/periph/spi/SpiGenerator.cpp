@@ -2,6 +2,7 @@
 
 #include "model/BitString.h"
 #include "model/ValueFormat.h"
+#include "periph/RegisterLines.h"
 #include "periph/spi/SerialCodeText.h"
 #include "periph/spi/SerialSections.h"
 #include "periph/spi/SpiControls.h"
@@ -12,10 +13,6 @@
 namespace regforge::periph::spi {
 
 namespace {
-
-bool bitIsSet(const std::string& bits, int bit) {
-    return bits[bits.size() - 1 - static_cast<std::size_t>(bit)] == '1';
-}
 
 // SPCR bits 11..8: the transfer length, 8..15 as such and 16 as 0.
 constexpr int kBitsField = 8;

@@ -2,6 +2,7 @@
 
 #include "model/BitString.h"
 #include "model/ValueFormat.h"
+#include "periph/RegisterLines.h"
 #include "periph/spi/SerialCodeText.h"
 #include "periph/spi/SerialSections.h"
 
@@ -21,10 +22,6 @@ struct SspRegisters {
     std::string imsc = std::string(8, '0');
     std::string dmacr = std::string(16, '0');
 };
-
-bool bitIsSet(const std::string& bits, int bit) {
-    return bits[bits.size() - 1 - static_cast<std::size_t>(bit)] == '1';
-}
 
 void setField(std::string& bits, int firstBit, int width, int value) {
     for (int k = 0; k < width; ++k)

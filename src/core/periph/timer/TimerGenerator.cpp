@@ -3,8 +3,8 @@
 #include "model/BitString.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
-#include "model/NumberText.h"
 #include "model/NumericEdit.h"
+#include "periph/RegisterLines.h"
 #include "periph/timer/TimerControls.h"
 #include "profile/ProfileSections.h"
 
@@ -30,36 +30,6 @@ struct TimerRegisters {
     std::string emr = std::string(16, '0');
     std::string pwmControl = std::string(32, '0');
 };
-
-// The 1-based bit-string position of register bit `bit` in a value `width` bits wide.
-int positionOf(int bit, std::size_t width) {
-    return static_cast<int>(width) - bit;
-}
-
-bool bitIsSet(const std::string& bits, int bit) {
-    return bits[bits.size() - 1 - static_cast<std::size_t>(bit)] == '1';
-}
-
-// A check box's caption is the register bit it sets.
-void setCaptionBit(std::string& bits, const model::Control& box) {
-    const auto bit = model::parseInt32(box.caption());
-    model::setBit(bits, bit.value_or(-1), true);
-}
-
-// A counter, prescaler or match edit as a register of the timer's width. The edit's read
-// text is its hexadecimal digits; digits typed short of the width (or none at all) stand
-// for the same number with leading zeros, so the register keeps its width.
-std::string countRegister(const model::NumericEdit& edit, std::size_t width) {
-    std::string bits;
-    try {
-        bits = model::hexToBits(edit.text());
-    } catch (const model::BitStringError&) {
-        throw model::BitStringError(edit.name() + " holds \"" + edit.text() + "\", no hexadecimal number");
-    }
-    if (bits.size() < width)
-        bits.insert(0, width - bits.size(), '0');
-    return bits;
-}
 
 TimerRegisters composeRegisters(const TimerUnit& tm, bool hasPwmMode) {
     TimerRegisters regs(tm.is32Bit());
@@ -96,38 +66,6 @@ TimerRegisters composeRegisters(const TimerUnit& tm, bool hasPwmMode) {
     return regs;
 }
 
-std::string matchLine(const TimerRegisters& regs, const std::string& t, int m) {
-    const bool interrupt = bitIsSet(regs.mcr, 3 * m);
-    const bool reset = bitIsSet(regs.mcr, 3 * m + 1);
-    const bool stop = bitIsSet(regs.mcr, 3 * m + 2);
-    if (!interrupt && !reset && !stop)
-        return {};
-    std::string line = "   MCR" + t + "." + std::to_string(m) + " : ";
-    if (reset)
-        line += "reset, ";
-    if (stop)
-        line += "stop, ";
-    if (interrupt)
-        line += "generate interrupt ";
-    return line + "on compare match";
-}
-
-std::string captureLine(const TimerRegisters& regs, const std::string& t, int c) {
-    const bool rising = bitIsSet(regs.ccr, 3 * c);
-    const bool falling = bitIsSet(regs.ccr, 3 * c + 1);
-    const bool interrupt = bitIsSet(regs.ccr, 3 * c + 2);
-    if (!rising && !falling && !interrupt)
-        return {};
-    std::string line = "   CCR" + t + "." + std::to_string(c) + " : ";
-    if (rising)
-        line += "capture on rising edge, ";
-    if (falling)
-        line += "capture on falling edge, ";
-    if (interrupt)
-        line += "generate interrupt on capture event, ";
-    return line;
-}
-
 std::string outputLine(const TimerRegisters& regs, const std::string& t, int k, bool hasPwmMode) {
     std::string line;
     const std::string output = "   MAT" + t + "." + std::to_string(k);
@@ -138,11 +76,6 @@ std::string outputLine(const TimerRegisters& regs, const std::string& t, int k, 
     if (hasPwmMode && bitIsSet(regs.pwmControl, k))
         line += output + ": PWM controlled";
     return line;
-}
-
-std::string registerLine(const std::string& assignment, const std::string& bits, bool binary) {
-    return assignment + model::bitsToHex(bits) + ";     /* " +
-           (binary ? model::bitsToBinaryText(bits) : model::bitsToDecimalText(bits)) + " */";
 }
 
 } // namespace
@@ -183,10 +116,10 @@ void TimerGenerator::generate(int timer, const TimerUnit& tm, const model::Numer
     out.push_back(figures);
 
     for (int m = 0; m < kMatchCount; ++m)
-        if (auto line = matchLine(regs, t, m); !line.empty())
+        if (auto line = matchControlLine(regs.mcr, t, m); !line.empty())
             out.push_back(std::move(line));
     for (int c = 0; c < kCaptureCount; ++c)
-        if (auto line = captureLine(regs, t, c); !line.empty())
+        if (auto line = captureControlLine(regs.ccr, t, c); !line.empty())
             out.push_back(std::move(line));
     for (int k = 0; k < 4; ++k)
         if (auto line = outputLine(regs, t, k, hasPwmMode); !line.empty())

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace regforge::model {
+class Control;
+class NumericEdit;
+} // namespace regforge::model
+
+namespace regforge::periph {
+
+// Bit strings are registers written most significant bit first; "bit" below is the register's
+// own bit number (0 = least significant).
+
+// The 1-based bit-string position of register bit `bit` in a value `width` bits wide.
+int positionOf(int bit, std::size_t width);
+
+bool bitIsSet(const std::string& bits, int bit);
+
+// A check box's caption is the register bit it sets.
+void setCaptionBit(std::string& bits, const model::Control& box);
+
+// A counter, prescaler or match edit as a register `width` bits wide. The edit's read text is
+// its hexadecimal digits; digits typed short of the width (or none at all) stand for the same
+// number with leading zeros, so the register keeps its width. Throws model::BitStringError
+// naming the edit when its text is no hexadecimal number.
+std::string countRegister(const model::NumericEdit& edit, std::size_t width);
+
+// "   MCR<unit>.<m> : reset, stop, generate interrupt on compare match" from the three MCR
+// bits of match register m; empty when none is set.
+std::string matchControlLine(const std::string& mcr, const std::string& unit, int m);
+
+// "   CCR<unit>.<c> : capture on rising edge, ..." from the three CCR bits of capture input c;
+// empty when none is set.
+std::string captureControlLine(const std::string& ccr, const std::string& unit, int c);
+
+// The assignment ("T0TCR = "), the value in hexadecimal and, in a comment, the value in binary
+// (or in decimal for counts and dividers).
+std::string registerLine(const std::string& assignment, const std::string& bits, bool binary);
+
+} // namespace regforge::periph

@@ -1,15 +1,14 @@
 #include "gui/pages/AdcPageView.h"
 
 #include "gui/binding/Binder.h"
+#include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/adc/AdcControls.h"
 
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScrollArea>
 #include <QVBoxLayout>
 #include <string>
 
@@ -40,15 +39,8 @@ AdcPageView::AdcPageView(const binding::Binder& binder) : PageView(binder, "TabS
 
 void AdcPageView::arrangeContent(QVBoxLayout* body) {
     // Four converters are taller than the page: they scroll below the clock bar.
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
-    auto* sheet = new QWidget;
-    sheet->setAutoFillBackground(false);
-    auto* outer = new QVBoxLayout(sheet);
-    outer->setContentsMargins(0, 4, 4, 0);
+    const ScrolledColumn scrolled = scrolledColumn();
+    QVBoxLayout* outer = scrolled.column;
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(14);
@@ -58,31 +50,14 @@ void AdcPageView::arrangeContent(QVBoxLayout* body) {
     grid->setColumnStretch(1, 1);
     outer->addLayout(grid);
     outer->addStretch(1);
-    scroll->setWidget(sheet);
-    body->addWidget(scroll, 1);
+    addScrolled(body, scrolled);
 }
 
 QWidget* AdcPageView::arrangeConverter(int converter) {
-    auto* block = new QWidget;
-    auto* column = new QVBoxLayout(block);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
-    column->addWidget(take(a::enableBoxName(converter)));
-
-    // The cover lies on the registers in the same cell while the converter is off.
-    auto* cell = new QGridLayout;
-    cell->setContentsMargins(0, 0, 0, 0);
+    QWidget* enableBox = take(a::enableBoxName(converter));
     QWidget* groupBox = take(a::groupBoxName(converter));
     arrangeRegisters(converter, groupBox);
-    cell->addWidget(groupBox, 0, 0);
-    auto* cover = takeAs<widgets::CaptionPanel>(a::coverPanelName(converter));
-    cover->setFrameShape(QFrame::StyledPanel);
-    cover->setFrameShadow(QFrame::Sunken);
-    cover->setAutoFillBackground(true);
-    cover->setPadding(12);
-    cell->addWidget(cover, 0, 0);
-    column->addLayout(cell);
-    return block;
+    return coveredBlock(enableBox, groupBox, takeAs<widgets::CaptionPanel>(a::coverPanelName(converter)), 12);
 }
 
 void AdcPageView::arrangeRegisters(int converter, QWidget* groupBox) {
@@ -123,7 +98,7 @@ void AdcPageView::arrangeRegisters(int converter, QWidget* groupBox) {
     dividerRow->setSpacing(6);
     dividerRow->addWidget(new QLabel(QStringLiteral("CLKDIV")));
     QWidget* clkdiv = take(a::dividerEditName(converter));
-    clkdiv->setFixedWidth(clkdiv->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14);
+    sizeDividerEdit(clkdiv);
     dividerRow->addWidget(clkdiv);
     dividerRow->addStretch(1);
     dividerRow->addWidget(take(a::edgeComboName(converter)));
@@ -134,10 +109,7 @@ void AdcPageView::arrangeRegisters(int converter, QWidget* groupBox) {
         column->addWidget(combo);
     }
 
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    column->addWidget(line);
+    addSeparator(column);
 
     // The figures one under the other: a rate in Msamples/sec would not fit beside the clock.
     column->addWidget(take(a::clockLabelName(converter)));

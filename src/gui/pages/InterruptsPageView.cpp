@@ -1,16 +1,15 @@
 #include "gui/pages/InterruptsPageView.h"
 
+#include "gui/pages/ViewParts.h"
 #include "gui/widgets/PinIcons.h"
 #include "periph/irq/IrqControls.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QScrollArea>
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -40,21 +39,13 @@ InterruptsPageView::InterruptsPageView(const binding::Binder& binder) : PageView
 void InterruptsPageView::arrangeContent(QVBoxLayout* body) {
     // The sources over the triggers, in one column that scrolls below the clock bar: the
     // window is never wider than its narrowest page allows.
-    auto* scroll = new QScrollArea;
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->viewport()->setAutoFillBackground(false);
-    auto* content = new QWidget;
-    content->setAutoFillBackground(false);
-    auto* column = new QVBoxLayout(content);
-    column->setContentsMargins(0, 4, 4, 0);
+    const ScrolledColumn scrolled = scrolledColumn();
+    QVBoxLayout* column = scrolled.column;
     column->setSpacing(14);
     column->addWidget(arrangeSources());
     column->addWidget(arrangeTriggers());
     column->addStretch(1);
-    scroll->setWidget(content);
-    body->addWidget(scroll, 1);
+    addScrolled(body, scrolled);
 }
 
 QWidget* InterruptsPageView::arrangeSources() {

@@ -1,5 +1,6 @@
 #include "gui/pages/IoPageView.h"
 
+#include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
 #include "gui/widgets/PinLegend.h"
 
@@ -62,10 +63,7 @@ void IoPageView::arrangeDeviceBar(QVBoxLayout* body) {
     bar->setColumnStretch(4, 1);
     body->addLayout(bar);
 
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    body->addWidget(line);
+    addSeparator(body);
 }
 
 //   [pin tree                          |open-drain panel]

@@ -1,19 +1,15 @@
 #include "gui/pages/PwmPageView.h"
 
 #include "gui/binding/Binder.h"
+#include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/pwm/PwmControls.h"
 
-#include <QEvent>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,66 +45,17 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-// Calls back whenever the model shows or hides the control behind `source`, and once now.
-// View-made captions come and go with the rows they head this way, and PWM0 gives way to
-// PanelPWM1.
-class VisibilityWatch : public QObject {
-public:
-    VisibilityWatch(QWidget* source, const model::Control& control, std::function<void(bool)> follow)
-        : QObject(source), control_(control), follow_(std::move(follow)) {
-        source->installEventFilter(this);
-        follow_(control_.visible());
-    }
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
-            follow_(control_.visible());
-        return false;
-    }
-
-private:
-    const model::Control& control_;
-    std::function<void(bool)> follow_;
-};
-
-QLabel* heading(const char* text) {
-    auto* label = new QLabel(QObject::tr(text));
-    label->setForegroundRole(QPalette::PlaceholderText);
-    // A little air above each block of rows.
-    label->setContentsMargins(0, 6, 0, 0);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    return label;
-}
-
-// Room for "0x" and eight digits.
-void sizeRegisterEdit(QWidget* edit) {
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0x00000000")) + 14);
-}
-
 } // namespace
 
 PwmPageView::PwmPageView(const binding::Binder& binder) : PageView(binder, "TabSheet5") {}
 
 void PwmPageView::arrangeContent(QVBoxLayout* body) {
-    auto* switchRow = new QHBoxLayout;
-    switchRow->setSpacing(12);
-    switchRow->addWidget(new QLabel(QObject::tr("Show unit")));
-    switchRow->addWidget(take(p::kShowPwm0Name));
-    switchRow->addWidget(take(p::kShowPwm1Name));
-    switchRow->addStretch(1);
-    body->addLayout(switchRow);
+    body->addLayout(pairSwitchRow("Show unit", take(p::kShowPwm0Name), take(p::kShowPwm1Name)));
 
     // A unit is taller than the page: it scrolls below the clock bar and the switch.
-    scroll_ = new QScrollArea;
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->viewport()->setAutoFillBackground(false);
-    auto* column = new QWidget;
-    column->setAutoFillBackground(false);
-    auto* units = new QVBoxLayout(column);
-    units->setContentsMargins(0, 4, 4, 0);
+    const ScrolledColumn scrolled = scrolledColumn();
+    scroll_ = scrolled.area;
+    QVBoxLayout* units = scrolled.column;
     units->setSpacing(0);
 
     QWidget* first = arrangeUnit(0);
@@ -121,50 +68,21 @@ void PwmPageView::arrangeContent(QVBoxLayout* body) {
     units->addStretch(1);
 
     // One unit at a time: PWM0 makes way while the model shows PanelPWM1.
-    new VisibilityWatch(
-        second, *binder().store().find(p::kPwm1PanelName),
-        [first = QPointer<QWidget>(first), scroll = QPointer<QScrollArea>(scroll_)](bool shown) {
-            if (first)
-                first->setVisible(!shown);
-            if (scroll)
-                scroll->verticalScrollBar()->setValue(0);
-        });
+    showOneOfPair(first, second, *binder().store().find(p::kPwm1PanelName), scroll_);
 
-    scroll_->setWidget(column);
-    body->addWidget(scroll_, 1);
+    addScrolled(body, scrolled);
 }
 
 QWidget* PwmPageView::arrangeUnit(int unit) {
-    auto* block = new QWidget;
-    auto* column = new QVBoxLayout(block);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
-    column->addWidget(take(p::enableBoxName(unit)));
-
-    // The cover lies on the registers in the same cell while the unit is off.
-    auto* cell = new QGridLayout;
-    cell->setContentsMargins(0, 0, 0, 0);
+    QWidget* enableBox = take(p::enableBoxName(unit));
     QWidget* groupBox = take(p::groupBoxName(unit));
     arrangeRegisters(unit, groupBox);
-    cell->addWidget(groupBox, 0, 0);
-    auto* cover = takeAs<widgets::CaptionPanel>(p::coverPanelName(unit));
-    cover->setFrameShape(QFrame::StyledPanel);
-    cover->setFrameShadow(QFrame::Sunken);
-    cover->setAutoFillBackground(true);
-    cover->setPadding(16);
-    QFont font = cover->font();
-    font.setPointSizeF(font.pointSizeF() * 1.1);
-    cover->setFont(font);
-    cell->addWidget(cover, 0, 0);
-    column->addLayout(cell);
-    return block;
+    return coveredBlock(enableBox, groupBox, takeAs<widgets::CaptionPanel>(p::coverPanelName(unit)), 16, 1.1);
 }
 
 void PwmPageView::arrangeRegisters(int unit, QWidget* groupBox) {
     const auto index = at(unit);
-    auto* column = new QVBoxLayout(groupBox);
-    column->setContentsMargins(10, 8, 10, 8);
-    column->setSpacing(8);
+    QVBoxLayout* column = registerColumn(groupBox);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
@@ -225,12 +143,7 @@ void PwmPageView::arrangeRegisters(int unit, QWidget* groupBox) {
         for (int i = 0; i < 3; ++i)
             grid->addWidget(take(p::kCaptureControlBoxes[index][at(3 * c + i)]), row, kFirstBoxColumn + i);
     }
-    new VisibilityWatch(firstCaptureLabel, *binder().store().find(rowLabels[0]),
-                        [captureHeadings](bool shown) {
-                            for (const QPointer<QWidget>& h : captureHeadings)
-                                if (h)
-                                    h->setVisible(shown);
-                        });
+    showAlongWith(firstCaptureLabel, *binder().store().find(rowLabels[0]), captureHeadings);
 
     grid->setColumnStretch(kTextColumn, 1);
     column->addLayout(grid);
@@ -255,10 +168,7 @@ void PwmPageView::arrangeRegisters(int unit, QWidget* groupBox) {
     outputs->setColumnStretch(2, 1);
     column->addLayout(outputs);
 
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    column->addWidget(line);
+    addSeparator(column);
 
     // The figures, and the unit's own clock where the device divides per peripheral.
     auto* figuresRow = new QHBoxLayout;
@@ -273,27 +183,14 @@ void PwmPageView::arrangeRegisters(int unit, QWidget* groupBox) {
     figuresRow->addWidget(take(p::clockPanelName(unit)), 0, Qt::AlignVCenter);
     column->addLayout(figuresRow);
 
-    // Two lines kept for the hint, so the unit does not jump as the mouse moves.
-    auto* hint = takeAs<QLabel>(p::hintLabelName(unit));
-    hint->setWordWrap(true);
-    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hint->setMinimumHeight(2 * hint->fontMetrics().lineSpacing() + 2);
-    hint->setForegroundRole(QPalette::PlaceholderText);
-    column->addWidget(hint);
+    addHint(column, takeAs<QLabel>(p::hintLabelName(unit)));
 }
 
 void PwmPageView::arrangeClockPanel(int unit) {
     const std::string panelName = p::clockPanelName(unit);
-    QWidget* panel = binder().widget(panelName);
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
-    row->addWidget(take(panelName + "_label"));
-    row->addWidget(take(p::clockDividerName(unit)));
-    QWidget* clock = take(p::clockEditName(unit));
-    clock->setFixedWidth(clock->fontMetrics().horizontalAdvance(QStringLiteral("200.000")) + 14);
-    row->addWidget(clock);
-    row->addWidget(take(panelName + "_unit"));
+    pages::arrangeClockPanel(binder().widget(panelName), take(panelName + "_label"),
+                             take(p::clockDividerName(unit)), take(p::clockEditName(unit)),
+                             take(panelName + "_unit"));
 }
 
 void PwmPageView::finishArrangement() {

@@ -1,14 +1,13 @@
 #include "gui/pages/SpiPageView.h"
 
 #include "gui/binding/Binder.h"
+#include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/spi/SpiControls.h"
 
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace regforge::gui::pages {
@@ -32,11 +31,6 @@ QLabel* fieldName(const char* text) {
     return new QLabel(QString::fromLatin1(text));
 }
 
-// Room for three digits, so every divider edit is alike.
-void sizeDividerEdit(QWidget* edit) {
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 14);
-}
-
 QHBoxLayout* row() {
     auto* layout = new QHBoxLayout;
     layout->setSpacing(8);
@@ -49,15 +43,9 @@ SpiPageView::SpiPageView(const binding::Binder& binder) : PageView(binder, "TabS
 
 void SpiPageView::arrangeContent(QVBoxLayout* body) {
     // Four ports are taller than the page: they scroll below the clock bar.
-    scroll_ = new QScrollArea;
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->viewport()->setAutoFillBackground(false);
-    auto* column = new QWidget;
-    column->setAutoFillBackground(false);
-    auto* ports = new QVBoxLayout(column);
-    ports->setContentsMargins(0, 4, 4, 0);
+    const ScrolledColumn scrolled = scrolledColumn();
+    scroll_ = scrolled.area;
+    QVBoxLayout* ports = scrolled.column;
     ports->setSpacing(14);
 
     ports->addWidget(arrangePort(s::kSpiEnableBox, s::kSpiGroupBox, s::kSpiCoverPanel));
@@ -65,44 +53,22 @@ void SpiPageView::arrangeContent(QVBoxLayout* body) {
         ports->addWidget(arrangePort(s::sspControl(ssp, "_checkbox"), s::sspControl(ssp, "_GroupBox"),
                                      s::sspControl(ssp, "_Panel")));
     ports->addStretch(1);
-    scroll_->setWidget(column);
-    body->addWidget(scroll_, 1);
+    addScrolled(body, scrolled);
 }
 
 QWidget* SpiPageView::arrangePort(const std::string& enableBox, const std::string& groupBox,
                                   const std::string& cover) {
-    auto* block = new QWidget;
-    auto* column = new QVBoxLayout(block);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
-    column->addWidget(take(enableBox));
-
-    // The cover lies on the registers in the same cell while the port is off.
-    auto* cell = new QGridLayout;
-    cell->setContentsMargins(0, 0, 0, 0);
+    QWidget* enable = take(enableBox);
     QWidget* group = take(groupBox);
     if (groupBox == s::kSpiGroupBox)
         arrangeSpi(group);
     else
         arrangeSsp(groupBox[3] - '0', group);
-    cell->addWidget(group, 0, 0);
-    auto* panel = takeAs<widgets::CaptionPanel>(cover);
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    panel->setPadding(16);
-    QFont font = panel->font();
-    font.setPointSizeF(font.pointSizeF() * 1.1);
-    panel->setFont(font);
-    cell->addWidget(panel, 0, 0);
-    column->addLayout(cell);
-    return block;
+    return coveredBlock(enable, group, takeAs<widgets::CaptionPanel>(cover), 16, 1.1);
 }
 
 void SpiPageView::arrangeSpi(QWidget* groupBox) {
-    auto* column = new QVBoxLayout(groupBox);
-    column->setContentsMargins(10, 8, 10, 8);
-    column->setSpacing(8);
+    QVBoxLayout* column = registerColumn(groupBox);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
@@ -143,9 +109,7 @@ void SpiPageView::arrangeSpi(QWidget* groupBox) {
 
 void SpiPageView::arrangeSsp(int ssp, QWidget* groupBox) {
     const auto name = [ssp](const char* suffix) { return s::sspControl(ssp, suffix); };
-    auto* column = new QVBoxLayout(groupBox);
-    column->setContentsMargins(10, 8, 10, 8);
-    column->setSpacing(8);
+    QVBoxLayout* column = registerColumn(groupBox);
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     grid->setVerticalSpacing(6);
@@ -218,32 +182,15 @@ QLayout* SpiPageView::figureRow(int port, const std::string& clockLabel) {
     layout->addStretch(1);
 
     const std::string panelName = s::clockPanelName(port);
-    QWidget* panel = binder().widget(panelName);
-    auto* inner = new QHBoxLayout(panel);
-    inner->setContentsMargins(0, 0, 0, 0);
-    inner->setSpacing(6);
-    inner->addWidget(take(panelName + "_label"));
-    inner->addWidget(take(s::clockDividerName(port)));
-    QWidget* clock = take(s::clockEditName(port));
-    clock->setFixedWidth(clock->fontMetrics().horizontalAdvance(QStringLiteral("200.000")) + 14);
-    inner->addWidget(clock);
-    inner->addWidget(take(panelName + "_unit"));
+    arrangeClockPanel(binder().widget(panelName), take(panelName + "_label"), take(s::clockDividerName(port)),
+                      take(s::clockEditName(port)), take(panelName + "_unit"));
     layout->addWidget(take(panelName), 0, Qt::AlignVCenter);
     return layout;
 }
 
 void SpiPageView::arrangeHint(QBoxLayout* column, const std::string& hintLabel) {
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    column->addWidget(line);
-    // Two lines kept for the hint, so the port does not jump as the mouse moves.
-    auto* hint = takeAs<QLabel>(hintLabel);
-    hint->setWordWrap(true);
-    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hint->setMinimumHeight(2 * hint->fontMetrics().lineSpacing() + 2);
-    hint->setForegroundRole(QPalette::PlaceholderText);
-    column->addWidget(hint);
+    addSeparator(column);
+    addHint(column, takeAs<QLabel>(hintLabel));
 }
 
 void SpiPageView::finishArrangement() {

@@ -1,19 +1,15 @@
 #include "gui/pages/TimersPageView.h"
 
 #include "gui/binding/Binder.h"
+#include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/timer/TimerControls.h"
 
-#include <QEvent>
-#include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,66 +45,18 @@ std::size_t at(int index) {
     return static_cast<std::size_t>(index);
 }
 
-// Calls back whenever the model shows or hides the control behind `source`, and once now.
-// View-made captions come and go with the rows they head this way, and timers 0/1 give way
-// to PanelTimers23.
-class VisibilityWatch : public QObject {
-public:
-    VisibilityWatch(QWidget* source, const model::Control& control, std::function<void(bool)> follow)
-        : QObject(source), control_(control), follow_(std::move(follow)) {
-        source->installEventFilter(this);
-        follow_(control_.visible());
-    }
-
-protected:
-    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
-            follow_(control_.visible());
-        return false;
-    }
-
-private:
-    const model::Control& control_;
-    std::function<void(bool)> follow_;
-};
-
-QLabel* heading(const char* text) {
-    auto* label = new QLabel(QObject::tr(text));
-    label->setForegroundRole(QPalette::PlaceholderText);
-    // A little air above each block of rows.
-    label->setContentsMargins(0, 6, 0, 0);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    return label;
-}
-
-// Room for "0x" and eight digits, so 16- and 32-bit timers line up alike.
-void sizeRegisterEdit(QWidget* edit) {
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0x00000000")) + 14);
-}
-
 } // namespace
 
 TimersPageView::TimersPageView(const binding::Binder& binder) : PageView(binder, "TabSheet4") {}
 
 void TimersPageView::arrangeContent(QVBoxLayout* body) {
-    auto* switchRow = new QHBoxLayout;
-    switchRow->setSpacing(12);
-    switchRow->addWidget(new QLabel(QObject::tr("Show timers")));
-    switchRow->addWidget(take("ShowTimer01RadioButton"));
-    switchRow->addWidget(take("ShowTimer23RadioButton"));
-    switchRow->addStretch(1);
-    body->addLayout(switchRow);
+    body->addLayout(
+        pairSwitchRow("Show timers", take("ShowTimer01RadioButton"), take("ShowTimer23RadioButton")));
 
     // Two timers are taller than the page: they scroll below the clock bar and the switch.
-    scroll_ = new QScrollArea;
-    scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
-    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll_->viewport()->setAutoFillBackground(false);
-    auto* column = new QWidget;
-    column->setAutoFillBackground(false);
-    auto* timers = new QVBoxLayout(column);
-    timers->setContentsMargins(0, 4, 4, 0);
+    const ScrolledColumn scrolled = scrolledColumn();
+    scroll_ = scrolled.area;
+    QVBoxLayout* timers = scrolled.column;
     timers->setSpacing(0);
 
     auto* firstPair = new QWidget;
@@ -129,50 +77,22 @@ void TimersPageView::arrangeContent(QVBoxLayout* body) {
     timers->addStretch(1);
 
     // One pair at a time: timers 0/1 make way while the model shows PanelTimers23.
-    new VisibilityWatch(secondPair, *binder().store().find("PanelTimers23"),
-                        [firstPair = QPointer<QWidget>(firstPair),
-                         scroll = QPointer<QScrollArea>(scroll_)](bool secondShown) {
-                            if (firstPair)
-                                firstPair->setVisible(!secondShown);
-                            if (scroll)
-                                scroll->verticalScrollBar()->setValue(0);
-                        });
+    showOneOfPair(firstPair, secondPair, *binder().store().find("PanelTimers23"), scroll_);
 
-    scroll_->setWidget(column);
-    body->addWidget(scroll_, 1);
+    addScrolled(body, scrolled);
 }
 
 QWidget* TimersPageView::arrangeTimer(int timer) {
-    auto* block = new QWidget;
-    auto* column = new QVBoxLayout(block);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(2);
-    column->addWidget(take(t::enableBoxName(timer)));
-
-    // The cover lies on the registers in the same cell while the timer is off.
-    auto* cell = new QGridLayout;
-    cell->setContentsMargins(0, 0, 0, 0);
+    QWidget* enableBox = take(t::enableBoxName(timer));
     QWidget* groupBox = take(t::groupBoxName(timer));
     arrangeRegisters(timer, groupBox);
-    cell->addWidget(groupBox, 0, 0);
-    auto* cover = takeAs<widgets::CaptionPanel>(t::coverPanelName(timer));
-    cover->setFrameShape(QFrame::StyledPanel);
-    cover->setFrameShadow(QFrame::Sunken);
-    cover->setAutoFillBackground(true);
-    cover->setPadding(16);
-    QFont font = cover->font();
-    font.setPointSizeF(font.pointSizeF() * 1.1);
-    cover->setFont(font);
-    cell->addWidget(cover, 0, 0);
-    column->addLayout(cell);
-    return block;
+    return coveredBlock(enableBox, groupBox, takeAs<widgets::CaptionPanel>(t::coverPanelName(timer)), 16,
+                        1.1);
 }
 
 void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
     const auto index = at(timer);
-    auto* column = new QVBoxLayout(groupBox);
-    column->setContentsMargins(10, 8, 10, 8);
-    column->setSpacing(8);
+    QVBoxLayout* column = registerColumn(groupBox);
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
@@ -245,20 +165,12 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
         grid->addWidget(take(action), row, kOutputTextColumn);
     }
     // The capture headings go with the first capture row: a timer without inputs has none.
-    new VisibilityWatch(firstCaptureLabel, *binder().store().find(rowLabels[0]),
-                        [captureHeadings](bool shown) {
-                            for (const QPointer<QWidget>& h : captureHeadings)
-                                if (h)
-                                    h->setVisible(shown);
-                        });
+    showAlongWith(firstCaptureLabel, *binder().store().find(rowLabels[0]), captureHeadings);
 
     grid->setColumnStretch(kColumnCount - 1, 1);
     column->addLayout(grid);
 
-    auto* line = new QFrame;
-    line->setFrameShape(QFrame::HLine);
-    line->setFrameShadow(QFrame::Sunken);
-    column->addWidget(line);
+    addSeparator(column);
 
     // The figures, and the timer's own clock where the device divides per peripheral.
     auto* figuresRow = new QHBoxLayout;
@@ -272,27 +184,14 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
     figuresRow->addWidget(take(t::timerControl(timer, "pclk_panel")), 0, Qt::AlignVCenter);
     column->addLayout(figuresRow);
 
-    // Two lines kept for the hint, so the timer does not jump as the mouse moves.
-    auto* hint = takeAs<QLabel>(t::hintLabelName(timer));
-    hint->setWordWrap(true);
-    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    hint->setMinimumHeight(2 * hint->fontMetrics().lineSpacing() + 2);
-    hint->setForegroundRole(QPalette::PlaceholderText);
-    column->addWidget(hint);
+    addHint(column, takeAs<QLabel>(t::hintLabelName(timer)));
 }
 
 void TimersPageView::arrangeClockPanel(int timer) {
     const std::string panelName = t::timerControl(timer, "pclk_panel");
-    QWidget* panel = binder().widget(panelName);
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(0, 0, 0, 0);
-    row->setSpacing(6);
-    row->addWidget(take(panelName + "_label"));
-    row->addWidget(take(t::timerControl(timer, "pclk_div")));
-    QWidget* clock = take(t::timerControl(timer, "pclock_edit"));
-    clock->setFixedWidth(clock->fontMetrics().horizontalAdvance(QStringLiteral("200.000")) + 14);
-    row->addWidget(clock);
-    row->addWidget(take(panelName + "_unit"));
+    pages::arrangeClockPanel(binder().widget(panelName), take(panelName + "_label"),
+                             take(t::timerControl(timer, "pclk_div")),
+                             take(t::timerControl(timer, "pclock_edit")), take(panelName + "_unit"));
 }
 
 void TimersPageView::finishArrangement() {

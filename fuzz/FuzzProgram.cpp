@@ -1,5 +1,7 @@
 #include "FuzzProgram.h"
 
+#include "FuzzInput.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -44,6 +46,12 @@ FuzzProgram::~FuzzProgram() {
     form_.reset();
     std::error_code ec;
     std::filesystem::remove_all(folder_, ec);
+}
+
+void FuzzProgram::replaceDevice(const std::uint8_t* data, std::size_t size) {
+    form_->device() = profile::DeviceState{};
+    form_->device().profileLines = linesOf(data, size);
+    form_->device().deviceName = "FUZZ";
 }
 
 std::filesystem::path FuzzProgram::write(const std::string& relative, const std::string& bytes) const {

@@ -3,6 +3,8 @@
 #include "app/MainForm.h"
 #include "ui/Ui.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -46,9 +48,22 @@ public:
     // Writes `bytes` to folder()/relative, replacing the file whole.
     std::filesystem::path write(const std::string& relative, const std::string& bytes) const;
     app::MainForm& form() { return *form_; }
+
+    // Resets the page and gives the window a fresh device "FUZZ" whose profile is the input,
+    // as a device load does before the page reads its sections.
+    template <class Page>
+    Page& pageForProfile(const std::uint8_t* data, std::size_t size) {
+        auto& page = form().page<Page>();
+        page.reset();
+        replaceDevice(data, size);
+        return page;
+    }
+
     AgreeingUi ui;
 
 private:
+    void replaceDevice(const std::uint8_t* data, std::size_t size);
+
     std::filesystem::path folder_;
     std::unique_ptr<app::MainForm> form_;
 };

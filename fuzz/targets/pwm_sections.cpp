@@ -7,12 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace regforge;
-    auto& form = fuzz::program().form();
-    auto& page = form.page<periph::pwm::PwmPage>();
-    page.reset();
-    form.device() = profile::DeviceState{};
-    form.device().profileLines = fuzz::linesOf(data, size);
-    form.device().deviceName = "FUZZ";
+    auto& page = fuzz::program().pageForProfile<periph::pwm::PwmPage>(data, size);
     try {
         page.loadProfile();
         periph::ResultLists lists;

@@ -7,13 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace regforge;
-    auto& form = fuzz::program().form();
-    auto& page = form.page<periph::spi::SpiPage>();
-    page.reset();
-    form.device() = profile::DeviceState{};
-    form.device().profileLines = fuzz::linesOf(data, size);
-    form.device().deviceName = "FUZZ";
-    form.device().cortexM3 = size % 2 == 1;
+    auto& page = fuzz::program().pageForProfile<periph::spi::SpiPage>(data, size);
+    fuzz::program().form().device().cortexM3 = size % 2 == 1;
     try {
         page.loadProfile();
         if (page.spi().enableBox->visible())

@@ -6,12 +6,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace regforge;
-    auto& form = fuzz::program().form();
-    auto& page = form.page<periph::timer::TimerPage>();
-    page.reset();
-    form.device() = profile::DeviceState{};
-    form.device().profileLines = fuzz::linesOf(data, size);
-    form.device().deviceName = "FUZZ";
+    auto& page = fuzz::program().pageForProfile<periph::timer::TimerPage>(data, size);
     try {
         page.loadProfile();
         for (int timer = 0; timer < periph::timer::kTimerCount; ++timer)

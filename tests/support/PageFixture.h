@@ -4,6 +4,8 @@
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/NumericEdit.h"
+#include "periph/ResultLists.h"
+#include "support/GeneratedText.h"
 #include "support/ProgramFolder.h"
 
 #include <fstream>
@@ -63,6 +65,15 @@ protected:
     model::ComboBox& combo(const std::string& name) { return get<model::ComboBox>(name); }
     model::NumericEdit& edit(const std::string& name) { return get<model::NumericEdit>(name); }
     const std::string& caption(const std::string& name) { return get(name).caption(); }
+
+    // What the result button gets from the page as it stands; these pages write no functions.
+    template <class Page>
+    Lines generatedBy() {
+        periph::ResultLists lists;
+        folder.form().page<Page>().generate(lists);
+        EXPECT_TRUE(lists.functionLines.empty());
+        return lists.mainLines;
+    }
 
     ProgramFolder folder;
 

@@ -9,28 +9,17 @@
 namespace regforge::periph::adc {
 namespace {
 
-using Lines = std::vector<std::string>;
+using testing::joined;
+using testing::kOpen;
+using testing::kRule;
+using testing::Lines;
 
-const std::string kOpen = "/" + std::string(78, '*');
-const std::string kRule = std::string(79, '*');
 const std::string kGlobalDone = ", global DONE flag in ADGDR will generate an interrupt";
-
-std::string joined(const Lines& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\n";
-    return text;
-}
 
 class AdcGeneratorTest : public AdcFixture {
 protected:
     // What the result button gets from the A/D converters as they stand.
-    Lines generated() {
-        ResultLists lists;
-        page().generate(lists);
-        EXPECT_TRUE(lists.functionLines.empty());
-        return lists.mainLines;
-    }
+    Lines generated() { return generatedBy<AdcPage>(); }
     void enable(int converter) { box(enableBoxName(converter)).click(); }
     static bool has(const Lines& lines, const std::string& line) {
         return std::find(lines.begin(), lines.end(), line) != lines.end();

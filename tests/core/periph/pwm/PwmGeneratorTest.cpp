@@ -10,27 +10,15 @@
 namespace regforge::periph::pwm {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-const std::string kOpen = "/" + std::string(78, '*');
-const std::string kRule = std::string(79, '*');
-
-std::string joined(const Lines& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\n";
-    return text;
-}
+using testing::joined;
+using testing::kOpen;
+using testing::kRule;
+using testing::Lines;
 
 class PwmGeneratorTest : public PwmFixture {
 protected:
     // What the result button gets from the PWM page as it stands.
-    Lines generated() {
-        ResultLists lists;
-        folder.form().page<PwmPage>().generate(lists);
-        EXPECT_TRUE(lists.functionLines.empty());
-        return lists.mainLines;
-    }
+    Lines generated() { return generatedBy<PwmPage>(); }
     void enable(int unit) { box(enableBoxName(unit)).click(); }
 };
 

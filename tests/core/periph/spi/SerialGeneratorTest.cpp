@@ -8,10 +8,11 @@
 namespace regforge::periph::spi {
 namespace {
 
-using Lines = std::vector<std::string>;
+using testing::joined;
+using testing::kOpen;
+using testing::kRule;
+using testing::Lines;
 
-const std::string kOpen = "/" + std::string(78, '*');
-const std::string kRule = std::string(79, '*');
 const std::string kMode0 =
     "   Set to Mode 0, first data prior to first SCK rising edge, other data driven on SCK "
     "falling edge, data sampled on SCK rising edge";
@@ -19,22 +20,10 @@ const std::string kMode2 =
     "   Set to Mode 2, first data prior to first SCK rising edge, other data driven on SCK "
     "rising edge, data sampled on SCK falling edge";
 
-std::string joined(const Lines& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\n";
-    return text;
-}
-
 class SerialGeneratorTest : public SerialPortFixture {
 protected:
     // What the result button gets from the SPI/SSP page as it stands.
-    Lines generated() {
-        ResultLists lists;
-        folder.form().page<SpiPage>().generate(lists);
-        EXPECT_TRUE(lists.functionLines.empty());
-        return lists.mainLines;
-    }
+    Lines generated() { return generatedBy<SpiPage>(); }
     // The register lines only (the comment block is checked elsewhere).
     Lines registers() {
         Lines lines = generated();

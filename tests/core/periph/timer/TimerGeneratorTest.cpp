@@ -11,27 +11,15 @@
 namespace regforge::periph::timer {
 namespace {
 
-using Lines = std::vector<std::string>;
-
-const std::string kOpen = "/" + std::string(78, '*');
-const std::string kRule = std::string(79, '*');
-
-std::string joined(const Lines& lines) {
-    std::string text;
-    for (const auto& line : lines)
-        text += line + "\n";
-    return text;
-}
+using testing::joined;
+using testing::kOpen;
+using testing::kRule;
+using testing::Lines;
 
 class TimerGeneratorTest : public TimerFixture {
 protected:
     // What the result button gets from the timers as they stand.
-    Lines generated() {
-        ResultLists lists;
-        folder.form().page<TimerPage>().generate(lists);
-        EXPECT_TRUE(lists.functionLines.empty());
-        return lists.mainLines;
-    }
+    Lines generated() { return generatedBy<TimerPage>(); }
     void enable(int timer) { box("T" + std::to_string(timer) + "_checkbox").click(); }
 };
 

@@ -106,9 +106,7 @@ void PwmPageView::arrangeRegisters(int unit, QWidget* groupBox) {
     grid->addWidget(prescale, kPrescaleRow, kValueColumn);
 
     // Match rows: MRm, its value and the three MCR boxes.
-    grid->addWidget(heading("Match"), kMatchHeadingRow, kRowLabelColumn, 1, 2);
-    for (int i = 0; i < 3; ++i)
-        grid->addWidget(heading(kMatchHeadings[i]), kMatchHeadingRow, kFirstBoxColumn + i);
+    addHeadingRow(grid, kMatchHeadingRow, kRowLabelColumn, kFirstBoxColumn, "Match", kMatchHeadings);
     for (int m = 0; m < p::kMatchCount; ++m) {
         const int row = kFirstMatchRow + m;
         grid->addWidget(new QLabel(QStringLiteral("MR%1").arg(m)), row, kRowLabelColumn);
@@ -120,23 +118,14 @@ void PwmPageView::arrangeRegisters(int unit, QWidget* groupBox) {
     }
 
     // The mode reads as one sentence: "Counter mode: TC incremented on rising edge of PCAP 1.1".
-    auto* modeRow = new QHBoxLayout;
-    modeRow->setSpacing(6);
-    modeRow->addWidget(take(p::modeComboName(unit)));
-    modeRow->addWidget(take(p::countInputComboName(unit)));
-    modeRow->addStretch(1);
-    grid->addLayout(modeRow, kModeRow, 0, 1, kColumnCount);
+    grid->addLayout(modeSentenceRow(take(p::modeComboName(unit)), take(p::countInputComboName(unit))),
+                    kModeRow, 0, 1, kColumnCount);
 
     // Capture rows; their headings go with the first row: a unit without inputs has none.
     const auto& rowLabels = p::kCaptureRowLabels[index];
     QWidget* firstCaptureLabel = take(rowLabels[0]);
-    std::vector<QPointer<QWidget>> captureHeadings;
-    captureHeadings.push_back(heading("Capture"));
-    grid->addWidget(captureHeadings.back(), kCaptureHeadingRow, kRowLabelColumn, 1, 2);
-    for (int i = 0; i < 3; ++i) {
-        captureHeadings.push_back(heading(kCaptureHeadings[i]));
-        grid->addWidget(captureHeadings.back(), kCaptureHeadingRow, kFirstBoxColumn + i);
-    }
+    std::vector<QPointer<QWidget>> captureHeadings = addHeadingRow(
+        grid, kCaptureHeadingRow, kRowLabelColumn, kFirstBoxColumn, "Capture", kCaptureHeadings);
     for (int c = 0; c < p::kCaptureCount; ++c) {
         const int row = kFirstCaptureRow + c;
         grid->addWidget(c == 0 ? firstCaptureLabel : take(rowLabels[at(c)]), row, kRowLabelColumn, 1, 2);

@@ -116,9 +116,7 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
     grid->addWidget(prescale, kPrescaleRow, kValueColumn);
 
     // Match rows: MRm, its value, the three MCR boxes, the PWM mode of output m.
-    grid->addWidget(heading("Match"), kMatchHeadingRow, kRowLabelColumn, 1, 2);
-    for (int i = 0; i < 3; ++i)
-        grid->addWidget(heading(kMatchHeadings[i]), kMatchHeadingRow, kFirstBoxColumn + i);
+    addHeadingRow(grid, kMatchHeadingRow, kRowLabelColumn, kFirstBoxColumn, "Match", kMatchHeadings);
     for (int m = 0; m < t::kMatchCount; ++m) {
         const int row = kFirstMatchRow + m;
         const std::string reg = "MR" + std::to_string(m);
@@ -133,23 +131,14 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
     }
 
     // The mode reads as one sentence: "Counter mode: TC incremented on rising edge of CAP 0.1".
-    auto* modeRow = new QHBoxLayout;
-    modeRow->setSpacing(6);
-    modeRow->addWidget(take(t::modeComboName(timer)));
-    modeRow->addWidget(take(t::countInputComboName(timer)));
-    modeRow->addStretch(1);
-    grid->addLayout(modeRow, kModeRow, 0, 1, kColumnCount);
+    grid->addLayout(modeSentenceRow(take(t::modeComboName(timer)), take(t::countInputComboName(timer))),
+                    kModeRow, 0, 1, kColumnCount);
 
     // Capture rows, and beside them the external match outputs with their actions.
     const auto& rowLabels = t::kCaptureRowLabels[index];
     QWidget* firstCaptureLabel = take(rowLabels[0]);
-    std::vector<QPointer<QWidget>> captureHeadings;
-    captureHeadings.push_back(heading("Capture"));
-    grid->addWidget(captureHeadings.back(), kCaptureHeadingRow, kRowLabelColumn, 1, 2);
-    for (int i = 0; i < 3; ++i) {
-        captureHeadings.push_back(heading(kCaptureHeadings[i]));
-        grid->addWidget(captureHeadings.back(), kCaptureHeadingRow, kFirstBoxColumn + i);
-    }
+    std::vector<QPointer<QWidget>> captureHeadings = addHeadingRow(
+        grid, kCaptureHeadingRow, kRowLabelColumn, kFirstBoxColumn, "Capture", kCaptureHeadings);
     grid->addWidget(heading("EM"), kCaptureHeadingRow, kOutputBoxColumn);
     grid->addWidget(heading("Action on match"), kCaptureHeadingRow, kOutputTextColumn);
     for (int c = 0; c < t::kCaptureCount; ++c) {

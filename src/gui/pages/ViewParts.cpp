@@ -56,6 +56,27 @@ QLabel* heading(const char* text) {
     return label;
 }
 
+std::vector<QPointer<QWidget>> addHeadingRow(QGridLayout* grid, int row, int labelColumn, int firstBoxColumn,
+                                             const char* caption, const char* const (&boxHeadings)[3]) {
+    std::vector<QPointer<QWidget>> headings;
+    headings.push_back(heading(caption));
+    grid->addWidget(headings.back(), row, labelColumn, 1, 2);
+    for (int i = 0; i < 3; ++i) {
+        headings.push_back(heading(boxHeadings[i]));
+        grid->addWidget(headings.back(), row, firstBoxColumn + i);
+    }
+    return headings;
+}
+
+QHBoxLayout* modeSentenceRow(QWidget* mode, QWidget* countInput) {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    row->addWidget(mode);
+    row->addWidget(countInput);
+    row->addStretch(1);
+    return row;
+}
+
 QHBoxLayout* pairSwitchRow(const char* caption, QWidget* showFirst, QWidget* showSecond) {
     auto* row = new QHBoxLayout;
     row->setSpacing(12);

@@ -7,6 +7,7 @@
 
 class QBoxLayout;
 class QEvent;
+class QGridLayout;
 class QHBoxLayout;
 class QLabel;
 class QScrollArea;
@@ -47,6 +48,15 @@ void showOneOfPair(QWidget* first, QWidget* second, const model::Control& second
 
 // A greyed caption over a block of rows or a column of boxes, with a little air above it.
 QLabel* heading(const char* text);
+
+// A register grid's heading row: `caption` over the label and value columns (from
+// `labelColumn`), and one heading over each of the three box columns from `firstBoxColumn`.
+// Returns the headings, so they can follow the rows they head.
+std::vector<QPointer<QWidget>> addHeadingRow(QGridLayout* grid, int row, int labelColumn, int firstBoxColumn,
+                                             const char* caption, const char* const (&boxHeadings)[3]);
+
+// The counter mode as one sentence: the mode combo, then the count input combo.
+QHBoxLayout* modeSentenceRow(QWidget* mode, QWidget* countInput);
 
 // A row with a caption and the two radio buttons that pick which unit of a pair is shown.
 QHBoxLayout* pairSwitchRow(const char* caption, QWidget* showFirst, QWidget* showSecond);

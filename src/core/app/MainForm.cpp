@@ -93,8 +93,20 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
     config_ = std::make_unique<config::ConfigurationCommands>(config::ConfigurationContext{
         store_, device_, ui_, folders_, [this] { return LoadProfileBitBtnClick(); },
         [this] { ClockRefresh(); }, [this] { scanReplaceFolders(); }, [this] { ReplaceUseButtonClick(); },
-        *replace_, [this](const std::string& source) { return vectorSlot(source); }});
+        *replace_, [this](const std::string& source) { return vectorSlot(source); },
+        [this] { return switchOffAbsentUnits(); }});
     loader_ = std::make_unique<DeviceLoader>(context_, pages_, clockPanels_, [this] { ClockRefresh(); });
+}
+
+std::vector<std::string> MainForm::switchOffAbsentUnits() {
+    std::vector<std::string> names;
+    for (const auto& page : pages_)
+        for (model::CheckBox* box : page->unitSwitches())
+            if (box->checked() && !box->visible()) {
+                names.push_back(box->caption());
+                box->setChecked(false);
+            }
+    return names;
 }
 
 std::optional<int> MainForm::vectorSlot(const std::string& source) const {

@@ -147,6 +147,8 @@ private:
     void scanReplaceFolders();
     // The fixed vector slot of an interrupt source, for restoring saved slot lists.
     std::optional<int> vectorSlot(const std::string& source) const;
+    // The units a loaded configuration switched on that the device lacks: switched off, named.
+    std::vector<std::string> switchOffAbsentUnits();
 
     ui::Ui& ui_;
     io::DataFolders folders_;

@@ -137,8 +137,26 @@ LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path
     // Values applied to a device that did not load would be saved back without its pins.
     if (!ctx_.loadDevice || !ctx_.loadDevice())
         return LoadOutcome::DeviceNotLoaded;
-    return restoreConfiguration(file, ctx_.store, ctx_.ui, restoreHooks()) ? LoadOutcome::Loaded
-                                                                           : LoadOutcome::DataError;
+    const bool restored = restoreConfiguration(file, ctx_.store, ctx_.ui, restoreHooks());
+    switchOffAbsentUnits(deviceName);
+    return restored ? LoadOutcome::Loaded : LoadOutcome::DataError;
+}
+
+void ConfigurationCommands::switchOffAbsentUnits(const std::string& deviceName) {
+    // A file made for another part (or edited by hand) may switch on a unit this device does not
+    // have; its code would write registers that do not exist here.
+    if (!ctx_.switchOffAbsentUnits)
+        return;
+    const std::vector<std::string> units = ctx_.switchOffAbsentUnits();
+    if (units.empty())
+        return;
+    std::string names;
+    for (const auto& unit : units)
+        names += (names.empty() ? "" : ", ") + unit;
+    ctx_.ui.message("Units not on this device",
+                    "This file switches on units that " + deviceName + " does not have: " + names + "\n" +
+                        "They are left off, and no code is generated for them.",
+                    ui::Icon::Warning, ui::Buttons::Ok);
 }
 
 } // namespace regforge::config

@@ -32,6 +32,8 @@ struct ConfigurationContext {
     output::ReplaceListPanel& replacePanel;
     // Empty until the interrupt page provides it.
     VectorSlotLookup vectorSlot;
+    // Switches off the units the loaded device does not have and names them.
+    std::function<std::vector<std::string>()> switchOffAbsentUnits;
 };
 
 // How a configuration load ended.
@@ -71,6 +73,7 @@ public:
 
 private:
     std::filesystem::path openDialogStart() const;
+    void switchOffAbsentUnits(const std::string& deviceName);
     void rememberLastLoaded(const std::filesystem::path& path) const;
     RestoreHooks restoreHooks() const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CheckControls.h"
 #include "periph/EditPopupRow.h"
 #include "periph/PageContext.h"
 #include "periph/PeripheralClockPanel.h"
@@ -46,6 +47,9 @@ public:
     const std::vector<EditPopupRow>& editPopupRows() const { return popupRows_; }
     // The register edits the arrow keys step.
     const std::vector<SteppedEdit>& steppedEdits() const { return steppedEdits_; }
+    // The boxes that switch the page's units on ("Timer2", "SSP1"); the device load hides the
+    // box of a unit the device does not have.
+    const std::vector<model::CheckBox*>& unitSwitches() const { return unitSwitches_; }
 
 protected:
     model::ControlStore& store() { return ctx_.store; }
@@ -63,12 +67,14 @@ protected:
                                        ClockGroup group, std::function<void()> figuresChanged);
     void addEditPopupRow(EditPopupRow row) { popupRows_.push_back(std::move(row)); }
     void addSteppedEdit(model::NumericEdit* edit, StepGroup group) { steppedEdits_.push_back({edit, group}); }
+    void addUnitSwitch(model::CheckBox* box) { unitSwitches_.push_back(box); }
 
 private:
     PageContext& ctx_;
     std::vector<PeripheralClockPanel> clockPanels_;
     std::vector<EditPopupRow> popupRows_;
     std::vector<SteppedEdit> steppedEdits_;
+    std::vector<model::CheckBox*> unitSwitches_;
 };
 
 } // namespace regforge::periph

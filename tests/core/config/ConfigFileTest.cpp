@@ -88,7 +88,8 @@ protected:
             [this](const std::string& source) -> std::optional<int> {
                 const auto it = vectorSlots.find(source);
                 return it == vectorSlots.end() ? std::nullopt : std::optional<int>(it->second);
-            }});
+            },
+            {}});
     }
 
     bool loadDevice() {

@@ -54,6 +54,7 @@ void AdcPage::declareConverter(int converter, Control* page) {
     unit.enableBox = &s.add<CheckBox>(enableBoxName(converter), page);
     unit.enableBox->setCaption(name);
     unit.enableBox->setTag(kEnableBoxTag + converter);
+    addUnitSwitch(unit.enableBox);
     unit.groupBox = &s.addPlain(ControlKind::GroupBox, groupBoxName(converter), page);
     unit.groupBox->setEnabled(false);
 

@@ -99,6 +99,7 @@ void PwmPage::declareUnit(int unit, Control* parent) {
     pu.enableBox = &s.add<CheckBox>(enableBoxName(unit), parent);
     pu.enableBox->setCaption("PWM" + u);
     pu.enableBox->setTag(tagBase(unit) + kEnableBoxOffset);
+    addUnitSwitch(pu.enableBox);
     pu.groupBox = &s.addPlain(ControlKind::GroupBox, groupBoxName(unit), parent);
     pu.groupBox->setEnabled(false);
 

@@ -81,6 +81,7 @@ void SpiPage::declareSpi(Control* page) {
     p.enableBox = &s.add<CheckBox>(kSpiEnableBox, page);
     p.enableBox->setCaption("SPI");
     p.enableBox->setTag(kSpiBase + kEnableBoxOffset);
+    addUnitSwitch(p.enableBox);
     p.groupBox = &s.addPlain(ControlKind::GroupBox, kSpiGroupBox, page);
     p.groupBox->setEnabled(false);
     p.helpButton = &s.addPlain(ControlKind::Button, kSpiHelpButton, p.groupBox, "SPI modes");
@@ -139,6 +140,7 @@ void SpiPage::declareSsp(int ssp, Control* page) {
     p.enableBox = &s.add<CheckBox>(sspControl(ssp, "_checkbox"), page);
     p.enableBox->setCaption("SSP" + n);
     p.enableBox->setTag(base + kEnableBoxOffset);
+    addUnitSwitch(p.enableBox);
     p.groupBox = &s.addPlain(ControlKind::GroupBox, sspControl(ssp, "_GroupBox"), page);
     p.groupBox->setEnabled(false);
     p.helpButton =

@@ -95,6 +95,7 @@ void TimerPage::declareTimer(int timer, Control* parent) {
     tm.enableBox = &s.add<CheckBox>(enableBoxName(timer), parent);
     tm.enableBox->setCaption("Timer " + t);
     tm.enableBox->setTag(tagBase(timer) + kEnableBoxOffset);
+    addUnitSwitch(tm.enableBox);
     tm.groupBox = &s.addPlain(ControlKind::GroupBox, groupBoxName(timer), parent);
     tm.groupBox->setEnabled(false);
 

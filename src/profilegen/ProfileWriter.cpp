@@ -85,11 +85,15 @@ private:
         std::string line = pin.select + "@" + pin.name + ":";
         for (int i = 0; i < family_.functionCount; ++i) {
             std::string name = "Reserved";
-            if (i < static_cast<int>(pin.functions.size()) && pin.functions[i].condition.holds(part_.tags)) {
-                name = pin.functions[i].name;
-            }
-            if (i == pin.resetFunction && name == "Reserved") {
-                fail(pin.line, "the reset function of " + pin.name + " is not on this part");
+            if (i < static_cast<int>(pin.functions.size())) {
+                const PinFunction& function = pin.functions[static_cast<std::size_t>(i)];
+                // A reset function the part lacks would leave the pin tree selecting nothing real.
+                if (!function.condition.holds(part_.tags)) {
+                    if (i == pin.resetFunction)
+                        fail(pin.line, "the reset function of " + pin.name + " is not on this part");
+                } else {
+                    name = function.name;
+                }
             }
             line += name + (i == pin.resetFunction ? ";" : ",");
         }

@@ -115,16 +115,19 @@ TEST(ProfileWriter, WritesIoconOptionListsAndEightFunctions) {
                                "PIO0_0 | LPC_IOCON->RESET_PIO0_0 | *RESET PORT0.0 | | | | @D\n"
                                "PIO0_4 | LPC_IOCON->PIO0_4 | *PORT0.4 SCL | | - | | I2CMODE,\n"
                                "PIO0_5 | LPC_IOCON->PIO0_5 | *PORT0.5 | | | | -\n"
+                               "PIO0_11 | LPC_IOCON->R_PIO0_11 | *- PORT0.11 AD0 | | | | @D\n"
                                "@@PROFILE\n[PINSEL]\n@PINSEL\n[IOCON]\n@IOCON\n";
     const Lines expected = {
         "[PINSEL]",
         "LPC_IOCON->RESET_PIO0_0@PIO0_0:RESET;PORT0.0,Reserved,Reserved,Reserved,Reserved,Reserved,Reserved,",
         "LPC_IOCON->PIO0_4@PIO0_4:PORT0.4;SCL,Reserved,Reserved,Reserved,Reserved,Reserved,Reserved,",
         "LPC_IOCON->PIO0_5@PIO0_5:PORT0.5;Reserved,Reserved,Reserved,Reserved,Reserved,Reserved,Reserved,",
+        "LPC_IOCON->R_PIO0_11@PIO0_11:Reserved;PORT0.11,AD0,Reserved,Reserved,Reserved,Reserved,Reserved,",
         "[IOCON]",
         "HYS,",
         "I2CMODE,",
         "-",
+        "HYS,",
     };
     EXPECT_EQ(profileOf(family, "P"), expected);
 }

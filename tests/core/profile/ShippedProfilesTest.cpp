@@ -50,12 +50,36 @@ struct Expected {
     int pins;
 };
 
+// Every shipped part, by family: the flags its family sets and the pins its package has.
 constexpr Expected kShipped[] = {
+    {"LPC2103", "21xx", "LPC2103.h", false, false, true, false, false, false, 32},
+    {"LPC2129", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
+    {"LPC2138", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
+    {"LPC2146", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
     {"LPC2148", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
+    // The 23xx and 24xx have a PCLKSEL divider per peripheral; the 100-pin LPC2368 lacks the
+    // pins the 144-pin parts add.
+    {"LPC2368", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2378", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
+    {"LPC2388", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
+    {"LPC2468", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
+    {"LPC2478", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
+    // LQFP80 parts bond out 52 of the 70 port pins of the LQFP100 parts.
+    {"LPC1751", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1756", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1759", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1764", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     {"LPC1768", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
+    {"LPC1769", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     // The 177x has one PCLKSEL divider for every peripheral: the common divider serves all.
+    {"LPC1774", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1778", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
     {"LPC1788", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
-    {"LPC1343", "13xx", "LPC13xx.h", true, true, false, true, true, true, 42},
+    // The HVQFN33 LPC1311 has 28 port pins; on the USB parts USB_DM/USB_DP take PIO3_4/PIO3_5.
+    {"LPC1311", "13xx", "LPC13xx.h", true, true, false, true, true, true, 28},
+    {"LPC1313", "13xx", "LPC13xx.h", true, true, false, true, true, true, 42},
+    {"LPC1342", "13xx", "LPC13xx.h", true, true, false, true, true, true, 40},
+    {"LPC1343", "13xx", "LPC13xx.h", true, true, false, true, true, true, 40},
 };
 
 // One timer as the user manual has it; an empty init line marks a timer the device lacks.
@@ -79,6 +103,29 @@ const std::map<std::string, ExpectedTimers> kTimers = {
        {32, false, 4, "PCONP |= (1 << 2);     /* power up Timer1 */"},
        kAbsent,
        kAbsent}}},
+    // LPC2101/02/03: Timer0/Timer1 are the 32-bit counters (seven capture inputs between them),
+    // Timer2/Timer3 the 16-bit ones (three); all four have the PWM control register.
+    {"LPC2103",
+     {{{32, true, 3, "PCONP |= (1 << 1);     /* power up Timer0 */"},
+       {32, true, 4, "PCONP |= (1 << 2);     /* power up Timer1 */"},
+       {16, true, 3, "PCONP |= (1 << 22);     /* power up Timer2 */"},
+       {16, true, 0, "PCONP |= (1 << 23);     /* power up Timer3 */"}}}},
+    {"LPC2378",
+     {{{32, false, 2, "PCONP |= (1 << 1);     /* power up Timer0 */"},
+       {32, false, 2, "PCONP |= (1 << 2);     /* power up Timer1 */"},
+       {32, false, 2, "PCONP |= (1 << 22);     /* power up Timer2 */"},
+       {32, false, 2, "PCONP |= (1 << 23);     /* power up Timer3 */"}}}},
+    {"LPC2478",
+     {{{32, false, 2, "PCONP |= (1 << 1);     /* power up Timer0 */"},
+       {32, false, 2, "PCONP |= (1 << 2);     /* power up Timer1 */"},
+       {32, false, 2, "PCONP |= (1 << 22);     /* power up Timer2 */"},
+       {32, false, 2, "PCONP |= (1 << 23);     /* power up Timer3 */"}}}},
+    // The LQFP80 parts bond out CAP0.0, CAP1.0 and CAP1.1 only.
+    {"LPC1751",
+     {{{32, false, 1, "LPC_SC->PCONP |= (1 << 1);     /* power up Timer0 */"},
+       {32, false, 2, "LPC_SC->PCONP |= (1 << 2);     /* power up Timer1 */"},
+       {32, false, 0, "LPC_SC->PCONP |= (1 << 22);     /* power up Timer2 */"},
+       {32, false, 0, "LPC_SC->PCONP |= (1 << 23);     /* power up Timer3 */"}}}},
     {"LPC1768",
      {{{32, false, 2, "LPC_SC->PCONP |= (1 << 1);     /* power up Timer0 */"},
        {32, false, 2, "LPC_SC->PCONP |= (1 << 2);     /* power up Timer1 */"},
@@ -245,7 +292,7 @@ TEST_F(ShippedProfiles, SpotCheckedPinFunctionsFollowTheManuals) {
     EXPECT_EQ(tree().node(pin("P0.27")).imageIndex, -1) << "I2C pads have no pull resistors";
     EXPECT_EQ(tree().node(pin("P0.26")).imageIndex, 1) << "pull-up after reset";
     const auto& openDrain = form().store().get<model::CheckListBox>("OpenDrainCheckListBox").items();
-    EXPECT_EQ(openDrain.size(), 66u);
+    EXPECT_EQ(openDrain.size(), 68u) << "all but the I2C pads P0.27 and P0.28";
     EXPECT_EQ(std::count(openDrain.begin(), openDrain.end(), "P0.28"), 0);
 
     ASSERT_NO_FATAL_FAILURE(load("LPC1788"));
@@ -269,7 +316,8 @@ TEST_F(ShippedProfiles, SpotCheckedPinFunctionsFollowTheManuals) {
     EXPECT_EQ(tree().node(pin("PIO0_0")).stateIndex, pinstate::AlternativeFunction) << "RESET after reset";
     EXPECT_EQ(options("PIO0_4"), (Texts{"I2CMODE: Standard mode/ Fast-mode I2C"}));
     EXPECT_EQ(options("PIO1_11"),
-              (Texts{"HYS (Hysteresis, check to enable)", "ADMODE (uncheck for analog mode)"}));
+              (Texts{"HYS (Hysteresis, check to enable)", "ADMODE (uncheck for analog mode)",
+                     "OD (check for open-drain output)"}));
 }
 
 TEST_F(ShippedProfiles, ExclusiveFunctionsAreExactlyThoseOfferedOnSeveralPins) {
@@ -468,7 +516,9 @@ TEST_F(ShippedProfiles, ExampleConfigurationsLoadBackExactlyAndGenerate) {
             return line.find("SPI") != std::string::npos || line.find("SSP") != std::string::npos;
         }));
     }
-    EXPECT_EQ(found, (std::set<std::string>{"LPC1343", "LPC1768", "LPC1788", "LPC2148"}));
+    // One example per family.
+    EXPECT_EQ(found,
+              (std::set<std::string>{"LPC1343", "LPC1768", "LPC1788", "LPC2148", "LPC2378", "LPC2478"}));
 }
 
 } // namespace

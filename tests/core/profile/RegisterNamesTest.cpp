@@ -1,0 +1,163 @@
+// Generated code must compile against the vendor's device headers: every register, structure
+// member, interrupt number and handler name it writes must be one the family's user manual and
+// headers have. The name lists in tests/fixtures/registers are transcribed from the manuals'
+// register tables; here every example, and every part with all its units switched on, is
+// generated and each name it uses is looked up in its family's list.
+
+#include "app/MainForm.h"
+#include "config/ConfigurationCommands.h"
+#include "model/CheckControls.h"
+#include "model/ListControls.h"
+#include "periph/adc/AdcControls.h"
+#include "periph/pwm/PwmControls.h"
+#include "periph/spi/SpiControls.h"
+#include "periph/timer/TimerControls.h"
+#include "support/ProgramFolder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <map>
+#include <regex>
+#include <set>
+#include <string>
+
+namespace regforge::profile {
+namespace {
+
+namespace fs = std::filesystem;
+const fs::path kRepository = fs::path(REGFORGE_FIXTURES) / ".." / "..";
+
+const std::map<std::string, std::string> kNameListOfFamily = {
+    {"21xx", "lpc21xx"}, {"23xx", "lpc23xx"}, {"24xx", "lpc24xx"},
+    {"175x", "lpc175x"}, {"177x", "lpc177x"}, {"13xx", "lpc13xx"},
+};
+
+std::set<std::string> nameList(const std::string& family) {
+    std::ifstream in(kRepository / "tests" / "fixtures" / "registers" /
+                     (kNameListOfFamily.at(family) + ".txt"));
+    std::set<std::string> names;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty() && line[0] != '#')
+            names.insert(line);
+    }
+    return names;
+}
+
+// The code without its comments, as one text.
+std::string codeOf(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines)
+        text += line + "\n";
+    std::string code;
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.compare(i, 2, "/*") == 0) {
+            const auto end = text.find("*/", i + 2);
+            i = end == std::string::npos ? text.size() : end + 2;
+        } else if (text.compare(i, 2, "//") == 0) {
+            i = text.find('\n', i);
+        } else {
+            code += text[i++];
+        }
+    }
+    return code;
+}
+
+// The device names the code uses: structure members, assigned registers, IRQ numbers, handlers.
+// Names the file defines itself (#define) count as known.
+std::set<std::string> namesUsed(const std::string& code, std::set<std::string>& defined) {
+    std::set<std::string> used;
+    static const std::regex member(R"(\bLPC_\w+->\w+)");
+    static const std::regex irq(R"(\b\w+_IRQn\b|\b\w+_?Handler\b)");
+    static const std::regex assigned(R"(^\s*([A-Za-z_]\w*)\s*(\||&)?=[^=])");
+    static const std::regex define(R"(^\s*#define\s+(\w+))");
+    std::istringstream lines(code);
+    for (std::string line; std::getline(lines, line);) {
+        std::smatch match;
+        if (std::regex_search(line, match, define)) {
+            defined.insert(match[1]);
+            continue;
+        }
+        if (line.find("#include") != std::string::npos)
+            continue;
+        for (const auto* pattern : {&member, &irq})
+            for (auto it = std::sregex_iterator(line.begin(), line.end(), *pattern);
+                 it != std::sregex_iterator(); ++it)
+                used.insert(it->str());
+        if (std::regex_search(line, match, assigned))
+            used.insert(match[1]);
+    }
+    return used;
+}
+
+class RegisterNames : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const auto& entry : fs::directory_iterator(kRepository / "data" / "include"))
+            fs::copy(entry.path(), folder.dir.path() / "include" / entry.path().filename(),
+                     fs::copy_options::overwrite_existing);
+        folder.start();
+    }
+
+    // Generates the window's set-up and reports every name its family's list lacks.
+    void expectKnownNames(const std::string& what) {
+        SCOPED_TRACE(what);
+        const auto& device = folder.form().device();
+        folder.form().Result_btnClick();
+        const auto& lines = folder.form().store().get<model::Memo>("Memo1").lines();
+        ASSERT_FALSE(lines.empty());
+        const auto known = nameList(device.deviceFamily);
+        ASSERT_FALSE(known.empty()) << "no name list for " << device.deviceFamily;
+        std::set<std::string> defined;
+        const auto used = namesUsed(codeOf(lines), defined);
+        EXPECT_GT(used.size(), 10u);
+        for (const auto& name : used)
+            EXPECT_TRUE(known.count(name) != 0 || defined.count(name) != 0)
+                << device.deviceName << " writes " << name << ", which the " << device.deviceFamily
+                << " headers do not have";
+    }
+
+    void clickIfShown(const std::string& name) {
+        auto& box = folder.form().store().get<model::CheckBox>(name);
+        if (box.visible())
+            box.click();
+    }
+
+    testing::ProgramFolder folder;
+};
+
+TEST_F(RegisterNames, EveryExampleWritesOnlyNamesOfItsFamily) {
+    int examples = 0;
+    for (const auto& entry : fs::directory_iterator(kRepository / "examples")) {
+        if (entry.path().extension() != ".sav")
+            continue;
+        folder.start();
+        ASSERT_EQ(folder.form().configuration().loadConfiguration(entry.path()), config::LoadOutcome::Loaded);
+        expectKnownNames(entry.path().filename().string());
+        ++examples;
+    }
+    EXPECT_EQ(examples, 6) << "one example per family";
+}
+
+TEST_F(RegisterNames, EveryPartWithAllItsUnitsOnWritesOnlyNamesOfItsFamily) {
+    const auto devices = folder.form().store().get<model::ComboBox>("mcu_ComboBox").items();
+    EXPECT_GE(devices.size(), 23u);
+    for (const auto& device : devices) {
+        ASSERT_TRUE(folder.load(device)) << device;
+        for (int t = 0; t < 4; ++t)
+            clickIfShown(periph::timer::enableBoxName(t));
+        for (int c = 0; c < 4; ++c)
+            clickIfShown(periph::adc::enableBoxName(c));
+        for (int u = 0; u < 2; ++u)
+            clickIfShown(periph::pwm::enableBoxName(u));
+        clickIfShown(periph::spi::kSpiEnableBox);
+        for (int s = 0; s < 3; ++s)
+            clickIfShown(periph::spi::sspControl(s, "_checkbox"));
+        expectKnownNames(device);
+    }
+}
+
+} // namespace
+} // namespace regforge::profile

@@ -15,6 +15,7 @@
 #include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
 #include "periph/ClockRefresh.h"
+#include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
 #include "tools/EditPopup.h"
 #include "tools/PageChangeRule.h"
@@ -94,19 +95,22 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
         store_, device_, ui_, folders_, [this] { return LoadProfileBitBtnClick(); },
         [this] { ClockRefresh(); }, [this] { scanReplaceFolders(); }, [this] { ReplaceUseButtonClick(); },
         *replace_, [this](const std::string& source) { return vectorSlot(source); },
-        [this] { return switchOffAbsentUnits(); }});
+        [this] { return correctLoadedSetup(); }});
     loader_ = std::make_unique<DeviceLoader>(context_, pages_, clockPanels_, [this] { ClockRefresh(); });
 }
 
-std::vector<std::string> MainForm::switchOffAbsentUnits() {
-    std::vector<std::string> names;
-    for (const auto& page : pages_)
+config::LoadCorrections MainForm::correctLoadedSetup() {
+    config::LoadCorrections corrections;
+    for (const auto& page : pages_) {
         for (model::CheckBox* box : page->unitSwitches())
             if (box->checked() && !box->visible()) {
-                names.push_back(box->caption());
+                corrections.unitsSwitchedOff.push_back(box->caption());
                 box->setChecked(false);
             }
-    return names;
+        if (auto* io = dynamic_cast<periph::io::IoPage*>(page.get()))
+            corrections.pinsAligned = io->alignSharedFields();
+    }
+    return corrections;
 }
 
 std::optional<int> MainForm::vectorSlot(const std::string& source) const {

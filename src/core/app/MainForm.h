@@ -32,7 +32,8 @@ class ReplaceListPanel;
 }
 namespace regforge::config {
 class ConfigurationCommands;
-}
+struct LoadCorrections;
+} // namespace regforge::config
 
 namespace regforge::app {
 
@@ -147,8 +148,9 @@ private:
     void scanReplaceFolders();
     // The fixed vector slot of an interrupt source, for restoring saved slot lists.
     std::optional<int> vectorSlot(const std::string& source) const;
-    // The units a loaded configuration switched on that the device lacks: switched off, named.
-    std::vector<std::string> switchOffAbsentUnits();
+    // What a loaded configuration asks that the device cannot hold: units it lacks are switched
+    // off, pins sharing a register field brought into step.
+    config::LoadCorrections correctLoadedSetup();
 
     ui::Ui& ui_;
     io::DataFolders folders_;

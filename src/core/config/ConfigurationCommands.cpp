@@ -138,25 +138,39 @@ LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path
     if (!ctx_.loadDevice || !ctx_.loadDevice())
         return LoadOutcome::DeviceNotLoaded;
     const bool restored = restoreConfiguration(file, ctx_.store, ctx_.ui, restoreHooks());
-    switchOffAbsentUnits(deviceName);
+    correctLoadedSetup(deviceName);
     return restored ? LoadOutcome::Loaded : LoadOutcome::DataError;
 }
 
-void ConfigurationCommands::switchOffAbsentUnits(const std::string& deviceName) {
+namespace {
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const auto& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
+} // namespace
+
+void ConfigurationCommands::correctLoadedSetup(const std::string& deviceName) {
+    if (!ctx_.correctLoadedSetup)
+        return;
+    const LoadCorrections corrections = ctx_.correctLoadedSetup();
     // A file made for another part (or edited by hand) may switch on a unit this device does not
     // have; its code would write registers that do not exist here.
-    if (!ctx_.switchOffAbsentUnits)
-        return;
-    const std::vector<std::string> units = ctx_.switchOffAbsentUnits();
-    if (units.empty())
-        return;
-    std::string names;
-    for (const auto& unit : units)
-        names += (names.empty() ? "" : ", ") + unit;
-    ctx_.ui.message("Units not on this device",
-                    "This file switches on units that " + deviceName + " does not have: " + names + "\n" +
-                        "They are left off, and no code is generated for them.",
-                    ui::Icon::Warning, ui::Buttons::Ok);
+    if (!corrections.unitsSwitchedOff.empty())
+        ctx_.ui.message("Units not on this device",
+                        "This file switches on units that " + deviceName +
+                            " does not have: " + joined(corrections.unitsSwitchedOff) + "\n" +
+                            "They are left off, and no code is generated for them.",
+                        ui::Icon::Warning, ui::Buttons::Ok);
+    if (!corrections.pinsAligned.empty())
+        ctx_.ui.message(
+            "Pins switched together",
+            "These pins share one register field with an earlier pin and now have its function: " +
+                joined(corrections.pinsAligned) + "\n" + "The register holds one value for all of them.",
+            ui::Icon::Warning, ui::Buttons::Ok);
 }
 
 } // namespace regforge::config

@@ -15,6 +15,12 @@ class ReplaceListPanel;
 
 namespace regforge::config {
 
+// What a load corrected in a set-up the loaded device cannot hold as it stands.
+struct LoadCorrections {
+    std::vector<std::string> unitsSwitchedOff; // units the device does not have ("Timer2")
+    std::vector<std::string> pinsAligned;      // pins made to follow an earlier pin of their field
+};
+
 // What saving and loading configurations reach: the window's controls and device, the user,
 // the folder whose include/ holds the settings file, and the operations other parts own.
 struct ConfigurationContext {
@@ -32,8 +38,9 @@ struct ConfigurationContext {
     output::ReplaceListPanel& replacePanel;
     // Empty until the interrupt page provides it.
     VectorSlotLookup vectorSlot;
-    // Switches off the units the loaded device does not have and names them.
-    std::function<std::vector<std::string>()> switchOffAbsentUnits;
+    // Switches off the units the loaded device does not have and brings pins that share a
+    // register field into step; says what it changed.
+    std::function<LoadCorrections()> correctLoadedSetup;
 };
 
 // How a configuration load ended.
@@ -73,7 +80,7 @@ public:
 
 private:
     std::filesystem::path openDialogStart() const;
-    void switchOffAbsentUnits(const std::string& deviceName);
+    void correctLoadedSetup(const std::string& deviceName);
     void rememberLastLoaded(const std::filesystem::path& path) const;
     RestoreHooks restoreHooks() const;
 

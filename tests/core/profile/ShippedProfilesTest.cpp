@@ -5,6 +5,7 @@
 // and every saved example configuration in examples/ must load back and generate.
 
 #include "config/ConfigurationCommands.h"
+#include "io/TextFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/ListControls.h"
@@ -53,6 +54,7 @@ struct Expected {
 // Every shipped part, by family: the flags its family sets and the pins its package has.
 constexpr Expected kShipped[] = {
     {"LPC2103", "21xx", "LPC2103.h", false, false, true, false, false, false, 32},
+    {"LPC2106", "21xx", "LPC210x.h", false, false, true, false, false, false, 32},
     {"LPC2129", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
     {"LPC2138", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
     {"LPC2146", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
@@ -398,6 +400,55 @@ TEST_F(ShippedProfiles, Lpc2148DebugAndTracePortsSwitchTheirPinGroupsTogether) {
     select("P1.31", "PORT1.31");
     EXPECT_EQ(selected("P1.26"), "PORT1.26");
     EXPECT_EQ(pinRegisters()["PINSEL2"], "0x00000008");
+}
+
+// A hand-edited file can give one pin of a shared field a function its group does not have; the
+// register holds one value, so the load brings the group into step with its first pin and says so.
+TEST_F(ShippedProfiles, ALoadedFileCannotSplitAPinGroupOfOneRegisterField) {
+    ASSERT_NO_FATAL_FAILURE(load("LPC2148"));
+    const fs::path path = folder.dir.path() / "split.sav";
+    ASSERT_TRUE(form().configuration().saveConfiguration(path));
+    // In the file, three lines per tree node follow the header; the second is the state.
+    const auto selectInFile = [&](const std::string& pinName, int function) {
+        auto file = io::readLines(path);
+        const auto header = std::find(file.lines.begin(), file.lines.end(), "[IO_Treeview]");
+        const auto nodes = functionNodes(pin(pinName));
+        for (std::size_t j = 0; j < nodes.size(); ++j)
+            *(header + 1 + nodes[j] * 3 + 1) = std::to_string(
+                static_cast<int>(j) == function ? pinstate::FunctionSelected : pinstate::FunctionFree);
+        io::writeLines(path, file.lines, file.ending);
+    };
+
+    selectInFile("P1.16", 1);
+    folder.ui.messages.clear();
+    ASSERT_EQ(form().configuration().loadConfiguration(path), config::LoadOutcome::Loaded);
+    ASSERT_EQ(folder.ui.messages.size(), 2u);
+    EXPECT_EQ(folder.ui.messages[1].caption, "Pins switched together");
+    EXPECT_EQ(folder.ui.messages[1].text,
+              "These pins share one register field with an earlier pin and now have its function: P1.17, "
+              "P1.18, P1.19, P1.20, P1.21, P1.22, P1.23, P1.24, P1.25\n"
+              "The register holds one value for all of them.");
+    EXPECT_EQ(selected("P1.25"), "EXTIN0");
+    Texts lines;
+    EXPECT_EQ(pinRegisters(&lines)["PINSEL2"], "0x0000000C");
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "    P1.25:  EXTIN0"), lines.end());
+
+    // The first pin of the group leads: a lone EXTIN0 on P1.25 goes back to GPIO.
+    folder.ui.messages.clear();
+    ASSERT_NO_FATAL_FAILURE(load("LPC2148"));
+    ASSERT_TRUE(form().configuration().saveConfiguration(path));
+    selectInFile("P1.25", 1);
+    ASSERT_EQ(form().configuration().loadConfiguration(path), config::LoadOutcome::Loaded);
+    EXPECT_EQ(selected("P1.25"), "PORT1.25");
+    EXPECT_EQ(pinRegisters()["PINSEL2"], "0x00000004");
+
+    // An untouched file loads without a word.
+    folder.ui.messages.clear();
+    ASSERT_NO_FATAL_FAILURE(load("LPC2148"));
+    ASSERT_TRUE(form().configuration().saveConfiguration(path));
+    folder.ui.messages.clear();
+    ASSERT_EQ(form().configuration().loadConfiguration(path), config::LoadOutcome::Loaded);
+    EXPECT_EQ(folder.ui.messages.size(), 1u) << "only the question";
 }
 
 TEST_F(ShippedProfiles, TimersHaveTheCountersOfTheManuals) {

@@ -50,6 +50,8 @@ public:
     const PinLists& pinLists() const { return lists_; }
     const QuickSelector& quickSelector() const { return quick_; }
     const PinTreeClicks& clicks() const { return clicks_; }
+    // Pins sharing a register field take the selection of the first of them; their names.
+    std::vector<std::string> alignSharedFields() { return clicks_.alignSharedFields(); }
     model::Tree& tree();
 
     // The view pops the given popup menu up (the quick selector under its button).

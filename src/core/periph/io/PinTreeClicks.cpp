@@ -4,6 +4,7 @@
 #include "periph/io/PinState.h"
 
 #include <algorithm>
+#include <map>
 
 namespace regforge::periph::io {
 
@@ -168,6 +169,34 @@ void PinTreeClicks::pullModeClick(int node, PullModeStep step) {
         code = i < 2 ? c[2] : c[0];
     tree_.setImageIndex(node, code + 1);
     tree_.setSelectedIndex(node, code + 1);
+}
+
+std::vector<std::string> PinTreeClicks::alignSharedFields() {
+    std::vector<std::string> changed;
+    if (iocon())
+        return changed;
+    std::map<std::string, std::vector<int>> firstStates; // register field -> function states
+    std::size_t ordinal = 0;
+    for (int i = 0; i < tree_.count(); ++i) {
+        if (tree_.node(i).level != 0)
+            continue;
+        const auto functions = tree_.childrenOf(i);
+        if (!functions.empty() && ordinal < lists_.pinSelSpecs.size()) {
+            std::vector<int> states;
+            for (int f : functions)
+                states.push_back(tree_.node(f).stateIndex);
+            const auto [first, isFirst] = firstStates.emplace(lists_.pinSelSpecs[ordinal], states);
+            if (!isFirst && first->second != states) {
+                for (std::size_t j = 0; j < functions.size() && j < first->second.size(); ++j)
+                    tree_.setStateIndex(functions[j], first->second[j]);
+                changed.push_back(tree_.node(i).text);
+            }
+        }
+        ++ordinal;
+    }
+    if (!changed.empty())
+        RefreshPinStates();
+    return changed;
 }
 
 void PinTreeClicks::RefreshPinStates() {

@@ -35,6 +35,10 @@ public:
     // Pin icons, bold marks, linked register fields and exclusive functions brought up to date
     // after a state-icon click.
     void RefreshPinStates();
+    // PINSEL devices: pins that share one register field with an earlier pin take that pin's
+    // function selection (a damaged or hand-edited configuration can leave them apart, and the
+    // register can hold only one value). Returns the names of the pins that changed.
+    std::vector<std::string> alignSharedFields();
 
     const std::string& clickedPin() const { return clickedPin_; }
     const std::string& clickedFunction() const { return clickedFunction_; }

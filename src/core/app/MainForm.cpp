@@ -109,6 +109,8 @@ config::LoadCorrections MainForm::correctLoadedSetup() {
             }
         if (auto* io = dynamic_cast<periph::io::IoPage*>(page.get()))
             corrections.pinsAligned = io->alignSharedFields();
+        if (auto* irq = dynamic_cast<periph::irq::IrqPage*>(page.get()))
+            corrections.sourcesFreed = irq->freeUnknownSources();
     }
     return corrections;
 }

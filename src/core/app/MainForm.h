@@ -148,8 +148,8 @@ private:
     void scanReplaceFolders();
     // The fixed vector slot of an interrupt source, for restoring saved slot lists.
     std::optional<int> vectorSlot(const std::string& source) const;
-    // What a loaded configuration asks that the device cannot hold: units it lacks are switched
-    // off, pins sharing a register field brought into step.
+    // What a loaded configuration asks that the device cannot hold: units and interrupt sources
+    // it lacks are switched off, pins sharing a register field brought into step.
     config::LoadCorrections correctLoadedSetup();
 
     ui::Ui& ui_;

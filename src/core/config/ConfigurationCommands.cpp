@@ -165,6 +165,12 @@ void ConfigurationCommands::correctLoadedSetup(const std::string& deviceName) {
                             " does not have: " + joined(corrections.unitsSwitchedOff) + "\n" +
                             "They are left off, and no code is generated for them.",
                         ui::Icon::Warning, ui::Buttons::Ok);
+    if (!corrections.sourcesFreed.empty())
+        ctx_.ui.message("Interrupts not on this device",
+                        "This file uses interrupt sources that " + deviceName +
+                            " does not have: " + joined(corrections.sourcesFreed) + "\n" +
+                            "Their slots are left free, and no code is generated for them.",
+                        ui::Icon::Warning, ui::Buttons::Ok);
     if (!corrections.pinsAligned.empty())
         ctx_.ui.message(
             "Pins switched together",

@@ -19,6 +19,7 @@ namespace regforge::config {
 struct LoadCorrections {
     std::vector<std::string> unitsSwitchedOff; // units the device does not have ("Timer2")
     std::vector<std::string> pinsAligned;      // pins made to follow an earlier pin of their field
+    std::vector<std::string> sourcesFreed;     // interrupt sources the device does not have
 };
 
 // What saving and loading configurations reach: the window's controls and device, the user,

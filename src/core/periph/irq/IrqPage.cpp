@@ -64,6 +64,18 @@ IrqPage::IrqPage(PageContext& context) : Page(context) {
     connectHandlers();
 }
 
+std::vector<std::string> IrqPage::freeUnknownSources() {
+    std::vector<std::string> unknown;
+    for (int e = 0; e < slots_->count(); ++e) {
+        const std::string item = slots_->items()[static_cast<std::size_t>(e)];
+        if (item != kFreeSlot && sources_.indexOf(item) < 0) {
+            unknown.push_back(item);
+            slots_->setItem(e, kFreeSlot);
+        }
+    }
+    return unknown;
+}
+
 void IrqPage::declareSourceControls(Control* page) {
     auto& s = store();
     sourcesLabel_ = &s.addPlain(ControlKind::Label, kSourcesLabel, page, kSourcesCaptionSlots);

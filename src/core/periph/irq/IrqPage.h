@@ -62,6 +62,9 @@ public:
     // The vector slot a source has on a fixed-slot device: its channel. Saved
     // configurations place the restored sources with it.
     std::optional<int> vectorSlot(const std::string& source) const { return sources_.channelNumber(source); }
+    // Frees the slots holding sources the device does not have (a file made for another part)
+    // and names those sources.
+    std::vector<std::string> freeUnknownSources();
 
 private:
     void declareSourceControls(model::Control* page);

@@ -1,6 +1,7 @@
 #include "IrqFixture.h"
 #include "config/ConfigurationCommands.h"
 #include "io/TextFile.h"
+#include "periph/ResultLists.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -96,6 +97,37 @@ TEST_F(IrqConfigurationTest, EdgeOrLevelChoiceOfGpioPinsIsKeptAndOldFilesLoadAsE
     EXPECT_TRUE(folder.ui.messages.empty() ||
                 std::none_of(folder.ui.messages.begin(), folder.ui.messages.end(),
                              [](const auto& m) { return m.caption == "Error "; }));
+}
+
+// A file made for a part with more interrupt sources: the sources this device lacks leave their
+// slots free, the load names them, and the result writes no code for them.
+TEST_F(IrqConfigurationTest, SourcesTheDeviceLacksAreFreedAndNamed) {
+    folder.addProfile("nvic_no_uart", fixtureText("nvic_no_uart"));
+    load("nvic");
+    add("TIMER0");
+    add("UART0_IRQn");
+    const auto path = saved();
+    auto lines = fileLines(path);
+    lines.at(1) = "nvic_no_uart";
+    writeLines(path, lines);
+
+    folder.ui.messages.clear();
+    ASSERT_EQ(restore(path), config::LoadOutcome::Loaded);
+    ASSERT_EQ(folder.ui.messages.size(), 2u);
+    EXPECT_EQ(folder.ui.messages[1].caption, "Interrupts not on this device");
+    EXPECT_EQ(folder.ui.messages[1].text,
+              "This file uses interrupt sources that nvic_no_uart does not have: "
+              "UART0_IRQn\nTheir slots are left free, and no code is generated for them.");
+    EXPECT_EQ(std::count(entries().begin(), entries().end(), "UART0_IRQn"), 0);
+    EXPECT_EQ(std::count(entries().begin(), entries().end(), "TIMER0"), 1);
+    ResultLists lists;
+    page().generate(lists);
+    std::string code;
+    for (const auto* part : {&lists.mainLines, &lists.functionLines})
+        for (const auto& line : *part)
+            code += line + "\n";
+    EXPECT_NE(code.find("TIMER0_IRQn"), std::string::npos);
+    EXPECT_EQ(code.find("UART0"), std::string::npos);
 }
 
 } // namespace

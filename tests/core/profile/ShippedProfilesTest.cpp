@@ -560,7 +560,12 @@ TEST_F(ShippedProfiles, ExampleConfigurationsLoadBackExactlyAndGenerate) {
             std::find(lines.begin(), lines.end(), "   MCR0.0 : reset, generate interrupt on compare match"),
             lines.end());
         EXPECT_NE(std::find(lines.begin(), lines.end(), kTimers.at(name)[0].init), lines.end());
-        // Every example also converts on ADC0 and drives a serial port; the result asks nothing.
+        // Every example also enables an interrupt, converts on ADC0 and drives a serial port; the
+        // result asks nothing.
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+            return line.find("VICIntEnable |=") != std::string::npos ||
+                   line.find("NVIC_EnableIRQ(") != std::string::npos;
+        }));
         EXPECT_EQ(folder.ui.messages.size(), 1u) << folder.ui.messages.back().text;
         EXPECT_NE(std::find(lines.begin(), lines.end(), std::string(37, ' ') + "ADC0"), lines.end());
         EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {

@@ -25,7 +25,7 @@ FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 CCACHE := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps build werror run test demo bench install package format clean fuzz sanitize mutate
+.PHONY: all deps fuzz-deps build werror run test demo bench install package format clean fuzz sanitize mutate profiles
 
 all: build
 
@@ -62,6 +62,11 @@ run: build
 test: werror
 	cmake --build $(BUILD_DIR)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+# Writes the device profiles from the family tables (commit both; a test compares them).
+profiles: deps $(BUILD_DIR)/build.ninja
+	cmake --build $(BUILD_DIR) --target regforge-profilegen
+	$(BUILD_DIR)/tools/regforge-profilegen data/families/*.fam data/include
 
 # Plants single-token faults in a seeded sample of core lines and reports the share the core
 # tests catch: make mutate MUTATE_ARGS="--count 100 --seed 7".

@@ -1,21 +1,12 @@
 #include "profilegen/Condition.h"
 
+#include "profilegen/Text.h"
+
 #include <stdexcept>
 
 namespace regforge::profilegen {
 
-namespace {
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-} // namespace
+namespace {} // namespace
 
 Condition Condition::parse(const std::string& text) {
     Condition condition;

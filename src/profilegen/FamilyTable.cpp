@@ -1,5 +1,7 @@
 #include "profilegen/FamilyTable.h"
 
+#include "profilegen/Text.h"
+
 #include <cctype>
 #include <set>
 #include <sstream>
@@ -7,15 +9,6 @@
 namespace regforge::profilegen {
 
 namespace {
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
 
 std::vector<std::string> words(const std::string& text) {
     std::istringstream stream(text);

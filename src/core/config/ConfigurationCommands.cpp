@@ -144,11 +144,15 @@ LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path
 
 namespace {
 
-std::string joined(const std::vector<std::string>& names) {
-    std::string text;
+// One warning of a corrected load: what the file asked, the names, what the load did instead.
+void warnCorrected(ui::Ui& ui, const char* caption, const std::string& asked,
+                   const std::vector<std::string>& names, const char* done) {
+    if (names.empty())
+        return;
+    std::string list;
     for (const auto& name : names)
-        text += (text.empty() ? "" : ", ") + name;
-    return text;
+        list += (list.empty() ? "" : ", ") + name;
+    ui.message(caption, asked + list + "\n" + done, ui::Icon::Warning, ui::Buttons::Ok);
 }
 
 } // namespace
@@ -159,24 +163,15 @@ void ConfigurationCommands::correctLoadedSetup(const std::string& deviceName) {
     const LoadCorrections corrections = ctx_.correctLoadedSetup();
     // A file made for another part (or edited by hand) may switch on a unit this device does not
     // have; its code would write registers that do not exist here.
-    if (!corrections.unitsSwitchedOff.empty())
-        ctx_.ui.message("Units not on this device",
-                        "This file switches on units that " + deviceName +
-                            " does not have: " + joined(corrections.unitsSwitchedOff) + "\n" +
-                            "They are left off, and no code is generated for them.",
-                        ui::Icon::Warning, ui::Buttons::Ok);
-    if (!corrections.sourcesFreed.empty())
-        ctx_.ui.message("Interrupts not on this device",
-                        "This file uses interrupt sources that " + deviceName +
-                            " does not have: " + joined(corrections.sourcesFreed) + "\n" +
-                            "Their slots are left free, and no code is generated for them.",
-                        ui::Icon::Warning, ui::Buttons::Ok);
-    if (!corrections.pinsAligned.empty())
-        ctx_.ui.message(
-            "Pins switched together",
-            "These pins share one register field with an earlier pin and now have its function: " +
-                joined(corrections.pinsAligned) + "\n" + "The register holds one value for all of them.",
-            ui::Icon::Warning, ui::Buttons::Ok);
+    warnCorrected(ctx_.ui, "Units not on this device",
+                  "This file switches on units that " + deviceName + " does not have: ",
+                  corrections.unitsSwitchedOff, "They are left off, and no code is generated for them.");
+    warnCorrected(ctx_.ui, "Interrupts not on this device",
+                  "This file uses interrupt sources that " + deviceName + " does not have: ",
+                  corrections.sourcesFreed, "Their slots are left free, and no code is generated for them.");
+    warnCorrected(ctx_.ui, "Pins switched together",
+                  "These pins share one register field with an earlier pin and now have its function: ",
+                  corrections.pinsAligned, "The register holds one value for all of them.");
 }
 
 } // namespace regforge::config

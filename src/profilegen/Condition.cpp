@@ -6,8 +6,6 @@
 
 namespace regforge::profilegen {
 
-namespace {} // namespace
-
 Condition Condition::parse(const std::string& text) {
     Condition condition;
     if (trimmed(text).empty()) {

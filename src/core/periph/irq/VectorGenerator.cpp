@@ -3,6 +3,8 @@
 #include "periph/irq/IrqControls.h"
 #include "profile/ProfileSections.h"
 
+#include <set>
+
 namespace regforge::periph::irq {
 
 namespace {
@@ -126,6 +128,9 @@ void generateNvicCode(const Lines& entries, const InterruptSources& sources, con
     const Lines handlers = profile::sectionBody(profile, "[ISR_HANDLERS]");
     const bool described = sources.described();
     bool headed = false;
+    // Sources that share one handler (the LPC13xx start-logic inputs all enter WAKEUP_IRQHandler)
+    // get it written once: a second definition of the same function would not compile.
+    std::set<std::string> written;
     for (const auto& x : entries) {
         if (x == kFreeSlot)
             break;
@@ -136,13 +141,14 @@ void generateNvicCode(const Lines& entries, const InterruptSources& sources, con
         // A source beyond the handler list keeps the handler name made from its own name.
         const int i = sources.indexOf(x);
         const bool named = !handlers.empty() && i >= 0 && static_cast<std::size_t>(i) < handlers.size();
-        auto& f = lists.functionLines;
-        append(f, {kBannerTop, handlerTitle(sources, x), kBannerBottom,
-                   named ? "void " + handlers[static_cast<std::size_t>(i)] + "(void) {"
-                         : "void " + x + "_IRQHandler(void) {",
-                   "/* write code here */", "", ""});
-        append(f, handlerCode(profile, x));
-        append(f, {"}", ""});
+        const std::string handler = named ? handlers[static_cast<std::size_t>(i)] : x + "_IRQHandler";
+        if (written.insert(handler).second) {
+            auto& f = lists.functionLines;
+            append(f, {kBannerTop, handlerTitle(sources, x), kBannerBottom, "void " + handler + "(void) {",
+                       "/* write code here */", "", ""});
+            append(f, handlerCode(profile, x));
+            append(f, {"}", ""});
+        }
 
         const bool hasSuffix = x.size() >= 2 && x.compare(x.size() - 2, 2, "Qn") == 0;
         const std::string irq = hasSuffix ? x : x + "_IRQn";

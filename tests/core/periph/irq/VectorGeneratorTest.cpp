@@ -201,5 +201,20 @@ TEST_F(VectorGeneratorTest, NvicHandlerNamesAndDescriptionsComeFromTheProfile) {
     EXPECT_EQ(lists.mainLines[4], "   NVIC_EnableIRQ(TIMER1_IRQn);           /* Enable Timer 1 match */");
 }
 
+TEST_F(VectorGeneratorTest, SourcesSharingOneHandlerGetItWrittenOnce) {
+    load("nvic_shared_handler");
+    setList(listWith(58, {{0, "WAKEUP1"}, {1, "I2C"}, {2, "WAKEUP0"}}));
+    const auto lists = generated();
+    EXPECT_EQ(lists.functionLines,
+              (Lines{kTop, kIndent + "WAKEUP1 interrupt service function", kBottom,
+                     "void WAKEUP_IRQHandler(void) {", "/* write code here */", "", "", "}", "", kTop,
+                     kIndent + "I2C interrupt service function", kBottom, "void I2C_IRQHandler(void) {",
+                     "/* write code here */", "", "", "}", ""}));
+    EXPECT_EQ(std::count(lists.mainLines.begin(), lists.mainLines.end(),
+                         "   NVIC_EnableIRQ(WAKEUP0_IRQn);           /* Enable WAKEUP0 interrupt */"),
+              1)
+        << "each source is still enabled";
+}
+
 } // namespace
 } // namespace regforge::periph::irq

@@ -112,6 +112,23 @@ config::LoadCorrections MainForm::correctLoadedSetup() {
         if (auto* irq = dynamic_cast<periph::irq::IrqPage*>(page.get()))
             corrections.sourcesFreed = irq->freeUnknownSources();
     }
+    // A file made for a part with 32-bit counters can hold eight digits for a 16-bit register.
+    for (model::Control* control : store_.all()) {
+        auto* edit = dynamic_cast<model::NumericEdit*>(control);
+        if (edit == nullptr || edit->valueKind() != model::ValueKind::HexValue || edit->maxLength() <= 0)
+            continue;
+        const auto width = static_cast<std::size_t>(edit->maxLength());
+        const std::string digits = edit->text();
+        if (digits.size() <= width)
+            continue;
+        const auto first = digits.find_first_not_of('0');
+        std::string significant = first == std::string::npos ? std::string() : digits.substr(first);
+        if (significant.size() > width) {
+            corrections.valuesCut.push_back(edit->name());
+            significant.erase(0, significant.size() - width);
+        }
+        edit->setText(std::string(width - significant.size(), '0') + significant);
+    }
     return corrections;
 }
 

@@ -169,6 +169,9 @@ void ConfigurationCommands::correctLoadedSetup(const std::string& deviceName) {
     warnCorrected(ctx_.ui, "Interrupts not on this device",
                   "This file uses interrupt sources that " + deviceName + " does not have: ",
                   corrections.sourcesFreed, "Their slots are left free, and no code is generated for them.");
+    warnCorrected(ctx_.ui, "Values wider than their registers",
+                  "These fields hold more hex digits than their registers have on " + deviceName + ": ",
+                  corrections.valuesCut, "Only the low digits are kept, as the register would keep them.");
     warnCorrected(ctx_.ui, "Pins switched together",
                   "These pins share one register field with an earlier pin and now have its function: ",
                   corrections.pinsAligned, "The register holds one value for all of them.");

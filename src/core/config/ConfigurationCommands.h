@@ -20,6 +20,7 @@ struct LoadCorrections {
     std::vector<std::string> unitsSwitchedOff; // units the device does not have ("Timer2")
     std::vector<std::string> pinsAligned;      // pins made to follow an earlier pin of their field
     std::vector<std::string> sourcesFreed;     // interrupt sources the device does not have
+    std::vector<std::string> valuesCut;        // register edits holding more digits than the register
 };
 
 // What saving and loading configurations reach: the window's controls and device, the user,

@@ -1,5 +1,5 @@
-// A configuration made for another part may switch on units the loaded device does not have;
-// the load leaves them off and says so, and the result writes no register of theirs.
+// A configuration made for another part may ask for what the loaded device does not have (units,
+// register widths); the load corrects it, says so, and the result writes no register of the kind.
 
 #include "config/ConfigurationCommands.h"
 #include "io/TextFile.h"
@@ -10,9 +10,9 @@
 namespace regforge::config {
 namespace {
 
-class AbsentUnitsTest : public testing::PageFixture {
+class LoadCorrectionsTest : public testing::PageFixture {
 protected:
-    AbsentUnitsTest() : PageFixture("config") {}
+    LoadCorrectionsTest() : PageFixture("config") {}
 
     // Saves the window's set-up, then rewrites the file's device line to `device`.
     std::filesystem::path saveFor(const std::string& device) {
@@ -40,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(AbsentUnitsTest, UnitsTheDeviceLacksAreLeftOffAndNamed) {
+TEST_F(LoadCorrectionsTest, UnitsTheDeviceLacksAreLeftOffAndNamed) {
     addFixture("few_units");
     load("all_units");
     box("T0_checkbox").click();
@@ -71,7 +71,7 @@ TEST_F(AbsentUnitsTest, UnitsTheDeviceLacksAreLeftOffAndNamed) {
     EXPECT_EQ(code.find("SSP1"), std::string::npos);
 }
 
-TEST_F(AbsentUnitsTest, AFileForTheSameDeviceLoadsWithoutAWord) {
+TEST_F(LoadCorrectionsTest, AFileForTheSameDeviceLoadsWithoutAWord) {
     load("all_units");
     box("T2_checkbox").click();
     box("SSP1_checkbox").click();
@@ -81,6 +81,28 @@ TEST_F(AbsentUnitsTest, AFileForTheSameDeviceLoadsWithoutAWord) {
     EXPECT_TRUE(warnings().empty());
     EXPECT_TRUE(box("T2_checkbox").checked());
     EXPECT_TRUE(box("SSP1_checkbox").checked());
+}
+
+TEST_F(LoadCorrectionsTest, ValuesWiderThanTheDevicesRegistersKeepTheirLowDigits) {
+    addFixture("narrow_timer");
+    load("all_units");
+    box("T0_checkbox").click();
+    edit("T0MR0").setText("12345678");
+    edit("T0MR1").setText("00003A97");
+    const auto path = saveFor("narrow_timer");
+
+    folder.ui.messages.clear();
+    ASSERT_EQ(folder.form().configuration().loadConfiguration(path), LoadOutcome::Loaded);
+    const auto shown = warnings();
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0].caption, "Values wider than their registers");
+    EXPECT_EQ(shown[0].text,
+              "These fields hold more hex digits than their registers have on narrow_timer: T0MR0\n"
+              "Only the low digits are kept, as the register would keep them.");
+    EXPECT_EQ(edit("T0MR0").text(), "5678");
+    EXPECT_EQ(edit("T0MR1").text(), "3A97") << "leading zeros are no lost digits";
+    EXPECT_EQ(edit("T0PR").text(), "0000");
+    EXPECT_NE(resultText().find("LPC_TIM0->MR0 = 0x5678;"), std::string::npos);
 }
 
 } // namespace

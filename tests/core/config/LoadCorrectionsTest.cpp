@@ -1,5 +1,6 @@
-// A configuration made for another part may ask for what the loaded device does not have (units,
-// register widths); the load corrects it, says so, and the result writes no register of the kind.
+// A configuration made for another part may ask for what the loaded device does not have: units
+// it lacks, values wider than its registers. The load corrects the set-up to fit the device and
+// says what it changed, and the result writes only what the device has.
 
 #include "config/ConfigurationCommands.h"
 #include "io/TextFile.h"

@@ -106,12 +106,13 @@ const std::map<std::string, ExpectedTimers> kTimers = {
        kAbsent,
        kAbsent}}},
     // LPC2101/02/03: Timer0/Timer1 are the 32-bit counters (seven capture inputs between them),
-    // Timer2/Timer3 the 16-bit ones (three); all four have the PWM control register.
+    // Timer2/Timer3 the 16-bit ones (three), powered by PCONP bits 28 and 29; all four have the
+    // PWM control register.
     {"LPC2103",
      {{{32, true, 3, "PCONP |= (1 << 1);     /* power up Timer0 */"},
        {32, true, 4, "PCONP |= (1 << 2);     /* power up Timer1 */"},
-       {16, true, 3, "PCONP |= (1 << 22);     /* power up Timer2 */"},
-       {16, true, 0, "PCONP |= (1 << 23);     /* power up Timer3 */"}}}},
+       {16, true, 3, "PCONP |= (1 << 28);     /* power up Timer2 */"},
+       {16, true, 0, "PCONP |= (1 << 29);     /* power up Timer3 */"}}}},
     {"LPC2378",
      {{{32, false, 2, "PCONP |= (1 << 1);     /* power up Timer0 */"},
        {32, false, 2, "PCONP |= (1 << 2);     /* power up Timer1 */"},

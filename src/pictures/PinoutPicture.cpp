@@ -81,7 +81,14 @@ std::vector<Column> flow(const std::vector<profile::PinRow>& pins, int rowsPerCo
     std::size_t i = 0;
     while (i < pins.size()) {
         const std::string& port = pins[i].port;
-        if (!columns.back().empty() && room() < kFewestRowsOfABlock)
+        std::size_t end = i;
+        while (end < pins.size() && pins[end].port == port)
+            ++end;
+        // A block that would leave only a pin or two for the next column starts there whole.
+        const int blockRows = 2 + static_cast<int>(end - i);
+        const int spill = blockRows - room();
+        const bool shortSpill = spill > 0 && spill < 3 && blockRows <= rowsPerColumn;
+        if (!columns.back().empty() && (room() < kFewestRowsOfABlock || shortSpill))
             columns.emplace_back();
         startBlock(port, false);
         bool stripe = false;
@@ -93,9 +100,14 @@ std::vector<Column> flow(const std::vector<profile::PinRow>& pins, int rowsPerCo
             columns.back().push_back({Row::Kind::Pin, &pins[i], {}, stripe});
             stripe = !stripe;
         }
-        // A little air between two blocks in one column.
-        if (i < pins.size() && room() > kFewestRowsOfABlock)
-            columns.back().push_back({Row::Kind::Heading, nullptr, {}});
+        // A little air between two blocks in one column; a column without room for the air and
+        // the next block's first rows ends here.
+        if (i < pins.size()) {
+            if (room() > kFewestRowsOfABlock)
+                columns.back().push_back({Row::Kind::Heading, nullptr, {}});
+            else
+                columns.emplace_back();
+        }
     }
     return columns;
 }

@@ -8,7 +8,9 @@ the build folder uses it) and the binary is run with a timeout. A fault is
 
   caught     the tests fail (or time out),
   survived   every test passes: a gap in the tests, or a fault that changes no behaviour,
-  invalid    the fault does not compile (not counted).
+  invalid    the fault does not compile (not counted),
+  unbuilt    the build did not finish in time: nothing is known of the fault (not counted,
+             listed; rerun on a quieter machine).
 
 The source file is restored after every fault, and the binary rebuilt at the end.
 
@@ -16,9 +18,11 @@ The source file is restored after every fault, and the binary rebuilt at the end
 """
 
 import argparse
+import os
 import pathlib
 import random
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -32,20 +36,29 @@ SWAPS = [
     ("==", "!="), ("!=", "=="), ("<=", "<"), (">=", ">"), ("&&", "||"), ("||", "&&"),
     ("<", "<="), (">", ">="), ("+", "-"), ("-", "+"),
 ]
-STRING = re.compile(r'"(?:[^"\\]|\\.)*"')
 NUMBER = re.compile(r"(?<![\w.])(\d+)(?![\w.])")
+LITERAL = re.compile(r'"(?:[^"\\]|\\.)*"|\'(?:[^\'\\]|\\.)*\'|//')
+
+
+def literals(line):
+    """The string and character literals of the line's code, and where its // comment begins
+    (the line's length when it has none). A "//" inside a literal starts no comment."""
+    found = []
+    for m in LITERAL.finditer(line):
+        if m.group(0) == "//":
+            return found, m.start()
+        found.append(m)
+    return found, len(line)
 
 
 def code_spans(line):
     """(start, end) spans of the line outside string and character literals and comments."""
-    cut = line.find("//")
+    found, cut = literals(line)
     spans, pos = [], 0
-    for m in re.finditer(r'"(?:[^"\\]|\\.)*"|\'(?:[^\'\\]|\\.)*\'', line):
-        if cut != -1 and m.start() > cut:
-            break
+    for m in found:
         spans.append((pos, m.start()))
         pos = m.end()
-    spans.append((pos, cut if cut != -1 and cut >= pos else len(line)))
+    spans.append((pos, cut))
     return spans
 
 
@@ -91,6 +104,8 @@ def constant_changes(line):
 def negations(line):
     out = []
     for m in re.finditer(r"\b(if|while) \(", line):
+        if not in_code(line, m.start(), len(m.group(0))):
+            continue
         start = m.end()
         depth = 1
         for k in range(start, len(line)):
@@ -123,7 +138,10 @@ def removals(line):
 
 def letter_changes(line):
     out = []
-    for m in STRING.finditer(line):
+    # Only string literals of the code: a quoted word in a comment changes nothing.
+    for m in literals(line)[0]:
+        if not m.group(0).startswith('"'):
+            continue
         body = m.group(0)[1:-1]
         letters = [k for k, c in enumerate(body) if c.isalpha() and (k == 0 or body[k - 1] != "\\")]
         if not letters:
@@ -157,13 +175,21 @@ def candidates():
     return found
 
 
+TIMED_OUT = "timed out"
+
+
 def run(command, timeout):
+    """The command's exit code, or TIMED_OUT. A command that overruns is stopped with everything
+    it started (a build's compilers too), so no compiler left behind writes an object of a fault
+    after its source was restored."""
+    process = subprocess.Popen(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               start_new_session=True)
     try:
-        done = subprocess.run(command, cwd=ROOT, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                              timeout=timeout)
-        return done.returncode
+        return process.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
-        return None
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait()
+        return TIMED_OUT
 
 
 def main():
@@ -172,6 +198,8 @@ def main():
     parser.add_argument("--seed", type=int, default=1, help="random seed (default 1)")
     parser.add_argument("--build-dir", default="build", help="configured build folder (default build)")
     parser.add_argument("--timeout", type=int, default=120, help="seconds for one test run (default 120)")
+    parser.add_argument("--build-timeout", type=int, default=900,
+                        help="seconds for building one fault (default 900)")
     parser.add_argument("--jobs", type=int, default=2, help="ninja jobs (default 2)")
     args = parser.parse_args()
 
@@ -184,8 +212,8 @@ def main():
     rng = random.Random(args.seed)
     pool = candidates()
     sample = rng.sample(pool, min(args.count, len(pool)))
-    results = {"caught": 0, "survived": 0, "invalid": 0}
-    survivors = []
+    results = {"caught": 0, "survived": 0, "invalid": 0, "unbuilt": 0}
+    survivors, unbuilt, hung = [], [], 0
     started = time.time()
     for number, (path, index, options) in enumerate(sample, 1):
         label, new_line = rng.choice(options)
@@ -195,24 +223,42 @@ def main():
         where = f"{path.relative_to(ROOT)}:{index + 1}"
         try:
             path.write_bytes("\n".join(lines).encode("latin-1"))
-            if run(ninja, 900) != 0:
+            built = run(ninja, args.build_timeout)
+            note = ""
+            if built == TIMED_OUT:
+                # Says nothing of the fault: neither "did not compile" nor caught.
+                outcome = "unbuilt"
+            elif built != 0:
                 outcome = "invalid"
             else:
                 code = run([str(binary), "--gtest_brief=1"], args.timeout)
                 outcome = "survived" if code == 0 else "caught"
+                if code == TIMED_OUT:
+                    hung += 1
+                    note = " (the tests hung)"
         finally:
             path.write_bytes(original)
         results[outcome] += 1
         if outcome == "survived":
             survivors.append(f"{where}: {label}\n        {new_line.strip()}")
-        print(f"[{number:3}/{len(sample)}] {outcome:8} {where}: {label}", flush=True)
+        if outcome == "unbuilt":
+            unbuilt.append(f"{where}: {label}")
+        print(f"[{number:3}/{len(sample)}] {outcome:8} {where}: {label}{note}", flush=True)
 
-    run(ninja, 1800)
+    if run(ninja, 1800) != 0:
+        print("mutate: the final rebuild failed: the test binary may still hold the last fault",
+              file=sys.stderr)
     valid = results["caught"] + results["survived"]
     share = 100.0 * results["caught"] / valid if valid else 0.0
     print()
     print(f"seed {args.seed}: {len(sample)} faults, {results['invalid']} did not compile, "
-          f"{results['caught']} of {valid} caught ({share:.0f}%) in {time.time() - started:.0f} s")
+          f"{results['caught']} of {valid} caught ({share:.0f}%"
+          + (f", {hung} by hanging the tests" if hung else "")
+          + f") in {time.time() - started:.0f} s")
+    if unbuilt:
+        print(f"Not measured, the build overran {args.build_timeout} s (rerun on a quieter machine):")
+        for u in unbuilt:
+            print("  " + u)
     if survivors:
         print("Survived (a test gap, or a fault that changes no behaviour):")
         for s in survivors:

@@ -137,8 +137,9 @@ void ReplaceListPanel::ReplaceListAddButtonClick() {
                     ui::Icon::Warning, ui::Buttons::Ok);
     } else if (!editing()) {
         addPair(*pair);
-    } else if (static_cast<std::size_t>(list.selectedRow()) >= list.rows().size()) {
-        // The row being edited was deleted meanwhile: the typed pair is not lost but added.
+    } else if (editedRowDeleted_ || static_cast<std::size_t>(list.selectedRow()) >= list.rows().size()) {
+        // The row being edited was deleted meanwhile: the typed pair is not lost but added,
+        // and takes no other row's place.
         addPair(*pair);
         endEditing();
     } else {
@@ -169,6 +170,7 @@ void ReplaceListPanel::ReplaceValueListEditorDblClick() {
     const auto row = static_cast<std::size_t>(list.selectedRow());
     if (row >= list.rows().size())
         return;
+    editedRowDeleted_ = false;
     if (auto* edit = dynamic_cast<model::Edit*>(store_.find(kPairEdit)))
         edit->setText(replaceLineOf({list.rows()[row].key, list.rows()[row].value}));
     if (model::Control* add = store_.find(kAddButton))
@@ -183,6 +185,7 @@ void ReplaceListPanel::ReplaceValueListEditorKeyDown() {
     if (row < pairs.size()) {
         pairs.erase(pairs.begin() + static_cast<std::ptrdiff_t>(row));
         setActiveList(pairs);
+        editedRowDeleted_ = editing();
     }
     updateSaveButton();
 }
@@ -315,6 +318,7 @@ void ReplaceListPanel::updateSaveButton() {
 }
 
 void ReplaceListPanel::endEditing() {
+    editedRowDeleted_ = false;
     if (auto* edit = dynamic_cast<model::Edit*>(store_.find(kPairEdit)))
         edit->setText({});
     if (model::Control* add = store_.find(kAddButton))

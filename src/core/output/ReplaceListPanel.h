@@ -73,6 +73,9 @@ private:
     io::DataFolders folders_;
     std::function<void()> rescanLists_;
     std::string activeName_;
+    // The row an edit in progress applies to was deleted (while editing, the selected row is
+    // the edited one: selecting another cell abandons the edit).
+    bool editedRowDeleted_ = false;
 };
 
 // The text of the help button.

@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
+#include "tools/Calculator.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -34,6 +35,24 @@ TEST(GuiControlNames, EveryControlAPageViewTakesIsDeclaredByTheCore) {
         }
     }
     EXPECT_GE(names, 20);
+}
+
+// The calculator window places the calculator's controls by name in the same way.
+TEST(GuiControlNames, EveryControlTheCalculatorWindowTakesIsDeclared) {
+    const tools::Calculator calculator;
+    const auto dialog = std::filesystem::path(REGFORGE_FIXTURES) / ".." / ".." / "src" / "gui" / "dialogs" /
+                        "CalculatorDialog.cpp";
+    std::ifstream in(dialog);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string source = text.str();
+    const std::regex take(R"re(\bwidget\("([A-Za-z0-9_]+)"\))re");
+    int names = 0;
+    for (std::sregex_iterator it(source.begin(), source.end(), take), end; it != end; ++it) {
+        ++names;
+        EXPECT_NE(calculator.store().find((*it)[1].str()), nullptr) << (*it)[1].str();
+    }
+    EXPECT_GE(names, 10);
 }
 
 // The pop-up menu of the numeric edits names its three commands.

@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 #include "model/ComboBox.h"
 #include "model/Containers.h"
+#include "model/NumericEdit.h"
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
@@ -133,6 +134,18 @@ TEST_F(MainFormStartup, CloseKeepsLfFilesLfAndNeverCreatesTheFile) {
     std::filesystem::remove(folder.path() / "include/regforge");
     f.FormClose();
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "include/regforge"));
+}
+
+TEST_F(MainFormStartup, ARefusedKeyShowsTheEditsOwnMessageOnly) {
+    auto& prescaler = start().store().get<model::NumericEdit>("T0PR");
+    EXPECT_FALSE(prescaler.keyPress('x', 0, 0));
+    EXPECT_TRUE(ui.messages.empty()) << "an edit without a message refuses silently";
+    prescaler.setErrorMessage("Hexadecimal digits only");
+    EXPECT_FALSE(prescaler.keyPress('x', 0, 0));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "Regforge");
+    EXPECT_EQ(ui.messages[0].text, "Hexadecimal digits only");
+    EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
 }
 
 } // namespace

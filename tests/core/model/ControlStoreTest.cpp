@@ -86,6 +86,12 @@ TEST_F(Store, MenuItemsAndPlaylistsChangeOnlyWhatWasAskedFor) {
 
     auto& list = store.add<Playlist>("List1", page);
     list.setItems({"a", "b", "c"});
+    int listChanges = 0;
+    list.changed.connect([&](Control&) { ++listChanges; });
+    list.setItem(0, "z");
+    list.setItem(0, "z");
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"z", "b", "c"}));
+    EXPECT_EQ(listChanges, 1);
     list.setItemIndex(2);
     list.removeItem(0);
     EXPECT_EQ(list.items(), (std::vector<std::string>{"b", "c"}));

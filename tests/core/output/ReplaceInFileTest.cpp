@@ -78,6 +78,7 @@ TEST_F(ProcessExternalFile, TheButtonAppliesTheActiveListToTheChosenFile) {
     ASSERT_EQ(ui.fileRequests.size(), 1u);
     EXPECT_EQ(ui.fileRequests[0].title,
               "Please select a file to apply the replace list. The original file will be backed up (*.bak)");
+    EXPECT_EQ(ui.fileRequests[0].filter, "All files (*)|*");
     EXPECT_TRUE(ui.fileRequests[0].mustExist);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(folder.read("src/main.c"), kReplaced);

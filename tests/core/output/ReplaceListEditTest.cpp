@@ -1,5 +1,7 @@
 #include "ReplacePanelFixture.h"
 
+#include <algorithm>
+
 namespace regforge::output {
 namespace {
 
@@ -110,6 +112,16 @@ TEST_F(ReplaceListEdit, ApplyingAfterTheEditedRowWasDeletedKeepsTheTypedPair) {
     add("a=2");
     EXPECT_EQ(panel().activeList(), (Pairs{{"a", "2"}}));
     EXPECT_EQ(addCaption(), "Add to list");
+
+    // With other rows left, the typed pair takes none of their places.
+    add("b=1");
+    grid().selectCell(2);
+    grid().doubleClick();
+    grid().pressDelete();
+    add("b=2");
+    EXPECT_EQ(panel().activeList(), (Pairs{{"a", "2"}, {"b", "2"}}));
+    EXPECT_EQ(addCaption(), "Add to list");
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(ReplaceListEdit, SwapInvertsEveryPairAndTwiceRestoresTheList) {
@@ -125,6 +137,34 @@ TEST_F(ReplaceListEdit, SwapInvertsEveryPairAndTwiceRestoresTheList) {
     add("a=b=c");
     click(kSwapButton);
     EXPECT_EQ(panel().activeList(), (Pairs{{"b", "c=a"}}));
+}
+
+// The help names the buttons by the captions they carry (or, for "Create code && copy to
+// clipboard", by its first words).
+TEST_F(ReplaceListEdit, TheHelpNamesTheButtonsByTheirCaptions) {
+    click(kHelpButton);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "Replace list");
+    EXPECT_EQ(ui.messages[0].icon, Icon::Information);
+    std::vector<std::string> captions;
+    for (const model::Control* c : store().all())
+        if (c->kind() == model::ControlKind::Button || c->kind() == model::ControlKind::ToggleButton)
+            captions.push_back(c->caption());
+    const std::string& help = ui.messages[0].text;
+    int named = 0;
+    for (auto open = help.find('"'); open != std::string::npos; open = help.find('"', open + 1)) {
+        const auto close = help.find('"', open + 1);
+        ASSERT_NE(close, std::string::npos) << help;
+        const std::string quoted = help.substr(open + 1, close - open - 1);
+        open = close;
+        if (quoted == "=")
+            continue;
+        EXPECT_TRUE(std::any_of(captions.begin(), captions.end(), [&](const std::string& caption) {
+            return caption.starts_with(quoted);
+        })) << quoted;
+        ++named;
+    }
+    EXPECT_EQ(named, 4) << help;
 }
 
 } // namespace

@@ -108,6 +108,11 @@ TEST(ProfileCheck, PinLines) {
                     {15, "direction line 'IO0DIR,3,X'"},
                     {16, "direction bit 32 of IO0DIR is outside 0..31"},
                     {21, "pull-mode code '4'"}});
+    // Port-bit labels name bits 0..31; other labels are free text.
+    Lines labels = kGoodPins;
+    labels[1] = "PINSEL0,1,0@P0.40:PORT0.40;TXD0,Q0.40,Reserved,";
+    expectProblems(labels, {{2, "pin P0.40: 'P0.40' names bit 40, outside 0..31"},
+                            {2, "pin P0.40: 'PORT0.40' names bit 40, outside 0..31"}});
 }
 
 TEST(ProfileCheck, EveryPinNeedsADirectionLine) {
@@ -123,6 +128,9 @@ TEST(ProfileCheck, SharedPinSelectFields) {
     Lines profile = kGoodPins;
     // P1.17 switches with P1.16 but offers its trace function one place later.
     profile[3] = "PINSEL2,0,3@P1.17:PORT1.17;Reserved,TRACEPKT1,Reserved,";
+    expectProblems(profile, {{4, "shares its field with pin P1.16 (line 3) but not its functions"}});
+    // The same functions, but the reset function one place later.
+    profile[3] = "PINSEL2,0,3@P1.17:PORT1.17,TRACEPKT1;Reserved,Reserved,";
     expectProblems(profile, {{4, "shares its field with pin P1.16 (line 3) but not its functions"}});
     // A field overlapping another one in one bit.
     profile[3] = "PINSEL0,2,1@P1.17:PORT1.17;TRACEPKT1,Reserved,Reserved,";
@@ -149,7 +157,7 @@ TEST(ProfileCheck, IoconPins) {
                            "x.h"};
     expectProblems(profile, {{3, "writes IOCON register LPC_IOCON->P0_0 of pin P0.0"},
                              {4, "has 7 functions, 8 expected"},
-                             {4, "P0.2 has no [IOCON] line"},
+                             {4, "pin P0.2 has no [IOCON] line: it takes option line 3, [IOCON] has 2"},
                              {11, "'INV' at the end of the line is dropped"},
                              {13, "exclusive function line 'TXD3'"}});
 }

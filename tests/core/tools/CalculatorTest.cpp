@@ -53,6 +53,9 @@ TEST_F(CalculatorTest, FrequencyAndPeriodFollowEachOtherWithTheirUnits) {
     wantPeriod("4", kS);
     EXPECT_EQ(calc.frequencyEdit().text(), "250");
     EXPECT_EQ(calc.frequencyCombo().itemIndex(), kMilliHz);
+    wantPeriod("4", kMs);
+    EXPECT_EQ(calc.frequencyEdit().text(), "250");
+    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kHz);
     // A period below one unit is still a period.
     wantPeriod("0.5", kUs);
     EXPECT_EQ(calc.frequencyEdit().text(), "2");

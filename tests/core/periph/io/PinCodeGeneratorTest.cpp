@@ -139,6 +139,7 @@ TEST_F(PinCodeGenerator, IoconRegistersComeBeforeDirectionRegisters) {
     clickState(0);                     // P0.0 output
     clickState(12);                    // P0.0 OD on; HYS stays on, INV and SLEW off
     clickState(15);                    // P0.26: AD0.3, function 1
+    clickState(23);                    // INV on
     clickState(25);                    // FILTER off
     clickState(27);                    // DACEN on
     clickPull(13);                     // code 1: pull-down
@@ -149,7 +150,7 @@ TEST_F(PinCodeGenerator, IoconRegistersComeBeforeDirectionRegisters) {
               "/*\n"
               "    P0.0:  PORT0.0 Output, pull-up resistor enabled, Hysteresis enabled, Input not inverted, "
               "Output slew rate control enabled (standard mode), Open Drain enabled\n"
-              "    P0.26:  AD0.3, pull-down resistor enabled, Hysteresis enabled, Input not inverted, "
+              "    P0.26:  AD0.3, pull-down resistor enabled, Hysteresis enabled, Input is inverted, "
               "Digital mode, "
               "Input filtering noise below 10ns, Open Drain disabled, DAC enabled\n"
               "    P5.2:  SCL0, neither pull-up nor pull-down, I2C 50ns glitch filter and slew rate control "
@@ -160,7 +161,7 @@ TEST_F(PinCodeGenerator, IoconRegistersComeBeforeDirectionRegisters) {
               "    LPC_SC->PCONP |= (1 << 15);  /* power up GPIO */\n"
               "\n"
               "    LPC_IOCON->P0_0 = 0x00000430;     /* binary: 00000000_00000000_00000100_00110000 */\n"
-              "    LPC_IOCON->P0_26 = 0x000100A9;     /* binary: 00000000_00000001_00000000_10101001 */\n"
+              "    LPC_IOCON->P0_26 = 0x000100E9;     /* binary: 00000000_00000001_00000000_11101001 */\n"
               "    LPC_IOCON->P5_2 = 0x00000106;     /* binary: 00000000_00000000_00000001_00000110 */\n"
               "    LPC_IOCON->P1_5 = 0x00000010;     /* binary: 00000000_00000000_00000000_00010000 */\n"
               "    LPC_GPIO0->DIR = 0x00000001;     /* binary: 00000000_00000000_00000000_00000001 */\n"

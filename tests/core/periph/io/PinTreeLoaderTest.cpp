@@ -236,6 +236,17 @@ TEST_F(PinTreeLoader, MissingOrUnusableEntriesFailTheLoad) {
     }
     // What was built before the failure stays.
     EXPECT_EQ(node(0).text, "P0");
+
+    // A load failing after the first pin, then the next device: the quick selector lists only
+    // the functions of the device loaded.
+    ASSERT_FALSE(load(cases[0].profile + "[INCLUDE]\nx.h\n"));
+    folder.write("include/B.ini", fixture("pinsel.ini"));
+    form->ScanDeviceProfiles(folder.path() / "include", "*.ini", false);
+    auto& devices = control<model::ComboBox>("mcu_ComboBox");
+    devices.setItemIndex(devices.indexOf("B"));
+    ASSERT_TRUE(form->LoadProfileBitBtnClick());
+    EXPECT_EQ(captions(page().quickSelector().entries(groupIndex("UART"))),
+              (std::vector<std::string>{"RXD0 [P0.1] 60007", "TXD0 [P0.0] 60002"}));
 }
 
 TEST_F(PinTreeLoader, IoconLinesFollowThePinselBodyWhereverItStands) {

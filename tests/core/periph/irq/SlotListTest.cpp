@@ -131,6 +131,9 @@ TEST_F(SlotListTest, FixedSlotsTakeTheChannelAndTheFastEntrySwapsBack) {
     add("UART0", kFastIrqButton);
     EXPECT_EQ(entries(), listWith(33, {{0, "UART0"}, {5, "TIMER0"}, {6, "TIMER1"}}))
         << "the previous fast source goes back to its slot";
+    add("UART0", kFastIrqButton);
+    EXPECT_EQ(entries(), listWith(33, {{0, "UART0"}, {5, "TIMER0"}, {6, "TIMER1"}}))
+        << "the fast source made fast again stays the only fast one";
     add("UART0", kVectorIrqButton);
     EXPECT_EQ(entries(), listWith(33, {{5, "TIMER0"}, {6, "TIMER1"}, {7, "UART0"}}));
 

@@ -276,6 +276,8 @@ TEST_F(PwmPageTest, HintsFollowTheMouseAndTheGroupBoxClearsThem) {
     get("PWM1PR").hovered.emit(get("PWM1PR"));
     EXPECT_EQ(caption("pwm1_hintLabel"), get("PWM1PR").hint());
     EXPECT_FALSE(get("PWM1PR").hint().empty());
+    get("PWM1CTCR32").hovered.emit(get("PWM1CTCR32"));
+    EXPECT_EQ(caption("pwm1_hintLabel"), "PWM1CTCR[3:2], the capture input counted in counter mode");
     for (const model::Control* c : unit(1).hinted)
         EXPECT_FALSE(c->hint().empty()) << c->name();
     get("pwm0_groupBox").hovered.emit(get("pwm0_groupBox"));

@@ -75,12 +75,15 @@ TEST_F(TimerPageTest, ThirteenXxCaptionsNameTheCounterOnlyInItsOwnWidth) {
 TEST_F(TimerPageTest, NextDeviceResetsTimersAndHidesThoseItLacks) {
     addFixture("arm7_single_divider");
     load("arm7_mixed_widths");
+    box("T0_checkbox").click();
     box("T2_checkbox").click();
     edit("T2MR0").setText("ABCD");
     box("CheckBox109").click(); // MR0 interrupt
     combo("T2CTCR10").setItemIndex(1);
 
     load("arm7_single_divider"); // Timer0 and Timer1 only
+    EXPECT_FALSE(box("T0_checkbox").checked()) << "a timer the next device has starts off as well";
+    EXPECT_FALSE(get("T0_groupBox").enabled());
     EXPECT_FALSE(get("T2_checkbox").visible());
     EXPECT_EQ(caption("T2_checkbox"), "Timer2");
     EXPECT_FALSE(get("T2_groupBox").visible());

@@ -148,5 +148,16 @@ TEST_F(MainFormStartup, ARefusedKeyShowsTheEditsOwnMessageOnly) {
     EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
 }
 
+TEST_F(MainFormStartup, TheCpuClockTakesFractionsOfAMegahertzUpTo200) {
+    auto& cpu = start().store().get<model::NumericEdit>("pllclock_edit");
+    cpu.setText("14");
+    EXPECT_TRUE(cpu.keyPress('.', 2, 0)) << "14.7456 MHz crystals are common";
+    cpu.setText("14.7456");
+    EXPECT_DOUBLE_EQ(cpu.valueAsFloat(), 14.7456);
+    cpu.setText("250");
+    cpu.leave();
+    EXPECT_EQ(cpu.text(), "200");
+}
+
 } // namespace
 } // namespace regforge::app

@@ -82,8 +82,14 @@ protected:
         extMode->changed.connect([this](model::Control&) { ++extModeChanges; });
         burst->changed.connect([this](model::Control&) { ++burstChanges; });
         commands = std::make_unique<ConfigurationCommands>(ConfigurationContext{
-            store, device, ui, io::DataFolders::single(folder.path()), [this] { return loadDevice(); },
-            [this] { ++clockRefreshes; }, [this] { scanReplaceLists(); }, [this] { toggleReplaceUse(); },
+            store,
+            device,
+            ui,
+            io::DataFolders::single(folder.path()),
+            [this] { return loadDevice(); },
+            [this] { ++clockRefreshes; },
+            [this] { scanReplaceLists(); },
+            [this] { toggleReplaceUse(); },
             replacePanel,
             [this](const std::string& source) -> std::optional<int> {
                 const auto it = vectorSlots.find(source);

@@ -32,6 +32,13 @@ protected:
     Calculator calc;
 };
 
+TEST_F(CalculatorTest, StartsAtZeroInHertzAndNanoseconds) {
+    EXPECT_EQ(calc.frequencyEdit().text(), "0");
+    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kHz);
+    EXPECT_EQ(calc.periodEdit().text(), "0");
+    EXPECT_EQ(calc.periodCombo().itemIndex(), kNs);
+}
+
 TEST_F(CalculatorTest, FrequencyAndPeriodFollowEachOtherWithTheirUnits) {
     wantFrequency("3", kKHz);
     EXPECT_EQ(calc.periodEdit().text(), "333.33");
@@ -43,6 +50,9 @@ TEST_F(CalculatorTest, FrequencyAndPeriodFollowEachOtherWithTheirUnits) {
     wantFrequency("1", kKHz);
     EXPECT_EQ(calc.periodEdit().text(), "1000");
     EXPECT_EQ(calc.periodCombo().itemIndex(), kUs);
+    wantFrequency("2", kMHz);
+    EXPECT_EQ(calc.periodEdit().text(), "500");
+    EXPECT_EQ(calc.periodCombo().itemIndex(), kNs);
 
     wantPeriod("100", kNs);
     EXPECT_EQ(calc.frequencyEdit().text(), "10");

@@ -64,6 +64,7 @@ TEST_F(KeyboardSteppingTest, RegistersStepByOneWithinWhatTheyHold) {
     EXPECT_EQ(press("ShortRegister", "FFFF", StepKey::Up), "FFFF");
     EXPECT_EQ(press("Divider", "254", StepKey::Up), "255");
     EXPECT_EQ(press("Divider", "255", StepKey::Up), "255");
+    EXPECT_EQ(press("Divider", "1", StepKey::Down), "0");
     EXPECT_EQ(press("Divider", "0", StepKey::Down), "0");
 }
 

@@ -98,7 +98,8 @@ void PwmPage::declareUnit(int unit, Control* parent) {
 
     pu.enableBox = &s.add<CheckBox>(enableBoxName(unit), parent);
     pu.enableBox->setCaption("PWM" + u);
-    pu.enableBox->setTag(tagBase(unit) + kEnableBoxOffset);
+    // Both units' enable boxes carry PWM0's tag; the boxes are told apart by name.
+    pu.enableBox->setTag(tagBase(0) + kEnableBoxOffset);
     addUnitSwitch(pu.enableBox);
     pu.groupBox = &s.addPlain(ControlKind::GroupBox, groupBoxName(unit), parent);
     pu.groupBox->setEnabled(false);

@@ -140,6 +140,8 @@ TEST_F(SlotListTest, FixedSlotsTakeTheChannelAndTheFastEntrySwapsBack) {
     EXPECT_EQ(get(kDescriptionLabel).caption(), "UART 0");
     sources().setText("WDT");
     EXPECT_EQ(get(kDescriptionLabel).caption(), "Watchdog");
+    load("nvic");
+    EXPECT_EQ(get(kDescriptionLabel).caption(), "") << "a new device's list starts without a description";
 }
 
 TEST_F(SlotListTest, NvicListIsFilledFromTheTopAndCompactedOnFree) {

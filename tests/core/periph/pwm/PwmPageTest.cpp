@@ -84,6 +84,66 @@ TEST_F(PwmPageTest, SectionsDecideUnitsCountInputsAndTheUnitShown) {
     EXPECT_FALSE(get("PWM1_checkbox").visible());
 }
 
+// The reset and the saved files find a unit's register controls by tag (unit base + field offset)
+// and take a box's register bit from its caption; both are fixed.
+TEST_F(PwmPageTest, RegisterControlsCarryTheirTagsAndBitCaptions) {
+    struct Box {
+        const char* name;
+        int offset;
+        const char* caption;
+    };
+    // MCR boxes (offset = match register), CCR boxes (offset 10 + capture input), per unit.
+    const std::vector<std::vector<Box>> matchAndCapture = {
+        {{"CheckBox141", 0, "0"},  {"CheckBox140", 0, "1"},  {"CheckBox139", 0, "2"},
+         {"CheckBox142", 1, "3"},  {"CheckBox143", 1, "4"},  {"CheckBox144", 1, "5"},
+         {"CheckBox147", 2, "6"},  {"CheckBox146", 2, "7"},  {"CheckBox145", 2, "8"},
+         {"CheckBox148", 3, "9"},  {"CheckBox149", 3, "10"}, {"CheckBox150", 3, "11"},
+         {"CheckBox179", 4, "12"}, {"CheckBox178", 4, "13"}, {"CheckBox177", 4, "14"},
+         {"CheckBox174", 5, "15"}, {"CheckBox175", 5, "16"}, {"CheckBox176", 5, "17"},
+         {"CheckBox173", 6, "18"}, {"CheckBox172", 6, "19"}, {"CheckBox171", 6, "20"},
+         {"CheckBox155", 10, "0"}, {"CheckBox156", 10, "1"}, {"CheckBox157", 10, "2"},
+         {"CheckBox154", 11, "3"}, {"CheckBox153", 11, "4"}, {"CheckBox152", 11, "5"}},
+        {{"CheckBox189", 0, "0"},  {"CheckBox188", 0, "1"},  {"CheckBox187", 0, "2"},
+         {"CheckBox190", 1, "3"},  {"CheckBox191", 1, "4"},  {"CheckBox192", 1, "5"},
+         {"CheckBox195", 2, "6"},  {"CheckBox194", 2, "7"},  {"CheckBox193", 2, "8"},
+         {"CheckBox196", 3, "9"},  {"CheckBox197", 3, "10"}, {"CheckBox198", 3, "11"},
+         {"CheckBox219", 4, "12"}, {"CheckBox218", 4, "13"}, {"CheckBox217", 4, "14"},
+         {"CheckBox214", 5, "15"}, {"CheckBox215", 5, "16"}, {"CheckBox216", 5, "17"},
+         {"CheckBox213", 6, "18"}, {"CheckBox212", 6, "19"}, {"CheckBox211", 6, "20"},
+         {"CheckBox203", 10, "0"}, {"CheckBox204", 10, "1"}, {"CheckBox205", 10, "2"},
+         {"CheckBox202", 11, "3"}, {"CheckBox201", 11, "4"}, {"CheckBox200", 11, "5"}},
+    };
+    load("arm7_two_units");
+    for (int u = 0; u < 2; ++u) {
+        const int base = 700 + 100 * u;
+        const std::string d = std::to_string(u);
+        for (const Box& b : matchAndCapture[static_cast<std::size_t>(u)]) {
+            EXPECT_EQ(get(b.name).tag(), base + b.offset) << b.name;
+            EXPECT_EQ(caption(b.name), b.caption) << b.name;
+        }
+        for (int n = 2; n <= 6; ++n) {
+            const std::string name = "PWM" + d + std::to_string(n) + "EdgeCheckBox";
+            EXPECT_EQ(get(name).tag(), base + 20 + n) << name;
+            EXPECT_EQ(caption(name), std::to_string(n)) << name;
+        }
+        for (int n = 1; n <= 6; ++n) {
+            const std::string name = "PWM" + d + std::to_string(n) + "EnableCheckBox";
+            EXPECT_EQ(get(name).tag(), base + 30 + n) << name;
+            EXPECT_EQ(caption(name), std::to_string(n + 8)) << name;
+        }
+        EXPECT_EQ(get(u == 0 ? "PWM0TC" : "MivoEdit1").tag(), base + 50);
+        EXPECT_EQ(get("PWM" + d + "PR").tag(), base + 51);
+        for (int m = 0; m <= 6; ++m)
+            EXPECT_EQ(get("PWM" + d + "MR" + std::to_string(m)).tag(), base + 53 + m) << m;
+        EXPECT_EQ(get("PWM" + d + "TCR_EnCounter").tag(), base + 60);
+        EXPECT_EQ(get("PWM" + d + "TCR_Reset").tag(), base + 61);
+        EXPECT_EQ(get("PWM" + d + "TCR_EnPWM").tag(), base + 62);
+        EXPECT_EQ(get("PWM" + d + "CTCR10").tag(), base + 63);
+        EXPECT_EQ(get("PWM" + d + "CTCR32").tag(), base + 64);
+        EXPECT_EQ(get("PWM" + d + "_checkbox").tag(), 799) << "both enable boxes";
+    }
+}
+
 TEST_F(PwmPageTest, MalformedCaptureCountFailsTheLoadQuickly) {
     // Words, a negative or absurd count, and a header with no line after it.
     const std::vector<std::pair<std::string, std::string>> profiles = {

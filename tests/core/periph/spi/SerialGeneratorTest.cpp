@@ -48,6 +48,26 @@ TEST_F(SerialGeneratorTest, SpiMasterWithInterruptOnAnArm7) {
                       "S0SPCR = 0x00B0;     /* binary: 00000000_10110000 */", ""}));
 }
 
+TEST_F(SerialGeneratorTest, EveryClockModeIsDescribedInTheComment) {
+    // The texts as the generated files have always carried them, "om" of mode 3 included.
+    const Lines modes = {
+        kMode0,
+        "   Set to Mode 1, first data on first SCK rising edge, other data driven on SCK rising edge, "
+        "data sampled on SCK falling edge",
+        kMode2,
+        "   Set to Mode 3, first data om first SCK rising edge, other data driven on SCK falling edge, "
+        "data sampled on SCK rising edge",
+    };
+    load("arm7");
+    box("SPI_CheckBox").click();
+    for (int mode = 0; mode < 4; ++mode) {
+        combo("SpiMode_ComboBox").setItemIndex(mode);
+        const Lines lines = generated();
+        EXPECT_NE(std::find(lines.begin(), lines.end(), modes[static_cast<std::size_t>(mode)]), lines.end())
+            << "mode " << mode;
+    }
+}
+
 TEST_F(SerialGeneratorTest, EightBitSpiSlaveWithItsNumberLine) {
     load("arm7_numbered"); // [SPI] 8BIT, 1
     box("SPI_CheckBox").click();

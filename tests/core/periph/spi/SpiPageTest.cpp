@@ -71,11 +71,14 @@ TEST_F(SpiPageTest, ProfilesEndingWithinThePortLinesLoadAndReadOnlyTheirOwnSecti
 
 TEST_F(SpiPageTest, PortBoxOpensItsGroupOnlyWithADeviceLoaded) {
     folder.start();
+    for (const char* group : {"SPI_GroupBox", "SSP0_GroupBox", "SSP1_GroupBox"})
+        EXPECT_FALSE(enabled(group)) << group;
     box("SSP0_checkbox").click();
     EXPECT_FALSE(box("SSP0_checkbox").checked());
     EXPECT_FALSE(enabled("SSP0_GroupBox"));
 
     load("arm7");
+    EXPECT_FALSE(enabled("SPI_GroupBox"));
     box("SPI_CheckBox").click();
     EXPECT_TRUE(enabled("SPI_GroupBox"));
     EXPECT_FALSE(visible("SPI_Panel"));
@@ -176,6 +179,10 @@ TEST_F(SpiPageTest, BusClocksFollowTheDividersAndEachPortsOwnClock) {
     EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 1.25 MHz");
     edit("pllclock_edit").setText("72");
     EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 1.5 MHz");
+    // The largest divider still counts: 18 MHz / 254.
+    edit("SPIClockCounter_edit").setText("254");
+    EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 70.8661 KHz");
+    edit("SPIClockCounter_edit").setText("12");
     edit("SSP0SCR_edit").setText("2");
     EXPECT_EQ(caption("SSP0clock_label"), "SSP clock: 750 KHz");
     // A counter that is no divider (emptied while typing) leaves the last figure.

@@ -26,6 +26,76 @@ protected:
     }
 };
 
+// The reset and the generator find a timer's register controls by tag (timer base + field offset)
+// and take a box's register bit from its caption; both are fixed.
+TEST_F(TimerPageTest, RegisterControlsCarryTheirTagsAndBitCaptions) {
+    // Per timer: the MCR boxes for bits 0..11, the CCR boxes for bits 0..11, the first EM,
+    // PWM-mode and the two TCR boxes (EM and PWM-mode boxes are numbered on from the first).
+    struct TimerBoxes {
+        std::vector<int> mcr, ccr;
+        int firstEm, firstPwm, tcr0, tcr1;
+    };
+    const std::vector<TimerBoxes> timers = {
+        {{4, 3, 2, 5, 6, 7, 11, 10, 8, 12, 13, 14},
+         {19, 21, 22, 18, 17, 16, 26, 27, 15, 25, 24, 23},
+         28,
+         32,
+         9,
+         1},
+        {{40, 39, 38, 41, 42, 43, 46, 45, 44, 47, 48, 49},
+         {54, 55, 56, 53, 52, 51, 60, 61, 50, 59, 58, 57},
+         62,
+         66,
+         36,
+         37},
+        {{109, 108, 107, 110, 111, 112, 115, 114, 113, 116, 117, 118},
+         {123, 124, 125, 122, 121, 120, 129, 130, 119, 128, 127, 126},
+         131,
+         135,
+         105,
+         106},
+        {{74, 73, 72, 75, 76, 77, 80, 79, 78, 81, 82, 83},
+         {88, 89, 90, 87, 86, 85, 94, 95, 84, 93, 92, 91},
+         96,
+         100,
+         70,
+         71},
+    };
+    const auto checkBox = [](int n) { return "CheckBox" + std::to_string(n); };
+    load("cortex_m3");
+    for (int t = 0; t < 4; ++t) {
+        const TimerBoxes& b = timers[static_cast<std::size_t>(t)];
+        const int base = 300 + 100 * t;
+        const std::string d = std::to_string(t);
+        for (int bit = 0; bit < 12; ++bit) {
+            const std::string mcr = checkBox(b.mcr[static_cast<std::size_t>(bit)]);
+            EXPECT_EQ(get(mcr).tag(), base + bit / 3) << mcr;
+            EXPECT_EQ(caption(mcr), std::to_string(bit)) << mcr;
+            const std::string ccr = checkBox(b.ccr[static_cast<std::size_t>(bit)]);
+            EXPECT_EQ(get(ccr).tag(), base + 10 + bit / 3) << ccr;
+            EXPECT_EQ(caption(ccr), std::to_string(bit)) << ccr;
+        }
+        for (int k = 0; k < 4; ++k) {
+            const std::string em = checkBox(b.firstEm + k), pwm = checkBox(b.firstPwm + k);
+            EXPECT_EQ(get(em).tag(), base + 20 + k) << em;
+            EXPECT_EQ(caption(em), std::to_string(k)) << em;
+            EXPECT_EQ(get(pwm).tag(), base + 30 + k) << pwm;
+            EXPECT_EQ(caption(pwm), std::to_string(k)) << pwm;
+            EXPECT_EQ(get("EMC" + d + "_" + std::to_string(k) + "combobox").tag(), base + 40 + k);
+            EXPECT_EQ(get("T" + d + "MR" + std::to_string(k)).tag(), base + 53 + k);
+        }
+        EXPECT_EQ(get("T" + d + "TC").tag(), base + 50);
+        EXPECT_EQ(get("T" + d + "PR").tag(), base + 51);
+        EXPECT_EQ(get(checkBox(b.tcr0)).tag(), base + 57);
+        EXPECT_EQ(caption(checkBox(b.tcr0)), "T" + d + "TCR[0]");
+        EXPECT_EQ(get(checkBox(b.tcr1)).tag(), base + 58);
+        EXPECT_EQ(caption(checkBox(b.tcr1)), "T" + d + "TCR[1]");
+        EXPECT_EQ(get("T" + d + "CTCR10").tag(), base + 59);
+        EXPECT_EQ(get("T" + d + "CTCR32").tag(), base + 60);
+        EXPECT_EQ(get("T" + d + "_checkbox").tag(), base + 99);
+    }
+}
+
 TEST_F(TimerPageTest, SixteenBitSectionWithoutPwmAndTwoCaptures) {
     load("arm7_mixed_widths");
     EXPECT_EQ(caption("T0_checkbox"), "Timer0 [32 bit]");

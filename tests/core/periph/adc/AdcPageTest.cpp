@@ -146,6 +146,18 @@ TEST_F(AdcPageTest, CortexM3ProfileSetsTheLimitsAndHidesTheConversionClocks) {
     EXPECT_EQ(get("adcClk0").hint(), "ADC clock (max 4.5 MHz)");
 }
 
+TEST_F(AdcPageTest, HintsNameTheChannelUnderTheMouseAndTheGroupBoxClearsThem) {
+    load("arm7");
+    get("sel0_3").hovered.emit(get("sel0_3"));
+    EXPECT_EQ(caption("Label8"), "Channel 3");
+    get("adcinten0_5").hovered.emit(get("adcinten0_5"));
+    EXPECT_EQ(caption("Label10"), "Channel 5");
+    EXPECT_EQ(caption("Label8"), "Channel 3") << "each box kind has its own label";
+    get("ad0_groupbox").hovered.emit(get("ad0_groupbox"));
+    EXPECT_EQ(caption("Label8"), "");
+    EXPECT_EQ(caption("Label10"), "");
+}
+
 TEST_F(AdcPageTest, NoPowerDownBitHidesPdnUntilTheNextDevice) {
     load("nopdn");
     EXPECT_FALSE(get("pdn0").visible());

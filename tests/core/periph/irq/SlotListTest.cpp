@@ -6,6 +6,9 @@ namespace {
 class SlotListTest : public IrqFixture {};
 
 TEST_F(SlotListTest, VicDeviceWithoutVectorCountHasSixteenSlotsAndMovableEntries) {
+    folder.start();
+    EXPECT_EQ(get(kSlotLegend).caption(), "0 - 31 = Vectored IRQ slots") << "before any device";
+    EXPECT_EQ(get(kFiqLegend).caption(), "-1 = Fast Interrupt reQuest (FIQ)");
     load("vic_default");
     EXPECT_EQ(slots().count(), 17);
     EXPECT_TRUE(slots().numbersShown());

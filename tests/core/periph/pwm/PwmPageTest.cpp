@@ -333,6 +333,12 @@ TEST_F(PwmPageTest, HintsFollowTheMouseAndTheGroupBoxClearsThem) {
     get("CheckBox139").hovered.emit(get("CheckBox139")); // PWM0 MCR "2"
     EXPECT_EQ(caption("pwm0_hintLabel"),
               "PWM0MR0S, 1= stop  (TC && PC)  on MR0 match && disable timer, 0= stop disabled");
+    get("CheckBox154").hovered.emit(get("CheckBox154")); // PWM0 CCR "3"
+    EXPECT_EQ(caption("pwm0_hintLabel"),
+              "PWM0CAP1RE, 1= load CR1 with TC on a rising edge of PCAP0.1, 0= disabled");
+    get("CheckBox152").hovered.emit(get("CheckBox152")); // PWM0 CCR "5"
+    EXPECT_EQ(caption("pwm0_hintLabel"),
+              "PWM0CAP1I, 1= interrupt when PCAP0.1 loads CR1, 0= interrupt disabled");
     get("PWM1PR").hovered.emit(get("PWM1PR"));
     EXPECT_EQ(caption("pwm1_hintLabel"), get("PWM1PR").hint());
     EXPECT_FALSE(get("PWM1PR").hint().empty());

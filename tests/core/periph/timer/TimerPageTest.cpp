@@ -150,8 +150,13 @@ TEST_F(TimerPageTest, NextDeviceResetsTimersAndHidesThoseItLacks) {
     edit("T2MR0").setText("ABCD");
     box("CheckBox109").click(); // MR0 interrupt
     combo("T2CTCR10").setItemIndex(1);
+    // Timer0: capture, external match and both TCR bits.
+    for (const char* name : {"CheckBox19", "CheckBox28", "CheckBox9", "CheckBox1"})
+        box(name).click();
 
     load("arm7_single_divider"); // Timer0 and Timer1 only
+    for (const char* name : {"CheckBox19", "CheckBox28", "CheckBox9", "CheckBox1"})
+        EXPECT_FALSE(box(name).checked()) << name;
     EXPECT_FALSE(box("T0_checkbox").checked()) << "a timer the next device has starts off as well";
     EXPECT_FALSE(get("T0_groupBox").enabled());
     EXPECT_FALSE(get("T2_checkbox").visible());

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string_view>
-
 namespace regforge::model {
 
 // The kinds of control the main window is made of. The configuration file and the
@@ -32,8 +30,6 @@ enum class ControlKind {
     PopupMenu,
     MenuItem,
 };
-
-std::string_view kindName(ControlKind kind);
 
 // Containers hold other controls; the view nests their widgets the same way.
 bool isContainer(ControlKind kind);

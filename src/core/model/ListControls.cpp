@@ -61,16 +61,8 @@ void Playlist::setItem(int index, std::string text) {
 }
 
 void Playlist::addItem(std::string text) {
-    insertItem(count(), std::move(text));
-}
-
-void Playlist::insertItem(int index, std::string text) {
-    if (index < 0 || index > count())
-        index = count();
-    items_.insert(items_.begin() + index, std::move(text));
-    selected_.insert(selected_.begin() + index, false);
-    if (itemIndex_ >= index)
-        ++itemIndex_;
+    items_.push_back(std::move(text));
+    selected_.push_back(false);
     notifyView(Aspect::Items);
 }
 

@@ -34,7 +34,6 @@ public:
     void setItems(std::vector<std::string> items);
     void setItem(int index, std::string text);
     void addItem(std::string text);
-    void insertItem(int index, std::string text);
     void removeItem(int index);
     bool selected(int index) const;
     void setSelected(int index, bool selected);

@@ -168,6 +168,21 @@ TEST_F(Store, SortedComboKeepsSelectionAcrossInsertions) {
     EXPECT_EQ(combo.indexOfIgnoringCase("lpc2148"), 2);
 }
 
+TEST_F(Store, EditableComboSelectsTheItemItsTextNames) {
+    auto& combo = store.add<ComboBox>("ISR_ComboBox", page);
+    combo.setEditable(true);
+    combo.setItems({"WDT", "TIMER0"});
+    int changes = 0;
+    combo.changed.connect([&](Control&) { ++changes; });
+    combo.setText("TIMER0");
+    EXPECT_EQ(combo.itemIndex(), 1);
+    combo.setText("TIMER");
+    EXPECT_EQ(combo.itemIndex(), -1) << "a text no item has selects nothing";
+    EXPECT_EQ(combo.text(), "TIMER");
+    combo.setText("TIMER");
+    EXPECT_EQ(changes, 2);
+}
+
 TEST_F(Store, TreeNodesKnowTheirParentsAndReportChanges) {
     auto& tree = store.add<Tree>("IO_Treeview", page);
     const int port = tree.addNode(-1, "P0");

@@ -397,20 +397,6 @@ void TimerPage::timerEnableClick(int timer) {
     tm.coverPanel->setVisible(!tm.enableBox->checked());
 }
 
-void TimerPage::timerCTCRChange(int timer, Control& sender) {
-    const auto& tm = timers_[static_cast<std::size_t>(timer)];
-    if (&sender == tm.mode || &sender == tm.countInput) {
-        countModeChange(timer);
-        return;
-    }
-    for (int k = 0; k < 4; ++k) {
-        if (&sender == tm.externalMatchBoxes[static_cast<std::size_t>(k)])
-            externalMatchClick(timer, k);
-        else if (&sender == tm.pwmModeBoxes[static_cast<std::size_t>(k)])
-            pwmModeClick(timer, k);
-    }
-}
-
 void TimerPage::countModeChange(int timer) {
     auto& tm = timers_[static_cast<std::size_t>(timer)];
     const bool counterMode = tm.mode->itemIndex() != 0;

@@ -25,9 +25,6 @@ public:
 
     // The enable box: usable only with a device loaded; the group box follows it.
     void timerEnableClick(int timer);
-    // The interlocks of one timer, chosen by the sender: the CTCR combos, the EM boxes and
-    // the PWM-mode boxes. Any other sender does nothing.
-    void timerCTCRChange(int timer, model::Control& sender);
     // "Counter clk: ..." and "Counts every: ..." from the prescaler and the timer's clock.
     void refreshTimerFigures(int timer);
     // The mouse over a register control shows its hint in the timer's hint label.

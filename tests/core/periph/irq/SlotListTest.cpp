@@ -118,6 +118,7 @@ TEST_F(SlotListTest, ExternalInterruptRowsFollowTheirSourcesInTheList) {
 }
 
 TEST_F(SlotListTest, FixedSlotsTakeTheChannelAndTheFastEntrySwapsBack) {
+    addFixture("vic_default"); // loaded last, into the same window
     load("vic_fixed");
     EXPECT_EQ(slots().count(), 33);
     EXPECT_EQ(get(kSlotLegend).caption(), "0 - 31 = Vectored IRQ slots");
@@ -143,8 +144,10 @@ TEST_F(SlotListTest, FixedSlotsTakeTheChannelAndTheFastEntrySwapsBack) {
     EXPECT_EQ(get(kDescriptionLabel).caption(), "UART 0");
     sources().setText("WDT");
     EXPECT_EQ(get(kDescriptionLabel).caption(), "Watchdog");
-    load("nvic");
+    load("vic_default"); // no descriptions
     EXPECT_EQ(get(kDescriptionLabel).caption(), "") << "a new device's list starts without a description";
+    sources().setText("WDT");
+    EXPECT_EQ(get(kDescriptionLabel).caption(), "") << "nothing is left of the last device's descriptions";
 }
 
 TEST_F(SlotListTest, NvicListIsFilledFromTheTopAndCompactedOnFree) {

@@ -118,7 +118,11 @@ TEST_F(SlotListTest, ExternalInterruptRowsFollowTheirSourcesInTheList) {
 }
 
 TEST_F(SlotListTest, FixedSlotsTakeTheChannelAndTheFastEntrySwapsBack) {
-    addFixture("vic_default"); // loaded last, into the same window
+    // Loaded last, into the same window: one without descriptions, one with other channels.
+    folder.addProfile("vic_default", fixtureText("vic_default"));
+    std::string moved = fixtureText("vic_fixed");
+    moved.replace(moved.find("4,TIMER0"), 8, "10,TIMER0");
+    folder.addProfile("vic_fixed_moved", moved);
     load("vic_fixed");
     EXPECT_EQ(slots().count(), 33);
     EXPECT_EQ(get(kSlotLegend).caption(), "0 - 31 = Vectored IRQ slots");
@@ -144,10 +148,14 @@ TEST_F(SlotListTest, FixedSlotsTakeTheChannelAndTheFastEntrySwapsBack) {
     EXPECT_EQ(get(kDescriptionLabel).caption(), "UART 0");
     sources().setText("WDT");
     EXPECT_EQ(get(kDescriptionLabel).caption(), "Watchdog");
-    load("vic_default"); // no descriptions
+    ASSERT_TRUE(folder.load("vic_default")); // no descriptions
     EXPECT_EQ(get(kDescriptionLabel).caption(), "") << "a new device's list starts without a description";
     sources().setText("WDT");
     EXPECT_EQ(get(kDescriptionLabel).caption(), "") << "nothing is left of the last device's descriptions";
+
+    ASSERT_TRUE(folder.load("vic_fixed_moved"));
+    add("TIMER0", kVectorIrqButton);
+    EXPECT_EQ(entries()[11], "TIMER0") << "the channel of this device, not of an earlier one";
 }
 
 TEST_F(SlotListTest, NvicListIsFilledFromTheTopAndCompactedOnFree) {

@@ -157,6 +157,9 @@ TEST_F(MainFormStartup, TheCpuClockTakesFractionsOfAMegahertzUpTo200) {
     cpu.setText("250");
     cpu.leave();
     EXPECT_EQ(cpu.text(), "200");
+    cpu.setText("");
+    cpu.leave();
+    EXPECT_EQ(cpu.text(), "1") << "no core runs at 0 MHz";
 }
 
 } // namespace

@@ -297,6 +297,11 @@ TEST(NumericEdit, PropertyChangesRenormaliseAndMaxLengthLowersMinimumDigits) {
     f.edit.setValueKind(ValueKind::HexValue);
     EXPECT_EQ(f.limitViews, 3);
 
+    Field m(ValueKind::Numeric);
+    m.edit.setText("3");
+    m.edit.setMinimumValue(5);
+    EXPECT_EQ(m.edit.shownText(), "5") << "a raised minimum applies at once";
+
     Field g(ValueKind::Float);
     g.edit.setText("7");
     g.edit.setMinimumDigits(4); // not a float property

@@ -6,6 +6,7 @@
 #include "support/FakeUi.h"
 #include "support/TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace regforge::output {
@@ -109,6 +110,15 @@ TEST_F(ReplaceListLoad, NoChoiceOrMissingFileEndsWithAnEmptyList) {
     EXPECT_EQ(ui.messages[1].caption, "File not found");
     EXPECT_EQ(ui.messages[1].text, "The replace profile is missing");
     EXPECT_EQ(ui.messages[1].icon, Icon::Error);
+
+    // A list that exists but cannot be read (here: far too large) is reported and nothing is taken.
+    choose("huge", "A=1\n");
+    std::filesystem::resize_file(folder.path() / "replace" / "huge.ini", std::uintmax_t{1} << 34);
+    EXPECT_FALSE(panel.ReplaceListLoadButtonClick());
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[2].caption, "Error");
+    EXPECT_NE(ui.messages[2].text.find("huge.ini"), std::string::npos) << ui.messages[2].text;
+    EXPECT_TRUE(panel.activeList().empty());
 }
 
 } // namespace

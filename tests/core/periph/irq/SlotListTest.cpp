@@ -123,6 +123,9 @@ TEST_F(SlotListTest, FixedSlotsTakeTheChannelAndTheFastEntrySwapsBack) {
     std::string moved = fixtureText("vic_fixed");
     moved.replace(moved.find("4,TIMER0"), 8, "10,TIMER0");
     folder.addProfile("vic_fixed_moved", moved);
+    std::string unnumbered = fixtureText("vic_fixed");
+    unnumbered.insert(unnumbered.find("0,WDT"), "SPARE\n"); // a source line without a channel
+    folder.addProfile("vic_fixed_unnumbered", unnumbered);
     load("vic_fixed");
     EXPECT_EQ(slots().count(), 33);
     EXPECT_EQ(get(kSlotLegend).caption(), "0 - 31 = Vectored IRQ slots");
@@ -156,6 +159,10 @@ TEST_F(SlotListTest, FixedSlotsTakeTheChannelAndTheFastEntrySwapsBack) {
     ASSERT_TRUE(folder.load("vic_fixed_moved"));
     add("TIMER0", kVectorIrqButton);
     EXPECT_EQ(entries()[11], "TIMER0") << "the channel of this device, not of an earlier one";
+
+    ASSERT_TRUE(folder.load("vic_fixed_unnumbered"));
+    add("TIMER0", kVectorIrqButton);
+    EXPECT_EQ(entries()[5], "TIMER0") << "a line without a channel shifts no other source";
 }
 
 TEST_F(SlotListTest, NvicListIsFilledFromTheTopAndCompactedOnFree) {

@@ -167,6 +167,19 @@ TEST_F(SerialGeneratorTest, SspSlaveInTiFormatOnAnArm7WithoutDma) {
                 "SSPIMSC = 0x00;     /* binary: 00000000 */", ""}));
 }
 
+TEST_F(SerialGeneratorTest, EveryFrameFormatIsNamedInTheComment) {
+    load("arm7");
+    box("SSP0_checkbox").click();
+    const Lines formats = {"   SSP frame format set to SPI mode", "   SSP frame format set to TI SSI mode",
+                           "   SSP frame format set to Microwire mode"};
+    for (int format = 0; format < 3; ++format) {
+        combo("SSP0FRF_ComboBox").setItemIndex(format);
+        const Lines lines = generated();
+        ASSERT_GT(lines.size(), 3u);
+        EXPECT_EQ(lines[3], formats[static_cast<std::size_t>(format)]) << "format " << format;
+    }
+}
+
 TEST_F(SerialGeneratorTest, SspNumberAndDmaInTheRegisterNameSyntax) {
     load("arm7_numbered"); // [SSP1] 1, DMA
     box("SSP1_checkbox").click();

@@ -104,8 +104,4 @@ void SettingsFile::writeLastLoaded(const std::string& configPath) const {
     save(text);
 }
 
-std::vector<std::string> SettingsFile::freshContent() {
-    return {"[VERSION]", "2.2.2"};
-}
-
 } // namespace regforge::config

@@ -47,9 +47,6 @@ public:
     // Sets the line after "[LASTLOADED]" in an existing file. Throws Error on failure.
     void writeLastLoaded(const std::string& configPath) const;
 
-    // A new settings file's content.
-    static std::vector<std::string> freshContent();
-
 private:
     io::TextLines load() const;
     void save(const io::TextLines& text) const;

@@ -289,7 +289,17 @@ TEST_F(EditPopupTest, SspEditsSearchThePairAndApplyWritesBothEditsOfTheirPort) {
     EXPECT_EQ(edit("SSP1SCR_edit").text(), "1") << "the other ports keep theirs";
     EXPECT_EQ(edit("SSP0SCR_edit").text(), "0");
 
+    // 1 kHz needs a prescaler above the smallest: both edits of the pair are written.
+    ui.calculator = userApplies("1", 2);
+    popup.MivoEditEnter(edit("SSP0SCR_edit"));
+    popup.CalcFromFreqPopupClick();
+    const auto prescale = edit("SSP0CPSDVSR_edit").valueAsInt64();
+    EXPECT_GT(prescale, 8);
+    EXPECT_EQ(prescale * (edit("SSP0SCR_edit").valueAsInt64() + 1), 15000);
+    EXPECT_EQ(form.store().get<model::Control>("SSP0clock_label").caption(), "SSP clock: 1 KHz");
+
     ui.calculator = [](Calculator& c) { return !userApplies("3", 3)(c); };
+    popup.MivoEditEnter(edit("SSP2CPSDVSR_edit"));
     popup.CalcFromFreqPopupClick();
     EXPECT_EQ(edit("SSP2SCR_edit").text(), "74") << "Abort changes nothing";
 }

@@ -144,6 +144,11 @@ TEST_F(AdcPageTest, CortexM3ProfileSetsTheLimitsAndHidesTheConversionClocks) {
     EXPECT_TRUE(get("ad0_clks").visible());
     EXPECT_EQ(folder.form().device().adcClocks, 11);
     EXPECT_EQ(get("adcClk0").hint(), "ADC clock (max 4.5 MHz)");
+
+    // The limit is shown with two decimals.
+    folder.addProfile("odd_limit", "[LPC21xx]\r\n[ADC0]\r\nFMAX@4126000\r\nSTART@Start conversion now\r\n");
+    loadProfile("odd_limit");
+    EXPECT_EQ(get("adcClk0").hint(), "ADC clock (max 4.13 MHz)");
 }
 
 TEST_F(AdcPageTest, HintsNameTheChannelUnderTheMouseAndTheGroupBoxClearsThem) {

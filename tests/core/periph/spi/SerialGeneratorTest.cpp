@@ -180,6 +180,25 @@ TEST_F(SerialGeneratorTest, EveryFrameFormatIsNamedInTheComment) {
     }
 }
 
+TEST_F(SerialGeneratorTest, SspClockPolarityAndPhaseAreCr0Bits6And7) {
+    load("arm7");
+    box("SSP0_checkbox").click();              // 16-bit frames
+    combo("SSP0FRF_ComboBox").setItemIndex(0); // SPI: the clock mode applies
+    const std::vector<std::pair<int, std::string>> modes = {
+        {1, "SSPCR0 = 0x008F;     /* binary: 00000000_10001111 */"},
+        {2, "SSPCR0 = 0x004F;     /* binary: 00000000_01001111 */"},
+        {3, "SSPCR0 = 0x00CF;     /* binary: 00000000_11001111 */"},
+    };
+    for (const auto& [mode, line] : modes) {
+        combo("SSP0Mode_ComboBox").setItemIndex(mode);
+        const Lines lines = generated();
+        const auto cr0 = std::find_if(lines.begin(), lines.end(),
+                                      [](const std::string& l) { return l.rfind("SSPCR0 = ", 0) == 0; });
+        ASSERT_NE(cr0, lines.end());
+        EXPECT_EQ(*cr0, line) << "mode " << mode;
+    }
+}
+
 TEST_F(SerialGeneratorTest, SspNumberAndDmaInTheRegisterNameSyntax) {
     load("arm7_numbered"); // [SSP1] 1, DMA
     box("SSP1_checkbox").click();

@@ -183,6 +183,7 @@ TEST_F(SpiPageTest, BusClocksFollowTheDividersAndEachPortsOwnClock) {
     edit("SPIClockCounter_edit").setText("254");
     EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 70.8661 KHz");
     edit("SPIClockCounter_edit").setText("12");
+    EXPECT_EQ(caption("SSP0clock_label"), "SSP clock: 2.25 MHz") << "the SSP follows the new clock too";
     edit("SSP0SCR_edit").setText("2");
     EXPECT_EQ(caption("SSP0clock_label"), "SSP clock: 750 KHz");
     // A counter that is no divider (emptied while typing) leaves the last figure.
@@ -192,6 +193,8 @@ TEST_F(SpiPageTest, BusClocksFollowTheDividersAndEachPortsOwnClock) {
     load("cortex_m3"); // own dividers, "1/8" of 60 MHz
     EXPECT_EQ(edit("SPIpclock_edit").text(), "7.5");
     EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 937.5 KHz");
+    combo("SPIpclk_div").setItemIndex(3); // "1/1"
+    EXPECT_EQ(caption("SPIclock_label"), "SPI clock: 7.5 MHz");
     combo("SSP1pclk_div").setItemIndex(3); // "1/1"
     edit("SSP1SCR_edit").setText("1");
     EXPECT_EQ(caption("SSP1clock_label"), "SSP clock: 3.75 MHz");

@@ -69,10 +69,6 @@ MainForm::MainForm(ui::Ui& ui, io::DataFolders folders, std::vector<PageFactory>
 
 MainForm::~MainForm() = default;
 
-std::filesystem::path MainForm::settingsPath() const {
-    return SettingsFile::locate(folders_.writeFolder());
-}
-
 void MainForm::declareControls(std::vector<PageFactory> pages) {
     // Declaration order is the order of saved configurations: frame, then each page's
     // content in page order, then the panels and menus that float over the pages.

@@ -60,7 +60,6 @@ public:
     // Read in this order: an installed program reads the user's own folder first.
     std::vector<std::filesystem::path> includeFolders() const { return folders_.subFolders("include"); }
     std::vector<std::filesystem::path> replaceFolders() const { return folders_.subFolders("replace"); }
-    std::filesystem::path settingsPath() const;
 
     // Start-up: include folder check, window size, device and replace lists, defaults.
     void FormCreate();

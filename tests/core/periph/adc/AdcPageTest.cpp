@@ -161,6 +161,9 @@ TEST_F(AdcPageTest, HintsNameTheChannelUnderTheMouseAndTheGroupBoxClearsThem) {
     get("ad0_groupbox").hovered.emit(get("ad0_groupbox"));
     EXPECT_EQ(caption("Label8"), "");
     EXPECT_EQ(caption("Label10"), "");
+    get("sel0_3").hovered.emit(get("sel0_3"));
+    get("TabSheet2").hovered.emit(get("TabSheet2"));
+    EXPECT_EQ(caption("Label8"), "") << "the page itself clears them too";
 }
 
 TEST_F(AdcPageTest, NoPowerDownBitHidesPdnUntilTheNextDevice) {

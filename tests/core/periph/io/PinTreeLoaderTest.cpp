@@ -150,6 +150,39 @@ TEST_F(PinTreeLoader, QuickSelectorListsFreeFunctionsByGroupSortedAndTagged) {
     EXPECT_EQ(control<model::MenuItem>("PWMMotorpopup").caption(), "PWM Motor");
 }
 
+TEST(QuickSelectorGroups, TheFunctionNamesBeginningDecidesItsGroup) {
+    const std::vector<std::pair<const char*, const char*>> named = {
+        {"MAT0.1", "MAT"},       {"CAP1.2", "CAP"},  {"PWM1.4", "PWM"},
+        {"EINT3", "EINT"},       {"AD0.1", "ADC"},   {"AOUT", "DAC"},
+        {"SCK0", "SPI"},         {"MISO1", "SPI"},   {"MOSI", "SPI"},
+        {"SSEL0", "SPI"},        {"SCL1", "I2C"},    {"SDA0", "I2C"},
+        {"TXD0", "UART"},        {"RXD1", "UART"},   {"RTS1", "UART"},
+        {"CTS1", "UART"},        {"DSR1", "UART"},   {"RI1", "UART"},
+        {"DTR1", "UART"},        {"DCD1", "UART"},   {"PCAP1.0", "PCAP"},
+        {"RD1", "CAN"},          {"TD2", "CAN"},     {"I2SRX_CLK", "I2S"},
+        {"RX_MCLK", "I2S"},      {"TX_MCLK", "I2S"}, {"MCIDAT0", "SD/MMC"},
+        {"USB_D+1", "USB"},      {"VBUS", "USB"},    {"ENET_TXD0", "ETHERNET"},
+        {"MC_OA0", "PWM Motor"},
+    };
+    for (const auto& [function, group] : named) {
+        EXPECT_EQ(QuickSelector::groupFor(function, false), groupIndex(group)) << function;
+        EXPECT_EQ(QuickSelector::groupFor(function, true), groupIndex(group)) << function;
+    }
+    // Names only IOCON devices give their functions.
+    for (const auto& [function, group] :
+         std::vector<std::pair<const char*, const char*>>{{"DAC_OUT", "DAC"},
+                                                          {"U0_OE", "UART"},
+                                                          {"U2_OE", "UART"},
+                                                          {"U3_OE", "UART"},
+                                                          {"U4_OE", "UART"},
+                                                          {"U4_SCLK", "UART"},
+                                                          {"SD_CLK", "SD/MMC"}}) {
+        EXPECT_EQ(QuickSelector::groupFor(function, true), groupIndex(group)) << function;
+        EXPECT_EQ(QuickSelector::groupFor(function, false), -1) << function;
+    }
+    EXPECT_EQ(QuickSelector::groupFor("GPIO", true), -1);
+}
+
 TEST_F(PinTreeLoader, IoconDevicesKnowTheirExtraPrefixes) {
     ASSERT_TRUE(load(fixture("iocon.ini")));
     const auto& quick = page().quickSelector();

@@ -85,6 +85,14 @@ TEST_F(SpiPageTest, PortBoxOpensItsGroupOnlyWithADeviceLoaded) {
     box("SPI_CheckBox").click();
     EXPECT_FALSE(enabled("SPI_GroupBox"));
     EXPECT_TRUE(visible("SPI_Panel"));
+
+    // The next device starts with every port off.
+    box("SPI_CheckBox").click();
+    box("SSP0_checkbox").click();
+    load("arm7");
+    EXPECT_FALSE(box("SPI_CheckBox").checked());
+    EXPECT_FALSE(box("SSP0_checkbox").checked());
+    EXPECT_FALSE(enabled("SPI_GroupBox"));
 }
 
 TEST_F(SpiPageTest, ModeComboAndClockBoxesFollowEachOther) {

@@ -77,6 +77,22 @@ TEST_F(TimerGeneratorTest, SixteenBitTimerWithDefaultsHasFourDigitsAndNoPwmContr
                 "T2TCR = 0x00;     /* binary: 00000000 */", ""}));
 }
 
+TEST_F(TimerGeneratorTest, EachCaptureInputIsDescribedByItsOwnBits) {
+    load("cortex_m3");
+    enable(1);
+    box("CheckBox61").click(); // CCR "7": CAP1.2 falling edge
+    box("CheckBox50").click(); // CCR "8": CAP1.2 interrupt
+    box("CheckBox53").click(); // CCR "3": CAP1.1 rising edge
+    const Lines lines = generated();
+    for (const std::string line :
+         {"   CCR1.1 : capture on rising edge, ",
+          "   CCR1.2 : capture on falling edge, generate interrupt on capture event, "})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(), "LPC_TIM1->CCR = 0x0188;     /* binary: 00000001_10001000 */"),
+        lines.end());
+}
+
 TEST_F(TimerGeneratorTest, CortexM3UsesStructureSyntaxWithThePwmControlRegister) {
     load("cortex_m3");
     enable(1);

@@ -290,6 +290,19 @@ TEST_F(ConfigFileTest, LoadLoadsTheDeviceThenRestoresEverySavedValue) {
     EXPECT_EQ(folder.read("again.sav"), saved);
 }
 
+TEST_F(ConfigFileTest, AFileChosenByARelativePathIsRememberedByItsFullPath) {
+    configure();
+    const auto path = saveTo("relative.sav");
+    folder.write("include/regforge", "[VERSION]\r\n2.2.2\r\n");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(path.parent_path());
+    const LoadOutcome outcome = load("relative.sav");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(outcome, LoadOutcome::Loaded);
+    EXPECT_EQ(folder.read("include/regforge"),
+              "[VERSION]\r\n2.2.2\r\n[LASTLOADED]\r\n" + path.string() + "\r\n");
+}
+
 TEST_F(ConfigFileTest, APathWithALineBreakIsLoadedButNotRemembered) {
     configure();
     const auto path = saveTo("two\nlines\r.sav");

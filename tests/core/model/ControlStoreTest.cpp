@@ -101,6 +101,9 @@ TEST_F(Store, MenuItemsAndPlaylistsChangeOnlyWhatWasAskedFor) {
     list.removeItem(5);
     list.removeItem(-1);
     EXPECT_EQ(list.items(), (std::vector<std::string>{"b"}));
+    list.setItemIndex(0);
+    list.setItems({"x", "y"});
+    EXPECT_EQ(list.itemIndex(), -1) << "new items, no selection";
 }
 
 TEST_F(Store, MuteGuardDetachesHandlersButViewsStillRedraw) {

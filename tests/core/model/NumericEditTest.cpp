@@ -301,6 +301,10 @@ TEST(NumericEdit, PropertyChangesRenormaliseAndMaxLengthLowersMinimumDigits) {
     m.edit.setText("3");
     m.edit.setMinimumValue(5);
     EXPECT_EQ(m.edit.shownText(), "5") << "a raised minimum applies at once";
+    Field one(ValueKind::Numeric);
+    one.edit.setMaximumValue(1);
+    one.edit.setText("7");
+    EXPECT_EQ(one.edit.shownText(), "1") << "a maximum of 1 is a maximum too";
 
     Field g(ValueKind::Float);
     g.edit.setText("7");

@@ -1,6 +1,7 @@
 #include "AdcFixture.h"
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace regforge::periph::adc {
@@ -149,6 +150,36 @@ TEST_F(AdcPageTest, CortexM3ProfileSetsTheLimitsAndHidesTheConversionClocks) {
     folder.addProfile("odd_limit", "[LPC21xx]\r\n[ADC0]\r\nFMAX@4126000\r\nSTART@Start conversion now\r\n");
     loadProfile("odd_limit");
     EXPECT_EQ(get("adcClk0").hint(), "ADC clock (max 4.13 MHz)");
+}
+
+// The reset and the saved files find the converters' controls by tag (field base + converter).
+TEST_F(AdcPageTest, ControlsCarryTheirTagsAndCaptions) {
+    load("arm7");
+    for (int a = 0; a < kConverterCount; ++a) {
+        const std::string d = std::to_string(a);
+        for (int n = 0; n < kChannelCount; ++n) {
+            const std::string k = std::to_string(n);
+            EXPECT_EQ(get("sel" + d + "_" + k).tag(), 100 + a);
+            EXPECT_EQ(caption("sel" + d + "_" + k), k);
+            EXPECT_EQ(get("adcinten" + d + "_" + k).tag(), 110 + a);
+            EXPECT_EQ(caption("adcinten" + d + "_" + k), k);
+        }
+        const std::vector<std::tuple<std::string, int, std::string>> boxes = {
+            {"ad" + d + "_checkbox", 190, "ADC" + d},
+            {"adginten" + d, 200, "ADGINTEN"},
+            {"pdn" + d, 210, "PDN"},
+            {"burst" + d, 220, "BURST"},
+        };
+        for (const auto& [name, tag, text] : boxes) {
+            EXPECT_EQ(get(name).tag(), tag + a) << name;
+            EXPECT_EQ(caption(name), text) << name;
+        }
+        EXPECT_EQ(get("clkdiv" + d).tag(), 230 + a);
+        EXPECT_EQ(get("ad" + d + "_clks").tag(), 240 + a);
+        EXPECT_EQ(get("ad" + d + "_edge").tag(), 250 + a);
+        EXPECT_EQ(get("ad" + d + "_start").tag(), 260 + a);
+        EXPECT_EQ(get("adcClk" + d).tag(), 270 + a);
+    }
 }
 
 TEST_F(AdcPageTest, HintsNameTheChannelUnderTheMouseAndTheGroupBoxClearsThem) {

@@ -123,6 +123,22 @@ TEST_F(ExternalInterruptGeneratorTest, TwoPortGpioInterruptsSetRisingAndFallingE
     }
 }
 
+TEST_F(ExternalInterruptGeneratorTest, APinWithoutItsPortsRegistersIsNamedInsteadOfWrittenElsewhere) {
+    std::string text = fixtureText("edgelevel");
+    for (const char* reg : {"LPC_GPIO1->IS\n", "LPC_GPIO1->IBE\n", "LPC_GPIO1->IEV\n", "LPC_GPIO1->IE\n"})
+        text.erase(text.find(reg), std::string(reg).size());
+    folder.addProfile("port0_only", text);
+    folder.start();
+    ASSERT_TRUE(folder.load("port0_only"));
+    setState("P1.5", kGpioRising);
+    try {
+        mainLines();
+        ADD_FAILURE() << "a P1 pin without P1 registers was written";
+    } catch (const regforge::Error& e) {
+        EXPECT_EQ(std::string(e.what()), "[IO_ISR] has no register for P1.5");
+    }
+}
+
 TEST_F(ExternalInterruptGeneratorTest, EdgeLevelGpioInterruptsWriteEveryRegisterOfTheSection) {
     load("edgelevel");
     EXPECT_EQ(mainLines(), Lines{}) << "every pin disabled: nothing written";

@@ -165,7 +165,11 @@ TEST_F(Store, SortedComboKeepsSelectionAcrossInsertions) {
     combo.addItem("b");
     combo.addItem("LPC2148");
     combo.setItemIndex(0);
+    int redraws = 0;
+    combo.viewChanged.connect(
+        [&](const Control&, Aspect aspect, int) { redraws += aspect == Aspect::Items; });
     combo.addItem("A");
+    EXPECT_EQ(redraws, 1) << "the view shows the new item";
     EXPECT_EQ(combo.items(), (std::vector<std::string>{"A", "b", "LPC2148"}));
     EXPECT_EQ(combo.text(), "b");
     EXPECT_EQ(combo.indexOfIgnoringCase("lpc2148"), 2);
@@ -197,6 +201,10 @@ TEST_F(Store, TreeNodesKnowTheirParentsAndReportChanges) {
     tree.setStateIndex(pin1, 3);
     tree.setStateIndex(pin1, 3);
     EXPECT_EQ(changes, 1);
+    tree.setText(pin1, "P0.1 I2C"); // the I2C mode steps change a node's text
+    tree.setText(pin1, "P0.1 I2C");
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(tree.node(pin1).text, "P0.1 I2C");
     EXPECT_EQ(tree.parentOf(pin1), port);
     EXPECT_EQ(tree.childrenOf(port), (std::vector<int>{pin0, pin1}));
     EXPECT_EQ(tree.node(2).level, 2);

@@ -123,6 +123,16 @@ TEST_F(ExternalInterruptGeneratorTest, TwoPortGpioInterruptsSetRisingAndFallingE
     }
 }
 
+TEST_F(ExternalInterruptGeneratorTest, AFallingEdgePinSetsOnlyTheFallingEnable) {
+    load("vic_default");
+    setState("P0.5", kGpioFalling);
+    const Lines lines = mainLines();
+    ASSERT_GE(lines.size(), 8u);
+    EXPECT_EQ(lines[3], "    P0.5 : On falling edge");
+    EXPECT_EQ(lines[5], "    IO0IntEnR = 0x00000000;     /* " + bits32(-1) + " */");
+    EXPECT_EQ(lines[6], "    IO0IntEnF = 0x00000020;     /* " + bits32(5) + " */");
+}
+
 TEST_F(ExternalInterruptGeneratorTest, APinWithoutItsPortsRegistersIsNamedInsteadOfWrittenElsewhere) {
     std::string text = fixtureText("edgelevel");
     for (const char* reg : {"LPC_GPIO1->IS\n", "LPC_GPIO1->IBE\n", "LPC_GPIO1->IEV\n", "LPC_GPIO1->IE\n"})

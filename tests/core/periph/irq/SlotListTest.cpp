@@ -62,17 +62,26 @@ TEST_F(SlotListTest, MoveUpAndDownCarryTheSelectionAcrossTheFastEntry) {
     add("TIMER0");
     add("UART0");
     selectOnly({1});
+    // Moving into or out of the fast entry changes a source's colour: the list is redrawn.
+    int redraws = 0;
+    sources().viewChanged.connect(
+        [&](const model::Control&, model::Aspect aspect, int) { redraws += aspect == model::Aspect::Items; });
     press(kMoveUpButton);
+    EXPECT_GT(redraws, 0);
     EXPECT_EQ(entries(), listWith(17, {{0, "TIMER0"}, {2, "UART0"}}));
     EXPECT_TRUE(slots().selected(0));
     EXPECT_FALSE(slots().selected(1));
     press(kMoveUpButton);
     EXPECT_EQ(entries()[0], "TIMER0") << "the first entry stays";
 
+    redraws = 0;
     press(kMoveDownButton);
+    EXPECT_GT(redraws, 0);
     press(kMoveDownButton);
     EXPECT_EQ(entries(), listWith(17, {{1, "UART0"}, {2, "TIMER0"}}));
     EXPECT_TRUE(slots().selected(2));
+    EXPECT_FALSE(slots().selected(1)) << "the selection moved with the entry";
+    EXPECT_FALSE(slots().selected(0));
 
     // A selected block moves as one.
     selectOnly({1, 2});
@@ -137,7 +146,12 @@ TEST_F(SlotListTest, FixedSlotsTakeTheChannelAndTheFastEntrySwapsBack) {
 
     add("TIMER1", kVectorIrqButton);
     EXPECT_EQ(entries()[6], "TIMER1");
+    int redraws = 0;
+    sources().viewChanged.connect(
+        [&](const model::Control&, model::Aspect aspect, int) { redraws += aspect == model::Aspect::Items; });
     add("TIMER0", kFastIrqButton);
+    EXPECT_GT(redraws, 0) << "the fast source turns blue in the list";
+
     EXPECT_EQ(entries()[0], "TIMER0");
     add("UART0", kFastIrqButton);
     EXPECT_EQ(entries(), listWith(33, {{0, "UART0"}, {5, "TIMER0"}, {6, "TIMER1"}}))
@@ -163,6 +177,10 @@ TEST_F(SlotListTest, FixedSlotsTakeTheChannelAndTheFastEntrySwapsBack) {
     ASSERT_TRUE(folder.load("vic_fixed_unnumbered"));
     add("TIMER0", kVectorIrqButton);
     EXPECT_EQ(entries()[5], "TIMER0") << "a line without a channel shifts no other source";
+
+    EXPECT_FALSE(page().eintRow(1).mode->enabled());
+    add("EINT1", kFastIrqButton);
+    EXPECT_TRUE(page().eintRow(1).mode->enabled()) << "a fast external interrupt opens its row";
 }
 
 TEST_F(SlotListTest, NvicListIsFilledFromTheTopAndCompactedOnFree) {

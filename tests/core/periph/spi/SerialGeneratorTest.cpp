@@ -1,4 +1,5 @@
 #include "SerialPortFixture.h"
+#include "periph/spi/SerialSections.h"
 #include "periph/spi/SpiPage.h"
 
 #include <algorithm>
@@ -31,6 +32,13 @@ protected:
         return {end + 2, lines.end()};
     }
 };
+
+TEST(SerialTemplateLines, ASectionIsFoundWhereverItStandsAndGivesAtMostItsLines) {
+    const profile::Lines lines = {"[SSP0_INIT]", "first", "second", "[SSP1_INIT]", "only"};
+    EXPECT_EQ(templateLines(lines, "[SSP0_INIT]", 1), profile::Lines{"first"}) << "a profile's first line";
+    EXPECT_EQ(templateLines(lines, "[SSP1_INIT]", 2), profile::Lines{"only"});
+    EXPECT_EQ(templateLines(lines, "[SPI_INIT]", 1), profile::Lines{});
+}
 
 TEST_F(SerialGeneratorTest, SpiMasterWithInterruptOnAnArm7) {
     load("arm7");

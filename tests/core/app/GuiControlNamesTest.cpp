@@ -19,10 +19,12 @@ TEST(GuiControlNames, EveryControlAPageViewTakesIsDeclaredByTheCore) {
     testing::FakeUi ui;
     MainForm form(ui, dir.path());
     const std::filesystem::path gui = std::filesystem::path(REGFORGE_FIXTURES) / ".." / ".." / "src" / "gui";
-    const std::regex take(R"re(\btake\("([A-Za-z0-9_]+)"\))re");
+    // take("x"), widget("x"), widgetAs<T>("x") and find("x") all look a control up by name.
+    const std::regex take(R"re(\b(?:take|widget|widgetAs<[A-Za-z_:]+>|find)\("([A-Za-z0-9_]+)"\))re");
     int names = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(gui)) {
-        if (entry.path().extension() != ".cpp")
+        // The calculator window takes the calculator's own controls (the test below).
+        if (entry.path().extension() != ".cpp" || entry.path().filename() == "CalculatorDialog.cpp")
             continue;
         std::ifstream in(entry.path());
         std::stringstream text;
@@ -34,7 +36,7 @@ TEST(GuiControlNames, EveryControlAPageViewTakesIsDeclaredByTheCore) {
                 << (*it)[1].str() << " in " << entry.path().filename().string();
         }
     }
-    EXPECT_GE(names, 20);
+    EXPECT_GE(names, 35);
 }
 
 // The calculator window places the calculator's controls by name in the same way.

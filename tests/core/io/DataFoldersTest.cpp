@@ -2,7 +2,11 @@
 
 #include "support/TempDir.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <utility>
 
 namespace regforge::io {
 namespace {
@@ -83,6 +87,26 @@ TEST_F(InstalledPrefix, FindPrefersTheUsersCopyAndNamesAMissingFileInTheFirstFol
     root.write("home/.local/share/regforge/include/LPC2148.ini", "mine");
     EXPECT_EQ(folders.find("include", "LPC2148.ini"), own / "include/LPC2148.ini");
     EXPECT_EQ(folders.find("replace", "keil.ini"), own / "replace/keil.ini");
+}
+
+TEST(UserEnvironment, ComesFromXdgDataHomeAndHome) {
+    const auto keep = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v != nullptr ? std::optional<std::string>(v) : std::nullopt;
+    };
+    const auto xdg = keep("XDG_DATA_HOME");
+    const auto home = keep("HOME");
+    ::setenv("XDG_DATA_HOME", "/data/home", 1);
+    ::setenv("HOME", "/home/user", 1);
+    const UserEnvironment env = UserEnvironment::fromProcess();
+    EXPECT_EQ(env.xdgDataHome, "/data/home");
+    EXPECT_EQ(env.home, "/home/user");
+    for (const auto& [name, value] : {std::pair{"XDG_DATA_HOME", xdg}, std::pair{"HOME", home}}) {
+        if (value)
+            ::setenv(name, value->c_str(), 1);
+        else
+            ::unsetenv(name);
+    }
 }
 
 } // namespace

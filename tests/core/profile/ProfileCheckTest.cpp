@@ -171,6 +171,7 @@ TEST(ProfileCheck, EverySerialPortAndOptionSectionIsChecked) {
 }
 
 TEST(ProfileCheck, InterruptAndPeripheralSections) {
+    expectProblems({"[INCLUDE]", "x.h", "[ISRVECTORS]", "", "32"}, {{4, "empty line in [ISRVECTORS]"}});
     expectProblems({"[ISR]",
                     "4,TIMER0",
                     "x,UART0",

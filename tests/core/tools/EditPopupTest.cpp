@@ -77,6 +77,7 @@ TEST_F(EditPopupTest, PopupOffersTheItemsThatSuitTheEnteredEdit) {
     EXPECT_EQ(offered("SSP2CPSDVSR_edit"), "yynn");
     EXPECT_EQ(offered("SPIClockCounter_edit"), "yynn");
 
+    EXPECT_EQ(offered("PWM0TC"), "nyyn");
     EXPECT_EQ(offered("PWM0MR0"), "nyyn");
     form.store().get<model::CheckBox>("PWM0TCR_EnPWM").setChecked(true);
     EXPECT_EQ(offered("PWM0MR0"), "yyyn");

@@ -134,6 +134,17 @@ TEST_F(PinCodeGenerator, CortexM3PinselWritesOpenDrainPerPort) {
     EXPECT_EQ(pinCode(true), pins + "    LPC_SC->PCONP |= (1 << 29);\n" + registers);
 }
 
+TEST_F(PinCodeGenerator, HysteresisSwitchedOffIsSaidAndItsBitCleared) {
+    ASSERT_TRUE(load(fixture("iocon.ini")));
+    clickState(0); // P0.0 output
+    clickState(9); // HYS off
+    const std::string code = pinCode();
+    EXPECT_NE(code.find("    P0.0:  PORT0.0 Output, pull-up resistor enabled, Hysteresis disabled, "),
+              std::string::npos)
+        << code;
+    EXPECT_NE(code.find("    LPC_IOCON->P0_0 = 0x00000010;"), std::string::npos) << code;
+}
+
 TEST_F(PinCodeGenerator, IoconRegistersComeBeforeDirectionRegisters) {
     ASSERT_TRUE(load(fixture("iocon.ini")));
     clickState(0);                     // P0.0 output

@@ -151,6 +151,9 @@ TEST_F(MainFormStartup, ARefusedKeyShowsTheEditsOwnMessageOnly) {
 TEST_F(MainFormStartup, TheCpuClockTakesFractionsOfAMegahertzUpTo200) {
     auto& cpu = start().store().get<model::NumericEdit>("pllclock_edit");
     EXPECT_EQ(cpu.hint(), "Enter here the core clock in MHz (MAX:200MHz)");
+    const auto& picture = form->store().get<model::Control>("ShowPicture");
+    EXPECT_EQ(picture.caption(), "Show MCU");
+    EXPECT_FALSE(picture.enabled()) << "no device, no picture";
     cpu.setText("14");
     EXPECT_TRUE(cpu.keyPress('.', 2, 0)) << "14.7456 MHz crystals are common";
     cpu.setText("14.7456");

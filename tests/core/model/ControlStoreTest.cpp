@@ -204,6 +204,9 @@ TEST_F(Store, TreeNodesKnowTheirParentsAndReportChanges) {
     tree.setText(pin1, "P0.1 I2C"); // the I2C mode steps change a node's text
     tree.setText(pin1, "P0.1 I2C");
     EXPECT_EQ(changes, 2);
+    tree.setSelectedIndex(pin1, 4); // a pull-mode click
+    tree.setSelectedIndex(pin1, 4);
+    EXPECT_EQ(changes, 3);
     EXPECT_EQ(tree.node(pin1).text, "P0.1 I2C");
     EXPECT_EQ(tree.parentOf(pin1), port);
     EXPECT_EQ(tree.childrenOf(port), (std::vector<int>{pin0, pin1}));

@@ -73,6 +73,7 @@ TEST_F(SpiPageTest, PortBoxOpensItsGroupOnlyWithADeviceLoaded) {
     folder.start();
     for (const char* group : {"SPI_GroupBox", "SSP0_GroupBox", "SSP1_GroupBox"})
         EXPECT_FALSE(enabled(group)) << group;
+    EXPECT_EQ(caption("SPI_Panel"), "SPI is disabled or not available");
     box("SSP0_checkbox").click();
     EXPECT_FALSE(box("SSP0_checkbox").checked());
     EXPECT_FALSE(enabled("SSP0_GroupBox"));

@@ -29,7 +29,7 @@ public:
     void terminate() override {}
 };
 
-// The shipped profiles, read where the repository keeps them.
+// The build's copy of the shipped profiles (bin/include).
 std::filesystem::path programFolder() {
     return REGFORGE_BENCH_DATA;
 }

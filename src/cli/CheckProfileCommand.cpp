@@ -5,6 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
 #include "io/AsciiCase.h"
+#include "io/NameText.h"
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
 #include "profile/ProfileCheck.h"
@@ -61,6 +62,7 @@ int CheckProfileCommand::run(const Invocation& invocation, std::ostream& out, st
     std::ostringstream loadMessages;
     CliUi ui(loadMessages);
     app::MainForm form(ui, invocation.folders);
+    form.setRestoresWindowSize(false);
     std::filesystem::path file = target;
     bool clean = true;
     bool loaded = false;
@@ -78,7 +80,7 @@ int CheckProfileCommand::run(const Invocation& invocation, std::ostream& out, st
         auto& devices = form.store().get<model::ComboBox>("mcu_ComboBox");
         const int index = devices.indexOf(target);
         if (index < 0) {
-            err << "regforge-cli: error: no device profile '" << target << "' in "
+            err << "regforge-cli: error: no device profile '" << io::quotedName(target) << "' in "
                 << form.dataFolders().subFolders("include").front().string() << '\n';
             return kExitFailed;
         }

@@ -51,6 +51,7 @@ ui::Answer CliUi::message(const std::string& caption, const std::string& text, u
                 err_ << caption << ": ";
             printIndented(err_, text);
             err_ << " (skipped)\n";
+            err_.flush();
         }
         return yes;
     }
@@ -58,7 +59,9 @@ ui::Answer CliUi::message(const std::string& caption, const std::string& text, u
     if (!captionIsLevel(caption, levelOf(icon)))
         err_ << caption << ": ";
     printIndented(err_, text);
+    // A whole message goes out at once, before anything else the command prints.
     err_ << '\n';
+    err_.flush();
     if (icon == ui::Icon::Error) {
         failed_ = true;
         errors_.push_back(caption + ": " + text);

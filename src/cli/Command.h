@@ -11,11 +11,11 @@
 
 namespace regforge::cli {
 
-// An option a command takes, always with a value ("-o FILE").
+// An option a command takes: with a value ("-o FILE"), or a switch without one ("-f").
 struct OptionSpec {
     std::string_view shortName; // "-o"
     std::string_view longName;  // "--output"
-    std::string_view value;     // "FILE"
+    std::string_view value;     // "FILE"; empty for a switch
     std::string_view help;
 };
 
@@ -33,6 +33,7 @@ struct Invocation {
         const auto found = options.find(shortName);
         return found == options.end() ? nullptr : &found->second;
     }
+    bool has(std::string_view shortName) const { return option(shortName) != nullptr; }
 };
 
 // One regforge-cli command: its name, the operands and options it takes, its help, and what it

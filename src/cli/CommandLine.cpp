@@ -5,6 +5,7 @@
 #include "cli/ListCommand.h"
 #include "cli/ReplaceCommand.h"
 #include "io/DataFolders.h"
+#include "io/NameText.h"
 
 #include <algorithm>
 #include <array>
@@ -39,8 +40,10 @@ std::string synopsis(const Command& command) {
     std::string text = "regforge-cli [--data-dir DIR] " + std::string(command.name());
     for (auto operand : command.operands())
         text.append(1, ' ').append(operand);
+    // Switches (--force) are left to the command's help: the usage lines stay as scripts know them.
     for (const auto& option : command.options())
-        text.append(" [").append(option.shortName).append(1, ' ').append(option.value).append(1, ']');
+        if (!option.value.empty())
+            text.append(" [").append(option.shortName).append(1, ' ').append(option.value).append(1, ']');
     return text;
 }
 
@@ -70,8 +73,9 @@ std::string commandHelp(const Command& command) {
     std::string text =
         "usage: " + synopsis(command) + "\n\n" + std::string(command.description()) + "\noptions:\n";
     for (const auto& option : command.options()) {
-        const std::string flags = std::string(option.shortName) + ", " + std::string(option.longName) + " " +
-                                  std::string(option.value);
+        std::string flags = std::string(option.shortName) + ", " + std::string(option.longName);
+        if (!option.value.empty())
+            flags += " " + std::string(option.value);
         text += "  " + column(flags) + std::string(option.help) + "\n";
     }
     return text + kCommonOptions + "\n" + kExitCodes;
@@ -104,8 +108,12 @@ parseCommandArguments(const Command& command, const std::vector<std::string>& wo
             if (flag == option.shortName || flag == option.longName)
                 spec = &option;
         if (spec == nullptr)
-            return "unknown option '" + word + "'";
-        if (eq != std::string::npos) {
+            return "unknown option '" + io::quotedName(word) + "'";
+        if (spec->value.empty()) {
+            if (eq != std::string::npos)
+                return flag + " takes no value";
+            invocation.options[std::string(spec->shortName)] = "";
+        } else if (eq != std::string::npos) {
             invocation.options[std::string(spec->shortName)] = word.substr(eq + 1);
         } else if (i + 1 < words.size()) {
             invocation.options[std::string(spec->shortName)] = words[++i];
@@ -171,11 +179,12 @@ int run(const std::vector<std::string>& args, const std::filesystem::path& progr
             out << "regforge-cli " << REGFORGE_VERSION << '\n';
             return kExitOk;
         }
-        return usageError(err, words.empty() ? "no command given" : "unknown option '" + words[0] + "'");
+        return usageError(err, words.empty() ? "no command given"
+                                             : "unknown option '" + io::quotedName(words[0]) + "'");
     }
     const Command* command = findCommand(words[0]);
     if (command == nullptr)
-        return usageError(err, "unknown command '" + words[0] + "'");
+        return usageError(err, "unknown command '" + io::quotedName(words[0]) + "'");
     if (wantsHelp) {
         out << commandHelp(*command);
         return kExitOk;

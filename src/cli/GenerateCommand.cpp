@@ -6,6 +6,7 @@
 #include "cli/DataFolder.h"
 #include "cli/StoredReplaceList.h"
 #include "config/ConfigurationCommands.h"
+#include "io/NameText.h"
 #include "io/TextFile.h"
 
 #include <ostream>
@@ -18,7 +19,8 @@ std::string_view GenerateCommand::description() const {
            "the configuration switches it on. With --replace LIST the stored list DIR/replace/LIST.ini is\n"
            "applied instead, whatever the configuration says about its own list; the configuration file\n"
            "is not changed. Nothing is written when the configuration, its profile or\n"
-           "the code generation fails; the reason goes to standard error.\n";
+           "the code generation fails; the reason goes to standard error. A FILE the user may not\n"
+           "write (a read-only file) is refused unless --force is given.\n";
 }
 
 int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::ostream& err) const {
@@ -33,6 +35,7 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
             return kExitFailed;
     }
     app::MainForm form(ui, invocation.folders);
+    form.setRestoresWindowSize(false);
     form.FormCreate();
     if (ui.failed())
         return kExitFailed;
@@ -44,7 +47,8 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
     const auto outcome = form.configuration().loadConfiguration(ec ? config : absolute);
     if (ui.failed() || outcome != config::LoadOutcome::Loaded) {
         if (!ui.failed())
-            err << "regforge-cli: error: the configuration " << config.string() << " was not applied\n";
+            err << "regforge-cli: error: the configuration " << io::quotedName(config.string())
+                << " was not applied\n";
         return kExitFailed;
     }
 
@@ -71,11 +75,14 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
     }
     // Writing the code over its own configuration would lose the configuration.
     if (std::filesystem::equivalent(config, *output, ec)) {
-        err << "regforge-cli: error: the output file " << *output << " is the configuration itself\n";
+        err << "regforge-cli: error: the output file " << io::quotedName(*output)
+            << " is the configuration itself\n";
         return kExitFailed;
     }
+    // Warnings so far go out before the code, which may go to standard error itself.
+    err.flush();
     try {
-        io::writeBytes(*output, text);
+        io::writeBytes(*output, text, {.force = invocation.has("-f")});
     } catch (const io::FileError& e) {
         err << "regforge-cli: error: " << e.what() << '\n';
         return kExitFailed;

@@ -13,7 +13,8 @@ public:
     std::vector<OptionSpec> options() const override {
         return {
             {"-o", "--output", "FILE", "write the code to FILE instead of standard output"},
-            {"-r", "--replace", "LIST", "apply the stored replace list LIST instead of the configuration's"}};
+            {"-r", "--replace", "LIST", "apply the stored replace list LIST instead of the configuration's"},
+            {"-f", "--force", "", "replace FILE even when it is read-only"}};
     }
     std::string_view summary() const override {
         return "load a saved configuration and print the generated C code";

@@ -20,6 +20,7 @@ int ListCommand::run(const Invocation& invocation, std::ostream& out, std::ostre
         return kExitFailed;
     CliUi ui(err);
     app::MainForm form(ui, invocation.folders);
+    form.setRestoresWindowSize(false);
     form.FormCreate();
     if (ui.failed())
         return kExitFailed;

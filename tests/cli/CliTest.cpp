@@ -110,5 +110,18 @@ TEST(CliExecutable, ExitCodesReachTheShell) {
     EXPECT_NE(data.read("err.txt").find("usage:"), std::string::npos);
 }
 
+TEST(ShippedSettingsFile, HoldsOnlyTheVersionAndTheBuildWritesItsOwnCopy) {
+    const std::filesystem::path shipped =
+        std::filesystem::path(REGFORGE_FIXTURES) / "../../data/include/regforge";
+    testing::TempDir dir;
+    std::filesystem::copy_file(shipped, dir.path() / "regforge");
+    EXPECT_EQ(dir.read("regforge"), "[VERSION]\r\n2.2.2\r\n");
+    // The program in the build writes the settings file beside itself, never the shipped one.
+    const auto copy = std::filesystem::path(REGFORGE_CLI_EXE).parent_path() / "include/regforge";
+    ASSERT_TRUE(std::filesystem::is_regular_file(copy));
+    EXPECT_FALSE(std::filesystem::is_symlink(copy));
+    EXPECT_FALSE(std::filesystem::equivalent(copy, shipped));
+}
+
 } // namespace
 } // namespace regforge::cli

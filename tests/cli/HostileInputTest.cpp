@@ -8,8 +8,10 @@
 #include "model/Tree.h"
 #include "support/TempDir.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 
 namespace regforge::cli {
 namespace {
@@ -207,6 +209,71 @@ TEST_F(Hostile, GenerateLeavesTheSettingsFileAlone) {
     data.write("include/regforge", settings);
     EXPECT_EQ(generate(config).code, 0);
     EXPECT_EQ(data.read("include/regforge"), settings);
+}
+
+TEST_F(Hostile, DamagedSettingsFilesAreLeftToTheDesktopProgram) {
+    // The settings file holds only the window size: no command reads it.
+    const auto config = saveConfiguration("tiny.sav");
+    data.write("replace/keil.ini", "PINSEL=PSEL\r\n");
+    const auto work = data.write("work.c", "PINSEL0 = 1;\n");
+    const auto settings = data.path() / "include/regforge";
+    const std::vector<std::pair<std::string, std::function<void()>>> damages = {
+        {"a bad size line", [&] { data.write("include/regforge", "[FORMSIZE]\r\nhigh\r\n300\r\n"); }},
+        {"a folder", [&] { std::filesystem::create_directories(settings / "inside"); }},
+        {"a FIFO", [&] { ASSERT_EQ(::mkfifo(settings.c_str(), 0600), 0); }},
+        {"over 16 MB", [&] { std::filesystem::resize_file(data.write("include/regforge", ""), 17u << 20); }}};
+    for (const auto& [damage, make] : damages) {
+        std::filesystem::remove_all(settings);
+        make();
+        for (const auto& args : std::vector<std::vector<std::string>>{{"list"},
+                                                                      {"generate", config.string()},
+                                                                      {"check-profile", "Tiny"},
+                                                                      {"replace", "keil", work.string()}}) {
+            const auto r = cli(args);
+            EXPECT_EQ(r.code, 0) << damage << ": " << args[0] << ": " << r.err;
+            EXPECT_EQ(r.err, "") << damage << ": " << args[0];
+        }
+    }
+}
+
+TEST_F(Hostile, ReadOnlyTargetsAreRefusedUnlessForced) {
+    const auto config = saveConfiguration("tiny.sav");
+    data.write("replace/keil.ini", "PINSEL=PSEL\r\n");
+    const auto out = data.write("out.c", "old");
+    const auto work = data.write("work.c", "PINSEL0 = 1;\n");
+    for (const auto& file : {out, work})
+        std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+    const struct {
+        std::vector<std::string> args;
+        std::filesystem::path target;
+        std::string err;
+    } cases[] = {
+        {{"generate", config.string(), "-o", out.string()},
+         out,
+         "regforge-cli: error: " + out.string() + ": Permission denied\n"},
+        {{"replace", "keil", work.string()},
+         work,
+         "regforge-cli: error: " + work.string() + " was not changed: " + work.string() +
+             ": Permission denied\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string before = data.read(c.target.filename().string());
+        const auto refused = cli(c.args);
+        EXPECT_EQ(refused.code, 1) << c.args[0];
+        EXPECT_EQ(refused.err, c.err);
+        EXPECT_EQ(data.read(c.target.filename().string()), before);
+        for (const auto* force : {"--force", "-f"}) {
+            auto forced = c.args;
+            forced.push_back(force);
+            const auto r = cli(forced);
+            EXPECT_EQ(r.code, 0) << c.args[0] << " " << force << ": " << r.err;
+        }
+        EXPECT_NE(data.read(c.target.filename().string()), before) << c.args[0];
+        EXPECT_EQ(std::filesystem::status(c.target).permissions() & std::filesystem::perms::all,
+                  std::filesystem::perms::owner_read);
+    }
+    EXPECT_FALSE(std::filesystem::exists(data.path() / "work.c.2.bak")) << "the refusal made no backup";
+    EXPECT_EQ(cli({"generate", config.string(), "--force=yes"}).code, 2);
 }
 
 } // namespace

@@ -211,17 +211,8 @@ void MainForm::FormCreate() {
         ui_.terminate();
     }
 
-    try {
-        // A size no window can have (a window closed before it was ever shown wrote 0 x 0)
-        // leaves the design size.
-        if (const auto size = SettingsFile(folders_).readFormSize();
-            size && size->width > 0 && size->height > 0)
-            store_.get<model::Form>("Form1").setSize(size->width, size->height);
-    } catch (const SettingsFile::Error&) {
-        ui_.message("Error openning setting",
-                    "There was an error while trying to open the application settings.", Icon::Error,
-                    Buttons::Ok);
-    }
+    if (restoresWindowSize_)
+        restoreWindowSize();
 
     for (const auto& folder : includeFolders())
         ScanDeviceProfiles(folder, "*.ini", false);
@@ -233,6 +224,20 @@ void MainForm::FormCreate() {
 
     device_ = profile::DeviceState{};
     pagecontrol1Change();
+}
+
+void MainForm::restoreWindowSize() {
+    try {
+        // A size no window can have (a window closed before it was ever shown wrote 0 x 0)
+        // leaves the design size.
+        if (const auto size = SettingsFile(folders_).readFormSize();
+            size && size->width > 0 && size->height > 0)
+            store_.get<model::Form>("Form1").setSize(size->width, size->height);
+    } catch (const SettingsFile::Error&) {
+        ui_.message("Error openning setting",
+                    "There was an error while trying to open the application settings.", Icon::Error,
+                    Buttons::Ok);
+    }
 }
 
 void MainForm::FormClose() {

@@ -63,6 +63,9 @@ public:
 
     // Start-up: include folder check, window size, device and replace lists, defaults.
     void FormCreate();
+    // Without a window (the command line) start-up neither reads the settings file nor
+    // complains about it: the file holds only the window's size.
+    void setRestoresWindowSize(bool restores) { restoresWindowSize_ = restores; }
     // Close: the window size goes back into an existing settings file.
     void FormClose();
     // The window is about to close: false when the user keeps it open (unsaved changes).
@@ -145,6 +148,7 @@ private:
     void takeBaseline();
     // The replace-list list from every replace folder.
     void scanReplaceFolders();
+    void restoreWindowSize();
     // The fixed vector slot of an interrupt source, for restoring saved slot lists.
     std::optional<int> vectorSlot(const std::string& source) const;
     // What a loaded configuration asks that the device cannot hold: units and interrupt sources
@@ -166,6 +170,7 @@ private:
     std::unique_ptr<output::ReplaceListPanel> replace_;
     std::unique_ptr<config::ConfigurationCommands> config_;
     bool terminateRequested_ = false;
+    bool restoresWindowSize_ = true;
     std::vector<std::string> baseline_;
     int loading_ = 0;
     // The file the code was last saved to; the next save dialog starts there.

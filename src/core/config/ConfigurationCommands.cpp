@@ -2,6 +2,7 @@
 
 #include "config/SettingsFile.h"
 #include "io/AsciiCase.h"
+#include "io/NameText.h"
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
 #include "output/ReplaceListPanel.h"
@@ -120,13 +121,13 @@ LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path
     const int device = devices.indexOfIgnoringCase(deviceName);
     if (device < 0) {
         ctx_.ui.message("Profile not found",
-                        "This file contains settings for " + deviceName + "\n" +
+                        "This file contains settings for " + io::quotedName(deviceName) + "\n" +
                             "but the profile is not available",
                         ui::Icon::Error, ui::Buttons::Ok);
         return LoadOutcome::ProfileNotFound;
     }
     if (ctx_.ui.message("Apply settings?",
-                        "This file contains settings for " + deviceName + "\n" +
+                        "This file contains settings for " + io::quotedName(deviceName) + "\n" +
                             "Your current project will be cleared and the file settings will be loaded," +
                             "\n" + "press OK to apply them or cancel to abort.",
                         ui::Icon::Warning, ui::Buttons::OkCancel) != ui::Answer::Ok)

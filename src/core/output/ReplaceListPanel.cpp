@@ -294,7 +294,7 @@ bool ReplaceListPanel::JvXPButton3Click() {
     ui::FileRequest request;
     request.title =
         "Please select a file to apply the replace list. The original file will be backed up (*.bak)";
-    request.filter = "All files (*)|*";
+    request.filter = "C and C++ sources (*.c *.h *.cpp)|*.c;*.h;*.cpp|All files (*)|*";
     request.mustExist = true;
     const auto file = ui_.openFile(request);
     if (!file)

@@ -2,9 +2,13 @@
 
 #include "support/TempDir.h"
 
+#include <chrono>
+#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace regforge::io {
@@ -153,6 +157,106 @@ TEST(TextFile, AFolderThatCannotBeWrittenKeepsItsFile) {
     ::chmod((dir.path() / "ro").c_str(), 0700);
     EXPECT_EQ(dir.read("ro/out.c"), "old");
     EXPECT_EQ(entries(dir.path() / "ro"), 1u);
+}
+
+TEST(TextFile, AReadOnlyTargetIsRefusedUnlessForced) {
+    testing::TempDir dir;
+    const auto target = dir.write("out.c", "old");
+    ::chmod(target.c_str(), 0444);
+    try {
+        writeBytes(target, "new");
+        ADD_FAILURE() << "a read-only file was replaced";
+    } catch (const FileError& e) {
+        EXPECT_STREQ(e.what(), (target.string() + ": Permission denied").c_str());
+    }
+    EXPECT_EQ(dir.read("out.c"), "old");
+    writeBytes(target, "new", {.force = true});
+    EXPECT_EQ(dir.read("out.c"), "new");
+    EXPECT_EQ(std::filesystem::status(target).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                  std::filesystem::perms::others_read);
+    EXPECT_EQ(entries(dir.path()), 1u);
+}
+
+TEST(TextFile, DescriptorNamesAreWrittenThroughTheDescriptor) {
+    const std::string pid = std::to_string(::getpid());
+    const std::vector<std::pair<std::string, std::optional<int>>> names = {{"/dev/stdin", 0},
+                                                                           {"/dev/stdout", 1},
+                                                                           {"/dev/stderr", 2},
+                                                                           {"/dev/./stdout", 1},
+                                                                           {"/dev/fd/7", 7},
+                                                                           {"/proc/self/fd/12", 12},
+                                                                           {"/proc/" + pid + "/fd/3", 3},
+                                                                           {"/dev/fd/x", std::nullopt},
+                                                                           {"/dev/fd/", std::nullopt},
+                                                                           {"/dev/fd/-1", std::nullopt},
+                                                                           {"/tmp/stdout", std::nullopt},
+                                                                           {"stdout", std::nullopt}};
+    for (const auto& [name, fd] : names)
+        EXPECT_EQ(descriptorNamedBy(name), fd) << name;
+
+    // An appending redirect (">> log") keeps what the file held; the file stays the same file.
+    testing::TempDir dir;
+    const auto log = dir.write("log.txt", "first\n");
+    const int fd = ::open(log.c_str(), O_WRONLY | O_APPEND);
+    ASSERT_GE(fd, 0);
+    struct stat before {};
+    ::stat(log.c_str(), &before);
+    const auto link = dir.path() / "link";
+    std::filesystem::create_symlink("/dev/fd/" + std::to_string(fd), link);
+    for (const auto& name :
+         {"/dev/fd/" + std::to_string(fd), "/proc/self/fd/" + std::to_string(fd), link.string()})
+        writeBytes(name, "+");
+    ::close(fd);
+    EXPECT_EQ(dir.read("log.txt"), "first\n+++");
+    struct stat after {};
+    ::stat(log.c_str(), &after);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_THROW(writeBytes("/dev/fd/" + std::to_string(fd), "x"), FileError) << "a closed descriptor";
+}
+
+// The descriptor the child process holds on a file in `folder`, if any.
+bool holdsFileIn(pid_t child, const std::filesystem::path& folder) {
+    std::error_code ec;
+    const std::string prefix = folder.string() + "/";
+    for (std::filesystem::directory_iterator it("/proc/" + std::to_string(child) + "/fd", ec), end;
+         !ec && it != end; it.increment(ec)) {
+        std::error_code linkEc;
+        if (std::filesystem::read_symlink(it->path(), linkEc).string().rfind(prefix, 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+TEST(TextFile, AKillDuringAWriteLeavesNothingBehind) {
+    testing::TempDir dir;
+    dir.write("out.c", "old");
+    const std::string large(64u * 1024u * 1024u, 'x');
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        try {
+            writeBytes(dir.path() / "out.c", large);
+        } catch (...) {
+            ::_exit(1);
+        }
+        ::_exit(0);
+    }
+    // Killed while it holds the new content open, before it is complete.
+    bool caught = false;
+    int status = 0;
+    while (!caught && ::waitpid(child, &status, WNOHANG) == 0) {
+        caught = holdsFileIn(child, dir.path());
+        if (!caught)
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    if (!caught)
+        GTEST_SKIP() << "the write ended before it could be interrupted";
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    EXPECT_EQ(dir.read("out.c"), "old");
+    EXPECT_EQ(entries(dir.path()), 1u);
 }
 
 } // namespace

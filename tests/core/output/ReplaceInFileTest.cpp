@@ -23,11 +23,56 @@ TEST(ReplaceInFile, OnlyTheFindTextsChangeAndTheBackupIsTheOriginal) {
     ASSERT_NE(kOriginal.find('\0'), std::string::npos);
     regforge::testing::TempDir dir;
     const auto file = dir.write("main.c", kOriginal);
-    dir.write("main.c.bak", "an older backup");
-    replaceInFile(file, kList);
+    EXPECT_EQ(replaceInFile(file, kList), dir.path() / "main.c.bak");
     EXPECT_EQ(dir.read("main.c"), kReplaced);
     EXPECT_EQ(dir.read("main.c.bak"), kOriginal);
     EXPECT_EQ(backupPathOf(file), dir.path() / "main.c.bak");
+}
+
+fs::perms modeOf(const fs::path& path) {
+    return fs::symlink_status(path).permissions() & fs::perms::all;
+}
+
+TEST(ReplaceInFile, BackupsKeepTheModeAndNeverOverwriteOrFollowOlderOnes) {
+    regforge::testing::TempDir dir;
+    const auto file = dir.write("main.c", kOriginal);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    // A second run keeps the first backup, the only copy of the original.
+    EXPECT_EQ(replaceInFile(file, kList), dir.path() / "main.c.bak");
+    EXPECT_EQ(replaceInFile(file, {{"PSEL", "PS"}}), dir.path() / "main.c.1.bak");
+    EXPECT_EQ(dir.read("main.c.bak"), kOriginal);
+    EXPECT_EQ(dir.read("main.c.1.bak"), kReplaced);
+    for (const auto* name : {"main.c", "main.c.bak", "main.c.1.bak"})
+        EXPECT_EQ(modeOf(dir.path() / name), fs::perms::owner_read | fs::perms::owner_write) << name;
+
+    // Names held by a link (to a file or to nothing) are passed over, the links left alone.
+    const auto other = dir.write("other.c", kOriginal);
+    const auto victim = dir.write("victim.txt", "untouched");
+    fs::create_symlink(victim, dir.path() / "other.c.bak");
+    fs::create_symlink(dir.path() / "nowhere", dir.path() / "other.c.1.bak");
+    EXPECT_EQ(replaceInFile(other, kList), dir.path() / "other.c.2.bak");
+    EXPECT_EQ(dir.read("victim.txt"), "untouched");
+    EXPECT_TRUE(fs::is_symlink(dir.path() / "other.c.bak"));
+    EXPECT_FALSE(fs::exists(dir.path() / "nowhere"));
+    EXPECT_EQ(dir.read("other.c.2.bak"), kOriginal);
+    EXPECT_EQ(numberedBackupPathOf(other, 12), dir.path() / "other.c.12.bak");
+}
+
+TEST(ReplaceInFile, AReadOnlyFileIsRefusedBeforeABackupUnlessForced) {
+    regforge::testing::TempDir dir;
+    const auto file = dir.write("main.c", kOriginal);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read);
+    try {
+        replaceInFile(file, kList);
+        ADD_FAILURE() << "a read-only file was processed";
+    } catch (const io::FileError& e) {
+        EXPECT_STREQ(e.what(), (file.string() + ": Permission denied").c_str());
+    }
+    EXPECT_EQ(dir.read("main.c"), kOriginal);
+    EXPECT_FALSE(fs::exists(dir.path() / "main.c.bak"));
+    replaceInFile(file, kList, {.force = true});
+    EXPECT_EQ(dir.read("main.c"), kReplaced);
+    EXPECT_EQ(modeOf(dir.path() / "main.c.bak"), fs::perms::owner_read | fs::perms::group_read);
 }
 
 TEST(ReplaceInFile, AResultPastTheCapChangesNothing) {
@@ -78,7 +123,7 @@ TEST_F(ProcessExternalFile, TheButtonAppliesTheActiveListToTheChosenFile) {
     ASSERT_EQ(ui.fileRequests.size(), 1u);
     EXPECT_EQ(ui.fileRequests[0].title,
               "Please select a file to apply the replace list. The original file will be backed up (*.bak)");
-    EXPECT_EQ(ui.fileRequests[0].filter, "All files (*)|*");
+    EXPECT_EQ(ui.fileRequests[0].filter, "C and C++ sources (*.c *.h *.cpp)|*.c;*.h;*.cpp|All files (*)|*");
     EXPECT_TRUE(ui.fileRequests[0].mustExist);
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(folder.read("src/main.c"), kReplaced);

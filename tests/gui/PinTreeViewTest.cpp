@@ -11,9 +11,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <algorithm>
+#include <ctime>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -195,6 +198,39 @@ TEST_F(PinTreeViewTest, AnotherDeviceGetsRowsForItsOwnNodesAndIconLists) {
     EXPECT_EQ(view->topLevelItem(3)->text(0), "P1.5");
     EXPECT_EQ(view->topLevelItem(0)->data(0, PinTreeView::ImageRole).toInt(), 3)
         << "pull-up on IOCON devices";
+}
+
+// A device with `pins` pins, each with its GPIO function and three others; loading it, best of
+// two, in seconds of processor time.
+double loadSeconds(GuiFixture& gui, int pins) {
+    std::string profile = "[PINSEL]\n";
+    std::string directions = "[IODIR]\n";
+    for (int k = 0; k < pins; ++k) {
+        const std::string pin = std::to_string(k / 32) + "." + std::to_string(k % 32);
+        profile += "PINSEL" + std::to_string(k / 16) + "," + std::to_string(k % 16 * 2 + 1) + "," +
+                   std::to_string(k % 16 * 2) + "@P" + pin + ":PORT" + pin + ";TXD0,CAP0.0,Reserved,\n";
+        directions += "IO" + std::to_string(k / 32) + "DIR," + std::to_string(k % 32) + "\n";
+    }
+    const auto file =
+        gui.folder.write("include/Many.ini", profile + directions + "[INCLUDE]\nx.h\n[LPC21xx]\n");
+    double best = 1e9;
+    for (int run = 0; run < 2; ++run) {
+        const std::clock_t start = std::clock();
+        EXPECT_TRUE(gui.form->loadProfileFile(file));
+        QApplication::processEvents();
+        best = std::min(best, static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC);
+    }
+    return best;
+}
+
+TEST_F(PinTreeViewTest, ADeviceWithManyPinsLoadsInTimeProportionalToItsPins) {
+    const double few = loadSeconds(gui, 4000);
+    const double many = loadSeconds(gui, 16000);
+    EXPECT_EQ(view->topLevelItemCount(), 16000);
+    EXPECT_EQ(view->topLevelItem(15999)->childCount(), 4);
+    EXPECT_EQ(gui.widget<QListWidget>("OpenDrainCheckListBox")->count(), 16000);
+    // Four times the pins: about four times the time, where the square of the count gives sixteen.
+    EXPECT_LT(many, 8 * few) << few << " s for 4000 pins, " << many << " s for 16000";
 }
 
 TEST_F(PinTreeViewTest, QuickSelectorListsTheGroupsAndJumpsToTheChosenFunction) {

@@ -75,6 +75,7 @@ mutate: werror
 
 bench: build
 	$(BUILD_DIR)/bench/regforge_bench
+	if [ -x $(BUILD_DIR)/bench/regforge_gui_bench ]; then $(BUILD_DIR)/bench/regforge_gui_bench; fi
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

@@ -3,31 +3,14 @@
 #include "model/ComboBox.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
+#include "support/SilentUi.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
 
 namespace {
 
-// A Ui that answers nothing: benchmarks measure the core alone.
-class SilentUi : public regforge::ui::Ui {
-public:
-    regforge::ui::Answer message(const std::string&, const std::string&, regforge::ui::Icon,
-                                 regforge::ui::Buttons) override {
-        return regforge::ui::Answer::Ok;
-    }
-    std::optional<std::filesystem::path> openFile(const regforge::ui::FileRequest&) override { return {}; }
-    std::optional<std::filesystem::path> saveFile(const regforge::ui::FileRequest&) override { return {}; }
-    std::optional<std::string> inputQuery(const std::string&, const std::string&,
-                                          const std::string&) override {
-        return {};
-    }
-    std::string inputBox(const std::string&, const std::string&, const std::string& d) override { return d; }
-    void setClipboard(const std::string&) override {}
-    bool runCalculator(regforge::tools::Calculator&) override { return false; }
-    void showPicture(const std::filesystem::path&, const std::string&, bool, bool) override {}
-    void terminate() override {}
-};
+using SilentUi = regforge::bench::SilentUi;
 
 // The build's copy of the shipped profiles (bin/include).
 std::filesystem::path programFolder() {

@@ -8,10 +8,13 @@
 #include "model/Tree.h"
 #include "support/TempDir.h"
 
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 
 namespace regforge::cli {
 namespace {
@@ -122,6 +125,28 @@ TEST_F(Hostile, DamagedProfilesAreReportedWithTheirLinesAndNeverCrash) {
     const auto huge = data.write("include/Huge.ini", "");
     std::filesystem::resize_file(huge, 100u * 1024u * 1024u);
     EXPECT_EQ(cli({"check-profile", "Huge"}).code, 1);
+}
+
+// One pin line of 15 MB with a function name per byte: checked and refused by the load in a few
+// times its size (the run is measured as a child process).
+TEST_F(Hostile, OneHugePinLineIsCheckedInAFewTimesItsSize) {
+    constexpr std::size_t kLine = 15u * 1024u * 1024u;
+    std::string profile = "[PINSEL]\nPINSEL0,1,0@P0.0:PORT0.0;";
+    profile.append(kLine, ',');
+    profile += "\n[IODIR]\nIO0DIR,0\n[INCLUDE]\nx.h\n[LPC21xx]\n";
+    const auto file = data.write("include/Line.ini", profile);
+    const auto out = data.path() / "out.txt";
+    const std::string command =
+        std::string(REGFORGE_CLI_EXE) + " check-profile " + file.string() + " >" + out.string() + " 2>&1";
+    EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), 1);
+    const std::string checked = file.string() + ":2: pin P0.0 has " + std::to_string(kLine + 1) +
+                                " functions, 4 expected\n" + file.string() + ": Can't open profile: ";
+    EXPECT_EQ(data.read("out.txt").substr(0, checked.size()), checked);
+#if !defined(__SANITIZE_ADDRESS__)
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    EXPECT_LT(static_cast<std::size_t>(usage.ru_maxrss) * 1024u, 8 * kLine) << "peak kB " << usage.ru_maxrss;
+#endif
 }
 
 TEST_F(Hostile, BadTimerAndPinValuesAreReportedAndTheHarmfulOnesRefused) {

@@ -97,6 +97,45 @@ TEST(CalculatorDialog, ShowsTheCalculatorAndClosesWithApplyOrAbort) {
     EXPECT_FALSE(ui.runCalculator(fresh));
 }
 
+// Enter applies, only what has a result can be applied, and a target beyond the register's
+// reach shows the clock it does reach in red with the note.
+TEST(CalculatorDialog, EnterAppliesAResultAndATargetOutOfReachShowsAsSuch) {
+    QtUi ui;
+    Calculator calc;
+    prepareAsPrescaler(calc);
+    bool checked = false;
+    whenCalculatorOpens([&checked](dialogs::CalculatorDialog& dialog) {
+        auto* frequency = find<QLineEdit>(dialog, "FrequencyEdit");
+        auto* apply = find<QPushButton>(dialog, "Apply");
+        auto* range = find<QLabel>(dialog, "RangeLabel");
+        EXPECT_TRUE(apply->isEnabled() && apply->isDefault());
+        EXPECT_FALSE(range->isVisible());
+        frequency->setFocus();
+        frequency->selectAll();
+        press(frequency, Qt::Key_Backspace);
+        ASSERT_EQ(frequency->text(), "");
+        EXPECT_FALSE(apply->isEnabled());
+        press(frequency, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible()) << "Enter without a result applies nothing";
+
+        // 20 MHz from 15 MHz: the input clock is the nearest.
+        press(frequency, 0, QStringLiteral("2"));
+        press(frequency, 0, QStringLiteral("0"));
+        const auto* figure = find<QLabel>(dialog, "Result2Label");
+        EXPECT_EQ(figure->text(), "15 MHz ( 66.67 ns )");
+        EXPECT_EQ(figure->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        EXPECT_TRUE(range->isVisible());
+        EXPECT_EQ(range->text(), "Out of reach: the nearest value is shown");
+        checked = true;
+        press(frequency, Qt::Key_Enter);
+        if (dialog.isVisible())
+            dialog.reject(); // Enter failed; the run reports it
+    });
+    EXPECT_TRUE(ui.runCalculator(calc));
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(calc.resultText(), "0");
+}
+
 std::string fixtureText(const std::string& name) {
     std::ifstream in(std::string(REGFORGE_FIXTURES) + "/timer/" + name + ".ini", std::ios::binary);
     std::ostringstream text;

@@ -11,9 +11,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QHelpEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
+#include <algorithm>
+#include <ctime>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -195,6 +198,27 @@ TEST_F(PinTreeViewTest, AnotherDeviceGetsRowsForItsOwnNodesAndIconLists) {
     EXPECT_EQ(view->topLevelItem(3)->text(0), "P1.5");
     EXPECT_EQ(view->topLevelItem(0)->data(0, PinTreeView::ImageRole).toInt(), 3)
         << "pull-up on IOCON devices";
+}
+
+// A device with many pins, each with its GPIO function and three others, loads whole into the
+// view (how its cost grows is measured by the benchmarks, not here).
+TEST_F(PinTreeViewTest, ADeviceWithManyPinsLoadsWhole) {
+    constexpr int kPins = 16000;
+    std::string profile = "[PINSEL]\n";
+    std::string directions = "[IODIR]\n";
+    for (int k = 0; k < kPins; ++k) {
+        const std::string pin = std::to_string(k / 32) + "." + std::to_string(k % 32);
+        profile += "PINSEL" + std::to_string(k / 16) + "," + std::to_string(k % 16 * 2 + 1) + "," +
+                   std::to_string(k % 16 * 2) + "@P" + pin + ":PORT" + pin + ";TXD0,CAP0.0,Reserved,\n";
+        directions += "IO" + std::to_string(k / 32) + "DIR," + std::to_string(k % 32) + "\n";
+    }
+    const auto file =
+        gui.folder.write("include/Many.ini", profile + directions + "[INCLUDE]\nx.h\n[LPC21xx]\n");
+    EXPECT_TRUE(gui.form->loadProfileFile(file));
+    QApplication::processEvents();
+    EXPECT_EQ(view->topLevelItemCount(), kPins);
+    EXPECT_EQ(view->topLevelItem(kPins - 1)->childCount(), 4);
+    EXPECT_EQ(gui.widget<QListWidget>("OpenDrainCheckListBox")->count(), kPins);
 }
 
 TEST_F(PinTreeViewTest, QuickSelectorListsTheGroupsAndJumpsToTheChosenFunction) {

@@ -4,6 +4,7 @@ namespace regforge::model {
 
 void Tree::clear() {
     nodes_.clear();
+    parents_.clear();
     selected_ = -1;
     notifyView(Aspect::Node, -1);
 }
@@ -11,8 +12,10 @@ void Tree::clear() {
 int Tree::addNode(int parentIndex, std::string text) {
     TreeNode node;
     node.text = std::move(text);
-    node.level = (parentIndex >= 0 && parentIndex < count()) ? nodes_[parentIndex].level + 1 : 0;
+    const bool underParent = parentIndex >= 0 && parentIndex < count();
+    node.level = underParent ? nodes_[static_cast<std::size_t>(parentIndex)].level + 1 : 0;
     nodes_.push_back(std::move(node));
+    parents_.push_back(underParent ? parentIndex : -1);
     notifyView(Aspect::Node, -1);
     return count() - 1;
 }
@@ -20,11 +23,7 @@ int Tree::addNode(int parentIndex, std::string text) {
 int Tree::parentOf(int index) const {
     if (index <= 0 || index >= count())
         return -1;
-    const int level = nodes_[index].level;
-    for (int i = index - 1; i >= 0; --i)
-        if (nodes_[i].level < level)
-            return i;
-    return -1;
+    return parents_[static_cast<std::size_t>(index)];
 }
 
 std::vector<int> Tree::childrenOf(int index) const {

@@ -36,7 +36,7 @@ public:
     // Appends a node as the last child of `parentIndex` (-1: a new top-level node) and returns
     // its index. Nodes must be added in depth-first order.
     int addNode(int parentIndex, std::string text);
-    // The parent's index, or -1 for a top-level node.
+    // The parent's index, or -1 for a top-level node (or an index that is no node).
     int parentOf(int index) const;
     std::vector<int> childrenOf(int index) const;
 
@@ -85,6 +85,8 @@ private:
     void nodeChanged(int index);
 
     std::vector<TreeNode> nodes_;
+    // Each node's parent, kept as the nodes are added so that finding it costs nothing.
+    std::vector<int> parents_;
     int selected_ = -1;
     std::string imageList_;
     std::string stateImageList_;

@@ -1,5 +1,6 @@
 #include "profile/ProfileChecker.h"
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <utility>
@@ -41,11 +42,23 @@ bool isReversedPair(int high, int low) {
 
 // What two pins switched together must agree on: where the reset function and the "Reserved"
 // functions sit.
-std::pair<int, std::vector<bool>> functionShape(const PinLine& pin) {
-    std::vector<bool> reserved;
-    for (const auto& f : pin.functions)
-        reserved.push_back(f == "Reserved");
-    return {pin.resetFunction, reserved};
+std::pair<int, const std::vector<bool>&> functionShape(const PinLine& pin) {
+    return {pin.resetFunction, pin.reserved};
+}
+
+// Calls `take(token, end)` for each token of a pin line after its '@', with the character
+// that ended it (':', ',' or ';'); a token left without one is returned.
+template <class Take>
+std::string_view forEachToken(std::string_view line, std::size_t at, Take take) {
+    std::size_t start = at + 1;
+    for (std::size_t k = start; k < line.size(); ++k) {
+        const char c = line[k];
+        if (c != ':' && c != ',' && c != ';')
+            continue;
+        take(line.substr(start, k - start), c);
+        start = k + 1;
+    }
+    return line.substr(std::min(start, line.size()));
 }
 
 // A pin or GPIO label of the form "P<port>.<bit>", "PORT<port>.<bit>" or "PIO<port>_<bit>" whose
@@ -91,34 +104,31 @@ void ProfileChecker::checkPins() {
             report(i, "pin line without '@' gives no pin");
             continue;
         }
-        PinLine pin{i, line.substr(0, at), {}, {}, -1};
+        PinLine pin{i, line.substr(0, at), {}, 0, {}, -1};
         bool named = false;
+        bool gpio = false;
         int resets = 0;
-        std::string token;
         std::string early; // function names before the pin name
-        for (std::size_t k = at + 1; k < line.size(); ++k) {
-            const char c = line[k];
-            if (c != ':' && c != ',' && c != ';') {
-                token += c;
-                continue;
-            }
+        // The names are looked at as they pass; a line of millions of functions keeps none.
+        const std::string_view token = forEachToken(line, at, [&](std::string_view name, char c) {
             if (c == ':') {
                 if (named)
-                    report(i, "second pin name " + quoted(token) + " on one line");
+                    report(i, "second pin name " + quoted(name) + " on one line");
                 else
-                    pin.name = token;
+                    pin.name = name;
                 named = true;
             } else if (!named) {
-                early += (early.empty() ? "" : ", ") + quoted(token);
+                early += (early.empty() ? "" : ", ") + quoted(name);
             } else {
                 if (c == ';') {
                     ++resets;
-                    pin.resetFunction = static_cast<int>(pin.functions.size());
+                    pin.resetFunction = static_cast<int>(pin.functionCount);
                 }
-                pin.functions.push_back(token);
+                ++pin.functionCount;
+                pin.reserved.push_back(name == "Reserved");
+                gpio = gpio || name.starts_with("POR");
             }
-            token.clear();
-        }
+        });
         if (!token.empty())
             report(i, quoted(token) + " at the end of the line is dropped: every function name ends with ',' "
                                       "or ';'");
@@ -131,21 +141,24 @@ void ProfileChecker::checkPins() {
             report(i, "function " + early + " comes before the pin name");
         if (const auto [seen, added] = pinLines.emplace(name, i); !added)
             report(i, "pin " + name + " is already defined at " + lineNumber(seen->second));
-        if (pin.functions.size() != functionCount)
-            report(i, "pin " + name + " has " + std::to_string(pin.functions.size()) + " functions, " +
+        if (pin.functionCount != functionCount)
+            report(i, "pin " + name + " has " + std::to_string(pin.functionCount) + " functions, " +
                           std::to_string(functionCount) + " expected");
         if (resets == 0)
             report(i, "pin " + name + " has no reset function (a name ended by ';')");
         else if (resets > 1)
             report(i, "pin " + name + " has more than one reset function (names ended by ';')");
-        bool gpio = false;
-        for (const auto& f : pin.functions)
-            gpio = gpio || f.rfind("POR", 0) == 0;
-        std::vector<std::string> labels = pin.functions;
-        labels.insert(labels.begin(), pin.name);
-        for (const auto& label : labels)
-            if (const auto odd = oddPortBit(label))
+        const auto checkLabel = [&](std::string_view label) {
+            if (const auto odd = oddPortBit(std::string(label)))
                 report(i, "pin " + name + ": " + quoted(label) + " names " + *odd);
+        };
+        checkLabel(pin.name);
+        bool afterName = false;
+        forEachToken(line, at, [&](std::string_view label, char c) {
+            if (afterName && c != ':')
+                checkLabel(label);
+            afterName = afterName || c == ':';
+        });
         if (!gpio)
             report(i, "pin " + name + " has no GPIO function (a name beginning with \"POR\")");
 

@@ -39,6 +39,9 @@ constexpr std::array kOneLineSections = {"[INTWAKE]",     "[INCLUDE]",     "[ISR
                                          "[TIMER1_INIT]", "[TIMER2_INIT]", "[TIMER3_INIT]", "[PWM0_INIT]",
                                          "[PWM1_INIT]",   "[SPI_INIT]"};
 
+// Problems listed for one line; the rest are counted.
+constexpr std::size_t kMostProblemsPerLine = 20;
+
 } // namespace
 
 std::optional<int> decimalNumber(std::string_view text) {
@@ -78,6 +81,10 @@ std::vector<int> ProfileChecker::body(std::string_view name) const {
 }
 
 void ProfileChecker::report(int index, std::string message) {
+    if (++lineProblems_[index] > kMostProblemsPerLine) {
+        ++unlisted_[index];
+        return;
+    }
     problems_.push_back({index + 1, std::move(message)});
 }
 
@@ -103,6 +110,9 @@ std::vector<ProfileProblem> ProfileChecker::run() {
     checkTimersAndPwm();
     checkSerialPorts();
     checkTemplates();
+    for (const auto& [index, count] : unlisted_)
+        problems_.push_back(
+            {index + 1, std::to_string(count) + " more problems on this line are not listed"});
     std::stable_sort(problems_.begin(), problems_.end(),
                      [](const ProfileProblem& a, const ProfileProblem& b) { return a.line < b.line; });
     return std::move(problems_);

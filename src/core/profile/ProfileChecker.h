@@ -23,7 +23,9 @@ struct PinLine {
     int index = 0; // line index in the profile
     std::string spec;
     std::string name;
-    std::vector<std::string> functions;
+    // The functions' count and which of them are "Reserved": all a pin's names are needed for.
+    std::size_t functionCount = 0;
+    std::vector<bool> reserved;
     int resetFunction = -1;
 };
 
@@ -59,6 +61,10 @@ private:
     void checkTemplates();
 
     const Lines& lines_;
+    // Problems reported and left unlisted per line: one line repeating a fault a million times
+    // lists the first few and counts the rest.
+    std::map<int, std::size_t> lineProblems_;
+    std::map<int, std::size_t> unlisted_;
     std::map<std::string, int> firstHeader_; // upper-case header -> first line index
     std::vector<std::string> interruptSources_;
     std::vector<ProfileProblem> problems_;

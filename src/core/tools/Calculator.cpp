@@ -37,6 +37,18 @@ constexpr double kSearchStartError = 1000000;
 constexpr std::int64_t kEvenDividerMax = 254;
 constexpr std::int64_t kEvenDividerMin = 8;
 
+// A wanted clock this close above the fastest one counts as the fastest: start values are
+// rounded for display and may land a hair above the clock they came from.
+constexpr double kReachTolerance = 1e-5;
+
+// What `RangeLabel` says when the wanted clock is beyond the register's range.
+constexpr std::string_view kOutOfReachText = "Out of reach: the nearest value is shown";
+
+// The wanted clock needs a divisor below the smallest one the register allows.
+bool fasterThanReachable(double divisor, double smallestDivisor) {
+    return divisor < smallestDivisor * (1 - kReachTolerance);
+}
+
 // value x 1000^exponent; negative exponents divide, which keeps 500 mHz at exactly 0.5 Hz.
 double scaleByThousands(double value, int exponent) {
     const double factor = std::pow(1000.0, std::abs(exponent));
@@ -110,8 +122,12 @@ void Calculator::declareControls() {
     store_.addPlain(ControlKind::Label, "Label5", form_, "Calculated Frequency:").setVisible(false);
     adcFrequencyLabel_ = &store_.addPlain(ControlKind::Label, "ADCfrequencyLabel", form_);
     adcFrequencyLabel_->setVisible(false);
+    rangeLabel_ = &store_.addPlain(ControlKind::Label, "RangeLabel", form_, std::string(kOutOfReachText));
+    rangeLabel_->setFontColour(kAboveLimitColour);
+    rangeLabel_->setVisible(false);
 
-    store_.addPlain(ControlKind::Button, "Apply", form_, "Apply");
+    applyButton_ = &store_.addPlain(ControlKind::Button, "Apply", form_, "Apply");
+    applyButton_->setEnabled(false);
     store_.addPlain(ControlKind::Button, "Abort", form_, "Abort");
 }
 
@@ -120,7 +136,7 @@ void Calculator::connectHandlers() {
     frequencyCombo_->changed.connect([this](model::Control&) { FrequencyChange(); });
     periodEdit_->changed.connect([this](model::Control&) { PeriodChange(); });
     periodCombo_->changed.connect([this](model::Control&) { PeriodChange(); });
-    store_.get<model::Control>("Apply").clicked.connect([this](model::Control&) { close(ModalResult::Ok); });
+    applyButton_->clicked.connect([this](model::Control&) { pressEnter(); });
     store_.get<model::Control>("Abort").clicked.connect(
         [this](model::Control&) { close(ModalResult::Cancel); });
 }
@@ -128,6 +144,12 @@ void Calculator::connectHandlers() {
 void Calculator::close(ModalResult result) {
     modalResult_ = result;
     closeRequested.emit();
+}
+
+void Calculator::pressEnter() {
+    // Without a wanted frequency there is nothing to apply; the register keeps its value.
+    if (hasResult())
+        close(ModalResult::Ok);
 }
 
 void Calculator::FormShow() {
@@ -204,6 +226,13 @@ void Calculator::clearResults() {
     resultLabel_->setCaption("");
     result2Label_->setCaption("");
     adcFrequencyLabel_->setCaption("");
+    showReach(false);
+    applyButton_->setEnabled(false);
+}
+
+void Calculator::showReach(bool outOfReach) {
+    outOfReach_ = outOfReach;
+    rangeLabel_->setVisible(outOfReach);
 }
 
 void Calculator::showResults(double hz) {
@@ -217,12 +246,19 @@ void Calculator::showResults(double hz) {
         showPairSearchResults(hz, inputHz);
     else
         showRegisterResults(hz, inputHz);
+    applyButton_->setEnabled(hasResult());
 }
 
 void Calculator::showRegisterResults(double hz, double inputHz) {
     // Halves go to the even divisor (the default rounding mode).
-    const double divisor = std::nearbyint(inputHz / hz);
+    const double exactDivisor = inputHz / hz;
+    const double divisor = std::nearbyint(exactDivisor);
     const double wanted = divisor - registerOffset_;
+    // The smallest value the register takes: 8 for the even dividers, 1 for a plain divisor,
+    // 0 for one that counts from zero.
+    const std::int64_t smallestValue =
+        registerMax_ == kEvenDividerMax ? kEvenDividerMin : (registerOffset_ != 0 ? 0 : 1);
+    bool limited = false;
 
     // Compared as a number, so a divisor too large for plain integer text is limited like
     // any other; what is shown is always a plain integer.
@@ -230,6 +266,7 @@ void Calculator::showRegisterResults(double hz, double inputHz) {
     constexpr double kBeyondInt64 = 9223372036854775808.0;
     if (!(wanted <= static_cast<double>(registerMax_)) || wanted >= kBeyondInt64) {
         value = registerMax_;
+        limited = true;
     } else {
         value = static_cast<std::int64_t>(wanted);
         if (registerMax_ == kEvenDividerMax) {
@@ -244,6 +281,8 @@ void Calculator::showRegisterResults(double hz, double inputHz) {
     else if (registerOffset_ == 0 && value <= 0)
         value = 1;
     resultLabel_->setCaption(std::to_string(value));
+    showReach(limited ||
+              fasterThanReachable(exactDivisor, static_cast<double>(registerOffset_ + smallestValue)));
 
     const double dividedBy = static_cast<double>(registerOffset_) + static_cast<double>(value);
     if (!(dividedBy > 0)) {
@@ -255,11 +294,12 @@ void Calculator::showRegisterResults(double hz, double inputHz) {
     if (clocksPerSample_ == 1) {
         result2Label_->setCaption(clockText(outputHz));
         const bool aboveLimit = clockLimit_ > 0 && outputHz > clockLimit_;
-        result2Label_->setFontColour(aboveLimit ? kAboveLimitColour : kWithinLimitColour);
+        result2Label_->setFontColour(aboveLimit || outOfReach_ ? kAboveLimitColour : kWithinLimitColour);
         return;
     }
     const double converterHz = outputHz * clocksPerSample_;
     result2Label_->setCaption(frequencyText(kFigureFrequencyDecimals, "samples/sec", outputHz));
+    result2Label_->setFontColour(outOfReach_ ? kAboveLimitColour : model::kDefaultColour);
     adcFrequencyLabel_->setCaption(frequencyText(kFigureFrequencyDecimals, "Hz", converterHz));
     adcFrequencyLabel_->setFontColour(clockLimit_ >= converterHz ? kWithinLimitColour : kAboveLimitColour);
 }
@@ -281,6 +321,11 @@ void Calculator::showPairSearchResults(double hz, double inputHz) {
                              "      SCR: " + std::to_string(foundScr_));
     const double divisor = static_cast<double>(foundCpsdvsr_) * (static_cast<double>(foundScr_) + 1);
     result2Label_->setCaption(clockText(inputHz / divisor));
+    const double exactDivisor = inputHz / hz;
+    constexpr double kLargestPair = static_cast<double>(kLastCpsdvsr) * (kLastScr + 1);
+    showReach(fasterThanReachable(exactDivisor, kFirstCpsdvsr) ||
+              std::nearbyint(exactDivisor) > kLargestPair);
+    result2Label_->setFontColour(outOfReach_ ? kAboveLimitColour : model::kDefaultColour);
 }
 
 } // namespace regforge::tools

@@ -44,8 +44,15 @@ public:
     model::Control& resultLabel() { return *resultLabel_; }
     model::Control& result2Label() { return *result2Label_; }
     model::Control& adcFrequencyLabel() { return *adcFrequencyLabel_; }
+    model::Control& rangeLabel() { return *rangeLabel_; }
+    model::Control& applyButton() { return *applyButton_; }
     // The register value (or the SSP pair) as shown.
     const std::string& resultText() const { return resultLabel_->caption(); }
+    // A wanted frequency gave a register value (or a pair): only then can it be applied.
+    bool hasResult() const { return !resultText().empty(); }
+    // The wanted frequency lies beyond what the register can give: the figures show the nearest
+    // value it reaches, in red, with `RangeLabel` saying so.
+    bool outOfReach() const { return outOfReach_; }
 
     // Largest register value allowed.
     std::int64_t registerMax() const { return registerMax_; }
@@ -75,6 +82,9 @@ public:
     // `PeriodEdit` or `PeriodCombo` changed: the frequency and the results follow.
     void PeriodChange();
 
+    // Enter in the window: Apply, when there is a result to apply.
+    void pressEnter();
+
     // How the user left the window: Apply gives Ok, Abort Cancel.
     ModalResult modalResult() const { return modalResult_; }
     // Apply or Abort was pressed: the dialog closes.
@@ -90,6 +100,7 @@ private:
     void showResults(double hz);
     void showRegisterResults(double hz, double inputHz);
     void showPairSearchResults(double hz, double inputHz);
+    void showReach(bool outOfReach);
 
     model::ControlStore store_;
     model::Form* form_ = nullptr;
@@ -101,6 +112,8 @@ private:
     model::Control* resultLabel_ = nullptr;
     model::Control* result2Label_ = nullptr;
     model::Control* adcFrequencyLabel_ = nullptr;
+    model::Control* rangeLabel_ = nullptr;
+    model::Control* applyButton_ = nullptr;
 
     std::int64_t registerMax_ = 0;
     std::int32_t registerOffset_ = 0;
@@ -109,6 +122,7 @@ private:
     bool sspSearch_ = false;
     std::int32_t foundCpsdvsr_ = 8;
     std::int32_t foundScr_ = 0;
+    bool outOfReach_ = false;
     ModalResult modalResult_ = ModalResult::None;
 };
 

@@ -189,7 +189,8 @@ void EditPopup::CalcFromFreqPopupClick() {
         return;
     }
     calculator.FormShow();
-    if (!ctx_.ui.runCalculator(calculator))
+    // Without a wanted frequency the calculator has no result: nothing to apply.
+    if (!ctx_.ui.runCalculator(calculator) || !calculator.hasResult())
         return;
     switch (row->calculator) {
     case periph::CalculatorRow::Prescaler:
@@ -274,7 +275,7 @@ void EditPopup::CalculateFromSamplesADClick() {
     Calculator calculator;
     prepareSampleRate(calculator, *row);
     calculator.FormShow();
-    if (ctx_.ui.runCalculator(calculator))
+    if (ctx_.ui.runCalculator(calculator) && calculator.hasResult())
         applyDecimalResult(calculator, *target);
 }
 

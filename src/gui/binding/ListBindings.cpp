@@ -23,11 +23,15 @@ CheckListBinding::CheckListBinding(model::CheckListBox& list, QWidget* parent)
 
 void CheckListBinding::showItems(int /*index*/) {
     view_->clear();
+    // Each row is made whole before the list takes it: a row changed inside the list costs a
+    // search of the list, which for a device with many pins adds up to the square of their count.
+    int row = 0;
     for (const auto& text : list_.items()) {
-        auto* item = new QListWidgetItem(fromWindows1252(text), view_);
+        auto* item = new QListWidgetItem(fromWindows1252(text));
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(list_.checked(row++) ? Qt::Checked : Qt::Unchecked);
+        view_->addItem(item);
     }
-    showValue(-1);
 }
 
 void CheckListBinding::showValue(int /*index*/) {

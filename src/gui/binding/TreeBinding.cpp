@@ -105,7 +105,7 @@ void TreeBinding::showTree() {
         items_.clear();
     }
     const std::size_t first = count == items_.size() ? 0 : items_.size();
-    items_.reserve(count);
+    // The loader adds one node at a time: the rows grow as the vector grows, never by one.
     for (std::size_t i = items_.size(); i < count; ++i) {
         const int parent = tree_.parentOf(static_cast<int>(i));
         QTreeWidgetItem* row = parent >= 0 ? new QTreeWidgetItem(items_[static_cast<std::size_t>(parent)])

@@ -6,7 +6,9 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace regforge::gui::dialogs {
@@ -29,6 +31,16 @@ CalculatorDialog::CalculatorDialog(tools::Calculator& calculator, QWidget* paren
         done(calculator_.modalResult() == tools::Calculator::ModalResult::Ok ? QDialog::Accepted
                                                                              : QDialog::Rejected);
     });
+}
+
+void CalculatorDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        calculator_.pressEnter();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 // The bindings go before the widgets they show.
@@ -84,11 +96,20 @@ void CalculatorDialog::arrange() {
         results->addWidget(figure, row, 1);
         ++row;
     }
+    // The out-of-reach note keeps its room while hidden, so the window does not jump.
+    QWidget* range = b.widget("RangeLabel");
+    QSizePolicy keepRoom = range->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    range->setSizePolicy(keepRoom);
+    results->addWidget(range, row, 1);
     results->setColumnStretch(1, 1);
     column->addLayout(results);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    // Enter applies, so Apply is drawn as the default button.
+    if (auto* apply = qobject_cast<QPushButton*>(b.widget("Apply")))
+        apply->setDefault(true);
     buttons->addWidget(b.widget("Apply"));
     buttons->addWidget(b.widget("Abort"));
     column->addLayout(buttons);

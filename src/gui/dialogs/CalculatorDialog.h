@@ -27,6 +27,10 @@ public:
 
     binding::Binder& binder() { return *binder_; }
 
+protected:
+    // Enter applies, wherever the focus is in the window but on a button.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void arrange();
 

@@ -91,6 +91,9 @@ void NumericLineEdit::keyPressEvent(QKeyEvent* event) {
     } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         edit_.pressEnter();
         showModelText();
+        // The window may act on Enter as well (a dialog applies), as with any line edit.
+        event->ignore();
+        return;
     } else if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo) ||
                event->matches(QKeySequence::DeleteStartOfWord) ||
                event->matches(QKeySequence::DeleteEndOfWord) ||

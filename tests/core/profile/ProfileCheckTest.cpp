@@ -113,6 +113,17 @@ TEST(ProfileCheck, PinLines) {
     labels[1] = "PINSEL0,1,0@P0.40:PORT0.40;TXD0,Q0.40,Reserved,";
     expectProblems(labels, {{2, "pin P0.40: 'P0.40' names bit 40, outside 0..31"},
                             {2, "pin P0.40: 'PORT0.40' names bit 40, outside 0..31"}});
+
+    // A line repeating a fault lists twenty problems and counts the rest.
+    Lines repeated = kGoodPins;
+    repeated[1] = "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,";
+    for (int k = 0; k < 30; ++k)
+        repeated[1] += "P0.99,";
+    const auto texts = problemsOf(repeated);
+    ASSERT_EQ(texts.size(), 21u);
+    EXPECT_EQ(texts[0], "2: pin P0.0 has 34 functions, 4 expected");
+    EXPECT_EQ(texts[19], "2: pin P0.0: 'P0.99' names bit 99, outside 0..31");
+    EXPECT_EQ(texts[20], "2: 11 more problems on this line are not listed");
 }
 
 TEST(ProfileCheck, EveryPinNeedsADirectionLine) {

@@ -189,6 +189,92 @@ TEST_F(CalculatorTest, AClockExactlyAtTheLimitIsWithinIt) {
     EXPECT_EQ(calc.result2Label().fontColour(), Calculator::kAboveLimitColour);
 }
 
+// A wanted clock the register cannot give shows the nearest one it can, in red and with the
+// note; one within its range stays in the colour of a reachable result.
+TEST_F(CalculatorTest, TargetsOutOfReachShowTheNearestValueInRed) {
+    struct Case {
+        const char* mhz;
+        std::int32_t offset;
+        std::int64_t max;
+        bool pairSearch;
+        const char* wanted;
+        int unit;
+        const char* result;
+        const char* figure;
+        bool outOfReach;
+    };
+    const Case cases[] = {
+        // A 16-bit prescaler at 60 MHz divides by 65536 at most.
+        {"60", 1, 65535, false, "1", kHz, "65535", "915.5273 Hz ( 1.09 ms )", true},
+        {"60", 1, 65535, false, "915.5273", kHz, "65535", "915.5273 Hz ( 1.09 ms )", false},
+        // Nothing divides 18 MHz up to 20 MHz; the input clock itself is within reach.
+        {"18", 1, 4294967295, false, "20", kMHz, "0", "18 MHz ( 55.56 ns )", true},
+        {"18", 1, 4294967295, false, "18", kMHz, "0", "18 MHz ( 55.56 ns )", false},
+        {"15", 0, 100000, false, "16", kMHz, "1", "15 MHz ( 66.67 ns )", true},
+        {"15", 1, 4294967295, false, "1", kKHz, "14999", "1 KHz ( 1000 us )", false},
+        // The even dividers stop at 8 and 254.
+        {"15", 0, 254, false, "5", kMHz, "8", "1.875 MHz ( 533.33 ns )", true},
+        {"15", 0, 254, false, "1.875", kMHz, "8", "1.875 MHz ( 533.33 ns )", false},
+        {"15", 0, 254, false, "1", kMHz, "14", "1.0714 MHz ( 933.33 ns )", false},
+        {"15", 0, 254, false, "10", kKHz, "254", "59.0551 KHz ( 16.93 us )", true},
+        // The pair search reaches 15 MHz / 8 down to 15 MHz / (254 x 256).
+        {"15", 0, 254, true, "1", kMHz, "SPSR: 8      SCR: 1", "937.5 KHz ( 1.07 us )", false},
+        {"15", 0, 254, true, "2", kMHz, "SPSR: 8      SCR: 0", "1.875 MHz ( 533.33 ns )", true},
+        {"15", 0, 254, true, "200", kHz, "SPSR: 254      SCR: 255", "230.6841 Hz ( 4.33 ms )", true},
+    };
+    for (const Case& c : cases) {
+        registerOf(c.mhz, c.offset, c.max);
+        calc.setSspSearch(c.pairSearch);
+        wantFrequency(c.wanted, c.unit);
+        const std::string where =
+            std::string(c.mhz) + " MHz, " + c.wanted + " unit " + std::to_string(c.unit);
+        EXPECT_EQ(result(), c.result) << where;
+        EXPECT_EQ(figure(), c.figure) << where;
+        EXPECT_EQ(calc.outOfReach(), c.outOfReach) << where;
+        EXPECT_EQ(calc.rangeLabel().visible(), c.outOfReach) << where;
+        EXPECT_EQ(calc.result2Label().fontColour() == Calculator::kAboveLimitColour, c.outOfReach) << where;
+    }
+    EXPECT_EQ(calc.rangeLabel().caption(), "Out of reach: the nearest value is shown");
+
+    // The converter presentation marks its rate the same way.
+    registerOf("0.5", 1, 255);
+    calc.setSspSearch(false);
+    calc.setClocksPerSample(10);
+    calc.setClockLimit(4500000);
+    wantFrequency("1", kHz);
+    EXPECT_EQ(result(), "255");
+    EXPECT_EQ(figure(), "1.9531 Ksamples/sec");
+    EXPECT_TRUE(calc.outOfReach());
+    EXPECT_EQ(calc.result2Label().fontColour(), Calculator::kAboveLimitColour);
+    wantFrequency("0", kHz);
+    EXPECT_FALSE(calc.outOfReach() || calc.rangeLabel().visible());
+}
+
+TEST_F(CalculatorTest, OnlyAResultCanBeAppliedAndEnterApplies) {
+    registerOf("15", 1, 4294967295);
+    auto& apply = calc.store().get<model::Control>("Apply");
+    int closes = 0;
+    calc.closeRequested.connect([&] { ++closes; });
+    EXPECT_FALSE(apply.enabled()) << "the start value 0 gives no result";
+    for (const std::string emptied : {"", "0", "abc"}) {
+        wantFrequency("1", kKHz);
+        ASSERT_TRUE(apply.enabled());
+        calc.frequencyEdit().setText(emptied);
+        EXPECT_FALSE(calc.hasResult()) << emptied;
+        EXPECT_FALSE(apply.enabled()) << emptied;
+        apply.click();
+        calc.pressEnter();
+        EXPECT_EQ(closes, 0) << emptied;
+        EXPECT_EQ(calc.modalResult(), Calculator::ModalResult::None) << emptied;
+    }
+    calc.periodEdit().setText("1");
+    EXPECT_TRUE(apply.enabled()) << "a period gives a result as well";
+    calc.pressEnter();
+    EXPECT_EQ(closes, 1);
+    EXPECT_EQ(calc.modalResult(), Calculator::ModalResult::Ok);
+    EXPECT_EQ(result(), "14");
+}
+
 TEST_F(CalculatorTest, PairSearchKeepsTheFirstClosestPair) {
     calc.pclockEdit().setText("15");
     calc.setSspSearch(true);

@@ -151,6 +151,15 @@ TEST_F(EditPopupTest, PrescalerWithOneKilohertzWantedAtFifteenMegahertz) {
     };
     popup.CalcFromFreqPopupClick();
     EXPECT_EQ(edit("T0PR").shownText(), "0x00000000") << "a result that is no number clears it";
+
+    // With the frequency emptied there is no result: the prescaler keeps its value.
+    edit("T0PR").setText("0000464F");
+    ui.calculator = [](Calculator& c) {
+        c.frequencyEdit().setText("");
+        return true;
+    };
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("T0PR").shownText(), "0x0000464F");
 }
 
 TEST_F(EditPopupTest, SixteenBitPrescalerAndTimersWithTheirOwnClock) {
@@ -303,6 +312,11 @@ TEST_F(EditPopupTest, SspEditsSearchThePairAndApplyWritesBothEditsOfTheirPort) {
     popup.MivoEditEnter(edit("SSP2CPSDVSR_edit"));
     popup.CalcFromFreqPopupClick();
     EXPECT_EQ(edit("SSP2SCR_edit").text(), "74") << "Abort changes nothing";
+
+    ui.calculator = userApplies("", 3);
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(edit("SSP2CPSDVSR_edit").text() + " " + edit("SSP2SCR_edit").text(), "8 74")
+        << "no frequency, no pair to apply";
 }
 
 } // namespace

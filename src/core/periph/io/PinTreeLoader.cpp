@@ -46,6 +46,10 @@ constexpr OptionToken kOptionTokens[] = {
 constexpr int kPinselStartImage = 1;
 constexpr int kIoconStartImage = 3;
 
+// A pin selects among four functions (eight on IOCON devices) and has a handful of options; far
+// more under one pin is a broken line, refused before it fills the memory with nodes.
+constexpr int kMostPinChildren = 64;
+
 bool contains(const profile::Lines& lines, const std::string& text) {
     return std::find(lines.begin(), lines.end(), text) != lines.end();
 }
@@ -155,6 +159,7 @@ void PinTreeLoader::addPin(const std::string& name, const std::string& spec) {
     }
 
     currentPin_ = tree_.addNode(-1, name);
+    pinChildren_ = 0;
     const int image = contains(noPinMode_, name) ? -1 : (iocon() ? kIoconStartImage : kPinselStartImage);
     tree_.setImageIndex(currentPin_, image);
     tree_.setSelectedIndex(currentPin_, image);
@@ -179,6 +184,9 @@ void PinTreeLoader::addFunction(const std::string& name, bool selectedAtReset) {
     // Functions before the first pin of the section have no pin to go under.
     if (currentPin_ < 0)
         return;
+    if (++pinChildren_ > kMostPinChildren)
+        throw profile::ProfileError("[PINSEL] line of pin " + tree_.node(currentPin_).text +
+                                    " has more than " + std::to_string(kMostPinChildren) + " functions");
     const int node = tree_.addNode(currentPin_, name);
     if (selectedAtReset) {
         tree_.setStateIndex(node, pinstate::FunctionSelected);
@@ -219,6 +227,10 @@ void PinTreeLoader::addOptions(std::size_t pinselLine) {
 void PinTreeLoader::addOption(const std::string& token) {
     if (currentPin_ < 0)
         return;
+    if (++pinChildren_ > kMostPinChildren)
+        throw profile::ProfileError("[IOCON] line of pin " + tree_.node(currentPin_).text +
+                                    " has more than " + std::to_string(kMostPinChildren) +
+                                    " functions and options");
     const bool family13xx = variant_ == PinTreeVariant::Iocon13xx;
     std::string text = token;
     int state = pinstate::NoIcon;

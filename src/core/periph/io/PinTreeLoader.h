@@ -49,6 +49,8 @@ private:
     profile::Lines noOpenDrain_;
     std::vector<std::string> openDrainPins_;
     int currentPin_ = -1;
+    // Functions and options under the current pin, which are limited.
+    int pinChildren_ = 0;
     int optionTotal_ = 0;
 };
 

@@ -15,8 +15,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
-#include <algorithm>
-#include <ctime>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>

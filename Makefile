@@ -19,7 +19,7 @@ PREFIX ?= /usr/local
 BIN := $(BUILD_DIR)/bin
 
 APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core \
-	libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev dpkg-dev
+	libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev dpkg-dev gcc-arm-none-eabi
 # make fuzz: clang and its libFuzzer and sanitizer run-time libraries.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev
 CCACHE := $(shell command -v ccache >/dev/null 2>&1 && echo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)

@@ -2,6 +2,7 @@
 
 #include "io/AsciiCase.h"
 #include "profile/ProfileChecker.h"
+#include "profile/RegisterNames.h"
 
 #include <algorithm>
 #include <array>
@@ -17,7 +18,7 @@ constexpr std::array kKnownSections = {
     // device switches and templates of the device load and the result frame
     "[MULTIPLEPCLKDIV13XX]", "[MULTIPLEPCLKDIV]", "[EDGELEVELISR]", "[NOVICVECTCNT]", "[CORTEXM3]",
     "[INTWAKE]", "[IOCON]", "[LPC21XX]", "[LPC23XX]", "[LPC24XX]", "[LPC175X]", "[LPC177X]", "[LPC13XX]",
-    "[EXCLUSIVEFUNCTIONS]", "[INCLUDE]", "[DEFINE]",
+    "[EXCLUSIVEFUNCTIONS]", "[INCLUDE]", "[DEFINE]", "[REGISTER_NAMES]",
     // pins
     "[PINSEL]", "[PINMODE]", "[NOPINMODE]", "[IODIR]", "[FIO]", "[NOOD]", "[GPIO_INIT]", "[GPDMA_INIT]",
     // interrupts
@@ -279,6 +280,10 @@ void ProfileChecker::checkSerialPorts() {
 void ProfileChecker::checkTemplates() {
     for (const char* name : kOneLineSections)
         requireLines(name, 1);
+    for (int i : body(RegisterNames::kSection))
+        if (!text(i).empty() && !RegisterNames::wellFormed(text(i)))
+            report(i, std::string(RegisterNames::kSection) + " line " + quoted(text(i)) +
+                          " is no WRITTEN=HEADER pair of register names: the load skips it");
 }
 
 std::vector<ProfileProblem> checkProfile(const Lines& lines) {

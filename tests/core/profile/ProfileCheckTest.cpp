@@ -66,6 +66,12 @@ TEST(ProfileCheck, SectionHeadersAreKnownAndAppearOnce) {
     expectProblems({"[DEFINE]"}, {{0, "no [INCLUDE]"}});
     expectProblems({"[INCLUDE]", "[TIMER0_INIT]", "[DEFINE]"},
                    {{1, "[INCLUDE] needs 1 line"}, {2, "[TIMER0_INIT] needs 1 line"}});
+    expectProblems({"[INCLUDE]", "x.h", "[REGISTER_NAMES]", "AD0CR=ADCR", "AD0INTEN=",
+                    "LPC_ADC->CR=LPC_ADC->ADCR", "", "=ADCR", "AD0CR ADCR", "CR=AD CR", "#define CR ADCR"},
+                   {{8, "'=ADCR' is no WRITTEN=HEADER pair"},
+                    {9, "'AD0CR ADCR' is no WRITTEN=HEADER pair"},
+                    {10, "'CR=AD CR' is no"},
+                    {11, "'#define CR ADCR' is no"}});
 }
 
 TEST(ProfileCheck, PinLines) {

@@ -3,16 +3,20 @@
 // headers have. The name lists in tests/fixtures/registers are transcribed from the manuals'
 // register tables and headers; here every example, and every part with all its units switched
 // on, is generated and each name it uses (after the file's own aliases) is looked up in its
-// family's list.
+// family's list, then the code, passed through its family's GCC replace list, is compiled with
+// arm-none-eabi-gcc against a header declaring exactly the listed names.
 
 #include "app/MainForm.h"
 #include "config/ConfigurationCommands.h"
 #include "model/CheckControls.h"
 #include "model/ListControls.h"
+#include "output/ReplaceList.h"
+#include "output/ReplaceListFile.h"
 #include "periph/adc/AdcControls.h"
 #include "periph/pwm/PwmControls.h"
 #include "periph/spi/SpiControls.h"
 #include "periph/timer/TimerControls.h"
+#include "support/HeaderNames.h"
 #include "support/ProgramFolder.h"
 
 #include <filesystem>
@@ -34,19 +38,6 @@ const std::map<std::string, std::string> kNameListOfFamily = {
     {"21xx", "lpc21xx"}, {"23xx", "lpc23xx"}, {"24xx", "lpc24xx"},
     {"175x", "lpc175x"}, {"177x", "lpc177x"}, {"13xx", "lpc13xx"},
 };
-
-std::set<std::string> nameList(const std::string& family) {
-    std::ifstream in(kRepository / "tests" / "fixtures" / "registers" /
-                     (kNameListOfFamily.at(family) + ".txt"));
-    std::set<std::string> names;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty() && line[0] != '#')
-            names.insert(line);
-    }
-    return names;
-}
 
 // The code without its comments, as one text.
 std::string codeOf(const std::vector<std::string>& lines) {
@@ -109,6 +100,13 @@ std::set<std::string> namesUsed(const std::string& code) {
     return used;
 }
 
+// The replace list that makes a family's code compile with GCC (data/replace), if it needs one.
+const std::map<std::string, std::string> kGccListOfFamily = {
+    {"21xx", "ARM7_GCC"}, {"23xx", "ARM7_GCC"}, {"24xx", "ARM7_GCC"}, {"13xx", "LPC13xx_CMSIS_timers"}};
+
+// Keywords of the Keil ARM compiler that GCC does not know.
+const std::regex kKeilKeyword(R"(\b__(irq|fiq|swi|task|arm|thumb)\b)");
+
 class RegisterNames : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -118,20 +116,61 @@ protected:
         folder.start();
     }
 
-    // Generates the window's set-up and reports every name its family's list lacks.
+    // The code for the window's set-up, passed through its family's GCC list.
+    std::string gccCode() {
+        folder.form().Result_btnClick();
+        const auto& lines = folder.form().store().get<model::Memo>("Memo1").lines();
+        std::string text;
+        for (const auto& line : lines)
+            text += line + "\n";
+        const auto list = kGccListOfFamily.find(folder.form().device().deviceFamily);
+        if (list == kGccListOfFamily.end())
+            return text;
+        const auto pairs = output::readReplaceListFile(
+            kRepository / "data" / "replace" / (list->second + ".ini"), folder.ui);
+        return pairs ? output::applyReplaceList(text, *pairs) : "no list " + list->second;
+    }
+
+    std::set<std::string> known() {
+        const auto& device = folder.form().device();
+        return testing::headerNames(kRepository / "tests" / "fixtures" / "registers" /
+                                        (kNameListOfFamily.at(device.deviceFamily) + ".txt"),
+                                    device.deviceName);
+    }
+
+    // Reports every name the code writes that its part's list lacks, and any Keil keyword.
     void expectKnownNames(const std::string& what) {
         SCOPED_TRACE(what);
         const auto& device = folder.form().device();
-        folder.form().Result_btnClick();
-        const auto& lines = folder.form().store().get<model::Memo>("Memo1").lines();
-        ASSERT_FALSE(lines.empty());
-        const auto known = nameList(device.deviceFamily);
-        ASSERT_FALSE(known.empty()) << "no name list for " << device.deviceFamily;
-        const auto used = namesUsed(codeOf(lines));
+        const std::string code = gccCode();
+        const auto names = known();
+        ASSERT_FALSE(names.empty()) << "no name list for " << device.deviceFamily;
+        EXPECT_FALSE(std::regex_search(code, kKeilKeyword)) << device.deviceName << " keeps a Keil keyword";
+        // An alias the profile defines must not redefine the header's own macro, nor rename a
+        // plain word (CR, INTEN) everywhere in the user's file.
+        static const std::regex alias(R"((.*)\n#define\s+(\w+)\s+\w+)");
+        for (auto it = std::sregex_iterator(code.begin(), code.end(), alias); it != std::sregex_iterator();
+             ++it) {
+            const std::string name = (*it)[2];
+            EXPECT_EQ((*it)[1].str(), "#ifndef " + name)
+                << device.deviceName << " defines " << name << " unguarded";
+            EXPECT_TRUE(std::regex_search(name, std::regex("[_0-9]")))
+                << device.deviceName << " defines the word " << name;
+        }
+        const auto used = namesUsed(codeOf({code}));
         EXPECT_GT(used.size(), 10u);
         for (const auto& name : used)
-            EXPECT_TRUE(known.count(name) != 0) << device.deviceName << " writes " << name << ", which the "
+            EXPECT_TRUE(names.count(name) != 0) << device.deviceName << " writes " << name << ", which the "
                                                 << device.deviceFamily << " headers do not have";
+    }
+
+    // Compiles the code against a header that declares exactly its part's names.
+    void expectCompiles(const std::string& what) {
+        SCOPED_TRACE(what);
+        const std::string messages =
+            testing::compileForArm(gccCode(), testing::namesOnlyHeader(known()),
+                                   folder.form().device().cortexM3, folder.dir.path() / "gcc");
+        EXPECT_EQ(messages, "") << what;
     }
 
     void clickIfShown(const std::string& name) {
@@ -140,38 +179,48 @@ protected:
             box.click();
     }
 
+    // Runs `check` for every example, then for every part with all its units on.
+    template <typename Check>
+    void forEveryExampleAndPart(Check check) {
+        int examples = 0;
+        for (const auto& entry : fs::directory_iterator(kRepository / "examples")) {
+            if (entry.path().extension() != ".sav")
+                continue;
+            folder.start();
+            ASSERT_EQ(folder.form().configuration().loadConfiguration(entry.path()),
+                      config::LoadOutcome::Loaded);
+            check(entry.path().filename().string());
+            ++examples;
+        }
+        EXPECT_EQ(examples, 6) << "one example per family";
+        const auto devices = folder.form().store().get<model::ComboBox>("mcu_ComboBox").items();
+        EXPECT_GE(devices.size(), 24u);
+        for (const auto& device : devices) {
+            ASSERT_TRUE(folder.load(device)) << device;
+            for (int t = 0; t < 4; ++t)
+                clickIfShown(periph::timer::enableBoxName(t));
+            for (int c = 0; c < 4; ++c)
+                clickIfShown(periph::adc::enableBoxName(c));
+            for (int u = 0; u < 2; ++u)
+                clickIfShown(periph::pwm::enableBoxName(u));
+            clickIfShown(periph::spi::kSpiEnableBox);
+            for (int s = 0; s < 3; ++s)
+                clickIfShown(periph::spi::sspControl(s, "_checkbox"));
+            check(device + " with every unit on");
+        }
+    }
+
     testing::ProgramFolder folder;
 };
 
-TEST_F(RegisterNames, EveryExampleWritesOnlyNamesOfItsFamily) {
-    int examples = 0;
-    for (const auto& entry : fs::directory_iterator(kRepository / "examples")) {
-        if (entry.path().extension() != ".sav")
-            continue;
-        folder.start();
-        ASSERT_EQ(folder.form().configuration().loadConfiguration(entry.path()), config::LoadOutcome::Loaded);
-        expectKnownNames(entry.path().filename().string());
-        ++examples;
-    }
-    EXPECT_EQ(examples, 6) << "one example per family";
+TEST_F(RegisterNames, EveryExampleAndPartWritesOnlyNamesOfItsPartsHeaders) {
+    forEveryExampleAndPart([this](const std::string& what) { expectKnownNames(what); });
 }
 
-TEST_F(RegisterNames, EveryPartWithAllItsUnitsOnWritesOnlyNamesOfItsFamily) {
-    const auto devices = folder.form().store().get<model::ComboBox>("mcu_ComboBox").items();
-    EXPECT_GE(devices.size(), 24u);
-    for (const auto& device : devices) {
-        ASSERT_TRUE(folder.load(device)) << device;
-        for (int t = 0; t < 4; ++t)
-            clickIfShown(periph::timer::enableBoxName(t));
-        for (int c = 0; c < 4; ++c)
-            clickIfShown(periph::adc::enableBoxName(c));
-        for (int u = 0; u < 2; ++u)
-            clickIfShown(periph::pwm::enableBoxName(u));
-        clickIfShown(periph::spi::kSpiEnableBox);
-        for (int s = 0; s < 3; ++s)
-            clickIfShown(periph::spi::sspControl(s, "_checkbox"));
-        expectKnownNames(device);
-    }
+TEST_F(RegisterNames, EveryExampleAndPartCompilesWithGccAgainstItsHeaderNames) {
+    if (testing::armCompiler().empty())
+        GTEST_SKIP() << "arm-none-eabi-gcc is not installed (make test installs gcc-arm-none-eabi)";
+    forEveryExampleAndPart([this](const std::string& what) { expectCompiles(what); });
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "model/BitString.h"
 #include "periph/RegisterLines.h"
 #include "profile/ProfileSections.h"
+#include "profile/RegisterNames.h"
 
 #include <string>
 #include <vector>
@@ -128,8 +129,11 @@ void AdcGenerator::generate(const std::array<AdcUnit, kConverterCount>& units,
 
         // Only ADC0 has a peripheral structure; the other converters keep their register names.
         const std::string prefix = a == 0 && device_.cortexM3 ? "LPC_ADC->" : "AD" + digit;
-        out.push_back(registerLine(prefix + "CR = ", regs.cr, true));
-        out.push_back(registerLine(prefix + "INTEN = ", regs.inten, true));
+        const auto names = profile::RegisterNames::fromProfile(device_.profileLines);
+        out.push_back(registerLine(names(prefix + "CR") + " = ", regs.cr, true));
+        // The first LPC2129 silicon has no interrupt enable register: DONE always interrupts.
+        if (names.exists(prefix + "INTEN"))
+            out.push_back(registerLine(names(prefix + "INTEN") + " = ", regs.inten, true));
         out.emplace_back();
         lists.mainLines.insert(lists.mainLines.end(), out.begin(), out.end());
     }

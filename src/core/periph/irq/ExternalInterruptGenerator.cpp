@@ -3,6 +3,7 @@
 #include "Error.h"
 #include "model/BitString.h"
 #include "profile/ProfileSections.h"
+#include "profile/RegisterNames.h"
 
 #include <algorithm>
 #include <charconv>
@@ -60,8 +61,9 @@ void generateExternalInterrupts(const std::array<EintRow, kEintCount>& rows,
     } else {
         out.push_back(registerLine("EXTMODE", mode));
         out.push_back(registerLine("EXTPOLAR", polarity));
-        out.push_back("    INTWAKE = ( INTWAKE & " + device.intWakeText + " ) | " + model::bitsToHex(wake) +
-                      ";     /* " + model::bitsToBinaryText(wake) + " */");
+        const std::string intWake = profile::RegisterNames::fromProfile(device.profileLines)("INTWAKE");
+        out.push_back("    " + intWake + " = ( " + intWake + " & " + device.intWakeText + " ) | " +
+                      model::bitsToHex(wake) + ";     /* " + model::bitsToBinaryText(wake) + " */");
         out.push_back("    EXTINT = " + model::bitsToHex(flags) + clear);
     }
     out.push_back("");

@@ -2,6 +2,7 @@
 
 #include "periph/irq/IrqControls.h"
 #include "profile/ProfileSections.h"
+#include "profile/RegisterNames.h"
 
 #include <set>
 
@@ -61,6 +62,8 @@ void generateVicCode(const Lines& entries, const InterruptSources& sources,
     const bool described = sources.described();
     bool headed = false;
     bool defaultHandler = false;
+    const std::string acknowledge =
+        profile::RegisterNames::fromProfile(profile)("VICVectAddr") + " = 0;     /* Acknowledge Interrupt */";
     const auto headOnce = [&] {
         if (!headed)
             heading(lists.mainLines, std::string(27, ' ') + "Vector interrupt initialization");
@@ -77,7 +80,7 @@ void generateVicCode(const Lines& entries, const InterruptSources& sources,
         append(f, {kBannerTop, kTitleIndent + x + " FAST interrupt service function", kBannerBottom,
                    "__irq void FIQ_Handler (void) {", "/* write code here */", "", ""});
         append(f, handlerCode(profile, x));
-        append(f, {"VICVectAddr = 0;     /* Acknowledge Interrupt */", "}", ""});
+        append(f, {acknowledge, "}", ""});
         append(f, kFiqAdvice);
         auto& m = lists.mainLines;
         m.push_back("   VICIntSelect = (1UL<<" + ch + ");" + kGap + "/* Set " + (described ? desc : x) +
@@ -99,7 +102,7 @@ void generateVicCode(const Lines& entries, const InterruptSources& sources,
         append(f, {kBannerTop, handlerTitle(sources, x), kBannerBottom,
                    "__irq void " + x + "_IRQHandler(void) {", "/* write code here */", "", ""});
         append(f, handlerCode(profile, x));
-        append(f, {"VICVectAddr = 0;     /* Acknowledge Interrupt */", "}", ""});
+        append(f, {acknowledge, "}", ""});
         auto& m = lists.mainLines;
         m.push_back("   VICVectAddr" + s + " = (unsigned long) " + x + "_IRQHandler;" + kGap +
                     "/* set interrupt vector " + s + " */");

@@ -7,6 +7,7 @@
 #include "periph/RegisterLines.h"
 #include "periph/timer/TimerControls.h"
 #include "profile/ProfileSections.h"
+#include "profile/RegisterNames.h"
 
 #include <array>
 #include <string>
@@ -149,8 +150,11 @@ void TimerGenerator::generate(int timer, const TimerUnit& tm, const model::Numer
     // PWM controlled would stay plain match outputs. The Cortex-M3 parts with timer PWM mode
     // (LPC13xx) name it PWMC in the timer structure.
     if (hasPwmMode)
-        out.push_back(
-            registerLine(device_.cortexM3 ? assign("PWMC") : "PWM" + t + "CON = ", regs.pwmControl, true));
+        out.push_back(registerLine(
+            device_.cortexM3
+                ? assign("PWMC")
+                : profile::RegisterNames::fromProfile(device_.profileLines)("PWM" + t + "CON") + " = ",
+            regs.pwmControl, true));
     out.push_back(registerLine(assign("TCR"), regs.tcr, true));
     out.emplace_back();
     lists.mainLines.insert(lists.mainLines.end(), out.begin(), out.end());

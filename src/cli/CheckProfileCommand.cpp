@@ -90,8 +90,10 @@ int CheckProfileCommand::run(const Invocation& invocation, std::ostream& out, st
         loaded = form.LoadProfileBitBtnClick();
     }
     if (!loaded) {
+        // The load's message repeats the problems printed above; only its first line is new then.
         for (const auto& message : ui.errors())
-            out << file.string() << ": " << oneLine(message) << '\n';
+            out << file.string() << ": " << oneLine(clean ? message : message.substr(0, message.find('\n')))
+                << '\n';
         if (ui.errors().empty())
             out << file.string() << ": the device load failed\n";
         return kExitFailed;

@@ -1,5 +1,6 @@
 #include "app/DeviceLoader.h"
 
+#include "app/ProfileLoadReport.h"
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
 #include "model/ListControls.h"
@@ -37,8 +38,9 @@ profile::Lines nonEmptyBody(const profile::Lines& lines, const char* header) {
 DeviceLoader::DeviceLoader(periph::PageContext& context,
                            const std::vector<std::unique_ptr<periph::Page>>& pages,
                            const std::vector<periph::PeripheralClockPanel>& clockPanels,
-                           std::function<void()> clockRefresh)
-    : ctx_(context), pages_(pages), clockPanels_(clockPanels), clockRefresh_(std::move(clockRefresh)) {}
+                           std::function<void()> clockRefresh, TrialLoad trial)
+    : ctx_(context), pages_(pages), clockPanels_(clockPanels), clockRefresh_(std::move(clockRefresh)),
+      trial_(std::move(trial)) {}
 
 void DeviceLoader::setVisible(const char* name, bool visible) {
     if (model::Control* c = ctx_.store.find(name))
@@ -63,31 +65,56 @@ bool DeviceLoader::LoadProfileBitBtnClick() {
     return loadProfile(name, ctx_.folders.find("include", name + ".ini"));
 }
 
+bool DeviceLoader::refuse(const std::string& detail) {
+    ctx_.ui.message("Can't open profile", "The profile is missing or can't be opened.\n" + detail,
+                    ui::Icon::Error, ui::Buttons::Ok);
+    return false;
+}
+
 bool DeviceLoader::loadProfile(const std::string& name, const std::filesystem::path& file) {
+    profile::Lines lines;
+    try {
+        lines = io::readLines(file).lines;
+    } catch (const regforge::Error& e) {
+        return refuse(e.what());
+    }
+    if (const auto why = notAProfile(file, lines))
+        return refuse(*why);
+    // The profile is tried on a window of its own first, so a failing one leaves this window's
+    // device and set-up exactly as they were.
+    if (trial_)
+        if (const auto failure = trial_(name, lines))
+            return refuse(loadFailureDetail(file, lines, *failure));
+    try {
+        build(name, lines);
+    } catch (const regforge::Error& e) {
+        return refuse(loadFailureDetail(file, lines, e.what()));
+    }
     setVisible("IO_warning_panel", false);
     setEnabled("LoadConfigButton", true);
     setEnabled("SaveConfigButton", true);
-    resetPagesAndState();
-
-    try {
-        auto& device = ctx_.device;
-        device.profileLines = io::readLines(file).lines;
-        std::error_code ec;
-        setEnabled("ShowPicture", std::filesystem::exists(ctx_.folders.find("include", name + ".jpg"), ec));
-        device.deviceName = name;
-        readGlobalSections();
-        periph::fillDividerLists(ctx_.clock, clockPanels_, device);
-        readFamilyAndExclusiveFunctions();
-        for (const auto& page : pages_)
-            page->loadProfile();
-        device.includeFile = profile::lineAfter(device.profileLines, "[INCLUDE]");
-        clockRefresh_();
-    } catch (const regforge::Error&) {
-        ctx_.ui.message("Can't open profile", "The profile is missing or can't be opened.", ui::Icon::Error,
-                        ui::Buttons::Ok);
-        return false;
-    }
+    if (!ctx_.device.skippedLines.empty())
+        ctx_.ui.message("Profile lines skipped",
+                        "The profile loaded, but the load skipped these lines:\n" +
+                            skippedLinesDetail(file, lines, ctx_.device.skippedLines),
+                        ui::Icon::Warning, ui::Buttons::Ok);
     return true;
+}
+
+void DeviceLoader::build(const std::string& name, const profile::Lines& lines) {
+    resetPagesAndState();
+    auto& device = ctx_.device;
+    device.profileLines = lines;
+    std::error_code ec;
+    setEnabled("ShowPicture", std::filesystem::exists(ctx_.folders.find("include", name + ".jpg"), ec));
+    device.deviceName = name;
+    readGlobalSections();
+    periph::fillDividerLists(ctx_.clock, clockPanels_, device);
+    readFamilyAndExclusiveFunctions();
+    for (const auto& page : pages_)
+        page->loadProfile();
+    device.includeFile = profile::lineAfter(device.profileLines, "[INCLUDE]");
+    clockRefresh_();
 }
 
 void DeviceLoader::resetPagesAndState() {
@@ -97,6 +124,7 @@ void DeviceLoader::resetPagesAndState() {
     device.profileLines.clear();
     device.ioconLines.clear();
     device.exclusiveFunctions.clear();
+    device.skippedLines.clear();
 
     // Each page puts back only its own controls, so the pages reset in page order.
     for (const auto& page : pages_)

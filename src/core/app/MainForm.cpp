@@ -15,6 +15,7 @@
 #include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
 #include "periph/ClockRefresh.h"
+#include "periph/adc/AdcPage.h"
 #include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
 #include "tools/EditPopup.h"
@@ -48,12 +49,43 @@ int addNewNames(model::ComboBox& list, const std::vector<std::string>& names) {
 
 } // namespace
 
-template <class Load>
-auto MainForm::replacingSetup(Load load) {
+// The window a trial load builds answers nothing: its load only tells whether the profile loads.
+class QuietUi : public ui::Ui {
+public:
+    ui::Answer message(const std::string&, const std::string&, ui::Icon, ui::Buttons) override {
+        return ui::Answer::Ok;
+    }
+    std::optional<std::filesystem::path> openFile(const ui::FileRequest&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> saveFile(const ui::FileRequest&) override { return std::nullopt; }
+    std::optional<std::string> inputQuery(const std::string&, const std::string&,
+                                          const std::string&) override {
+        return std::nullopt;
+    }
+    std::string inputBox(const std::string&, const std::string&, const std::string& value) override {
+        return value;
+    }
+    void setClipboard(const std::string&) override {}
+    bool runCalculator(tools::Calculator&) override { return false; }
+    void showPicture(const std::filesystem::path&, const std::string&, bool, bool) override {}
+    void terminate() override {}
+};
+
+template <class Load, class Settle>
+auto MainForm::replacingSetup(Load load, Settle settle) {
     ++loading_;
     auto result = load();
     --loading_;
-    takeBaseline();
+    switch (settle(result)) {
+    case LoadEnd::Replaced:
+        takeBaseline();
+        break;
+    case LoadEnd::Partial:
+        // Nothing saved matches a half-applied set-up: it shows as changed until saved.
+        baseline_.clear();
+        break;
+    case LoadEnd::Kept:
+        break;
+    }
     refreshTitle();
     return result;
 }
@@ -76,6 +108,7 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
     declareDeviceBar(store_);
     for (const auto& makePage : pages)
         pages_.push_back(makePage(context_));
+    pageFactories_ = std::move(pages);
     declareResultPage(store_);
     declareShellTail(store_);
     context_.clock = {&store_.get<model::NumericEdit>("pllclock_edit"),
@@ -92,7 +125,20 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
         [this] { ClockRefresh(); }, [this] { scanReplaceFolders(); }, [this] { ReplaceUseButtonClick(); },
         *replace_, [this](const std::string& source) { return vectorSlot(source); },
         [this] { return correctLoadedSetup(); }});
-    loader_ = std::make_unique<DeviceLoader>(context_, pages_, clockPanels_, [this] { ClockRefresh(); });
+    loader_ = std::make_unique<DeviceLoader>(
+        context_, pages_, clockPanels_, [this] { ClockRefresh(); },
+        [this](const std::string& name, const profile::Lines& lines) { return trialLoad(name, lines); });
+}
+
+std::optional<std::string> MainForm::trialLoad(const std::string& name, const profile::Lines& lines) const {
+    QuietUi quiet;
+    MainForm trial(quiet, folders_, pageFactories_);
+    try {
+        trial.loader_->build(name, lines);
+    } catch (const regforge::Error& e) {
+        return e.what();
+    }
+    return std::nullopt;
 }
 
 config::LoadCorrections MainForm::correctLoadedSetup() {
@@ -103,10 +149,20 @@ config::LoadCorrections MainForm::correctLoadedSetup() {
                 corrections.unitsSwitchedOff.push_back(box->caption());
                 box->setChecked(false);
             }
-        if (auto* io = dynamic_cast<periph::io::IoPage*>(page.get()))
+        auto& off = corrections.unitsSwitchedOff;
+        if (auto* io = dynamic_cast<periph::io::IoPage*>(page.get())) {
             corrections.pinsAligned = io->alignSharedFields();
-        if (auto* irq = dynamic_cast<periph::irq::IrqPage*>(page.get()))
+            if (const auto fastIo = io->switchOffMissingFastIo())
+                off.push_back(*fastIo);
+        }
+        if (auto* irq = dynamic_cast<periph::irq::IrqPage*>(page.get())) {
             corrections.sourcesFreed = irq->freeUnknownSources();
+            corrections.entriesDropped = irq->fitSlotList();
+            const auto eints = irq->switchOffMissingEints();
+            off.insert(off.end(), eints.begin(), eints.end());
+        }
+        if (auto* adc = dynamic_cast<periph::adc::AdcPage*>(page.get()))
+            corrections.channelsFreed = adc->freeMissingChannels();
     }
     // A file made for a part with 32-bit counters can hold eight digits for a 16-bit register.
     for (model::Control* control : store_.all()) {
@@ -162,7 +218,13 @@ void MainForm::connectHandlers() {
     });
     store_.get<model::Control>("LoadConfigButton").clicked.connect([this](model::Control&) {
         if (confirmDiscardChanges())
-            replacingSetup([this] { return config_->LoadConfigButtonClick(); });
+            replacingSetup([this] { return config_->LoadConfigButtonClick(); },
+                           [](config::LoadOutcome outcome) {
+                               if (outcome == config::LoadOutcome::Loaded)
+                                   return LoadEnd::Replaced;
+                               return outcome == config::LoadOutcome::DataError ? LoadEnd::Partial
+                                                                                : LoadEnd::Kept;
+                           });
     });
     store_.get<model::Control>("SaveConfigButton").clicked.connect([this](model::Control&) {
         if (config_->SaveConfigButtonClick()) {
@@ -322,7 +384,8 @@ bool MainForm::closeAboutPanel() {
 }
 
 bool MainForm::LoadProfileBitBtnClick() {
-    const bool loaded = replacingSetup([this] { return loader_->LoadProfileBitBtnClick(); });
+    const bool loaded = replacingSetup([this] { return loader_->LoadProfileBitBtnClick(); },
+                                       [](bool done) { return done ? LoadEnd::Replaced : LoadEnd::Kept; });
     // The device list draws the loaded device differently.
     store_.get<model::ComboBox>("mcu_ComboBox").restyle();
     return loaded;

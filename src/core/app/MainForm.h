@@ -11,6 +11,7 @@
 #include "periph/PageContext.h"
 #include "periph/ResultLists.h"
 #include "profile/DeviceState.h"
+#include "profile/ProfileSections.h"
 #include "tools/KeyboardStepping.h"
 #include "ui/Ui.h"
 
@@ -142,10 +143,15 @@ private:
     void declareControls(std::vector<PageFactory> pages);
     void connectHandlers();
     void runGenerators(periph::ResultLists& lists);
-    // Loads replace the set-up wholesale; what they leave is the new point of comparison.
-    template <class Load>
-    auto replacingSetup(Load load);
+    // Loads replace the set-up wholesale; what a complete load leaves is the new point of
+    // comparison. `settle` says how the load ended: Replaced takes the new baseline, Partial marks
+    // the set-up changed, Kept (nothing was touched) leaves the old baseline.
+    enum class LoadEnd { Replaced, Partial, Kept };
+    template <class Load, class Settle>
+    auto replacingSetup(Load load, Settle settle);
     void takeBaseline();
+    // "Load profile" of `lines` on a window of its own: the reason when it fails.
+    std::optional<std::string> trialLoad(const std::string& name, const profile::Lines& lines) const;
     // The replace-list list from every replace folder.
     void scanReplaceFolders();
     void restoreWindowSize();
@@ -162,6 +168,8 @@ private:
     model::EditContext edit_;
     periph::PageContext context_;
     std::vector<std::unique_ptr<periph::Page>> pages_;
+    // How the pages were made: a trial load builds a window of the same pages.
+    std::vector<PageFactory> pageFactories_;
     // Every page's unit clock panels, in page order.
     std::vector<periph::PeripheralClockPanel> clockPanels_;
     std::unique_ptr<DeviceLoader> loader_;

@@ -133,14 +133,21 @@ LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path
                         ui::Icon::Warning, ui::Buttons::OkCancel) != ui::Answer::Ok)
         return LoadOutcome::Cancelled;
 
-    rememberLastLoaded(path);
+    const int selected = devices.itemIndex();
     devices.setItemIndex(device);
-    // Values applied to a device that did not load would be saved back without its pins.
-    if (!ctx_.loadDevice || !ctx_.loadDevice())
+    // Values applied to a device that did not load would be saved back without its pins. A
+    // device that did not load left the window as it was, the device list included.
+    if (!ctx_.loadDevice || !ctx_.loadDevice()) {
+        devices.setItemIndex(selected);
         return LoadOutcome::DeviceNotLoaded;
+    }
     const bool restored = restoreConfiguration(file, ctx_.store, ctx_.ui, restoreHooks());
     correctLoadedSetup(deviceName);
-    return restored ? LoadOutcome::Loaded : LoadOutcome::DataError;
+    if (!restored)
+        return LoadOutcome::DataError;
+    // Only a file that loaded whole is offered again next time.
+    rememberLastLoaded(path);
+    return LoadOutcome::Loaded;
 }
 
 namespace {
@@ -170,6 +177,13 @@ void ConfigurationCommands::correctLoadedSetup(const std::string& deviceName) {
     warnCorrected(ctx_.ui, "Interrupts not on this device",
                   "This file uses interrupt sources that " + deviceName + " does not have: ",
                   corrections.sourcesFreed, "Their slots are left free, and no code is generated for them.");
+    warnCorrected(ctx_.ui, "Channels not on this device",
+                  "This file uses A/D channels that " + deviceName + " does not have: ",
+                  corrections.channelsFreed, "They are left off, and no code is generated for them.");
+    warnCorrected(ctx_.ui, "Interrupts beyond the slots",
+                  "This file lists more interrupts than " + deviceName +
+                      " has slots for, or lists one twice: ",
+                  corrections.entriesDropped, "Only the first entry of each within the slots is kept.");
     warnCorrected(ctx_.ui, "Values wider than their registers",
                   "These fields hold more hex digits than their registers have on " + deviceName + ": ",
                   corrections.valuesCut, "Only the low digits are kept, as the register would keep them.");

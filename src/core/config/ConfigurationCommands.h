@@ -21,6 +21,8 @@ struct LoadCorrections {
     std::vector<std::string> pinsAligned;      // pins made to follow an earlier pin of their field
     std::vector<std::string> sourcesFreed;     // interrupt sources the device does not have
     std::vector<std::string> valuesCut;        // register edits holding more digits than the register
+    std::vector<std::string> channelsFreed;    // A/D channels the device does not have ("AD0.5")
+    std::vector<std::string> entriesDropped;   // interrupt list entries past its slots or repeated
 };
 
 // What saving and loading configurations reach: the window's controls and device, the user,

@@ -15,6 +15,8 @@ struct DeviceState {
     std::string intWakeText;
     std::vector<std::string> ioconLines;
     std::vector<std::string> exclusiveFunctions;
+    // Indexes of the profile lines a loader skipped (a pin line cut short), in load order.
+    std::vector<int> skippedLines;
 
     bool singlePclkDivider = true;
     bool pclkDiv13xx = false;

@@ -1,10 +1,12 @@
 #include "app/MainForm.h"
 #include "app/ShellLayout.h"
+#include "io/TextFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/Containers.h"
 #include "support/ProgramFolder.h"
 
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -122,6 +124,33 @@ TEST_F(SetupChanges, LoadingAConfigurationAndClosingAskTooButAnUnchangedSetupDoe
     EXPECT_FALSE(form().setupChanged()) << "a loaded configuration is the new point of comparison";
     EXPECT_TRUE(form().FormCloseQuery());
     EXPECT_EQ(questions(), 3u);
+}
+
+TEST_F(SetupChanges, AConfigurationThatFailsMidwayShowsAsChangedAndIsNotRemembered) {
+    const auto good = folder.dir.path() / "dev1.sav";
+    folder.ui.files = {good};
+    press("SaveConfigButton");
+    // The same file with a pin value that is no number.
+    auto lines = io::readLines(good).lines;
+    const auto tree = std::find(lines.begin(), lines.end(), "[IO_Treeview]");
+    ASSERT_NE(tree, lines.end());
+    *(tree + 2) = "x";
+    const auto broken = folder.dir.write("broken.sav", io::joinLines(lines, io::LineEnding::CrLf));
+    const std::string settings = "[VERSION]\r\n2.2.2\r\n";
+    folder.dir.write("include/regforge", settings);
+
+    folder.ui.files = {broken};
+    press("LoadConfigButton");
+    EXPECT_EQ(folder.ui.messages.back().text, "There was an error loading the file data");
+    EXPECT_TRUE(form().setupChanged()) << "a partly loaded set-up is no saved one";
+    EXPECT_EQ(title(), std::string("DEV1 - changed - ") + kFormCaption);
+    EXPECT_EQ(folder.dir.read("include/regforge"), settings) << "the broken file is not offered again";
+
+    folder.ui.answers = {ui::Answer::Discard};
+    folder.ui.files = {good};
+    press("LoadConfigButton");
+    EXPECT_FALSE(form().setupChanged());
+    EXPECT_EQ(folder.dir.read("include/regforge"), settings + "[LASTLOADED]\r\n" + good.string() + "\r\n");
 }
 
 } // namespace

@@ -1,7 +1,11 @@
+#include "app/ShellLayout.h"
+#include "config/ConfigFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
+#include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
+#include "model/Tree.h"
 #include "profile/ProfileSections.h"
 #include "support/ProgramFolder.h"
 
@@ -108,28 +112,103 @@ TEST_F(DeviceLoad, FlagsPanelsAndDividersFollowTheMarkers) {
     EXPECT_TRUE(folder.ui.messages.empty());
 }
 
-TEST_F(DeviceLoad, FailuresShowTheMessageAndKeepWhatWasBuilt) {
-    folder.addProfile("good", "[LPC21xx]\n[INCLUDE]\nLPC214x.h\n");
-    folder.addProfile("emptyline", "[CORTEXM3]\n[IOCON]\nP0_0@D\n\n[INCLUDE]\nx.h\n");
-    folder.addProfile("empty", "");
+TEST_F(DeviceLoad, AFailedLoadSaysWhereAndLeavesTheDeviceAndSetUpAsTheyWere) {
+    const std::string pins =
+        "[PINSEL]\nPINSEL0,1,0@P0.0:PORT0.0;TXD0,Reserved,Reserved,\n[IODIR]\nIO0DIR,0\n";
+    folder.addProfile("good", "[LPC21xx]\n" + pins + "[TIMER0]\n32bit\nNOPWM\n2\n[INCLUDE]\nLPC214x.h\n");
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string detail; // after the file's path
+    };
+    const std::vector<Case> cases = {
+        {"empty", "", ": no section header: this is no device profile"},
+        {"cut", "[LPC21xx]\n[INCLUDE]", ":2: [INCLUDE] needs 1 line after its header"},
+        {"badtimer", "[LPC21xx]\n" + pins + "[TIMER0]\n32bit\nNOPWM\nx\n[INCLUDE]\nx.h\n",
+         ":9 in [TIMER0]: capture input count 'x' is not a number 0..4"},
+        {"noise", std::string("\x7f\x01\xfe\n[x\n", 6), ":1: control byte 0x01: this is no text profile"},
+        {"emptyline", "[CORTEXM3]\n[IOCON]\nP0_0@D\n\n[INCLUDE]\nx.h\n",
+         ":3 in [IOCON]: 'P0_0@D' at the end of the line is dropped: every option ends with ','\n" +
+             (folder.dir.path() / "include/emptyline.ini").string() +
+             ":4 in [IOCON]: empty line in [IOCON]: the device load stops here"},
+    };
+    for (const auto& c : cases)
+        folder.addProfile(c.name, c.text);
     folder.addProfile("gone", "");
-    folder.start();
+    auto& form = folder.start();
     std::filesystem::remove(folder.dir.path() / "include/gone.ini");
-    for (const char* name : {"emptyline", "empty", "gone"}) {
+    auto& store = form.store();
+
+    // No device yet: a failed load leaves none.
+    EXPECT_FALSE(folder.load("badtimer"));
+    EXPECT_FALSE(device().loaded());
+    EXPECT_FALSE(store.find("SaveConfigButton")->enabled());
+    EXPECT_TRUE(visible("IO_warning_panel"));
+    EXPECT_EQ(store.get<model::Tree>("IO_Treeview").count(), 0);
+
+    ASSERT_TRUE(folder.load("good"));
+    store.get<model::CheckBox>("T0_checkbox").setChecked(true);
+    store.get<model::Memo>("Memo1").setLines({"old result"});
+    form.refreshTitle();
+    const auto setup = config::buildConfiguration(store, device());
+    const std::string title = store.get<model::Form>("Form1").caption();
+    ASSERT_EQ(title, "good - changed - " + std::string(app::kFormCaption));
+    const auto& devices = store.get<model::ComboBox>("mcu_ComboBox");
+    const auto profile = device().profileLines;
+    const auto expectUnchanged = [&](const std::string& name) {
+        EXPECT_EQ(config::buildConfiguration(store, device()), setup) << name;
+        EXPECT_EQ(device().deviceName, "good") << name;
+        EXPECT_EQ(device().profileLines, profile) << name;
+        EXPECT_EQ(store.get<model::Memo>("Memo1").lines(), std::vector<std::string>{"old result"}) << name;
+        EXPECT_EQ(store.get<model::Tree>("IO_Treeview").count(), 5) << name;
+        form.refreshTitle();
+        EXPECT_EQ(store.get<model::Form>("Form1").caption(), title) << name;
+        EXPECT_EQ(devices.itemStyle(devices.indexOf(name)), model::ItemStyle{}) << "not drawn as loaded";
+    };
+    for (const auto& c : cases) {
         folder.ui.messages.clear();
-        folder.form().store().get<model::Memo>("Memo1").setLines({"old result"});
-        EXPECT_FALSE(folder.load(name)) << name;
-        ASSERT_EQ(folder.ui.messages.size(), 1u) << name;
+        EXPECT_FALSE(folder.load(c.name)) << c.name;
+        ASSERT_EQ(folder.ui.messages.size(), 1u) << c.name;
         EXPECT_EQ(folder.ui.messages[0].caption, "Can't open profile");
-        EXPECT_EQ(folder.ui.messages[0].text, "The profile is missing or can't be opened.");
         EXPECT_EQ(folder.ui.messages[0].icon, ui::Icon::Error);
-        EXPECT_TRUE(folder.form().store().get<model::Memo>("Memo1").lines().empty()) << "pages were reset";
+        EXPECT_EQ(folder.ui.messages[0].text,
+                  "The profile is missing or can't be opened.\n" +
+                      (folder.dir.path() / "include" / (std::string(c.name) + ".ini")).string() + c.detail);
+        expectUnchanged(c.name);
     }
-    EXPECT_TRUE(device().cortexM3 == false) << "the last failure read nothing";
     folder.ui.messages.clear();
-    ASSERT_TRUE(folder.load("emptyline") == false);
-    EXPECT_TRUE(device().cortexM3) << "flags read before the failure stay";
-    EXPECT_TRUE(device().hasIocon);
+    EXPECT_FALSE(folder.load("gone"));
+    ASSERT_EQ(folder.ui.messages.size(), 1u);
+    EXPECT_EQ(folder.ui.messages[0].text.find("The profile is missing or can't be opened.\ncannot open " +
+                                                  (folder.dir.path() / "include/gone.ini").string(),
+                                              0),
+              0u)
+        << folder.ui.messages[0].text;
+    expectUnchanged("gone");
+}
+
+TEST_F(DeviceLoad, PinLinesTheLoadSkipsAreNamedOnce) {
+    folder.addProfile("cutpins", "[LPC21xx]\n[PINSEL]\nPINSEL0,1,0@P0.0:PORT0.0;TXD0,Reserved,Reserved,\n"
+                                 "PINSEL0,3,2@P0.1\nPINSEL0,5,4@P0.2:PORT0.2;SCL0,Reserved,CAP0.0\n"
+                                 "[IODIR]\nIO0DIR,0\nIO0DIR,1\nIO0DIR,2\n[INCLUDE]\nx.h\n");
+    folder.addProfile("whole", "[LPC21xx]\n[PINSEL]\nPINSEL0,1,0@P0.0:PORT0.0;TXD0,Reserved,Reserved,\n"
+                               "[IODIR]\nIO0DIR,0\n[INCLUDE]\nx.h\n");
+    ASSERT_TRUE(folder.load("cutpins"));
+    ASSERT_EQ(folder.ui.messages.size(), 1u);
+    const std::string file = (folder.dir.path() / "include/cutpins.ini").string();
+    EXPECT_EQ(folder.ui.messages[0].caption, "Profile lines skipped");
+    EXPECT_EQ(folder.ui.messages[0].icon, ui::Icon::Warning);
+    EXPECT_EQ(folder.ui.messages[0].text,
+              "The profile loaded, but the load skipped these lines:\n" + file +
+                  ":4 in [PINSEL]: 'P0.1' at the end of the line is dropped: every function name ends with "
+                  "',' or ';'\n" +
+                  file + ":4 in [PINSEL]: pin line without ':' after the pin name gives no pin\n" + file +
+                  ":5 in [PINSEL]: 'CAP0.0' at the end of the line is dropped: every function name ends "
+                  "with ',' or ';'\n" +
+                  file + ":5 in [PINSEL]: pin P0.2 has 3 functions, 4 expected");
+    folder.ui.messages.clear();
+    ASSERT_TRUE(folder.load("whole"));
+    EXPECT_TRUE(folder.ui.messages.empty()) << "a whole profile loads without a word";
 }
 
 TEST_F(DeviceLoad, ClockRefreshFollowsCpuClockOnceWithoutDividerHandlersDuringFill) {

@@ -181,7 +181,24 @@ void AdcPage::reset() {
     }
 }
 
+std::vector<std::string> AdcPage::freeMissingChannels() {
+    std::vector<std::string> freed;
+    for (int a = 0; a < kConverterCount; ++a) {
+        for (int n = 0; n < kChannelCount; ++n) {
+            CheckBox& channel = *units_[at(a)].channels[at(n)];
+            if (!missing_[at(a)][at(n)] || (!channel.checked() && !channel.enabled()))
+                continue;
+            if (channel.checked())
+                freed.push_back("AD" + std::to_string(a) + "." + std::to_string(n));
+            channel.setChecked(false);
+            channel.setEnabled(false);
+        }
+    }
+    return freed;
+}
+
 void AdcPage::loadProfile() {
+    missing_ = {};
     for (auto& unit : units_)
         for (CheckBox* channel : unit.channels)
             channel->setEnabled(true);
@@ -225,8 +242,10 @@ void AdcPage::loadConverter(int converter) {
         } else if (key == "CHOFF") {
             // Channels the converter does not have; numbers outside 0..7 name no box.
             const int channel = profileNumber(header, key, value);
-            if (channel >= 0 && channel < kChannelCount)
+            if (channel >= 0 && channel < kChannelCount) {
                 unit.channels[at(channel)]->setEnabled(false);
+                missing_[at(converter)][at(channel)] = true;
+            }
         } else if (converter != 0) {
             continue;
         } else if (key == "FMAX") {

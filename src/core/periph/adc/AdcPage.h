@@ -47,6 +47,9 @@ public:
     // Clocks per conversion as the figures count them: the device's clocks less the
     // conversion-clocks item, never below one.
     int conversionClocks(int converter) const;
+    // Unchecks and disables the channels the profile marks missing (CHOFF) that a loaded file
+    // switched on, and names them ("AD0.5").
+    std::vector<std::string> freeMissingChannels();
 
 private:
     void declareConverter(int converter, model::Control* page);
@@ -57,6 +60,8 @@ private:
     void uncheckOtherChannels(AdcUnit& unit, const model::Control& kept);
 
     std::array<AdcUnit, kConverterCount> units_{};
+    // The channels each converter's profile section marks missing.
+    std::array<std::array<bool, kChannelCount>, kConverterCount> missing_{};
 };
 
 } // namespace regforge::periph::adc

@@ -120,6 +120,13 @@ void IoPage::setUpFastIo() {
     fastIo.setHint(lines[next]);
 }
 
+std::optional<std::string> IoPage::switchOffMissingFastIo() {
+    if (!fastIo_->checked() || fastIo_->visible())
+        return std::nullopt;
+    fastIo_->setChecked(false);
+    return fastIo_->caption();
+}
+
 void IoPage::loadProfile() {
     quick_.clear();
     for (model::MenuItem* item : quickSelectItems_)
@@ -139,6 +146,8 @@ void IoPage::loadProfile() {
         throw;
     }
     openDrain.setItems(loader.openDrainPins());
+    auto& skipped = device().skippedLines;
+    skipped.insert(skipped.end(), loader.skippedLines().begin(), loader.skippedLines().end());
     quick_.build();
 }
 

@@ -10,6 +10,9 @@
 #include "periph/io/PinTreeClicks.h"
 #include "periph/io/QuickSelector.h"
 
+#include <optional>
+#include <string>
+
 namespace regforge::periph::io {
 
 // The "I/O" page: the pin tree with its functions, directions, pull modes and options, the
@@ -52,6 +55,9 @@ public:
     const PinTreeClicks& clicks() const { return clicks_; }
     // Pins sharing a register field take the selection of the first of them; their names.
     std::vector<std::string> alignSharedFields() { return clicks_.alignSharedFields(); }
+    // Fast GPIO switched on by a loaded file on a device that offers none is switched off; the
+    // box's caption when it was.
+    std::optional<std::string> switchOffMissingFastIo();
     model::Tree& tree();
 
     // The view pops the given popup menu up (the quick selector under its button).

@@ -225,7 +225,8 @@ void PinCodeGenerator::GeneratePinCodePinsel(ResultLists& lists) const {
     out.push_back("");
 
     std::string prefix;
-    if (fastIo_.checked()) {
+    // A device without fast GPIO hides the box; SCS bit 0 means something else there.
+    if (fastIo_.checked() && fastIo_.visible()) {
         prefix = 'F';
         // Only the fast-GPIO bits are set; the rest of SCS (the main oscillator enable on
         // the 23xx/24xx) stays as the start-up code left it. The 21xx have one bit per port.

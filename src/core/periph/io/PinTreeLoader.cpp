@@ -102,7 +102,8 @@ void PinTreeLoader::load() {
             continue;
         if (line.front() == '[')
             break;
-        readPinLine(line);
+        if (!readPinLine(line))
+            skipped_.push_back(static_cast<int>(l));
         if (iocon()) {
             addOptions(l - static_cast<std::size_t>(header) - 1);
             lists_.ioconOptionCounts.push_back(optionTotal_);
@@ -110,24 +111,26 @@ void PinTreeLoader::load() {
     }
 }
 
-void PinTreeLoader::readPinLine(const std::string& line) {
+bool PinTreeLoader::readPinLine(const std::string& line) {
     const auto at = line.find('@');
     if (at == std::string::npos)
-        return;
+        return false;
     const std::string spec = line.substr(0, at);
     std::string token;
+    bool named = false;
+    bool whole = true;
     for (std::size_t i = at + 1; i < line.size(); ++i) {
         switch (const char c = line[i]) {
         case ':':
             addPin(token, spec);
+            named = true;
             token.clear();
             break;
         case ',':
-            addFunction(token, false);
-            token.clear();
-            break;
         case ';':
-            addFunction(token, true);
+            // A function before the line's pin name has no pin of its own to go under.
+            whole = whole && named;
+            addFunction(token, c == ';');
             token.clear();
             break;
         default:
@@ -135,6 +138,7 @@ void PinTreeLoader::readPinLine(const std::string& line) {
         }
     }
     // A token without its closing character names nothing.
+    return whole && named && token.empty();
 }
 
 void PinTreeLoader::addPin(const std::string& name, const std::string& spec) {

@@ -29,11 +29,14 @@ public:
 
     // The pins offered for open drain, in tree order (PINSEL devices only).
     const std::vector<std::string>& openDrainPins() const { return openDrainPins_; }
+    // Indexes of the [PINSEL] lines that gave no pin or lost a function name.
+    const std::vector<int>& skippedLines() const { return skipped_; }
 
 private:
     bool iocon() const { return variant_ != PinTreeVariant::Pinsel; }
     void readPullModes();
-    void readPinLine(const std::string& line);
+    // False when the line gave no pin or dropped part of itself.
+    bool readPinLine(const std::string& line);
     void addPin(const std::string& name, const std::string& spec);
     void addFunction(const std::string& name, bool selectedAtReset);
     void addOptions(std::size_t pinselLine);
@@ -48,6 +51,7 @@ private:
     profile::Lines noPinMode_;
     profile::Lines noOpenDrain_;
     std::vector<std::string> openDrainPins_;
+    std::vector<int> skipped_;
     int currentPin_ = -1;
     // Functions and options under the current pin, which are limited.
     int pinChildren_ = 0;

@@ -184,7 +184,10 @@ void generateTwoPortGpio(const model::Tree& tree, const Lines& body, Lines comme
 
 void generateExternalInterruptCode(const std::array<EintRow, kEintCount>& rows, const model::Tree& gpioTree,
                                    const profile::DeviceState& device, ResultLists& lists) {
-    generateExternalInterrupts(rows, device, lists.mainLines);
+    // Devices with edge/level GPIO interrupts (the LPC13xx) have no EINT inputs and no EXTMODE,
+    // EXTPOLAR or EXTINT register.
+    if (!device.edgeLevelIsr)
+        generateExternalInterrupts(rows, device, lists.mainLines);
     if (!profile::hasSection(device.profileLines, "[IO_ISR]"))
         return;
     const Lines body = profile::sectionBody(device.profileLines, "[IO_ISR]");

@@ -1,5 +1,8 @@
 #include "periph/irq/InterruptSources.h"
 
+#include "periph/irq/IrqControls.h"
+#include "profile/ProfileSections.h"
+
 #include <algorithm>
 #include <charconv>
 
@@ -13,7 +16,22 @@ std::string at(const std::vector<std::string>& list, int index) {
     return list[static_cast<std::size_t>(index)];
 }
 
+// Slot lists longer than any interrupt controller are a damaged profile.
+constexpr int kMostVectorSlots = 1024;
+
 } // namespace
+
+int vectorSlotCount(const std::vector<std::string>& lines) {
+    if (!profile::hasSection(lines, "[ISRVECTORS]"))
+        return kDefaultVectorSlots;
+    const std::string& text = profile::lineAfter(lines, "[ISRVECTORS]");
+    int n = 0;
+    const auto* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, n);
+    if (text.empty() || ec != std::errc() || ptr != end || n < 0 || n > kMostVectorSlots)
+        throw profile::ProfileError("[ISRVECTORS] is not a slot count: " + text);
+    return n;
+}
 
 int InterruptSources::indexOf(const std::string& name) const {
     const auto it = std::find(names.begin(), names.end(), name);

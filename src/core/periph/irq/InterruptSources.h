@@ -6,6 +6,10 @@
 
 namespace regforge::periph::irq {
 
+// The number of vector slots the profile's [ISRVECTORS] gives (16 without it); throws
+// profile::ProfileError for a count that is no number of slots.
+int vectorSlotCount(const std::vector<std::string>& profileLines);
+
 // The device's interrupt sources from [ISR] and [ISR_DESC]: names in profile order (the items
 // of the source drop-down), each with its channel text and, when the profile has them, its
 // description.

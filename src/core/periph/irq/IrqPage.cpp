@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,21 +40,6 @@ int eintRowOf(const std::string& name) {
     return -1;
 }
 
-// Slot lists longer than any interrupt controller are a damaged profile.
-constexpr int kMostVectorSlots = 1024;
-
-int vectorSlotCount(const profile::Lines& lines) {
-    if (!profile::hasSection(lines, "[ISRVECTORS]"))
-        return kDefaultVectorSlots;
-    const std::string& text = profile::lineAfter(lines, "[ISRVECTORS]");
-    int n = 0;
-    const auto* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, n);
-    if (text.empty() || ec != std::errc() || ptr != end || n < 0 || n > kMostVectorSlots)
-        throw profile::ProfileError("[ISRVECTORS] is not a slot count: " + text);
-    return n;
-}
-
 } // namespace
 
 IrqPage::IrqPage(PageContext& context) : Page(context) {
@@ -74,6 +60,53 @@ std::vector<std::string> IrqPage::freeUnknownSources() {
         }
     }
     return unknown;
+}
+
+std::vector<std::string> IrqPage::fitSlotList() {
+    const auto length = static_cast<std::size_t>(vectorSlotCount(device().profileLines)) + 1;
+    const auto& items = slots_->items();
+    std::vector<std::string> kept;
+    std::vector<std::string> dropped;
+    std::set<std::string> seen;
+    std::set<std::string> named;
+    for (const auto& item : items) {
+        if (item == kFreeSlot) {
+            if (kept.size() < length)
+                kept.push_back(item);
+            continue;
+        }
+        const bool first = seen.insert(item).second;
+        if (kept.size() < length && first) {
+            kept.push_back(item);
+            continue;
+        }
+        // A VIC slot keeps its place; the NVIC list closes up, as it enables up to its first gap.
+        if (kept.size() < length && !device().cortexM3)
+            kept.push_back(kFreeSlot);
+        if (named.insert(item).second)
+            dropped.push_back(item);
+    }
+    if (dropped.empty())
+        return dropped;
+    kept.resize(length, kFreeSlot);
+    slots_->setItems(std::move(kept));
+    sourceCombo_->restyle();
+    return dropped;
+}
+
+std::vector<std::string> IrqPage::switchOffMissingEints() {
+    std::vector<std::string> off;
+    if (!device().edgeLevelIsr)
+        return off;
+    for (int n = 0; n < kEintCount; ++n) {
+        auto& row = eint_[static_cast<std::size_t>(n)];
+        if (!row.used() && !row.wake->checked())
+            continue;
+        off.push_back(row.label->caption());
+        setEintRowEnabled(n, false, true);
+        row.wake->setChecked(false);
+    }
+    return off;
 }
 
 void IrqPage::declareSourceControls(Control* page) {

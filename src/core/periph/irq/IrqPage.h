@@ -65,6 +65,12 @@ public:
     // Frees the slots holding sources the device does not have (a file made for another part)
     // and names those sources.
     std::vector<std::string> freeUnknownSources();
+    // External-interrupt rows a loaded file switched on where the device has no such
+    // interrupts (the LPC13xx) are switched off; their captions.
+    std::vector<std::string> switchOffMissingEints();
+    // Brings a list a loaded file made longer than the device's slots back to its length and
+    // keeps each source once (its first entry); names the sources of the entries it dropped.
+    std::vector<std::string> fitSlotList();
 
 private:
     void declareSourceControls(model::Control* page);

@@ -1,5 +1,6 @@
 #include "periph/irq/VectorGenerator.h"
 
+#include "periph/irq/InterruptSources.h"
 #include "periph/irq/IrqControls.h"
 #include "profile/ProfileSections.h"
 #include "profile/RegisterNames.h"
@@ -90,9 +91,13 @@ void generateVicCode(const Lines& entries, const InterruptSources& sources,
         m.push_back("");
     }
 
-    for (std::size_t e = 1; e < entries.size(); ++e) {
+    // Only the slots the VIC has are written, and each source once: a second handler of the
+    // same name would not compile.
+    const auto slotCount = static_cast<std::size_t>(vectorSlotCount(profile));
+    std::set<std::string> placed;
+    for (std::size_t e = 1; e < entries.size() && e <= slotCount; ++e) {
         const std::string& x = entries[e];
-        if (x == kFreeSlot)
+        if (x == kFreeSlot || !placed.insert(x).second)
             continue;
         const std::string s = std::to_string(e - 1);
         const std::string ch = sources.channelOf(x);
@@ -134,9 +139,13 @@ void generateNvicCode(const Lines& entries, const InterruptSources& sources, con
     // Sources that share one handler (the LPC13xx start-logic inputs all enter WAKEUP_IRQHandler)
     // get it written once: a second definition of the same function would not compile.
     std::set<std::string> written;
+    // Each source is enabled once, however often the list names it.
+    std::set<std::string> enabled;
     for (const auto& x : entries) {
         if (x == kFreeSlot)
             break;
+        if (!enabled.insert(x).second)
+            continue;
         if (!headed)
             heading(lists.mainLines, std::string(25, ' ') + "Vectored Interrupt initialization");
         headed = true;

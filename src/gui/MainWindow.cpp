@@ -63,7 +63,7 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
 
     pages::arrangeClockBar(*binder_);
     pages::arrangeAboutPanel(*binder_);
-    pageViews_ = pages::makePageViews(*binder_);
+    pageViews_ = pages::makePageViews(*binder_, form_.tabs());
     scroll_->setWidget(content_);
 
     clockBar_ = binder_->widget("ClockPanel");

@@ -19,7 +19,6 @@
 #include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
 #include "tools/EditPopup.h"
-#include "tools/PageChangeRule.h"
 
 namespace regforge::app {
 
@@ -104,13 +103,21 @@ MainForm::~MainForm() = default;
 void MainForm::declareControls(std::vector<PageFactory> pages) {
     // Declaration order is the order of saved configurations: frame, then each page's
     // content in page order, then the panels and menus that float over the pages.
-    declareShellFrame(store_);
-    declareDeviceBar(store_);
-    for (const auto& makePage : pages)
-        pages_.push_back(makePage(context_));
+    std::vector<periph::PageTab> tabs;
+    for (const auto& page : pages)
+        tabs.push_back(page.tab);
+    tabs.push_back(kResultTab);
+    declareShellFrame(store_, tabs);
+    declareDeviceBar(store_, store_.get<model::Control>(tabs.front().name));
+    for (const auto& page : pages) {
+        pages_.push_back(page.make(context_));
+        tabs_.push_back({page.tab, pages_.back().get()});
+    }
+    tabs_.push_back({kResultTab, nullptr});
     pageFactories_ = std::move(pages);
     declareResultPage(store_);
     declareShellTail(store_);
+    clockBar_ = clockBar(store_);
     context_.clock = {&store_.get<model::NumericEdit>("pllclock_edit"),
                       &store_.get<model::ComboBox>("pclk_div"),
                       &store_.get<model::NumericEdit>("pclock_edit")};
@@ -509,8 +516,9 @@ bool MainForm::FormKeyDown(const model::Control* focused, tools::StepKey key) {
 }
 
 void MainForm::pagecontrol1Change() {
-    tools::applyPageChangeRule(store_, store_.get<model::PageControl>("pagecontrol1").activePageIndex(),
-                               device_);
+    const int index = store_.get<model::PageControl>("pagecontrol1").activePageIndex();
+    if (index >= 0 && index < static_cast<int>(tabs_.size()))
+        tools::applyPageChangeRule(clockBar_, tabs_[static_cast<std::size_t>(index)].tab, device_);
     scrollToTop.emit();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/CodeResult.h"
 #include "app/ProgramPages.h"
+#include "app/ShellLayout.h"
 #include "io/DataFolders.h"
 #include "model/ControlStore.h"
 #include "model/EditContext.h"
@@ -121,6 +122,8 @@ public:
     model::EditContext& editContext() { return edit_; }
     // The pages in page order.
     const std::vector<std::unique_ptr<periph::Page>>& pages() const { return pages_; }
+    // The page control's tabs in order: the pages', then the shell's own "Result".
+    const std::vector<ShellTab>& tabs() const { return tabs_; }
     // The page of type P; the program has one page of each type.
     template <class P>
     P& page() const {
@@ -170,6 +173,8 @@ private:
     std::vector<std::unique_ptr<periph::Page>> pages_;
     // How the pages were made: a trial load builds a window of the same pages.
     std::vector<PageFactory> pageFactories_;
+    std::vector<ShellTab> tabs_;
+    tools::ClockBar clockBar_;
     // Every page's unit clock panels, in page order.
     std::vector<periph::PeripheralClockPanel> clockPanels_;
     std::unique_ptr<DeviceLoader> loader_;

@@ -2,6 +2,7 @@
 
 #include "periph/Page.h"
 #include "periph/PageContext.h"
+#include "periph/PageTab.h"
 
 #include <functional>
 #include <memory>
@@ -9,8 +10,20 @@
 
 namespace regforge::app {
 
-// Makes one page, declaring its controls into the main window as it is built.
-using PageFactory = std::function<std::unique_ptr<periph::Page>(periph::PageContext&)>;
+// One registered page: its tab, which the shell declares before any page is built, and how to
+// make the page, which declares its controls into the main window as it is built.
+struct PageFactory {
+    periph::PageTab tab;
+    std::function<std::unique_ptr<periph::Page>(periph::PageContext&)> make;
+};
+
+// The registration of a page class P, which states its tab as P::kTab.
+template <class P>
+PageFactory pageOf() {
+    return {P::kTab, [](periph::PageContext& context) -> std::unique_ptr<periph::Page> {
+                return std::make_unique<P>(context);
+            }};
+}
 
 // The program's pages in page order. The order is the order of the tabs, of the controls in
 // saved configurations, of every device-load step and of the result text.

@@ -24,17 +24,17 @@ model::NumericEdit& declareClockEdit(model::ControlStore& store, const char* nam
 
 } // namespace
 
-void declareShellFrame(model::ControlStore& store) {
+void declareShellFrame(model::ControlStore& store, const std::vector<periph::PageTab>& tabs) {
     auto& form = store.add<model::Form>("Form1");
     form.setCaption(kFormCaption);
     form.setSize(kDesignWidth, kDesignHeight);
     auto& pages = store.add<model::PageControl>("pagecontrol1", &form);
-    for (int i = 0; i < kPageCount; ++i)
-        store.addPlain(ControlKind::Page, kPageNames[i], &pages, kPageCaptions[i]);
+    for (const periph::PageTab& tab : tabs)
+        store.addPlain(ControlKind::Page, tab.name, &pages, tab.caption);
 }
 
-void declareDeviceBar(model::ControlStore& store) {
-    auto* page = store.find("IO_page");
+void declareDeviceBar(model::ControlStore& store, model::Control& firstPage) {
+    auto* page = &firstPage;
     auto& devices = store.add<model::ComboBox>("mcu_ComboBox", page);
     devices.setTag(-1); // never saved in a configuration
     devices.setSorted(true);
@@ -49,7 +49,7 @@ void declareDeviceBar(model::ControlStore& store) {
 }
 
 void declareResultPage(model::ControlStore& store) {
-    auto* page = store.find("Result_page");
+    auto* page = store.find(kResultTab.name);
     store.addPlain(ControlKind::Button, "Result_btn", page, "Create code && copy to clipboard");
     store.addPlain(ControlKind::Button, "SaveCodeButton", page, "Save code as...");
     store.add<model::ToggleButton>("ReplaceUseButton", page).setCaption("Use replace table");
@@ -114,6 +114,13 @@ void declareShellTail(model::ControlStore& store) {
     auto& samples = store.add<model::MenuItem>("CalculateFromSamplesAD", &popup);
     samples.setCaption("Calculate from samples/sec");
     samples.setVisible(false);
+}
+
+tools::ClockBar clockBar(model::ControlStore& store) {
+    tools::ClockBar bar{&store.get<model::Control>("ClockPanel"), {}};
+    for (const char* name : {"Label4", "pclk_div", "pclock_edit", "Label3"})
+        bar.commonDivider.push_back(&store.get<model::Control>(name));
+    return bar;
 }
 
 } // namespace regforge::app

@@ -1,15 +1,22 @@
 #pragma once
 
 #include "model/ControlStore.h"
+#include "periph/Page.h"
+#include "periph/PageTab.h"
+#include "tools/PageChangeRule.h"
+
+#include <vector>
 
 namespace regforge::app {
 
-// Names of the shell's pages, in page-control order.
-inline constexpr const char* kPageNames[] = {"IO_page",   "TabSheet1", "TabSheet2",  "TabSheet4",
-                                             "TabSheet5", "TabSheet6", "Result_page"};
-inline constexpr const char* kPageCaptions[] = {"I/O", "Interrupts", "ADC",   "Timers",
-                                                "PWM", "SPI/SSP",    "Result"};
-inline constexpr int kPageCount = 7;
+// The shell's own last page, after the registered pages' tabs.
+inline constexpr periph::PageTab kResultTab{"Result_page", "Result"};
+
+// One tab of the page control: a registered page's, or the shell's own (no page).
+struct ShellTab {
+    periph::PageTab tab;
+    const periph::Page* page = nullptr;
+};
 
 inline constexpr const char* kFormCaption = "Regforge  v2.2.2 (NXP LPC2xxx, LPC17xx)";
 inline constexpr int kDesignWidth = 555;
@@ -17,17 +24,16 @@ inline constexpr int kDesignHeight = 663;
 inline constexpr int kPageControlWidth = 547;
 inline constexpr int kPageControlHeight = 636;
 
-// Declares the main window's frame: the form, the page control with its seven pages, the
-// device and configuration controls of the I/O page, the "Result" page, the common clock
-// panel, the about panel and the numeric edits' popup menu. Pages declare their own
-// controls into the pages afterwards (declarePageContent runs between the pages' own
-// declarations, see MainForm).
-void declareShellFrame(model::ControlStore& store);
+// Declares the main window's frame: the form and the page control with one page per tab, in
+// tab order. Pages declare their own controls into their tabs afterwards (see MainForm).
+void declareShellFrame(model::ControlStore& store, const std::vector<periph::PageTab>& tabs);
 // The controls declared after every page's content: clock panel, about panel, popup menu.
 void declareShellTail(model::ControlStore& store);
-// The "I/O" page's device and configuration controls.
-void declareDeviceBar(model::ControlStore& store);
+// The device and configuration controls, on the first page.
+void declareDeviceBar(model::ControlStore& store, model::Control& page);
 // The "Result" page's controls.
 void declareResultPage(model::ControlStore& store);
+// The shared clock bar with its common divider, once declared.
+tools::ClockBar clockBar(model::ControlStore& store);
 
 } // namespace regforge::app

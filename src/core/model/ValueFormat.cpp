@@ -6,21 +6,27 @@
 
 namespace regforge::model {
 
-std::string formatFrequency(int decimals, std::string_view unit, float hz) {
+ScaledFrequency scaleFrequency(int decimals, float hz) {
     const double f = hz;
-    if (!std::isfinite(f))
-        return std::string(kNoValueText);
     double x = f;
-    std::string_view prefix = " ";
+    int thousands = 0;
     if (f >= 1000000) {
         x = f / 1000000;
-        prefix = " M";
+        thousands = 2;
     } else if (f >= 1000) {
         x = f / 1000;
-        prefix = " K";
+        thousands = 1;
     }
-    std::string text = formatGeneral(roundToDecimals(x, decimals));
-    text += prefix;
+    return {formatGeneral(roundToDecimals(x, decimals)), thousands};
+}
+
+std::string formatFrequency(int decimals, std::string_view unit, float hz) {
+    if (!std::isfinite(static_cast<double>(hz)))
+        return std::string(kNoValueText);
+    static constexpr std::string_view kPrefixes[] = {" ", " K", " M"};
+    ScaledFrequency scaled = scaleFrequency(decimals, hz);
+    std::string text = std::move(scaled.number);
+    text += kPrefixes[scaled.thousands];
     text += unit;
     return text;
 }

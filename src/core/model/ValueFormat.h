@@ -12,6 +12,14 @@ namespace regforge::model {
 // Text shown in place of a figure that has no sensible value.
 inline constexpr std::string_view kNoValueText = "---";
 
+// A finite frequency as the figures show it: the number rounded to `decimals` places in hertz,
+// thousands (1) or millions (2).
+struct ScaledFrequency {
+    std::string number;
+    int thousands = 0;
+};
+ScaledFrequency scaleFrequency(int decimals, float hz);
+
 // The frequency scaled to " M", " K" or " " and followed by `unit`: (2, "Hz", 4500000)
 // gives "4.5 MHz". A non-finite frequency gives kNoValueText.
 std::string formatFrequency(int decimals, std::string_view unit, float hz);

@@ -15,11 +15,6 @@ bool bitIsSet(const std::string& bits, int bit) {
     return bits[bits.size() - 1 - static_cast<std::size_t>(bit)] == '1';
 }
 
-void setCaptionBit(std::string& bits, const model::Control& box) {
-    const auto bit = model::parseInt32(box.caption());
-    model::setBit(bits, bit.value_or(-1), true);
-}
-
 std::string countRegister(const model::NumericEdit& edit, std::size_t width) {
     std::string bits;
     try {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "model/BitString.h"
+#include "model/CheckControls.h"
+
+#include <array>
 #include <cstddef>
 #include <string>
 
@@ -18,8 +22,14 @@ int positionOf(int bit, std::size_t width);
 
 bool bitIsSet(const std::string& bits, int bit);
 
-// A check box's caption is the register bit it sets.
-void setCaptionBit(std::string& bits, const model::Control& box);
+// Sets register bit `firstBit + i` for every checked box `boxes[i]`; a null entry stands for a
+// bit the unit has no box for.
+template <std::size_t N>
+void setCheckedBits(std::string& bits, const std::array<model::CheckBox*, N>& boxes, int firstBit = 0) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (boxes[i] != nullptr && boxes[i]->checked())
+            model::setBit(bits, firstBit + static_cast<int>(i), true);
+}
 
 // A counter, prescaler or match edit as a register `width` bits wide. The edit's read text is
 // its hexadecimal digits; digits typed short of the width (or none at all) stand for the same

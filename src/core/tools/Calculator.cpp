@@ -152,6 +152,19 @@ void Calculator::pressEnter() {
         close(ModalResult::Ok);
 }
 
+void Calculator::showSampleRates(std::int32_t clocksPerSample, const std::vector<std::string>& units,
+                                 int startUnit) {
+    clocksPerSample_ = clocksPerSample;
+    store_.get<model::Control>("Label1").setCaption("ADC rate");
+    store_.get<model::Control>("Label3").setCaption("Calculated ADC rate:");
+    store_.get<model::Control>("Label5").setVisible(true);
+    adcFrequencyLabel_->setVisible(true);
+    // The new units must not run the handlers with the old start value.
+    model::MuteGuard quiet(*frequencyCombo_);
+    frequencyCombo_->setItems(units);
+    frequencyCombo_->setItemIndex(startUnit);
+}
+
 void Calculator::FormShow() {
     FrequencyChange();
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace regforge::tools {
 
@@ -74,6 +75,10 @@ public:
     void setFoundCpsdvsr(std::int32_t value) { foundCpsdvsr_ = value; }
     std::int32_t foundScr() const { return foundScr_; }
     void setFoundScr(std::int32_t value) { foundScr_ = value; }
+
+    // Counting samples instead of hertz (the A/D dividers): `clocksPerSample` converter clocks
+    // a sample, the frequency list `units` starting at `startUnit`, the figures named as rates.
+    void showSampleRates(std::int32_t clocksPerSample, const std::vector<std::string>& units, int startUnit);
 
     // Showing the window brings the results in line with the start value.
     void FormShow();

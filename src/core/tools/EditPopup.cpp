@@ -5,9 +5,6 @@
 #include "model/NumberText.h"
 #include "tools/Calculator.h"
 
-#include <algorithm>
-#include <array>
-#include <cmath>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -40,26 +37,8 @@ constexpr RegisterPrompt kShortRegisterPrompt = {"0 to 65535", 65535, kShortRegi
 constexpr RegisterPrompt kLongRegisterPrompt = {"0 to 4294967295", 4294967295, kLongRegisterLength,
                                                 "Please enter a whole number from 0 to 4294967295."};
 
-// Prescalers start the calculator in MHz.
-constexpr int kMegahertzItem = 3;
-constexpr std::int64_t kLongRegisterMax = 4294967295;
-constexpr std::int64_t kShortRegisterMax = 65535;
-// The SPI clock counter and the SSP prescale divisor: even, from 8 to 254.
-constexpr std::int64_t kSerialDividerMin = 8;
-constexpr std::int64_t kSerialDividerMax = 254;
-// Offsets of an SSP port's prescale divisor and serial clock rate edits within its tags.
-constexpr int kSspPrescaleOffset = 50;
-constexpr int kSspRateOffset = 8;
-
-// The PWM counter-clock figure and the units it ends in, by the calculator's unit index 1..3.
-constexpr std::string_view kCounterClockPrefix = "Counter clk: ";
-constexpr std::array<std::string_view, 3> kFrequencyUnits = {" Hz", "KHz", "MHz"};
-// The A/D clock divider CLKDIV is eight bits wide.
-constexpr std::int64_t kAdcDividerMax = 255;
-// The sample-rate calculator counts samples instead of hertz and starts in thousands.
-const std::vector<std::string> kSampleRateUnits = {"msample/sec", "sample/sec", "Ksample/sec", "MSample/sec"};
-constexpr int kThousandSamplesItem = 2;
-constexpr int kRateDecimals = 4;
+// A pair search starts from the smallest SSP prescale divisor.
+constexpr std::int32_t kFirstPrescaleDivisor = 8;
 
 std::string_view trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
@@ -131,7 +110,7 @@ void EditPopup::IntegerInputPopupPopup() {
     calculate.setVisible(offer != periph::FrequencyCalculator::Hidden);
     calculate.setEnabled(offer != periph::FrequencyCalculator::Disabled);
     insert.setVisible(row == nullptr || row->decimalPrompt);
-    samples.setVisible(row != nullptr && row->sampleRate);
+    samples.setVisible(row != nullptr && row->sampleRateStart);
 }
 
 void EditPopup::InsertIntegterPopupClick() {
@@ -159,205 +138,56 @@ void EditPopup::InsertIntegterPopupClick() {
 }
 
 void EditPopup::CalcFromFreqPopupClick() {
-    model::NumericEdit* target = ctx_.edit.calcTargetEdit;
-    if (target == nullptr)
-        return;
-    const periph::EditPopupRow* row = rowFor(target->tag());
-    if (row == nullptr || row->edit != target || row->calculator == periph::CalculatorRow::None)
-        return;
-
-    // A fresh calculator each time: nothing of a previous run carries over.
-    Calculator calculator;
-    switch (row->calculator) {
-    case periph::CalculatorRow::Prescaler:
-        preparePrescaler(calculator, *row);
-        break;
-    case periph::CalculatorRow::PwmPeriod:
-        if (!preparePwmPeriod(calculator, *row))
-            return;
-        break;
-    case periph::CalculatorRow::AdcDivider:
-        prepareAdcDivider(calculator, *row);
-        break;
-    case periph::CalculatorRow::SpiCounter:
-        prepareSpiCounter(calculator, *row);
-        break;
-    case periph::CalculatorRow::SspPair:
-        prepareSspPair(calculator, *row);
-        break;
-    case periph::CalculatorRow::None:
-        return;
-    }
-    calculator.FormShow();
-    // Without a wanted frequency the calculator has no result: nothing to apply.
-    if (!ctx_.ui.runCalculator(calculator) || !calculator.hasResult())
-        return;
-    switch (row->calculator) {
-    case periph::CalculatorRow::Prescaler:
-        applyPrescaler(calculator, *target);
-        break;
-    case periph::CalculatorRow::PwmPeriod:
-        applyPwmPeriod(calculator, *target);
-        break;
-    case periph::CalculatorRow::AdcDivider:
-        applyDecimalResult(calculator, *target);
-        break;
-    case periph::CalculatorRow::SpiCounter:
-        applySpiCounter(calculator, *target);
-        break;
-    case periph::CalculatorRow::SspPair:
-        applySspPair(calculator, *target);
-        break;
-    case periph::CalculatorRow::None:
-        break;
-    }
-}
-
-void EditPopup::preparePrescaler(Calculator& calculator, const periph::EditPopupRow& row) {
-    calculator.setRegisterOffset(1);
-    calculator.setRegisterMax(row.edit->maxLength() == kLongRegisterLength ? kLongRegisterMax
-                                                                           : kShortRegisterMax);
-    const std::string clock = row.unitClock ? row.unitClock().text() : std::string();
-    calculator.pclockEdit().setText(clock);
-    calculator.frequencyCombo().setItemIndex(kMegahertzItem);
-    calculator.frequencyEdit().setText(clock);
-}
-
-void EditPopup::applyPrescaler(const Calculator& calculator, model::NumericEdit& target) {
-    // A result that is no number sets zero; a negative one leaves the register alone.
-    const std::int64_t result = model::parseDecimal(calculator.resultText()).value_or(0);
-    if (result >= 0)
-        target.setValueFromInt64(result);
-}
-
-bool EditPopup::preparePwmPeriod(Calculator& calculator, const periph::EditPopupRow& row) {
-    // The counter-clock figure reads "Counter clk: " + number + " MHz" (" KHz", " Hz"); its
-    // unit starts the calculator in the same unit. Counter mode shows no frequency there.
-    const std::string figure = row.counterClock ? row.counterClock() : std::string();
-    std::string_view text = figure;
-    if (!text.starts_with(kCounterClockPrefix) || text.size() < kCounterClockPrefix.size() + 3)
-        return false;
-    const std::string_view unit = text.substr(text.size() - 3);
-    const auto known = std::find(kFrequencyUnits.begin(), kFrequencyUnits.end(), unit);
-    if (known == kFrequencyUnits.end())
-        return false;
-    const int unitIndex = static_cast<int>(known - kFrequencyUnits.begin()) + 1;
-    text.remove_prefix(kCounterClockPrefix.size());
-    text.remove_suffix(3);
-    const std::string number(trimmed(text));
-
-    calculator.setRegisterOffset(0);
-    calculator.setRegisterMax(row.edit->maxLength() == kLongRegisterLength ? kLongRegisterMax
-                                                                           : kShortRegisterMax);
-    calculator.pclockEdit().setText(number);
-    calculator.frequencyCombo().setItemIndex(unitIndex);
-    calculator.frequencyEdit().setText(number);
-    // The input clock in MHz, whatever unit the figure had.
-    const double mhz = calculator.frequencyEdit().valueAsFloat() / std::pow(1000.0, 3 - unitIndex);
-    calculator.pclockEdit().setText(model::formatGeneral(mhz));
-    return true;
-}
-
-void EditPopup::applyPwmPeriod(const Calculator& calculator, model::NumericEdit& target) {
-    // MR0 is the period: a result of zero (or no number) leaves it alone.
-    const std::int64_t result = model::parseDecimal(calculator.resultText()).value_or(0);
-    if (result > 0)
-        target.setValueFromInt64(result);
+    if (const periph::EditPopupRow* row = targetRow(); row != nullptr && row->frequencyStart)
+        runCalculator(*row, row->frequencyStart());
 }
 
 void EditPopup::CalculateFromSamplesADClick() {
+    if (const periph::EditPopupRow* row = targetRow(); row != nullptr && row->sampleRateStart)
+        runCalculator(*row, row->sampleRateStart());
+}
+
+const periph::EditPopupRow* EditPopup::targetRow() const {
     model::NumericEdit* target = ctx_.edit.calcTargetEdit;
     if (target == nullptr)
-        return;
+        return nullptr;
     const periph::EditPopupRow* row = rowFor(target->tag());
-    if (row == nullptr || row->edit != target || !row->sampleRate || !row->conversionClocks)
+    return row != nullptr && row->edit == target ? row : nullptr;
+}
+
+void EditPopup::runCalculator(const periph::EditPopupRow& row,
+                              const std::optional<periph::CalculatorStart>& start) {
+    // Nothing to start from (a counter counting edges): no calculator.
+    if (!start)
         return;
+    // A fresh calculator each time: nothing of a previous run carries over.
     Calculator calculator;
-    prepareSampleRate(calculator, *row);
+    prepare(calculator, *start);
     calculator.FormShow();
-    if (ctx_.ui.runCalculator(calculator) && calculator.hasResult())
-        applyDecimalResult(calculator, *target);
+    // Without a wanted frequency the calculator has no result: nothing to apply.
+    if (!ctx_.ui.runCalculator(calculator) || !calculator.hasResult() || !row.apply)
+        return;
+    row.apply({calculator.resultText(), calculator.foundCpsdvsr(), calculator.foundScr()});
 }
 
-void EditPopup::prepareAdcDivider(Calculator& calculator, const periph::EditPopupRow& row) const {
-    calculator.setRegisterOffset(1);
-    calculator.setRegisterMax(kAdcDividerMax);
-    calculator.setClockLimit(static_cast<std::int32_t>(ctx_.device.adcMaxClock));
-    const std::string clock = row.unitClock ? row.unitClock().text() : std::string();
-    calculator.pclockEdit().setText(clock);
-    calculator.frequencyCombo().setItemIndex(kMegahertzItem);
-    calculator.frequencyEdit().setText(clock);
-}
-
-void EditPopup::prepareSampleRate(Calculator& calculator, const periph::EditPopupRow& row) const {
-    // The page never offers fewer than one clock per conversion; the guard keeps the rate finite.
-    const int clocks = std::max(row.conversionClocks(), 1);
-    calculator.setClocksPerSample(clocks);
-    calculator.setClockLimit(static_cast<std::int32_t>(ctx_.device.adcMaxClock));
-    calculator.store().get<model::Control>("Label1").setCaption("ADC rate");
-    calculator.store().get<model::Control>("Label3").setCaption("Calculated ADC rate:");
-    calculator.store().get<model::Control>("Label5").setVisible(true);
-    calculator.adcFrequencyLabel().setVisible(true);
-    {
-        model::MuteGuard quiet(calculator.frequencyCombo());
-        calculator.frequencyCombo().setItems(kSampleRateUnits);
-        calculator.frequencyCombo().setItemIndex(kThousandSamplesItem);
+void EditPopup::prepare(Calculator& calculator, const periph::CalculatorStart& start) {
+    calculator.setRegisterOffset(start.registerOffset);
+    calculator.setRegisterMax(start.registerMax);
+    calculator.setClockLimit(start.clockLimit);
+    if (start.samples)
+        calculator.showSampleRates(start.samples->clocksPerSample, start.samples->units,
+                                   start.samples->startUnit);
+    else
+        calculator.frequencyCombo().setItemIndex(start.frequencyUnit);
+    // The start value goes in while the input clock reads the same; the input clock follows.
+    calculator.pclockEdit().setText(start.frequency);
+    calculator.frequencyEdit().setText(start.frequency);
+    calculator.pclockEdit().setText(start.inputClock);
+    if (start.dividerPair) {
+        calculator.setSspSearch(true);
+        calculator.setFoundCpsdvsr(kFirstPrescaleDivisor);
+        calculator.setFoundScr(0);
     }
-    calculator.setRegisterOffset(1);
-    calculator.setRegisterMax(kAdcDividerMax);
-
-    // The fastest rate (one sample every `clocks` peripheral clocks) is the start value, in
-    // thousands of samples. The input clock then becomes the conversion rate in MHz, so the
-    // calculator's divider is the CLKDIV that gives the wanted rate.
-    const double peripheralMhz = row.unitClock ? row.unitClock().valueAsFloat() : 0.0;
-    const double fastest = peripheralMhz / clocks * 1000000.0;
-    const std::string start = model::formatGeneral(model::roundToDecimals(fastest / 1000.0, kRateDecimals));
-    calculator.pclockEdit().setText(start);
-    calculator.frequencyEdit().setText(start);
-    calculator.pclockEdit().setText(model::formatGeneral(peripheralMhz / clocks));
-}
-
-void EditPopup::applyDecimalResult(const Calculator& calculator, model::NumericEdit& target) {
-    // The divider takes the result as shown; a negative one leaves it alone.
-    if (model::parseDecimal(calculator.resultText()).value_or(0) >= 0)
-        target.setText(calculator.resultText());
-}
-
-void EditPopup::prepareSpiCounter(Calculator& calculator, const periph::EditPopupRow& row) {
-    // The counter divides the clock by its own value: no subtract-one.
-    calculator.setRegisterOffset(0);
-    calculator.setRegisterMax(kSerialDividerMax);
-    const std::string clock = row.unitClock ? row.unitClock().text() : std::string();
-    calculator.pclockEdit().setText(clock);
-    calculator.frequencyCombo().setItemIndex(kMegahertzItem);
-    calculator.frequencyEdit().setText(clock);
-}
-
-void EditPopup::applySpiCounter(const Calculator& calculator, model::NumericEdit& target) {
-    // The calculator's text goes in as it stands (the edit keeps it within 8..254); a
-    // negative result leaves the counter alone.
-    const std::string& result = calculator.resultText();
-    const auto value = model::parseDecimal(result);
-    if (value.value_or(0) >= 0 && value.value_or(kSerialDividerMin) >= 0)
-        target.setText(result);
-}
-
-void EditPopup::prepareSspPair(Calculator& calculator, const periph::EditPopupRow& row) {
-    prepareSpiCounter(calculator, row);
-    calculator.setSspSearch(true);
-    calculator.setFoundCpsdvsr(kSerialDividerMin);
-    calculator.setFoundScr(0);
-}
-
-void EditPopup::applySspPair(const Calculator& calculator, const model::NumericEdit& target) {
-    // Both edits of the target's port, found by tag: CPSDVSR at base + 50, SCR at base + 8.
-    const int base = target.tag() - target.tag() % 100;
-    auto* prescale = dynamic_cast<model::NumericEdit*>(ctx_.store.firstWithTag(base + kSspPrescaleOffset));
-    auto* rate = dynamic_cast<model::NumericEdit*>(ctx_.store.firstWithTag(base + kSspRateOffset));
-    if (prescale != nullptr)
-        prescale->setValueFromInt64(calculator.foundCpsdvsr());
-    if (rate != nullptr)
-        rate->setValueFromInt64(calculator.foundScr());
 }
 
 } // namespace regforge::tools

@@ -7,6 +7,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace regforge::tools {
@@ -45,18 +46,10 @@ public:
 
 private:
     const periph::EditPopupRow* rowFor(int tag) const;
-    static void preparePrescaler(Calculator& calculator, const periph::EditPopupRow& row);
-    static void applyPrescaler(const Calculator& calculator, model::NumericEdit& target);
-    // False when the counter clock is no frequency (counter mode): no calculator then.
-    static bool preparePwmPeriod(Calculator& calculator, const periph::EditPopupRow& row);
-    static void applyPwmPeriod(const Calculator& calculator, model::NumericEdit& target);
-    void prepareAdcDivider(Calculator& calculator, const periph::EditPopupRow& row) const;
-    void prepareSampleRate(Calculator& calculator, const periph::EditPopupRow& row) const;
-    static void applyDecimalResult(const Calculator& calculator, model::NumericEdit& target);
-    static void prepareSpiCounter(Calculator& calculator, const periph::EditPopupRow& row);
-    static void applySpiCounter(const Calculator& calculator, model::NumericEdit& target);
-    static void prepareSspPair(Calculator& calculator, const periph::EditPopupRow& row);
-    void applySspPair(const Calculator& calculator, const model::NumericEdit& target);
+    // The row of the calculators' target edit, if it has one.
+    const periph::EditPopupRow* targetRow() const;
+    void runCalculator(const periph::EditPopupRow& row, const std::optional<periph::CalculatorStart>& start);
+    static void prepare(Calculator& calculator, const periph::CalculatorStart& start);
 
     periph::PageContext& ctx_;
     const std::vector<std::unique_ptr<periph::Page>>& pages_;

@@ -35,7 +35,7 @@ void letComboShrink(QWidget* widget) {
 
 } // namespace
 
-AdcPageView::AdcPageView(const binding::Binder& binder) : PageView(binder, "TabSheet2") {}
+AdcPageView::AdcPageView(const binding::Binder& binder) : PageView(binder, a::kTab.name) {}
 
 void AdcPageView::arrangeContent(QVBoxLayout* body) {
     // Four converters are taller than the page: they scroll below the clock bar.

@@ -3,6 +3,7 @@
 #include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
 #include "gui/widgets/PinLegend.h"
+#include "periph/io/IoControls.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -17,7 +18,7 @@ namespace {
 constexpr int kOpenDrainPanelWidth = 210;
 } // namespace
 
-IoPageView::IoPageView(const binding::Binder& binder) : PageView(binder, "IO_page") {}
+IoPageView::IoPageView(const binding::Binder& binder) : PageView(binder, periph::io::kTab.name) {}
 
 void IoPageView::arrangeContent(QVBoxLayout* body) {
     arrangeDeviceBar(body);

@@ -1,6 +1,5 @@
 #include "gui/pages/PageViews.h"
 
-#include "app/ShellLayout.h"
 #include "gui/pages/AdcPageView.h"
 #include "gui/pages/InterruptsPageView.h"
 #include "gui/pages/IoPageView.h"
@@ -8,43 +7,54 @@
 #include "gui/pages/ResultPageView.h"
 #include "gui/pages/SpiPageView.h"
 #include "gui/pages/TimersPageView.h"
-
-#include <functional>
-#include <string_view>
+#include "periph/adc/AdcPage.h"
+#include "periph/io/IoPage.h"
+#include "periph/irq/IrqPage.h"
+#include "periph/pwm/PwmPage.h"
+#include "periph/spi/SpiPage.h"
+#include "periph/timer/TimerPage.h"
 
 namespace regforge::gui::pages {
 
 namespace {
 
 struct PageViewEntry {
-    std::string_view page;
-    std::function<std::unique_ptr<PageView>(const binding::Binder&)> make;
+    bool (*shows)(const periph::Page& page);
+    std::unique_ptr<PageView> (*make)(const binding::Binder& binder);
 };
 
-template <class View>
-std::unique_ptr<PageView> make(const binding::Binder& binder) {
-    return std::make_unique<View>(binder);
+// The view of pages of type P.
+template <class P, class View>
+constexpr PageViewEntry viewOf() {
+    return {[](const periph::Page& page) { return dynamic_cast<const P*>(&page) != nullptr; },
+            [](const binding::Binder& binder) -> std::unique_ptr<PageView> {
+                return std::make_unique<View>(binder);
+            }};
 }
 
 // The pages that have a view of their own. A new page view is one entry here.
 const PageViewEntry kPageViews[] = {
-    {"IO_page", make<IoPageView>},         {"TabSheet1", make<InterruptsPageView>},
-    {"TabSheet2", make<AdcPageView>},      {"TabSheet4", make<TimersPageView>},
-    {"TabSheet5", make<PwmPageView>},      {"TabSheet6", make<SpiPageView>},
-    {"Result_page", make<ResultPageView>},
+    viewOf<periph::io::IoPage, IoPageView>(),    viewOf<periph::irq::IrqPage, InterruptsPageView>(),
+    viewOf<periph::adc::AdcPage, AdcPageView>(), viewOf<periph::timer::TimerPage, TimersPageView>(),
+    viewOf<periph::pwm::PwmPage, PwmPageView>(), viewOf<periph::spi::SpiPage, SpiPageView>(),
 };
+
+std::unique_ptr<PageView> viewFor(const binding::Binder& binder, const app::ShellTab& tab) {
+    if (tab.page == nullptr)
+        return std::make_unique<ResultPageView>(binder);
+    for (const auto& entry : kPageViews)
+        if (entry.shows(*tab.page))
+            return entry.make(binder);
+    return std::make_unique<PlainPageView>(binder, tab.tab.name);
+}
 
 } // namespace
 
-std::vector<std::unique_ptr<PageView>> makePageViews(const binding::Binder& binder) {
+std::vector<std::unique_ptr<PageView>> makePageViews(const binding::Binder& binder,
+                                                     const std::vector<app::ShellTab>& tabs) {
     std::vector<std::unique_ptr<PageView>> views;
-    for (const char* page : app::kPageNames) {
-        std::unique_ptr<PageView> view;
-        for (const auto& entry : kPageViews)
-            if (entry.page == page)
-                view = entry.make(binder);
-        if (!view)
-            view = std::make_unique<PlainPageView>(binder, page);
+    for (const app::ShellTab& tab : tabs) {
+        std::unique_ptr<PageView> view = viewFor(binder, tab);
         view->arrange();
         views.push_back(std::move(view));
     }

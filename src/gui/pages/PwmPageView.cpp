@@ -47,7 +47,7 @@ std::size_t at(int index) {
 
 } // namespace
 
-PwmPageView::PwmPageView(const binding::Binder& binder) : PageView(binder, "TabSheet5") {}
+PwmPageView::PwmPageView(const binding::Binder& binder) : PageView(binder, p::kTab.name) {}
 
 void PwmPageView::arrangeContent(QVBoxLayout* body) {
     body->addLayout(pairSwitchRow("Show unit", take(p::kShowPwm0Name), take(p::kShowPwm1Name)));

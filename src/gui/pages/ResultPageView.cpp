@@ -1,5 +1,6 @@
 #include "gui/pages/ResultPageView.h"
 
+#include "app/ShellLayout.h"
 #include "output/ReplacePanelControls.h"
 
 #include <QGridLayout>
@@ -13,7 +14,7 @@ namespace regforge::gui::pages {
 
 namespace o = output;
 
-ResultPageView::ResultPageView(const binding::Binder& binder) : PageView(binder, "Result_page") {}
+ResultPageView::ResultPageView(const binding::Binder& binder) : PageView(binder, app::kResultTab.name) {}
 
 void ResultPageView::arrangeContent(QVBoxLayout* body) {
     auto* buttons = new QHBoxLayout;

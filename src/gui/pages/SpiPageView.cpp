@@ -39,7 +39,7 @@ QHBoxLayout* row() {
 
 } // namespace
 
-SpiPageView::SpiPageView(const binding::Binder& binder) : PageView(binder, "TabSheet6") {}
+SpiPageView::SpiPageView(const binding::Binder& binder) : PageView(binder, s::kTab.name) {}
 
 void SpiPageView::arrangeContent(QVBoxLayout* body) {
     // Four ports are taller than the page: they scroll below the clock bar.

@@ -47,7 +47,7 @@ std::size_t at(int index) {
 
 } // namespace
 
-TimersPageView::TimersPageView(const binding::Binder& binder) : PageView(binder, "TabSheet4") {}
+TimersPageView::TimersPageView(const binding::Binder& binder) : PageView(binder, t::kTab.name) {}
 
 void TimersPageView::arrangeContent(QVBoxLayout* body) {
     body->addLayout(

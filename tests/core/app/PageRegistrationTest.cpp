@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 #include "model/ComboBox.h"
+#include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
 #include "support/ProgramFolder.h"
@@ -51,13 +52,13 @@ protected:
         folder.addProfile("PART", "[LPC23xx]\r\n[MULTIPLEPCLKDIV]\r\n[INCLUDE]\r\nPART.h\r\n" + pin);
         folder.addProfile("ONE", "[LPC21xx]\r\n[INCLUDE]\r\nONE.h\r\n" + pin);
     }
-    // The program's pages and recording pages with these names after them.
-    std::vector<PageFactory> pagesWith(std::vector<std::string> names) {
+    // The program's pages and recording pages with these names (their tabs' too) after them.
+    std::vector<PageFactory> pagesWith(std::vector<const char*> names) {
         auto pages = programPages();
-        for (const auto& name : names)
-            pages.push_back([this, name](periph::PageContext& c) {
-                return std::make_unique<RecordingPage>(c, name, log);
-            });
+        for (const char* name : names)
+            pages.push_back({{name, name}, [this, name](periph::PageContext& c) {
+                                 return std::make_unique<RecordingPage>(c, name, log);
+                             }});
         return pages;
     }
     std::vector<std::string> log;
@@ -113,6 +114,30 @@ TEST_F(PageRegistration, ClockPanelsFollowTheDeviceDividers) {
     EXPECT_EQ(form.page<RecordingPage>().clock().clock->text(), "15");
     ASSERT_TRUE(folder.load("PART"));
     EXPECT_TRUE(form.page<RecordingPage>().clock().panel->visible());
+}
+
+TEST_F(PageRegistration, AnAddedPageHasItsTabBeforeTheResultAndShowsTheClockBarItAsksFor) {
+    auto pages = programPages();
+    pages.push_back(
+        {{"Extra_page", "Extra", true, &periph::commonDividerUnlessPerUnit},
+         [this](periph::PageContext& c) { return std::make_unique<RecordingPage>(c, "extra", log); }});
+    auto& form = folder.start(std::move(pages));
+    auto& tabs = form.store().get<model::PageControl>("pagecontrol1");
+    std::vector<std::string> captions;
+    for (const model::Control* tab : tabs.children())
+        captions.push_back(tab->name() + " " + tab->caption());
+    EXPECT_EQ(captions, (std::vector<std::string>{"IO_page I/O", "TabSheet1 Interrupts", "TabSheet2 ADC",
+                                                  "TabSheet4 Timers", "TabSheet5 PWM", "TabSheet6 SPI/SSP",
+                                                  "Extra_page Extra", "Result_page Result"}));
+
+    ASSERT_TRUE(folder.load("PART"));
+    const auto visible = [&](const char* name) { return form.store().get<model::Control>(name).visible(); };
+    tabs.setActivePageIndex(6);
+    EXPECT_TRUE(visible("ClockPanel"));
+    EXPECT_FALSE(visible("pclk_div")) << "its units have dividers of their own";
+    tabs.setActivePageIndex(7);
+    EXPECT_FALSE(visible("ClockPanel"));
+    EXPECT_TRUE(visible("pclk_div"));
 }
 
 } // namespace

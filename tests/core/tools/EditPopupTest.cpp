@@ -9,6 +9,8 @@
 #include "tools/Calculator.h"
 
 #include <gtest/gtest.h>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace regforge::tools {
@@ -196,6 +198,7 @@ TEST_F(EditPopupTest, PwmPeriodStartsFromTheCounterClockWithoutSubtractingOne) {
     // A counter clock of 1.5 KHz starts the calculator in KHz, its clock in MHz.
     edit("PWM0PR").setText("270F");
     ASSERT_EQ(form.store().find("pwm0clk")->caption(), "Counter clk: 1.5 KHz");
+    form.store().find("pwm0clk")->setCaption("Counter clk: 9 MHz"); // the figure counts, not its caption
     ui.calculator = [&](Calculator& c) {
         seen = c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
                std::to_string(c.frequencyCombo().itemIndex());
@@ -317,6 +320,53 @@ TEST_F(EditPopupTest, SspEditsSearchThePairAndApplyWritesBothEditsOfTheirPort) {
     popup.CalcFromFreqPopupClick();
     EXPECT_EQ(edit("SSP2CPSDVSR_edit").text() + " " + edit("SSP2SCR_edit").text(), "8 74")
         << "no frequency, no pair to apply";
+}
+
+// A page of its own with one divider: the popup runs the row's start and answer and knows
+// nothing else of the page.
+class DividerPage : public periph::Page {
+public:
+    explicit DividerPage(periph::PageContext& context) : Page(context) {
+        divider = &store().add<model::NumericEdit>("Fixture_divider", store().find("Form1"));
+        divider->setTag(9990);
+        auto row = periph::EditPopupRow::plainRegister(divider);
+        row.decimalPrompt = false;
+        row.calculatorTarget = true;
+        row.frequencyCalculator = [] { return periph::FrequencyCalculator::Offered; };
+        row.frequencyStart = [] {
+            periph::CalculatorStart start;
+            start.registerMax = 100;
+            start.frequency = "2";
+            start.inputClock = "10";
+            return std::optional<periph::CalculatorStart>(start);
+        };
+        row.apply = [this](const periph::CalculatorAnswer& answer) { divider->setText(answer.value + "0"); };
+        addEditPopupRow(std::move(row));
+    }
+    model::NumericEdit* divider = nullptr;
+};
+
+TEST(EditPopupRows, APagesOwnRowStartsTheCalculatorAndTakesItsAnswer) {
+    testing::TempDir folder;
+    FakeUi ui;
+    auto pages = app::programPages();
+    pages.push_back({{"Fixture_page", "Fixture"},
+                     [](periph::PageContext& c) { return std::make_unique<DividerPage>(c); }});
+    app::MainForm form(ui, folder.path(), std::move(pages));
+    auto& divider = *form.page<DividerPage>().divider;
+    std::string seen;
+    ui.calculator = [&](Calculator& c) {
+        seen = c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
+               std::to_string(c.frequencyCombo().itemIndex()) + " " + std::to_string(c.registerMax());
+        return userApplies("2", 3)(c);
+    };
+    form.editPopup().MivoEditEnter(divider);
+    form.store().get<model::Control>("IntegerInputPopup").click();
+    EXPECT_TRUE(form.store().get<model::MenuItem>("CalcFromFreqPopup").visible());
+    EXPECT_FALSE(form.store().get<model::MenuItem>("InsertIntegterPopup").visible());
+    form.editPopup().CalcFromFreqPopupClick();
+    EXPECT_EQ(seen, "10 2 3 100") << "input clock, start value, MHz, limit";
+    EXPECT_EQ(divider.text(), "50") << "10 MHz / 2 MHz is 5, and the row's answer writes it its way";
 }
 
 } // namespace

@@ -38,8 +38,9 @@ private:
 class KeyboardSteppingTest : public ::testing::Test {
 protected:
     KeyboardSteppingTest()
-        : form(ui, folder.path(),
-               {[](periph::PageContext& c) { return std::make_unique<SteppedFixturePage>(c); }}) {}
+        : form(ui, folder.path(), {{{"Fixture_page", "Fixture"}, [](periph::PageContext& c) {
+                                        return std::make_unique<SteppedFixturePage>(c);
+                                    }}}) {}
 
     model::NumericEdit& edit(const std::string& name) { return form.store().get<model::NumericEdit>(name); }
     // Sets `name` to `text`, presses `key` on it and returns the text it shows afterwards.

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "periph/PageTab.h"
+
 #include <array>
 #include <string>
 
 namespace regforge::periph::adc {
+
+// The page's tab and whether the shared clock bar shows on it.
+inline constexpr PageTab kTab{"TabSheet2", "ADC", true};
 
 // ADC0..ADC3. Every register control of a converter carries the tag of its field plus the
 // converter number, so the tag's last digit names the converter.

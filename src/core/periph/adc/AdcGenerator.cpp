@@ -28,19 +28,11 @@ void setField(std::string& bits, int lowest, int width, int value) {
         model::setBit(bits, lowest + i, byte[byte.size() - 1 - static_cast<std::size_t>(i)] == '1');
 }
 
-// A channel box's caption is its channel.
-void setCaptionBit(std::string& bits, const model::CheckBox& box) {
-    model::setBit(bits, std::stoi(box.caption()), true);
-}
-
 AdcRegisters composeRegisters(const AdcUnit& unit) {
     AdcRegisters regs;
-    for (const model::CheckBox* box : unit.channels)
-        if (box->checked())
-            setCaptionBit(regs.cr, *box);
-    for (const model::CheckBox* box : unit.interrupts)
-        if (box->checked())
-            setCaptionBit(regs.inten, *box);
+    // SEL and INTEN: one bit per channel, channel n at bit n.
+    setCheckedBits(regs.cr, unit.channels);
+    setCheckedBits(regs.inten, unit.interrupts);
     if (unit.globalDone->checked())
         model::setBit(regs.inten, kGlobalDoneBit, true);
     if (unit.power->checked())
@@ -85,9 +77,9 @@ void AdcGenerator::generate(const std::array<AdcUnit, kConverterCount>& units,
         if (hasPowerDown)
             out.emplace_back(bitIsSet(regs.cr, kPowerBit) ? "   ADC operational"
                                                           : "   ADC in power down mode");
-        out.push_back("   ADC " + unit.clockLabel->caption() +
+        out.push_back("   ADC " + unit.figures.clockCaption() +
                       "  (calculated with peripheral clock: " + peripheralClock.text() + "MHz)");
-        out.push_back("   ADC rate: " + unit.rateLabel->caption());
+        out.push_back("   ADC rate: " + unit.figures.rateCaption());
 
         const bool burst = bitIsSet(regs.cr, kBurstBit);
         std::string mode = burst ? "   Burst mode, " : "   Manual mode, ";

@@ -5,10 +5,12 @@
 #include "periph/adc/AdcGenerator.h"
 #include "profile/ProfileSections.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace regforge::periph::adc {
 
@@ -19,6 +21,11 @@ using model::ControlKind;
 using model::NumericEdit;
 
 namespace {
+
+// The sample-rate calculator counts samples instead of hertz and starts in thousands.
+const std::vector<std::string> kSampleRateUnits = {"msample/sec", "sample/sec", "Ksample/sec", "MSample/sec"};
+constexpr int kThousandSamplesItem = 2;
+constexpr int kRateDecimals = 4;
 
 std::size_t at(int index) {
     return static_cast<std::size_t>(index);
@@ -36,7 +43,7 @@ int profileNumber(const std::string& header, std::string_view key, std::string_v
 } // namespace
 
 AdcPage::AdcPage(PageContext& context) : Page(context) {
-    auto* page = store().find("TabSheet2");
+    auto* page = store().find(kTab.name);
     page->hovered.connect([this](Control&) { clearHints(); });
     for (int a = 0; a < kConverterCount; ++a)
         declareConverter(a, page);
@@ -133,17 +140,43 @@ void AdcPage::addPopupRow(int converter) {
     addSteppedEdit(units_[at(converter)].divider, StepGroup::ByOne);
     auto row = EditPopupRow::plainRegister(units_[at(converter)].divider);
     row.decimalPrompt = false;
-    row.sampleRate = true;
     row.frequencyCalculator = [] { return FrequencyCalculator::Offered; };
     row.calculatorTarget = true;
-    row.calculator = CalculatorRow::AdcDivider;
-    row.unitClock = [this]() -> const NumericEdit& { return *commonClock().peripheral; };
-    row.conversionClocks = [this, converter] {
-        // The combo's items count down from 11 clocks; without it the device's count applies.
-        const ComboBox& clocks = *units_[at(converter)].conversionClocks;
-        return clocks.visible() ? kBurstClocksFirstItem - clocks.itemIndex() : device().adcClocks;
+    row.frequencyStart = [this] {
+        CalculatorStart start = dividerStart(*commonClock().peripheral, 1, kDividerMax);
+        start.clockLimit = static_cast<std::int32_t>(device().adcMaxClock);
+        return std::optional<CalculatorStart>(start);
+    };
+    row.sampleRateStart = [this, converter] {
+        return std::optional<CalculatorStart>(sampleRateStart(converter));
+    };
+    row.apply = [divider = units_[at(converter)].divider](const CalculatorAnswer& answer) {
+        // The divider takes the value as shown; a negative one leaves it alone.
+        if (answerValue(answer).value_or(0) >= 0)
+            divider->setText(answer.value);
     };
     addEditPopupRow(std::move(row));
+}
+
+CalculatorStart AdcPage::sampleRateStart(int converter) const {
+    // The combo's items count down from 11 clocks; without it the device's count applies. The
+    // guard keeps the rate finite.
+    const ComboBox& items = *units_[at(converter)].conversionClocks;
+    const int clocks =
+        std::max(items.visible() ? kBurstClocksFirstItem - items.itemIndex() : device().adcClocks, 1);
+    CalculatorStart start;
+    start.registerOffset = 1;
+    start.registerMax = kDividerMax;
+    start.clockLimit = static_cast<std::int32_t>(device().adcMaxClock);
+    start.samples = SampleRates{clocks, kSampleRateUnits, kThousandSamplesItem};
+    // The fastest rate (one sample every `clocks` peripheral clocks) is the start value, in
+    // thousands of samples. The input clock then becomes the conversion rate in MHz, so the
+    // calculator's divider is the CLKDIV that gives the wanted rate.
+    const double peripheralMhz = commonClock().peripheral->valueAsFloat();
+    const double fastest = peripheralMhz / clocks * 1000000.0;
+    start.frequency = model::formatGeneral(model::roundToDecimals(fastest / 1000.0, kRateDecimals));
+    start.inputClock = model::formatGeneral(peripheralMhz / clocks);
+    return start;
 }
 
 void AdcPage::reset() {
@@ -360,10 +393,11 @@ void AdcPage::refreshAdcFigures(int converter) {
     const NumericEdit* clock = commonClock().peripheral;
     const double mhz = clock != nullptr ? clock->valueAsFloat() : 0.0;
     const double hz = mhz * 1000000.0 / (static_cast<double>(divider) + 1.0);
-    unit.clockLabel->setCaption("clk: " + model::formatFrequency(4, "Hz", static_cast<float>(hz)));
+    unit.figures.clockHz = hz;
+    unit.figures.sampleRate = hz / conversionClocks(converter);
+    unit.clockLabel->setCaption(unit.figures.clockCaption());
     unit.clockLabel->setFontColour(hz > device().adcMaxClock ? model::kRed : model::kDefaultColour);
-    const double rate = hz / conversionClocks(converter);
-    unit.rateLabel->setCaption(model::formatFrequency(4, "samples/sec", static_cast<float>(rate)));
+    unit.rateLabel->setCaption(unit.figures.rateCaption());
 }
 
 void AdcPage::adcHintMouseMove(int converter, const Control& sender) {

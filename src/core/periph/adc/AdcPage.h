@@ -3,6 +3,7 @@
 #include "model/CheckControls.h"
 #include "model/NumericEdit.h"
 #include "periph/Page.h"
+#include "periph/adc/AdcControls.h"
 #include "periph/adc/AdcUnit.h"
 
 #include <array>
@@ -14,6 +15,8 @@ namespace regforge::periph::adc {
 // from the common peripheral clock.
 class AdcPage : public Page {
 public:
+    static constexpr const PageTab& kTab = adc::kTab;
+
     explicit AdcPage(PageContext& context);
 
     // Every converter unchecked, disabled and back to its defaults.
@@ -56,6 +59,8 @@ private:
     void declareBoxes(AdcUnit& unit, int converter);
     void connectConverter(int converter);
     void addPopupRow(int converter);
+    // How "Calculate from samples/sec" starts the calculator for the converter's divider.
+    CalculatorStart sampleRateStart(int converter) const;
     void loadConverter(int converter);
     void uncheckOtherChannels(AdcUnit& unit, const model::Control& kept);
 

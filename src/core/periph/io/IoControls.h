@@ -1,9 +1,14 @@
 #pragma once
 
+#include "periph/PageTab.h"
+
 namespace regforge::periph::io {
 
+// The page's tab and whether the shared clock bar shows on it.
+inline constexpr PageTab kTab{"IO_page", "I/O"};
+
 // The I/O page's controls by name, for the page, its generator, its view and its tests.
-inline constexpr const char* kPage = "IO_page";
+inline constexpr const char* kPage = kTab.name;
 inline constexpr const char* kPinTree = "IO_Treeview";
 inline constexpr const char* kFastIoBox = "FIO_checkbox";
 inline constexpr const char* kFastIoFrame = "Shape1";

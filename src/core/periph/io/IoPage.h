@@ -6,6 +6,7 @@
 #include "model/Tree.h"
 #include "periph/Page.h"
 #include "periph/ResultLists.h"
+#include "periph/io/IoControls.h"
 #include "periph/io/PinLists.h"
 #include "periph/io/PinTreeClicks.h"
 #include "periph/io/QuickSelector.h"
@@ -19,6 +20,8 @@ namespace regforge::periph::io {
 // fast-GPIO and open-drain controls, and the quick selector that jumps to a function in the tree.
 class IoPage : public Page {
 public:
+    static constexpr const PageTab& kTab = io::kTab;
+
     explicit IoPage(PageContext& context);
 
     // The tree, the pin lists and the taken exclusive functions are forgotten; fast GPIO unchecked.

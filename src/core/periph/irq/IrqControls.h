@@ -1,12 +1,17 @@
 #pragma once
 
+#include "periph/PageTab.h"
+
 #include <array>
 #include <string>
 
 namespace regforge::periph::irq {
 
+// The page's tab and whether the shared clock bar shows on it.
+inline constexpr PageTab kTab{"TabSheet1", "Interrupts"};
+
 // The Interrupts page's controls by name, for the page, its generators, its view and its tests.
-inline constexpr const char* kPage = "TabSheet1";
+inline constexpr const char* kPage = kTab.name;
 inline constexpr const char* kSourcesLabel = "Label1";
 inline constexpr const char* kSourceCombo = "ISR_ComboBox";
 inline constexpr const char* kDescriptionLabel = "ISR_description_label";

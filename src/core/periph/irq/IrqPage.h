@@ -19,6 +19,8 @@ namespace regforge::periph::irq {
 // the external interrupt rows EINT0..EINT3 and the GPIO interrupt tree.
 class IrqPage : public Page {
 public:
+    static constexpr const PageTab& kTab = irq::kTab;
+
     explicit IrqPage(PageContext& context);
 
     void clearDevice() override;

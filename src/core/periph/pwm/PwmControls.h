@@ -1,9 +1,14 @@
 #pragma once
 
+#include "periph/PageTab.h"
+
 #include <array>
 #include <string>
 
 namespace regforge::periph::pwm {
+
+// The page's tab and whether the shared clock bar shows on it.
+inline constexpr PageTab kTab{"TabSheet5", "PWM", true, &commonDividerForCounters};
 
 // PWM0 and PWM1. The page and the generator find a unit's register controls by tag alone:
 // tag = the unit's base + the field's offset.
@@ -35,6 +40,13 @@ inline constexpr int kShowPwm1Tag = 79;
 inline constexpr int kMatchCount = 7;
 inline constexpr int kCaptureCount = 2;
 inline constexpr int kOutputCount = 6;
+// PCR: PWMSELn (double edge) is bit n of outputs 2..6, PWMENAn (output enable) bit n + 8.
+constexpr int doubleEdgeBit(int output) {
+    return output;
+}
+constexpr int outputEnableBit(int output) {
+    return output + 8;
+}
 
 // Check box names per unit. The MCR row is listed by register bit (0..20), the CCR row by
 // register bit (0..5).

@@ -41,16 +41,10 @@ PwmRegisters composeRegisters(const PwmUnit& pu) {
     model::setTwoBits(regs.ctcr, positionOf(1, regs.ctcr.size()), pu.mode->itemIndex());
     // Kept even in timer mode: the count input last chosen stays in the register.
     model::setTwoBits(regs.ctcr, positionOf(3, regs.ctcr.size()), pu.countInput->itemIndex());
-    for (const model::CheckBox* box : pu.matchControlBoxes)
-        if (box->checked())
-            setCaptionBit(regs.mcr, *box);
-    for (const model::CheckBox* box : pu.captureControlBoxes)
-        if (box->checked())
-            setCaptionBit(regs.ccr, *box);
-    for (const auto& boxes : {pu.doubleEdgeBoxes, pu.outputEnableBoxes})
-        for (const model::CheckBox* box : boxes)
-            if (box != nullptr && box->checked())
-                setCaptionBit(regs.pcr, *box);
+    setCheckedBits(regs.mcr, pu.matchControlBoxes);
+    setCheckedBits(regs.ccr, pu.captureControlBoxes);
+    setCheckedBits(regs.pcr, pu.doubleEdgeBoxes, doubleEdgeBit(1));
+    setCheckedBits(regs.pcr, pu.outputEnableBoxes, outputEnableBit(1));
     regs.tc = countRegister(*pu.counter, kCountWidth);
     regs.pr = countRegister(*pu.prescale, kCountWidth);
     for (int m = 0; m < kMatchCount; ++m)
@@ -88,7 +82,7 @@ void PwmGenerator::generate(int unit, const PwmUnit& pu, const model::NumericEdi
     }
 
     std::string figures = "   ";
-    figures += pu.clockLabel->caption() + ", " + pu.tickLabel->caption();
+    figures += pu.figures.counter.clockCaption() + ", " + pu.figures.counter.tickCaption();
     if (pu.mode->itemIndex() == 0)
         figures += "  (calculated with peripheral clock: " + clock.text() + "MHz)";
     out.push_back(figures);
@@ -100,7 +94,7 @@ void PwmGenerator::generate(int unit, const PwmUnit& pu, const model::NumericEdi
         if (auto line = captureControlLine(regs.ccr, digit, c); !line.empty())
             out.push_back(std::move(line));
     if (bitIsSet(regs.tcr, 3)) {
-        out.push_back("   " + pu.frequencyLabel->caption());
+        out.push_back("   " + pu.figures.frequencyCaption());
         for (const model::Control* label : pu.outputLabels)
             out.push_back("   " + label->caption());
     }

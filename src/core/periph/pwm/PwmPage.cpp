@@ -5,6 +5,7 @@
 #include "periph/pwm/PwmGenerator.h"
 #include "profile/ProfileSections.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -30,7 +31,6 @@ constexpr const char* kModeItems[] = {
 // and filling millions of count-input items would stall the load.
 constexpr int kMostCaptureInputs = 255;
 
-constexpr const char* kCounterModeFigure = "Capture input/(PR+1)";
 constexpr const char* kFrequencyFigure = "PWM frequency: ";
 
 // The edge colours of MR1..MR6: a match beyond MR0 never comes within the PWM period.
@@ -69,7 +69,7 @@ std::string captureBoxHint(const std::string& u, int bit) {
 
 PwmPage::PwmPage(PageContext& context) : Page(context) {
     auto& s = store();
-    auto* page = s.find("TabSheet5");
+    auto* page = s.find(kTab.name);
     showPwm0_ = &s.add<model::RadioButton>(kShowPwm0Name, page);
     showPwm0_->setCaption("PWM0");
     showPwm0_->setTag(kShowPwm0Tag);
@@ -222,15 +222,15 @@ void PwmPage::declareOutputs(PwmUnit& pu, int unit) {
     for (int n = 2; n <= kOutputCount; ++n) {
         const std::string k = std::to_string(n);
         pu.doubleEdgeBoxes[static_cast<std::size_t>(n - 1)] =
-            box(doubleEdgeBoxName(unit, n), n, kDoubleEdgeOffset + n,
+            box(doubleEdgeBoxName(unit, n), doubleEdgeBit(n), kDoubleEdgeOffset + n,
                 "PWM" + u + "PCR[" + k + "] PWMSEL" + k + ", 1= PWM" + k + " double edge (set by MR" +
                     std::to_string(n - 1) + ", reset by MR" + k + "), 0= single edge");
     }
     for (int n = 1; n <= kOutputCount; ++n) {
         const std::string k = std::to_string(n);
         pu.outputEnableBoxes[static_cast<std::size_t>(n - 1)] =
-            box(outputEnableBoxName(unit, n), n + 8, kOutputEnableOffset + n,
-                "PWM" + u + "PCR[" + std::to_string(n + 8) + "] PWMENA" + k + ", 1= PWM" + k +
+            box(outputEnableBoxName(unit, n), outputEnableBit(n), kOutputEnableOffset + n,
+                "PWM" + u + "PCR[" + std::to_string(outputEnableBit(n)) + "] PWMENA" + k + ", 1= PWM" + k +
                     " output enabled, 0= output disabled");
     }
     for (int n = 1; n <= kOutputCount; ++n)
@@ -263,15 +263,8 @@ void PwmPage::addPopupRows(int unit) {
     const auto& pu = units_[static_cast<std::size_t>(unit)];
     addEditPopupRow(EditPopupRow::plainRegister(pu.counter));
 
-    auto prescaler = EditPopupRow::plainRegister(pu.prescale);
-    prescaler.frequencyCalculator = [mode = pu.mode] {
-        // A unit counting external pulses has no clock to calculate from.
-        return mode->itemIndex() >= 1 ? FrequencyCalculator::Disabled : FrequencyCalculator::Offered;
-    };
-    prescaler.calculatorTarget = true;
-    prescaler.calculator = CalculatorRow::Prescaler;
-    prescaler.unitClock = [this, unit]() -> const NumericEdit& { return unitClockEdit(unit); };
-    addEditPopupRow(std::move(prescaler));
+    addEditPopupRow(prescalerRow(pu.prescale, pu.mode,
+                                 [this, unit]() -> const NumericEdit& { return unitClockEdit(unit); }));
 
     // MR0 is the PWM period: worth calculating only while PWM mode is on.
     auto period = EditPopupRow::plainRegister(pu.matchRegisters[0]);
@@ -281,8 +274,13 @@ void PwmPage::addPopupRows(int unit) {
         return mode->itemIndex() >= 1 ? FrequencyCalculator::Disabled : FrequencyCalculator::Offered;
     };
     period.calculatorTarget = true;
-    period.calculator = CalculatorRow::PwmPeriod;
-    period.counterClock = [label = pu.clockLabel] { return label->caption(); };
+    period.frequencyStart = [this, unit] { return periodStart(unit); };
+    period.apply = [edit = pu.matchRegisters[0]](const CalculatorAnswer& answer) {
+        // MR0 is the period: zero (or no number) leaves it alone.
+        const std::int64_t value = answerValue(answer).value_or(0);
+        if (value > 0)
+            edit->setValueFromInt64(value);
+    };
     addEditPopupRow(std::move(period));
 
     for (int m = 1; m < kMatchCount; ++m)
@@ -292,6 +290,26 @@ void PwmPage::addPopupRows(int unit) {
     addSteppedEdit(pu.prescale, StepGroup::ByOne);
     for (NumericEdit* match : pu.matchRegisters)
         addSteppedEdit(match, StepGroup::ByOne);
+}
+
+std::optional<CalculatorStart> PwmPage::periodStart(int unit) const {
+    const auto& pu = units_[static_cast<std::size_t>(unit)];
+    // The calculator counts from the counter clock in the unit its figure shows. Counting edges
+    // there is no frequency to start from.
+    const std::optional<float> hz = pu.figures.counter.hz;
+    if (!hz || !std::isfinite(static_cast<double>(*hz)))
+        return std::nullopt;
+    const model::ScaledFrequency figure = model::scaleFrequency(4, *hz);
+    CalculatorStart start;
+    start.registerOffset = 0;
+    start.registerMax = registerMaxOf(*pu.matchRegisters[0]);
+    start.frequency = figure.number;
+    start.frequencyUnit = figure.thousands + 1;
+    // The input clock in MHz, whatever unit the figure had.
+    const double mhz =
+        model::parseFloat(figure.number).value_or(0.0) / std::pow(1000.0, 2 - figure.thousands);
+    start.inputClock = model::formatGeneral(mhz);
+    return start;
 }
 
 void PwmPage::reset() {
@@ -450,31 +468,29 @@ void PwmPage::PWMPRChange(int unit) {
 
 void PwmPage::refreshUnitFigures(int unit) {
     auto& pu = units_[static_cast<std::size_t>(unit)];
-    const bool pwmMode = pu.pwmMode->checked();
+    PwmFigures& figures = pu.figures;
+    figures.pwmMode = pu.pwmMode->checked();
+    figures.pwmHz.reset();
+    figures.counter = pu.mode->itemIndex() != 0 ? CounterClock::counterMode()
+                                                : CounterClock::timerMode(unitClockEdit(unit).valueAsFloat(),
+                                                                          pu.prescale->valueAsInt64());
+    // PWM mode keeps MR0 at 1 or more; a zero that slipped in (a damaged configuration) shows
+    // no figure rather than an infinite one.
+    const std::int64_t period = pu.matchRegisters[0]->valueAsInt64();
+    if (figures.pwmMode && figures.counter.hz && period > 0)
+        figures.pwmHz = *figures.counter.hz / static_cast<float>(period);
+    pu.clockLabel->setCaption(figures.counter.clockCaption());
+    pu.tickLabel->setCaption(figures.counter.tickCaption());
+    pu.frequencyLabel->setCaption(figures.frequencyCaption());
+}
+
+std::string PwmFigures::frequencyCaption() const {
+    std::string caption = kFrequencyFigure;
     if (!pwmMode)
-        pu.frequencyLabel->setCaption(kFrequencyFigure);
-    if (pu.mode->itemIndex() != 0) {
-        pu.clockLabel->setCaption(std::string("Counter clk: ") + kCounterModeFigure);
-        pu.tickLabel->setCaption(std::string("Counts every: ") + kCounterModeFigure);
-        if (pwmMode)
-            pu.frequencyLabel->setCaption(std::string(kFrequencyFigure) + "counter frequency / MR0");
-        return;
-    }
-    // PR is unsigned: even an all-ones prescaler divides by PR + 1, never by zero.
-    const auto prescale = static_cast<std::uint64_t>(pu.prescale->valueAsInt64());
-    const double mhz = unitClockEdit(unit).valueAsFloat();
-    const auto hz = static_cast<float>(mhz * 1000000.0 / (static_cast<double>(prescale) + 1.0));
-    pu.clockLabel->setCaption("Counter clk: " + model::formatFrequency(4, "Hz", hz));
-    pu.tickLabel->setCaption("Counts every: " + model::formatPeriod(2, hz));
-    if (pwmMode) {
-        // PWM mode keeps MR0 at 1 or more; a zero that slipped in (a damaged configuration)
-        // shows no figure rather than an infinite one.
-        const std::int64_t period = pu.matchRegisters[0]->valueAsInt64();
-        const float pwmHz = period > 0 ? hz / static_cast<float>(period) : 0.0f;
-        pu.frequencyLabel->setCaption(
-            std::string(kFrequencyFigure) +
-            (period > 0 ? model::formatFrequency(4, "Hz", pwmHz) : std::string(model::kNoValueText)));
-    }
+        return caption;
+    if (!counter.hz)
+        return caption + "counter frequency / MR0";
+    return caption + (pwmHz ? model::formatFrequency(4, "Hz", *pwmHz) : std::string(model::kNoValueText));
 }
 
 void PwmPage::PWMEnClick(int unit) {

@@ -2,9 +2,11 @@
 
 #include "model/CheckControls.h"
 #include "periph/Page.h"
+#include "periph/pwm/PwmControls.h"
 #include "periph/pwm/PwmUnit.h"
 
 #include <array>
+#include <optional>
 
 namespace regforge::periph::pwm {
 
@@ -13,6 +15,8 @@ namespace regforge::periph::pwm {
 // output). One unit is shown at a time: PWM1 sits on PanelPWM1 over PWM0.
 class PwmPage : public Page {
 public:
+    static constexpr const PageTab& kTab = pwm::kTab;
+
     explicit PwmPage(PageContext& context);
 
     // Both units unchecked, disabled, out of PWM mode and back to zero values.
@@ -61,6 +65,8 @@ private:
     void declareOutputs(PwmUnit& pu, int unit);
     void connectUnit(int unit);
     void addPopupRows(int unit);
+    // How the calculator starts for MR0, the period; none in counter mode.
+    std::optional<CalculatorStart> periodStart(int unit) const;
     void loadUnit(int unit);
     void setCaptureInputs(int unit, int count);
 

@@ -3,14 +3,28 @@
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/NumericEdit.h"
+#include "periph/CounterClock.h"
 #include "periph/PeripheralClockPanel.h"
 #include "periph/pwm/PwmControls.h"
 
 #include <array>
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace regforge::periph::pwm {
+
+// A PWM unit's live figures as values: its counter clock and, in PWM mode, the PWM frequency
+// (the counter clock over MR0), none while MR0 is zero or the counter counts edges.
+struct PwmFigures {
+    CounterClock counter;
+    bool pwmMode = false;
+    std::optional<float> pwmHz;
+
+    // "PWM frequency: 10 KHz", or what stands for it.
+    std::string frequencyCaption() const;
+};
 
 // Typed handles to the controls of one PWM unit, resolved when the page declares them. The
 // page, its generator, its view and its tests reach a unit's controls only through these.
@@ -23,8 +37,7 @@ struct PwmUnit {
     std::array<model::NumericEdit*, kMatchCount> matchRegisters{};
     model::ComboBox* mode = nullptr;
     model::ComboBox* countInput = nullptr;
-    // MCR boxes by register bit (0..20), CCR boxes by register bit (0..5); a box's caption is
-    // its bit.
+    // MCR boxes by register bit (0..20), CCR boxes by register bit (0..5).
     std::array<model::CheckBox*, 3 * kMatchCount> matchControlBoxes{};
     std::array<model::CheckBox*, 3 * kCaptureCount> captureControlBoxes{};
     // By output 1..6 at index 0..5; output 1 has no double-edge select (null).
@@ -39,6 +52,8 @@ struct PwmUnit {
     model::Control* tickLabel = nullptr;
     model::Control* frequencyLabel = nullptr;
     model::Control* hintLabel = nullptr;
+    // The figures the clock, tick and frequency labels show.
+    PwmFigures figures;
     PeripheralClockPanel clock{};
     // Every register control carrying a hint, in declaration order.
     std::vector<model::Control*> hinted;

@@ -3,12 +3,29 @@
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/NumericEdit.h"
+#include "model/ValueFormat.h"
 #include "periph/PeripheralClockPanel.h"
 
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace regforge::periph::spi {
+
+// A port's bit rate as a value: its clock over the dividers, in hertz. It keeps the last rate the
+// dividers gave while they are out of range, and is none before the first.
+struct SerialClock {
+    // "SPI" or "SSP".
+    const char* port = "";
+    std::optional<float> hz;
+
+    // "SPI clock: 1.875 MHz"; the label's own text before the first rate.
+    std::string caption() const {
+        return hz ? std::string(port) + " clock: " + model::formatFrequency(4, "Hz", *hz)
+                  : std::string(port) + " clock :";
+    }
+};
 
 // Typed handles to the SPI port's controls, resolved when the page declares them. The page,
 // the generators and the tests reach the port only through these.
@@ -25,6 +42,7 @@ struct SpiPort {
     model::NumericEdit* counter = nullptr;
     model::Control* clockLabel = nullptr;
     model::Control* hintLabel = nullptr;
+    SerialClock bitRate{"SPI", std::nullopt};
     PeripheralClockPanel clock{};
     // Every control carrying a hint, in declaration order.
     std::vector<model::Control*> hinted;
@@ -58,6 +76,7 @@ struct SspPort {
     model::NumericEdit* prescale = nullptr; // CPSDVSR
     model::Control* clockLabel = nullptr;
     model::Control* hintLabel = nullptr;
+    SerialClock bitRate{"SSP", std::nullopt};
     PeripheralClockPanel clock{};
     std::vector<model::Control*> hinted;
 };

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "periph/PageTab.h"
+
 #include <array>
 #include <string>
 
 namespace regforge::periph::spi {
+
+// The page's tab and whether the shared clock bar shows on it.
+inline constexpr PageTab kTab{"TabSheet6", "SPI/SSP", true, &commonDividerUnlessPerUnit};
 
 // The SPI port and the SSP ports 0..2. Every register control carries tag = the port's base +
 // the field's offset; the page's handlers and the generators find a port by that range.

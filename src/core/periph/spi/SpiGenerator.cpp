@@ -66,7 +66,7 @@ void SpiGenerator::generate(const SpiPort& spi, ResultLists& lists) const {
                       clockSourceText(clockText));
     } else {
         out.push_back("   Operating in master mode" + lengthText(spcr) + order);
-        out.push_back("   " + spi.clockLabel->caption() + clockSourceText(clockText));
+        out.push_back("   " + spi.bitRate.caption() + clockSourceText(clockText));
     }
     const int mode =
         2 * static_cast<int>(bitIsSet(spcr, kSpiCpolBit)) + static_cast<int>(bitIsSet(spcr, kSpiCphaBit));

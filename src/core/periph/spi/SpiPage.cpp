@@ -61,7 +61,7 @@ NumericEdit& dividerEdit(model::ControlStore& store, const std::string& name, Co
 } // namespace
 
 SpiPage::SpiPage(PageContext& context) : Page(context) {
-    auto* page = store().find("TabSheet6");
+    auto* page = store().find(kTab.name);
     declareSpi(page);
     for (int n = 0; n < kSspCount; ++n)
         declareSsp(n, page);
@@ -243,21 +243,39 @@ void SpiPage::connectSsp(int ssp) {
 void SpiPage::addPopupRows() {
     // The dividers take no decimal prompt: they are decimal already. Every one of them is a
     // target of the calculator; an SSP edit gets the whole divider pair.
-    const auto row = [this](NumericEdit* edit, CalculatorRow calculator, int port) {
+    const auto row = [this](NumericEdit* edit, int port) {
         auto r = EditPopupRow::plainRegister(edit);
         r.decimalPrompt = false;
         r.frequencyCalculator = [] { return FrequencyCalculator::Offered; };
         r.calculatorTarget = true;
-        r.calculator = calculator;
-        r.unitClock = [this, port]() -> const NumericEdit& { return portClockEdit(port); };
+        // The dividers divide the clock by their own value: no subtract-one.
+        r.frequencyStart = [this, port] {
+            CalculatorStart start = dividerStart(portClockEdit(port), 0, kHighestDivider);
+            start.dividerPair = port > 0;
+            return std::optional<CalculatorStart>(start);
+        };
         return r;
     };
-    addEditPopupRow(row(spi_.counter, CalculatorRow::SpiCounter, 0));
+    auto counter = row(spi_.counter, 0);
+    counter.apply = [edit = spi_.counter](const CalculatorAnswer& answer) {
+        // The value goes in as the calculator shows it (the edit keeps it within 8..254); a
+        // negative one leaves the counter alone.
+        if (answerValue(answer).value_or(0) >= 0)
+            edit->setText(answer.value);
+    };
+    addEditPopupRow(std::move(counter));
     addSteppedEdit(spi_.counter, StepGroup::EvenDivider);
     for (int n = 0; n < kSspCount; ++n) {
         const auto& p = ssps_.at(static_cast<std::size_t>(n));
-        addEditPopupRow(row(p.scr, CalculatorRow::SspPair, n + 1));
-        addEditPopupRow(row(p.prescale, CalculatorRow::SspPair, n + 1));
+        // Either edit of a port applies the whole pair found.
+        for (NumericEdit* edit : {p.scr, p.prescale}) {
+            auto pair = row(edit, n + 1);
+            pair.apply = [prescale = p.prescale, scr = p.scr](const CalculatorAnswer& answer) {
+                prescale->setValueFromInt64(answer.prescale);
+                scr->setValueFromInt64(answer.rate);
+            };
+            addEditPopupRow(std::move(pair));
+        }
         addSteppedEdit(p.scr, StepGroup::ByOne);
         addSteppedEdit(p.prescale, StepGroup::EvenDivider);
     }
@@ -440,7 +458,8 @@ void SpiPage::refreshSpiClock() {
         return;
     const double mhz = portClockEdit(0).valueAsFloat();
     const auto hz = static_cast<float>(mhz * 1000000.0 / static_cast<double>(value));
-    spi_.clockLabel->setCaption("SPI clock: " + model::formatFrequency(4, "Hz", hz));
+    spi_.bitRate.hz = hz;
+    spi_.clockLabel->setCaption(spi_.bitRate.caption());
 }
 
 void SpiPage::refreshSspClock(int ssp) {
@@ -454,7 +473,8 @@ void SpiPage::refreshSspClock(int ssp) {
         return;
     const double mhz = portClockEdit(ssp + 1).valueAsFloat();
     const auto hz = static_cast<float>(mhz * 1000000.0 / static_cast<double>(divisor));
-    p.clockLabel->setCaption("SSP clock: " + model::formatFrequency(4, "Hz", hz));
+    p.bitRate.hz = hz;
+    p.clockLabel->setCaption(p.bitRate.caption());
 }
 
 void SpiPage::evenDividerExit(NumericEdit& edit) {

@@ -14,6 +14,8 @@ namespace regforge::periph::spi {
 // slave-only option and even clock dividers.
 class SpiPage : public Page {
 public:
+    static constexpr const PageTab& kTab = spi::kTab;
+
     explicit SpiPage(PageContext& context);
 
     // Every port unchecked, disabled and back to its defaults.

@@ -95,7 +95,7 @@ void SspGenerator::generate(int ssp, const SspPort& port, ResultLists& lists) co
         out.push_back("   Can accept up to " + model::formatFrequency(4, "Hz", most) + " SCK from master" +
                       clockSourceText(clockText));
     } else {
-        out.push_back("   " + port.clockLabel->caption() + clockSourceText(clockText));
+        out.push_back("   " + port.bitRate.caption() + clockSourceText(clockText));
     }
     const bool enabled = port.enable->checked();
     out.push_back(std::string(enabled ? "   SSP controller enabled" : "   SSP controller is not enabled") +

@@ -1,9 +1,14 @@
 #pragma once
 
+#include "periph/PageTab.h"
+
 #include <array>
 #include <string>
 
 namespace regforge::periph::timer {
+
+// The page's tab and whether the shared clock bar shows on it.
+inline constexpr PageTab kTab{"TabSheet4", "Timers", true, &commonDividerForCounters};
 
 // Timer0..Timer3. The page and the generator find a timer's register controls by tag alone:
 // tag = the timer's base + the field's offset.

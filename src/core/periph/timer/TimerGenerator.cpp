@@ -42,23 +42,15 @@ TimerRegisters composeRegisters(const TimerUnit& tm, bool hasPwmMode) {
     model::setTwoBits(regs.ctcr, positionOf(1, regs.ctcr.size()), tm.mode->itemIndex());
     // Kept even in timer mode: the count input last chosen stays in the register.
     model::setTwoBits(regs.ctcr, positionOf(3, regs.ctcr.size()), tm.countInput->itemIndex());
-    for (const model::CheckBox* box : tm.matchControlBoxes)
-        if (box->checked())
-            setCaptionBit(regs.mcr, *box);
-    for (const model::CheckBox* box : tm.captureControlBoxes)
-        if (box->checked())
-            setCaptionBit(regs.ccr, *box);
-    for (const model::CheckBox* box : tm.externalMatchBoxes)
-        if (box->checked())
-            setCaptionBit(regs.emr, *box);
+    setCheckedBits(regs.mcr, tm.matchControlBoxes);
+    setCheckedBits(regs.ccr, tm.captureControlBoxes);
+    setCheckedBits(regs.emr, tm.externalMatchBoxes);
     // EMCk sits in EMR bits 2k+5..2k+4, written whether or not EMk is checked.
     for (int k = 0; k < 4; ++k)
         model::setTwoBits(regs.emr, positionOf(2 * k + 5, regs.emr.size()),
                           tm.matchActions[static_cast<std::size_t>(k)]->itemIndex());
     if (hasPwmMode)
-        for (const model::CheckBox* box : tm.pwmModeBoxes)
-            if (box->checked())
-                setCaptionBit(regs.pwmControl, *box);
+        setCheckedBits(regs.pwmControl, tm.pwmModeBoxes);
     regs.tc = countRegister(*tm.counter, countWidth);
     regs.pr = countRegister(*tm.prescale, countWidth);
     for (int m = 0; m < kMatchCount; ++m)
@@ -111,7 +103,7 @@ void TimerGenerator::generate(int timer, const TimerUnit& tm, const model::Numer
     out.push_back(modeLine);
 
     std::string figures = "   ";
-    figures += tm.clockLabel->caption() + ", " + tm.tickLabel->caption();
+    figures += tm.counterClock.clockCaption() + ", " + tm.counterClock.tickCaption();
     if (mode.itemIndex() == 0)
         figures += "  (calculated with peripheral clock: " + clock.text() + "MHz)";
     out.push_back(figures);

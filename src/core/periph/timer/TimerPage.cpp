@@ -31,8 +31,6 @@ constexpr const char* kModeItems[] = {
 // malformed, and filling millions of count-input items would stall the load.
 constexpr int kMostCaptureInputs = 255;
 
-constexpr const char* kCounterModeFigure = "Capture input/(PR+1)";
-
 // Hint texts of the register controls; "t" is the timer digit, "m"/"c"/"k" the unit within it.
 std::string matchBoxHint(const std::string& t, int bit) {
     const std::string m = std::to_string(bit / 3);
@@ -66,7 +64,7 @@ std::string captureBoxHint(const std::string& t, int bit) {
 
 TimerPage::TimerPage(PageContext& context) : Page(context) {
     auto& s = store();
-    auto* page = s.find("TabSheet4");
+    auto* page = s.find(kTab.name);
     showTimers01_ = &s.add<model::RadioButton>("ShowTimer01RadioButton", page);
     showTimers01_->setCaption("0/1");
     showTimers01_->setChecked(true);
@@ -245,15 +243,8 @@ void TimerPage::connectTimer(int timer) {
 void TimerPage::addPopupRows(int timer) {
     const auto& tm = timers_[static_cast<std::size_t>(timer)];
     addEditPopupRow(EditPopupRow::plainRegister(tm.counter));
-    auto prescaler = EditPopupRow::plainRegister(tm.prescale);
-    prescaler.frequencyCalculator = [mode = tm.mode] {
-        // A timer counting external pulses has no clock to calculate from.
-        return mode->itemIndex() >= 1 ? FrequencyCalculator::Disabled : FrequencyCalculator::Offered;
-    };
-    prescaler.calculatorTarget = true;
-    prescaler.calculator = CalculatorRow::Prescaler;
-    prescaler.unitClock = [this, timer]() -> const NumericEdit& { return timerClockEdit(timer); };
-    addEditPopupRow(std::move(prescaler));
+    addEditPopupRow(prescalerRow(tm.prescale, tm.mode,
+                                 [this, timer]() -> const NumericEdit& { return timerClockEdit(timer); }));
     for (NumericEdit* match : tm.matchRegisters)
         addEditPopupRow(EditPopupRow::plainRegister(match));
 
@@ -464,17 +455,12 @@ void TimerPage::clearMatchAction(int timer, int output) {
 
 void TimerPage::refreshTimerFigures(int timer) {
     auto& tm = timers_[static_cast<std::size_t>(timer)];
-    if (tm.mode->itemIndex() != 0) {
-        tm.clockLabel->setCaption(std::string("Counter clk: ") + kCounterModeFigure);
-        tm.tickLabel->setCaption(std::string("Counts every: ") + kCounterModeFigure);
-        return;
-    }
-    // PR is unsigned: even an all-ones prescaler divides by PR + 1, never by zero.
-    const auto prescale = static_cast<std::uint64_t>(tm.prescale->valueAsInt64());
-    const double mhz = timerClockEdit(timer).valueAsFloat();
-    const auto hz = static_cast<float>(mhz * 1000000.0 / (static_cast<double>(prescale) + 1.0));
-    tm.clockLabel->setCaption("Counter clk: " + model::formatFrequency(4, "Hz", hz));
-    tm.tickLabel->setCaption("Counts every: " + model::formatPeriod(2, hz));
+    tm.counterClock =
+        tm.mode->itemIndex() != 0
+            ? CounterClock::counterMode()
+            : CounterClock::timerMode(timerClockEdit(timer).valueAsFloat(), tm.prescale->valueAsInt64());
+    tm.clockLabel->setCaption(tm.counterClock.clockCaption());
+    tm.tickLabel->setCaption(tm.counterClock.tickCaption());
 }
 
 void TimerPage::timerHintMouseMove(int timer, const Control& sender) {

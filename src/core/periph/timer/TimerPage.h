@@ -2,6 +2,7 @@
 
 #include "model/CheckControls.h"
 #include "periph/Page.h"
+#include "periph/timer/TimerControls.h"
 #include "periph/timer/TimerUnit.h"
 
 #include <array>
@@ -13,6 +14,8 @@ namespace regforge::periph::timer {
 // PanelTimers23, shown by the "2/3" radio button.
 class TimerPage : public Page {
 public:
+    static constexpr const PageTab& kTab = timer::kTab;
+
     explicit TimerPage(PageContext& context);
 
     // Every timer unchecked, disabled and back to zero values.

@@ -3,6 +3,7 @@
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/NumericEdit.h"
+#include "periph/CounterClock.h"
 #include "periph/PeripheralClockPanel.h"
 #include "periph/timer/TimerControls.h"
 
@@ -24,7 +25,7 @@ struct TimerUnit {
     model::ComboBox* countInput = nullptr;
     // EMC0..EMC3, what each external match output does on its match.
     std::array<model::ComboBox*, 4> matchActions{};
-    // MCR and CCR boxes by register bit (0..11); a box's caption is its bit.
+    // MCR and CCR boxes by register bit (0..11), EMR's EM0..EM3 and PWMC's boxes by bit (0..3).
     std::array<model::CheckBox*, 12> matchControlBoxes{};
     std::array<model::CheckBox*, 12> captureControlBoxes{};
     std::array<model::CheckBox*, 4> externalMatchBoxes{};
@@ -36,6 +37,8 @@ struct TimerUnit {
     model::Control* clockLabel = nullptr;
     model::Control* tickLabel = nullptr;
     model::Control* hintLabel = nullptr;
+    // The figures the two labels show.
+    CounterClock counterClock;
     PeripheralClockPanel clock{};
     // Every register control carrying a hint, in declaration order.
     std::vector<model::Control*> hinted;

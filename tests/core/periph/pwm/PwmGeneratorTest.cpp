@@ -4,6 +4,7 @@
 #include "model/BitString.h"
 #include "periph/pwm/PwmPage.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,22 @@ TEST_F(PwmGeneratorTest, CortexM3SingleEdgeOutputWithStructureSyntax) {
                 "LPC_PWM1->PCR = 0x00000200;     /* binary: 00000000_00000000_00000010_00000000 */",
                 "LPC_PWM1->TCR = 0x09;     /* binary: 00001001 */",
                 ""}));
+}
+
+TEST_F(PwmGeneratorTest, TheCodeReadsTheFiguresAndBoxBitsNotTheirCaptions) {
+    load("cortex_m3");
+    enable(1);
+    box("PWM1TCR_EnPWM").click();
+    edit("PWM1MR0").setText("0000012C");
+    box(outputEnableBoxName(1, 6)).click();
+    box(doubleEdgeBoxName(1, 6)).click();
+    const Lines before = generated();
+    ASSERT_NE(std::find(before.begin(), before.end(), "   PWM frequency: 50 KHz"), before.end());
+    for (const std::string& name :
+         {clockLabelName(1), tickLabelName(1), frequencyLabelName(1), outputEnableBoxName(1, 6),
+          doubleEdgeBoxName(1, 6), std::string(kMatchControlBoxes[1][1])})
+        folder.form().store().get<model::Control>(name).setCaption("3");
+    EXPECT_EQ(joined(generated()), joined(before));
 }
 
 TEST_F(PwmGeneratorTest, UnnumberedUnitWithoutModeComboAndPwmModeOff) {

@@ -60,6 +60,23 @@ TEST_F(TimerGeneratorTest, SingleDividerArm7TimerWithMatchResetAndToggleOutput) 
                 ""}));
 }
 
+TEST_F(TimerGeneratorTest, TheCodeReadsTheFiguresAndBoxBitsNotTheirCaptions) {
+    load("arm7_single_divider");
+    enable(0);
+    edit("T0PR").setText("0000000E");
+    box("CheckBox4").click();  // MCR bit 0
+    box("CheckBox28").click(); // EM0
+    const Lines before = generated();
+    ASSERT_NE(
+        std::find(before.begin(), before.end(),
+                  "   Counter clk: 1 MHz, Counts every: 1000 ns  (calculated with peripheral clock: 15MHz)"),
+        before.end());
+    for (const std::string& name :
+         {clockLabelName(0), tickLabelName(0), std::string("CheckBox4"), std::string("CheckBox28")})
+        folder.form().store().get<model::Control>(name).setCaption("7");
+    EXPECT_EQ(joined(generated()), joined(before));
+}
+
 TEST_F(TimerGeneratorTest, SixteenBitTimerWithDefaultsHasFourDigitsAndNoPwmControl) {
     load("arm7_mixed_widths"); // Timer2: 16 bit, NOPWM, own divider
     enable(2);

@@ -63,7 +63,11 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
 
     pages::arrangeClockBar(*binder_);
     pages::arrangeAboutPanel(*binder_);
-    pageViews_ = pages::makePageViews(*binder_);
+    // A page's view is arranged once its widgets exist: the active page's now, every other
+    // page's when it is first shown or one of its controls is first asked for.
+    pageViews_.resize(pageControlModel().children().size());
+    binder_->setContentBound([this](const model::Control& page) { arrangePage(page); });
+    pageView(pageControlModel().activePageIndex());
     scroll_->setWidget(content_);
 
     clockBar_ = binder_->widget("ClockPanel");
@@ -115,18 +119,43 @@ MainWindow::~MainWindow() {
     binder_.reset();
 }
 
-void MainWindow::placeClockBar() {
-    const int index = form_.store().get<model::PageControl>("pagecontrol1").activePageIndex();
+const model::PageControl& MainWindow::pageControlModel() const {
+    return form_.store().get<model::PageControl>("pagecontrol1");
+}
+
+pages::PageView* MainWindow::pageView(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= pageViews_.size())
+        return nullptr;
+    const model::Control& page = *pageControlModel().children()[static_cast<std::size_t>(index)];
+    binder_->bindContent(page);
+    arrangePage(page);
+    return pageViews_[static_cast<std::size_t>(index)].get();
+}
+
+void MainWindow::arrangePage(const model::Control& page) {
+    const auto& all = pageControlModel().children();
+    const auto index = static_cast<std::size_t>(std::find(all.begin(), all.end(), &page) - all.begin());
+    if (index >= pageViews_.size() || pageViews_[index])
         return;
-    QBoxLayout* slot = pageViews_[static_cast<std::size_t>(index)]->clockSlot();
+    pageViews_[index] = pages::makePageView(*binder_, page.name());
+    // Arranged on a page already shown: lay it out before it is painted.
+    if (QLayout* layout = pageViews_[index]->page()->layout())
+        layout->activate();
+}
+
+void MainWindow::placeClockBar() {
+    const pages::PageView* view = pageView(pageControlModel().activePageIndex());
+    if (view == nullptr)
+        return;
+    QBoxLayout* slot = view->clockSlot();
     if (slot->indexOf(clockBar_) >= 0)
         return;
     if (QWidget* oldParent = clockBar_->parentWidget();
         oldParent != nullptr && oldParent->layout() != nullptr)
         oldParent->layout()->removeWidget(clockBar_);
-    for (const auto& view : pageViews_)
-        view->clockSlot()->removeWidget(clockBar_);
+    for (const auto& other : pageViews_)
+        if (other)
+            other->clockSlot()->removeWidget(clockBar_);
     slot->addWidget(clockBar_);
     // Moving a widget to another parent hides it; the model still says whether it shows.
     clockBar_->setVisible(form_.store().get<model::Control>("ClockPanel").visible());

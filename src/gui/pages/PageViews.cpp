@@ -1,6 +1,5 @@
 #include "gui/pages/PageViews.h"
 
-#include "app/ShellLayout.h"
 #include "gui/pages/AdcPageView.h"
 #include "gui/pages/InterruptsPageView.h"
 #include "gui/pages/IoPageView.h"
@@ -36,19 +35,15 @@ const PageViewEntry kPageViews[] = {
 
 } // namespace
 
-std::vector<std::unique_ptr<PageView>> makePageViews(const binding::Binder& binder) {
-    std::vector<std::unique_ptr<PageView>> views;
-    for (const char* page : app::kPageNames) {
-        std::unique_ptr<PageView> view;
-        for (const auto& entry : kPageViews)
-            if (entry.page == page)
-                view = entry.make(binder);
-        if (!view)
-            view = std::make_unique<PlainPageView>(binder, page);
-        view->arrange();
-        views.push_back(std::move(view));
-    }
-    return views;
+std::unique_ptr<PageView> makePageView(const binding::Binder& binder, std::string_view page) {
+    std::unique_ptr<PageView> view;
+    for (const auto& entry : kPageViews)
+        if (entry.page == page)
+            view = entry.make(binder);
+    if (!view)
+        view = std::make_unique<PlainPageView>(binder, std::string(page));
+    view->arrange();
+    return view;
 }
 
 } // namespace regforge::gui::pages

@@ -3,12 +3,12 @@
 #include "gui/pages/PageView.h"
 
 #include <memory>
-#include <vector>
+#include <string_view>
 
 namespace regforge::gui::pages {
 
-// One view per page of the page control, in page order, arranged. A page with a view of its
-// own gets it; the others list their controls.
-std::vector<std::unique_ptr<PageView>> makePageViews(const binding::Binder& binder);
+// The arranged view of one page, once its widgets exist. A page with a view of its own gets
+// it; the others list their controls.
+std::unique_ptr<PageView> makePageView(const binding::Binder& binder, std::string_view page);
 
 } // namespace regforge::gui::pages

@@ -137,10 +137,15 @@ void MainWindow::arrangePage(const model::Control& page) {
     const auto index = static_cast<std::size_t>(std::find(all.begin(), all.end(), &page) - all.begin());
     if (index >= pageViews_.size() || pageViews_[index])
         return;
+    // A page shown already is hidden while it is arranged: shown again, it lays its widgets
+    // out and shows them in one go, as at a first show, before anything is painted.
+    QWidget* sheet = binder_->widget(page.name());
+    const bool shown = sheet != nullptr && sheet->isVisible();
+    if (shown)
+        sheet->hide();
     pageViews_[index] = pages::makePageView(*binder_, page.name());
-    // Arranged on a page already shown: lay it out before it is painted.
-    if (QLayout* layout = pageViews_[index]->page()->layout())
-        layout->activate();
+    if (shown)
+        sheet->show();
 }
 
 void MainWindow::placeClockBar() {
@@ -191,6 +196,19 @@ void MainWindow::showEvent(QShowEvent* event) {
     for (const int ms : {50, 150, 400, 1000})
         QTimer::singleShot(ms, this, [this] { adoptLateFrame(); });
     placeOnScreen();
+    QTimer::singleShot(0, this, [this] { buildNextPage(); });
+}
+
+// Once the window is up, the other pages are built one per turn of the event loop, between
+// the window's own events, so a page is ready by the time it is picked.
+void MainWindow::buildNextPage() {
+    for (std::size_t index = 0; index < pageViews_.size(); ++index) {
+        if (pageViews_[index])
+            continue;
+        pageView(static_cast<int>(index));
+        QTimer::singleShot(0, this, [this] { buildNextPage(); });
+        return;
+    }
 }
 
 void MainWindow::placeOnScreen() {

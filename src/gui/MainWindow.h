@@ -53,6 +53,7 @@ private:
     // The view of the page at `index`, its widgets bound and arranged first if need be.
     pages::PageView* pageView(int index);
     void arrangePage(const model::Control& page);
+    void buildNextPage();
     void placeClockBar();
     void placeAboutPanel();
     void capClientSize();

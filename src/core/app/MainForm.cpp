@@ -54,7 +54,7 @@ auto MainForm::replacingSetup(Load load) {
     auto result = load();
     --loading_;
     takeBaseline();
-    refreshTitle();
+    showTitle(false);
     return result;
 }
 
@@ -167,7 +167,7 @@ void MainForm::connectHandlers() {
     store_.get<model::Control>("SaveConfigButton").clicked.connect([this](model::Control&) {
         if (config_->SaveConfigButtonClick()) {
             takeBaseline();
-            refreshTitle();
+            showTitle(false);
         }
     });
     store_.get<model::Control>("Result_btn").clicked.connect([this](model::Control&) { Result_btnClick(); });
@@ -290,7 +290,7 @@ bool MainForm::confirmDiscardChanges() {
         if (!config_->SaveConfigButtonClick())
             return false;
         takeBaseline();
-        refreshTitle();
+        showTitle(false);
         return true;
     default:
         return false;
@@ -298,9 +298,15 @@ bool MainForm::confirmDiscardChanges() {
 }
 
 void MainForm::refreshTitle() {
+    showTitle(setupChanged());
+}
+
+// Right after a baseline the set-up is unchanged by definition; building it again to compare
+// would only cost time.
+void MainForm::showTitle(bool changed) {
     std::string title = kFormCaption;
     if (device_.loaded())
-        title = device_.deviceName + (setupChanged() ? " - changed" : "") + " - " + title;
+        title = device_.deviceName + (changed ? " - changed" : "") + " - " + title;
     store_.get<model::Form>("Form1").setCaption(title);
 }
 

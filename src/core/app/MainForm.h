@@ -143,6 +143,7 @@ private:
     template <class Load>
     auto replacingSetup(Load load);
     void takeBaseline();
+    void showTitle(bool changed);
     // The replace-list list from every replace folder.
     void scanReplaceFolders();
     // The fixed vector slot of an interrupt source, for restoring saved slot lists.

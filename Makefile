@@ -78,6 +78,7 @@ mutate: werror
 BENCH_CONFIG ?= examples/LPC1768.sav
 BENCH_RUNS ?= 21
 bench: build
+	@$(MAKE) --no-print-directory install-packages PACKAGES="xvfb"
 	$(BUILD_DIR)/bench/regforge_bench
 	python3 bench/start_ratios.py --bin $(BIN) --bare $(BUILD_DIR)/bench/regforge-bare-window \
 	  --helper $(BUILD_DIR)/bench/regforge-window-start --config $(BENCH_CONFIG) --runs $(BENCH_RUNS)

@@ -73,9 +73,16 @@ profiles: deps $(BUILD_DIR)/build.ninja
 mutate: werror
 	python3 tools/mutate.py --build-dir $(BUILD_DIR) $(MUTATE_ARGS)
 
+# The benchmarks, then the start-up ratios: the window against a bare Qt main window (skipped
+# without an X server or Xvfb) and `generate` against `cat` of its two files.
+BENCH_CONFIG ?= examples/LPC1768.sav
+BENCH_RUNS ?= 21
 bench: build
+	@$(MAKE) --no-print-directory install-packages PACKAGES="xvfb"
 	$(BUILD_DIR)/bench/regforge_bench
 	if [ -x $(BUILD_DIR)/bench/regforge_gui_bench ]; then $(BUILD_DIR)/bench/regforge_gui_bench; fi
+	python3 bench/start_ratios.py --bin $(BIN) --bare $(BUILD_DIR)/bench/regforge-bare-window \
+	  --helper $(BUILD_DIR)/bench/regforge-window-start --config $(BENCH_CONFIG) --runs $(BENCH_RUNS)
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

@@ -63,7 +63,11 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
 
     pages::arrangeClockBar(*binder_);
     pages::arrangeAboutPanel(*binder_);
-    pageViews_ = pages::makePageViews(*binder_, form_.tabs());
+    // A page's view is arranged once its widgets exist: the active page's now, every other
+    // page's when it is first shown or one of its controls is first asked for.
+    pageViews_.resize(pageControlModel().children().size());
+    binder_->setContentBound([this](const model::Control& page) { arrangePage(page); });
+    pageView(pageControlModel().activePageIndex());
     scroll_->setWidget(content_);
 
     clockBar_ = binder_->widget("ClockPanel");
@@ -115,18 +119,48 @@ MainWindow::~MainWindow() {
     binder_.reset();
 }
 
-void MainWindow::placeClockBar() {
-    const int index = form_.store().get<model::PageControl>("pagecontrol1").activePageIndex();
+const model::PageControl& MainWindow::pageControlModel() const {
+    return form_.store().get<model::PageControl>("pagecontrol1");
+}
+
+pages::PageView* MainWindow::pageView(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= pageViews_.size())
+        return nullptr;
+    const model::Control& page = *pageControlModel().children()[static_cast<std::size_t>(index)];
+    binder_->bindContent(page);
+    arrangePage(page);
+    return pageViews_[static_cast<std::size_t>(index)].get();
+}
+
+void MainWindow::arrangePage(const model::Control& page) {
+    const auto& all = pageControlModel().children();
+    const auto index = static_cast<std::size_t>(std::find(all.begin(), all.end(), &page) - all.begin());
+    if (index >= pageViews_.size() || pageViews_[index])
         return;
-    QBoxLayout* slot = pageViews_[static_cast<std::size_t>(index)]->clockSlot();
+    // A page shown already is hidden while it is arranged: shown again, it lays its widgets
+    // out and shows them in one go, as at a first show, before anything is painted.
+    QWidget* sheet = binder_->widget(page.name());
+    const bool shown = sheet != nullptr && sheet->isVisible();
+    if (shown)
+        sheet->hide();
+    pageViews_[index] = pages::makePageView(*binder_, form_.tabs()[index]);
+    if (shown)
+        sheet->show();
+}
+
+void MainWindow::placeClockBar() {
+    const pages::PageView* view = pageView(pageControlModel().activePageIndex());
+    if (view == nullptr)
+        return;
+    QBoxLayout* slot = view->clockSlot();
     if (slot->indexOf(clockBar_) >= 0)
         return;
     if (QWidget* oldParent = clockBar_->parentWidget();
         oldParent != nullptr && oldParent->layout() != nullptr)
         oldParent->layout()->removeWidget(clockBar_);
-    for (const auto& view : pageViews_)
-        view->clockSlot()->removeWidget(clockBar_);
+    for (const auto& other : pageViews_)
+        if (other)
+            other->clockSlot()->removeWidget(clockBar_);
     slot->addWidget(clockBar_);
     // Moving a widget to another parent hides it; the model still says whether it shows.
     clockBar_->setVisible(form_.store().get<model::Control>("ClockPanel").visible());
@@ -162,6 +196,19 @@ void MainWindow::showEvent(QShowEvent* event) {
     for (const int ms : {50, 150, 400, 1000})
         QTimer::singleShot(ms, this, [this] { adoptLateFrame(); });
     placeOnScreen();
+    QTimer::singleShot(0, this, [this] { buildNextPage(); });
+}
+
+// Once the window is up, the other pages are built one per turn of the event loop, between
+// the window's own events, so a page is ready by the time it is picked.
+void MainWindow::buildNextPage() {
+    for (std::size_t index = 0; index < pageViews_.size(); ++index) {
+        if (pageViews_[index])
+            continue;
+        pageView(static_cast<int>(index));
+        QTimer::singleShot(0, this, [this] { buildNextPage(); });
+        return;
+    }
 }
 
 void MainWindow::placeOnScreen() {

@@ -11,6 +11,11 @@ namespace regforge::app {
 class MainForm;
 }
 
+namespace regforge::model {
+class Control;
+class PageControl;
+} // namespace regforge::model
+
 namespace regforge::gui {
 
 namespace binding {
@@ -44,6 +49,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    const model::PageControl& pageControlModel() const;
+    // The view of the page at `index`, its widgets bound and arranged first if need be.
+    pages::PageView* pageView(int index);
+    void arrangePage(const model::Control& page);
+    void buildNextPage();
     void placeClockBar();
     void placeAboutPanel();
     void capClientSize();

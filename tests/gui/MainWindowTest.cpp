@@ -1,7 +1,9 @@
 #include "GuiFixture.h"
+#include "model/CheckControls.h"
 #include "model/Containers.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -12,6 +14,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <string>
+#include <vector>
 
 namespace regforge::gui {
 namespace {
@@ -133,6 +137,46 @@ TEST(MainWindow, StartAndCloseWithoutResizeLeaveTheSettingsFileUnchanged) {
         EXPECT_EQ(window.frameGeometry().size(), QSize(500, 600)) << "start " << start;
         window.close();
         EXPECT_EQ(bytes(), settings) << "start " << start;
+    }
+}
+
+// The visible controls in Tab order, from the window on.
+std::vector<std::string> tabOrder(QWidget* window) {
+    std::vector<std::string> names;
+    for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+        if (w->focusPolicy() != Qt::NoFocus && w->isVisible())
+            names.push_back(w->objectName().toStdString());
+    return names;
+}
+
+// Only the first page is built at the start; another page is built when it is first shown,
+// from the model as it is then, and its Tab order does not depend on the pages built before.
+TEST(MainWindow, PagesBuiltWhenFirstShownShowTheModelAndKeepOneTabOrder) {
+    GuiFixture gui;
+    auto* tabs = gui.widget<QTabWidget>("pagecontrol1");
+    const auto& pages = gui.store().get<model::Control>("pagecontrol1").children();
+    EXPECT_TRUE(gui.binder().contentBound(*pages[0]));
+    EXPECT_FALSE(gui.binder().contentBound(*pages[3]));
+    gui.store().get<model::CheckBox>("CheckBox9").setChecked(true);
+
+    tabs->setCurrentIndex(3);
+    EXPECT_TRUE(gui.binder().contentBound(*pages[3]));
+    auto* box = gui.widget<QCheckBox>("CheckBox9");
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->isChecked());
+    EXPECT_TRUE(gui.widget<QWidget>("TabSheet4")->isAncestorOf(box));
+    EXPECT_FALSE(gui.binder().contentBound(*pages[1])) << "a page is built once it is needed";
+
+    GuiFixture inOrder;
+    auto* inOrderTabs = inOrder.widget<QTabWidget>("pagecontrol1");
+    for (const int index : {6, 5, 4, 2, 1, 0}) {
+        inOrderTabs->setCurrentIndex(6 - index);
+        tabs->setCurrentIndex(index);
+    }
+    for (int index = 0; index < 7; ++index) {
+        tabs->setCurrentIndex(index);
+        inOrderTabs->setCurrentIndex(index);
+        EXPECT_EQ(tabOrder(gui.window.get()), tabOrder(inOrder.window.get())) << "page " << index;
     }
 }
 

@@ -77,15 +77,17 @@ auto MainForm::replacingSetup(Load load, Settle settle) {
     switch (settle(result)) {
     case LoadEnd::Replaced:
         takeBaseline();
+        showTitle(false);
         break;
     case LoadEnd::Partial:
         // Nothing saved matches a half-applied set-up: it shows as changed until saved.
         baseline_.clear();
+        showTitle(true);
         break;
     case LoadEnd::Kept:
+        refreshTitle();
         break;
     }
-    refreshTitle();
     return result;
 }
 
@@ -236,7 +238,7 @@ void MainForm::connectHandlers() {
     store_.get<model::Control>("SaveConfigButton").clicked.connect([this](model::Control&) {
         if (config_->SaveConfigButtonClick()) {
             takeBaseline();
-            refreshTitle();
+            showTitle(false);
         }
     });
     store_.get<model::Control>("Result_btn").clicked.connect([this](model::Control&) { Result_btnClick(); });
@@ -364,7 +366,7 @@ bool MainForm::confirmDiscardChanges() {
         if (!config_->SaveConfigButtonClick())
             return false;
         takeBaseline();
-        refreshTitle();
+        showTitle(false);
         return true;
     default:
         return false;
@@ -372,9 +374,15 @@ bool MainForm::confirmDiscardChanges() {
 }
 
 void MainForm::refreshTitle() {
+    showTitle(setupChanged());
+}
+
+// Right after a baseline the set-up is unchanged by definition; building it again to compare
+// would only cost time.
+void MainForm::showTitle(bool changed) {
     std::string title = kFormCaption;
     if (device_.loaded())
-        title = device_.deviceName + (setupChanged() ? " - changed" : "") + " - " + title;
+        title = device_.deviceName + (changed ? " - changed" : "") + " - " + title;
     store_.get<model::Form>("Form1").setCaption(title);
 }
 

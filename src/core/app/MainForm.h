@@ -155,6 +155,7 @@ private:
     void takeBaseline();
     // "Load profile" of `lines` on a window of its own: the reason when it fails.
     std::optional<std::string> trialLoad(const std::string& name, const profile::Lines& lines) const;
+    void showTitle(bool changed);
     // The replace-list list from every replace folder.
     void scanReplaceFolders();
     void restoreWindowSize();

@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QWidget>
+#include <algorithm>
 #include <stdexcept>
 
 namespace regforge::gui::binding {
@@ -31,26 +32,63 @@ T& as(model::Control& control) {
     return dynamic_cast<T&>(control);
 }
 
+// The page a control lies on, or nullptr for controls outside every page.
+const model::Control* pageOf(const model::Control& control) {
+    for (const model::Control* c = control.parent(); c != nullptr; c = c->parent())
+        if (c->kind() == ControlKind::Page)
+            return c;
+    return nullptr;
+}
+
+bool isActivePage(const model::Control& page) {
+    const auto* pages = dynamic_cast<const model::PageControl*>(page.parent());
+    if (pages == nullptr)
+        return true;
+    const auto& siblings = pages->children();
+    const auto index = std::find(siblings.begin(), siblings.end(), &page) - siblings.begin();
+    return index == pages->activePageIndex();
+}
+
 } // namespace
 
-Binder::Binder(model::ControlStore& store, QWidget* formWindow) : store_(store) {
+Binder::Binder(model::ControlStore& store, QWidget* formWindow) : store_(store), formWindow_(formWindow) {
     bindings_.reserve(store.size());
     for (model::Control* control : store.all()) {
-        Binding* parent = control->parent() != nullptr ? binding(*control->parent()) : nullptr;
-        auto created = create(*control, parent, formWindow);
-        Binding& child = *created;
-        byControl_.emplace(control, &child);
-        bindings_.push_back(std::move(created));
-        if (parent != nullptr)
-            parent->adoptChild(child);
-        child.attach();
+        const model::Control* page = pageOf(*control);
+        if (page != nullptr && (deferred_.contains(page) || !isActivePage(*page))) {
+            deferred_.insert(page);
+            continue;
+        }
+        bind(*control);
     }
 }
 
 // Bindings go before the widgets: the owner deletes its widgets after the binder.
 Binder::~Binder() = default;
 
-std::unique_ptr<Binding> Binder::create(model::Control& control, Binding* parent, QWidget* formWindow) {
+void Binder::bind(model::Control& control) const {
+    Binding* parent = control.parent() != nullptr ? binding(*control.parent()) : nullptr;
+    auto created = create(control, parent);
+    Binding& child = *created;
+    byControl_.emplace(&control, &child);
+    bindings_.push_back(std::move(created));
+    if (parent != nullptr)
+        parent->adoptChild(child);
+    child.attach();
+}
+
+void Binder::bindContent(const model::Control& page) const {
+    if (deferred_.erase(&page) == 0)
+        return;
+    for (model::Control* control : store_.all())
+        if (pageOf(*control) == &page)
+            bind(*control);
+    if (contentBound_)
+        contentBound_(page);
+}
+
+std::unique_ptr<Binding> Binder::create(model::Control& control, Binding* parent) const {
+    QWidget* formWindow = formWindow_;
     QWidget* host = parent != nullptr ? parent->childHost() : formWindow;
     switch (control.kind()) {
     case ControlKind::Form:
@@ -114,6 +152,12 @@ std::unique_ptr<Binding> Binder::create(model::Control& control, Binding* parent
 }
 
 Binding* Binder::binding(const model::Control& control) const {
+    if (const auto it = byControl_.find(&control); it != byControl_.end())
+        return it->second;
+    const model::Control* page = pageOf(control);
+    if (page == nullptr || !deferred_.contains(page))
+        return nullptr;
+    bindContent(*page);
     const auto it = byControl_.find(&control);
     return it == byControl_.end() ? nullptr : it->second;
 }

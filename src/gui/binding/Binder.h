@@ -8,6 +8,7 @@
 #include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class QMenu;
@@ -19,11 +20,18 @@ namespace regforge::gui::binding {
 // nests its containers, so a widget is enabled and visible exactly when the model's own flags
 // and its containers' say so. The form itself is shown by a window the caller provides.
 // The binder knows kinds of control, never what a control means.
+//
+// Only the active page's content is bound at once; every other page's content is bound the
+// first time anything asks for one of its controls (or for the page's content as a whole),
+// which keeps the window's start short. Binding later changes nothing: a binding shows the
+// model's present state when it attaches.
 class Binder {
 public:
     // Answers a right click on a control that may carry a popup menu: the popup menu control
     // to show, or nullptr for the control's standard menu.
     using PopupLookup = std::function<model::Control*(model::Control& owner)>;
+    // Told once per page when its content has been bound (the caller arranges it then).
+    using ContentBound = std::function<void(const model::Control& page)>;
 
     Binder(model::ControlStore& store, QWidget* formWindow);
     ~Binder();
@@ -31,6 +39,11 @@ public:
     Binder& operator=(const Binder&) = delete;
 
     void setPopupLookup(PopupLookup lookup) { popupLookup_ = std::move(lookup); }
+    void setContentBound(ContentBound bound) { contentBound_ = std::move(bound); }
+
+    // Binds the content of a page not bound yet; nothing for a bound one.
+    void bindContent(const model::Control& page) const;
+    bool contentBound(const model::Control& page) const { return !deferred_.contains(&page); }
 
     const model::ControlStore& store() const { return store_; }
     Binding* binding(const model::Control& control) const;
@@ -49,13 +62,18 @@ public:
     void popUp(model::Control& popup, const QPoint& globalPos) const;
 
 private:
-    std::unique_ptr<Binding> create(model::Control& control, Binding* parent, QWidget* formWindow);
+    void bind(model::Control& control) const;
+    std::unique_ptr<Binding> create(model::Control& control, Binding* parent) const;
     bool requestPopup(model::Control& owner, const QPoint& globalPos) const;
 
     model::ControlStore& store_;
-    std::vector<std::unique_ptr<Binding>> bindings_;
-    std::unordered_map<const model::Control*, Binding*> byControl_;
+    QWidget* formWindow_;
+    // Binding on demand happens behind const lookups: what exists is a cache of the model.
+    mutable std::vector<std::unique_ptr<Binding>> bindings_;
+    mutable std::unordered_map<const model::Control*, Binding*> byControl_;
+    mutable std::unordered_set<const model::Control*> deferred_;
     PopupLookup popupLookup_;
+    ContentBound contentBound_;
 };
 
 } // namespace regforge::gui::binding

@@ -50,15 +50,10 @@ std::unique_ptr<PageView> viewFor(const binding::Binder& binder, const app::Shel
 
 } // namespace
 
-std::vector<std::unique_ptr<PageView>> makePageViews(const binding::Binder& binder,
-                                                     const std::vector<app::ShellTab>& tabs) {
-    std::vector<std::unique_ptr<PageView>> views;
-    for (const app::ShellTab& tab : tabs) {
-        std::unique_ptr<PageView> view = viewFor(binder, tab);
-        view->arrange();
-        views.push_back(std::move(view));
-    }
-    return views;
+std::unique_ptr<PageView> makePageView(const binding::Binder& binder, const app::ShellTab& tab) {
+    std::unique_ptr<PageView> view = viewFor(binder, tab);
+    view->arrange();
+    return view;
 }
 
 } // namespace regforge::gui::pages

@@ -4,13 +4,12 @@
 #include "gui/pages/PageView.h"
 
 #include <memory>
-#include <vector>
+#include <string_view>
 
 namespace regforge::gui::pages {
 
-// One view per tab of the page control, in tab order, arranged. A page with a view of its own
-// gets it; the others list their controls.
-std::vector<std::unique_ptr<PageView>> makePageViews(const binding::Binder& binder,
-                                                     const std::vector<app::ShellTab>& tabs);
+// The arranged view of one tab of the page control, once its widgets exist. A page with a view
+// of its own gets it; the others list their controls.
+std::unique_ptr<PageView> makePageView(const binding::Binder& binder, const app::ShellTab& tab);
 
 } // namespace regforge::gui::pages

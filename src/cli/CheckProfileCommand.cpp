@@ -1,6 +1,7 @@
 #include "cli/CheckProfileCommand.h"
 
 #include "app/MainForm.h"
+#include "app/ProfileRules.h"
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
@@ -8,7 +9,6 @@
 #include "io/NameText.h"
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
-#include "profile/ProfileCheck.h"
 
 #include <ostream>
 #include <sstream>
@@ -34,7 +34,7 @@ bool printLineProblems(const std::filesystem::path& file, std::ostream& out) {
         out << file.string() << ": " << e.what() << '\n';
         return false;
     }
-    const auto problems = profile::checkProfile(lines);
+    const auto problems = app::checkProfile(lines);
     for (const auto& problem : problems) {
         out << file.string() << ':';
         if (problem.line > 0)

@@ -5,24 +5,14 @@
 #include "model/ComboBox.h"
 #include "model/ListControls.h"
 #include "periph/ClockRefresh.h"
+#include "profile/DeviceSections.h"
 #include "profile/ProfileSections.h"
 
-#include <array>
 #include <utility>
 
 namespace regforge::app {
 
 namespace {
-
-// Family markers, tested in this order; the first present names the family.
-constexpr std::array<std::pair<const char*, const char*>, 6> kFamilies = {{
-    {"[LPC21xx]", "21xx"},
-    {"[LPC23xx]", "23xx"},
-    {"[LPC24xx]", "24xx"},
-    {"[LPC175x]", "175x"},
-    {"[LPC177x]", "177x"},
-    {"[LPC13xx]", "13xx"},
-}};
 
 // Body lines of these sections must not be empty.
 profile::Lines nonEmptyBody(const profile::Lines& lines, const char* header) {
@@ -113,7 +103,7 @@ void DeviceLoader::build(const std::string& name, const profile::Lines& lines) {
     readFamilyAndExclusiveFunctions();
     for (const auto& page : pages_)
         page->loadProfile();
-    device.includeFile = profile::lineAfter(device.profileLines, "[INCLUDE]");
+    device.includeFile = profile::lineAfter(device.profileLines, profile::kIncludeSection);
     clockRefresh_();
 }
 
@@ -143,19 +133,19 @@ void DeviceLoader::readGlobalSections() {
     auto& device = ctx_.device;
     const profile::Lines& lines = device.profileLines;
     using profile::hasSection;
-    if (hasSection(lines, "[MULTIPLEPCLKDIV13XX]"))
+    if (hasSection(lines, profile::kPclkDividers13xxSection))
         device.pclkDiv13xx = true;
-    else if (!hasSection(lines, "[MULTIPLEPCLKDIV]"))
+    else if (!hasSection(lines, profile::kPclkDividersSection))
         device.singlePclkDivider = true;
-    device.edgeLevelIsr = hasSection(lines, "[EDGELEVELISR]");
-    device.noVicVectCnt = hasSection(lines, "[NOVICVECTCNT]");
-    device.cortexM3 = hasSection(lines, "[CORTEXM3]");
-    if (hasSection(lines, "[INTWAKE]"))
-        device.intWakeText = profile::lineAfter(lines, "[INTWAKE]");
-    if (hasSection(lines, "[IOCON]")) {
+    device.edgeLevelIsr = hasSection(lines, profile::kEdgeLevelIsrSection);
+    device.noVicVectCnt = hasSection(lines, profile::kNoVicVectCntSection);
+    device.cortexM3 = hasSection(lines, profile::kCortexM3Section);
+    if (hasSection(lines, profile::kIntWakeSection))
+        device.intWakeText = profile::lineAfter(lines, profile::kIntWakeSection);
+    if (hasSection(lines, profile::kIoconSection)) {
         device.hasIocon = true;
         device.maxPinFunction = 7;
-        device.ioconLines = nonEmptyBody(lines, "[IOCON]");
+        device.ioconLines = nonEmptyBody(lines, profile::kIoconSection);
     }
     // The clock panels follow the dividers, the external-interrupt options the edge/level flag.
     for (const auto& page : pages_)
@@ -166,14 +156,14 @@ void DeviceLoader::readFamilyAndExclusiveFunctions() {
     auto& device = ctx_.device;
     const profile::Lines& lines = device.profileLines;
     device.deviceFamily.clear();
-    for (const auto& [marker, family] : kFamilies) {
+    for (const auto& [marker, family] : profile::kFamilyMarkers) {
         if (profile::hasSection(lines, marker)) {
             device.deviceFamily = family;
             break;
         }
     }
     // Only the function name before the first "@" counts here; a line without one adds "".
-    for (const auto& line : nonEmptyBody(lines, "[EXCLUSIVEFUNCTIONS]")) {
+    for (const auto& line : nonEmptyBody(lines, profile::kExclusiveFunctionsSection)) {
         const auto at = line.find('@');
         device.exclusiveFunctions.push_back(at == std::string::npos ? std::string() : line.substr(0, at));
     }

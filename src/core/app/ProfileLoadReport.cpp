@@ -1,6 +1,6 @@
 #include "app/ProfileLoadReport.h"
 
-#include "profile/ProfileCheck.h"
+#include "app/ProfileRules.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -69,7 +69,7 @@ std::optional<std::string> notAProfile(const std::filesystem::path& file, const 
 
 std::string loadFailureDetail(const std::filesystem::path& file, const profile::Lines& lines,
                               const std::string& reason) {
-    const auto problems = profile::checkProfile(lines);
+    const auto problems = checkProfile(lines);
     if (problems.empty())
         return file.string() + ": " + reason;
     return listed(file, lines, problems);
@@ -78,7 +78,7 @@ std::string loadFailureDetail(const std::filesystem::path& file, const profile::
 std::string skippedLinesDetail(const std::filesystem::path& file, const profile::Lines& lines,
                                const std::vector<int>& skipped) {
     std::vector<profile::ProfileProblem> found;
-    const auto problems = profile::checkProfile(lines);
+    const auto problems = checkProfile(lines);
     for (const int index : skipped) {
         const std::size_t before = found.size();
         for (const auto& problem : problems)

@@ -3,6 +3,7 @@
 #include "periph/Page.h"
 #include "periph/PageContext.h"
 #include "periph/PageTab.h"
+#include "profile/SectionRules.h"
 
 #include <functional>
 #include <memory>
@@ -15,14 +16,20 @@ namespace regforge::app {
 struct PageFactory {
     periph::PageTab tab;
     std::function<std::unique_ptr<periph::Page>(periph::PageContext&)> make;
+    // The profile sections the page reads; the profile check asks it without building a window.
+    std::function<profile::SectionDescription()> sections = [] { return profile::SectionDescription{}; };
 };
 
-// The registration of a page class P, which states its tab as P::kTab.
+// The registration of a page class P, which states its tab as P::kTab and, when it reads
+// profile sections of its own, describes them in P::profileSections().
 template <class P>
 PageFactory pageOf() {
-    return {P::kTab, [](periph::PageContext& context) -> std::unique_ptr<periph::Page> {
-                return std::make_unique<P>(context);
-            }};
+    PageFactory factory{P::kTab, [](periph::PageContext& context) -> std::unique_ptr<periph::Page> {
+                            return std::make_unique<P>(context);
+                        }};
+    if constexpr (requires { P::profileSections(); })
+        factory.sections = [] { return P::profileSections(); };
+    return factory;
 }
 
 // The program's pages in page order. The order is the order of the tabs, of the controls in

@@ -1,5 +1,6 @@
 #include "output/ResultFrame.h"
 
+#include "profile/DeviceSections.h"
 #include "profile/ProfileSections.h"
 
 namespace regforge::output {
@@ -12,7 +13,7 @@ std::vector<std::string> frameResult(const profile::DeviceState& device, const p
     out.push_back("");
     out.push_back("#include <" + device.includeFile + ">");
     out.push_back("");
-    for (const auto& line : profile::sectionBody(device.profileLines, "[DEFINE]"))
+    for (const auto& line : profile::sectionBody(device.profileLines, profile::kDefineSection))
         out.push_back(line);
     out.push_back("");
     out.insert(out.end(), lists.functionLines.begin(), lists.functionLines.end());

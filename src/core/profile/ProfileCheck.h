@@ -1,6 +1,7 @@
 #pragma once
 
 #include "profile/ProfileSections.h"
+#include "profile/SectionRules.h"
 
 #include <string>
 #include <vector>
@@ -13,11 +14,10 @@ struct ProfileProblem {
     std::string message;
 };
 
-// Reads a profile the way the loaders and generators will and lists everything that would
-// go wrong or silently mean something else: unknown and repeated section headers, lines the
-// sections' grammar does not allow, pins without a GPIO or reset function, register bits
-// outside 0..31, pin-select fields that two pins write differently, interrupt channels that
-// are no numbers. Sorted by line.
-std::vector<ProfileProblem> checkProfile(const Lines& lines);
+// Reads a profile the way the readers described by `descriptions` will and lists everything
+// that would go wrong or silently mean something else: headers no reader knows, repeated
+// headers, and whatever the descriptions' rules and checks find. Sorted by line.
+std::vector<ProfileProblem> checkProfile(const Lines& lines,
+                                         const std::vector<SectionDescription>& descriptions);
 
 } // namespace regforge::profile

@@ -1,5 +1,4 @@
-#include "profile/ProfileCheck.h"
-
+#include "app/ProfileRules.h"
 #include "io/TextFile.h"
 
 #include <filesystem>
@@ -13,14 +12,14 @@ namespace fs = std::filesystem;
 // The problems as "line: message" texts, for readable failures.
 std::vector<std::string> problemsOf(const Lines& lines) {
     std::vector<std::string> texts;
-    for (const auto& p : checkProfile(lines))
+    for (const auto& p : app::checkProfile(lines))
         texts.push_back(std::to_string(p.line) + ": " + p.message);
     return texts;
 }
 
 // True when exactly the given lines have problems, each with its keyword in the message.
 void expectProblems(const Lines& profile, const std::vector<std::pair<int, std::string>>& expected) {
-    const auto problems = checkProfile(profile);
+    const auto problems = app::checkProfile(profile);
     std::string all;
     for (const auto& text : problemsOf(profile))
         all += text + "\n";

@@ -2,6 +2,7 @@
 
 #include "model/BitString.h"
 #include "periph/RegisterLines.h"
+#include "periph/adc/AdcSections.h"
 #include "profile/ProfileSections.h"
 #include "profile/RegisterNames.h"
 
@@ -112,7 +113,7 @@ void AdcGenerator::generate(const std::array<AdcUnit, kConverterCount>& units,
         // section has one; a header on the profile's last line has none to copy.
         if (!initWritten) {
             const auto& profileLines = device_.profileLines;
-            const int init = profile::findSection(profileLines, "[ADC" + digit + "_INIT]");
+            const int init = profile::findSection(profileLines, converterInitSection(a));
             if (init >= 0 && static_cast<std::size_t>(init) + 1 < profileLines.size()) {
                 out.push_back(profileLines[static_cast<std::size_t>(init) + 1]);
                 initWritten = true;

@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "model/ValueFormat.h"
 #include "periph/adc/AdcGenerator.h"
+#include "periph/adc/AdcSections.h"
 #include "profile/ProfileSections.h"
 
 #include <algorithm>
@@ -253,7 +254,7 @@ void AdcPage::loadProfile() {
 void AdcPage::loadConverter(int converter) {
     auto& unit = units_[at(converter)];
     const auto& lines = device().profileLines;
-    const std::string header = converterName("[ADC", converter, "]");
+    const std::string header = converterSection(converter);
     const int headerAt = profile::findSection(lines, header);
     const bool present = headerAt >= 0;
     unit.enableBox->setVisible(present);
@@ -270,6 +271,9 @@ void AdcPage::loadConverter(int converter) {
             continue;
         const std::string_view key = std::string_view(line).substr(0, sep);
         const std::string value = line.substr(sep + 1);
+        const AdcKey* entry = adcKey(key);
+        if (!entry || (entry->firstConverterOnly && converter != 0))
+            continue;
         if (key == "START") {
             unit.start->addItem(value);
         } else if (key == "CHOFF") {
@@ -279,8 +283,6 @@ void AdcPage::loadConverter(int converter) {
                 unit.channels[at(channel)]->setEnabled(false);
                 missing_[at(converter)][at(channel)] = true;
             }
-        } else if (converter != 0) {
-            continue;
         } else if (key == "FMAX") {
             // A limit of zero or less would make every A/D clock too fast.
             const int fmax = profileNumber(header, key, value);

@@ -4,6 +4,7 @@
 #include "model/NumericEdit.h"
 #include "periph/Page.h"
 #include "periph/adc/AdcControls.h"
+#include "periph/adc/AdcSections.h"
 #include "periph/adc/AdcUnit.h"
 
 #include <array>
@@ -16,6 +17,8 @@ namespace regforge::periph::adc {
 class AdcPage : public Page {
 public:
     static constexpr const PageTab& kTab = adc::kTab;
+    // The profile sections the page reads, for its loader and the profile check.
+    static profile::SectionDescription profileSections() { return adcSections(); }
 
     explicit AdcPage(PageContext& context);
 

@@ -6,6 +6,7 @@
 #include "periph/io/IoControls.h"
 #include "periph/io/PinCodeGenerator.h"
 #include "periph/io/PinIconHint.h"
+#include "periph/io/PinSections.h"
 #include "periph/io/PinTreeLoader.h"
 #include "profile/ProfileSections.h"
 
@@ -103,7 +104,7 @@ void IoPage::setUpFastIo() {
     openDrain.setVisible(false);
 
     const auto& lines = device().profileLines;
-    const int header = profile::findSection(lines, "[FIO]");
+    const int header = profile::findSection(lines, kFastIoSection);
     if (header < 0) {
         fastIo.setHint(kFastIoPortsHint);
         return;

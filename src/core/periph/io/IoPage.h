@@ -8,6 +8,7 @@
 #include "periph/ResultLists.h"
 #include "periph/io/IoControls.h"
 #include "periph/io/PinLists.h"
+#include "periph/io/PinSections.h"
 #include "periph/io/PinTreeClicks.h"
 #include "periph/io/QuickSelector.h"
 
@@ -21,6 +22,8 @@ namespace regforge::periph::io {
 class IoPage : public Page {
 public:
     static constexpr const PageTab& kTab = io::kTab;
+    // The profile sections the page reads, for its loader and the profile check.
+    static profile::SectionDescription profileSections() { return pinSections(); }
 
     explicit IoPage(PageContext& context);
 

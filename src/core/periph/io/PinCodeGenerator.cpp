@@ -3,6 +3,7 @@
 #include "model/BitString.h"
 #include "model/CheckControls.h"
 #include "model/ListControls.h"
+#include "periph/io/PinSections.h"
 #include "periph/io/PinSpecs.h"
 #include "periph/io/PinState.h"
 #include "profile/ProfileSections.h"
@@ -150,19 +151,19 @@ void PinCodeGenerator::appendStartupLines(std::vector<std::string>& out, bool gp
         for (std::size_t i = 0; i < body.size() && i < 2; ++i)
             out.push_back("    " + body[i]);
     };
-    appendTwo("[GPIO_INIT]");
+    appendTwo(kGpioInitSection);
     if (gpdmaInUse)
-        appendTwo("[GPDMA_INIT]");
+        appendTwo(kGpdmaInitSection);
 }
 
 void PinCodeGenerator::GeneratePinCodePinsel(ResultLists& lists) const {
     auto& out = lists.mainLines;
     const auto& profileLines = device_.profileLines;
     std::vector<std::string> fastGpio;
-    for (auto& line : profile::sectionBody(profileLines, "[FIO]"))
+    for (auto& line : profile::sectionBody(profileLines, kFastIoSection))
         if (!line.empty())
             fastGpio.push_back(std::move(line));
-    const auto noOpenDrain = profile::sectionBody(profileLines, "[NOOD]");
+    const auto noOpenDrain = profile::sectionBody(profileLines, kNoOpenDrainSection);
     const auto& openDrainBox = openDrain_;
 
     Registers registers;

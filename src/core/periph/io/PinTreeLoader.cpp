@@ -1,5 +1,6 @@
 #include "periph/io/PinTreeLoader.h"
 
+#include "periph/io/PinSections.h"
 #include "periph/io/PinSpecs.h"
 #include "periph/io/PinState.h"
 
@@ -58,7 +59,7 @@ int pullModeCode(const std::string& line) {
     int value = -1;
     const auto* end = line.data() + line.size();
     const auto [ptr, ec] = std::from_chars(line.data(), end, value);
-    if (ec != std::errc() || ptr != end || value < 0 || value > 3)
+    if (ec != std::errc() || ptr != end || value < 0 || value > kMostPullModeCode)
         throw profile::ProfileError("[PINMODE] line is not a pull-mode code: " + line);
     return value;
 }
@@ -71,17 +72,17 @@ PinTreeLoader::PinTreeLoader(const profile::DeviceState& device, PinTreeVariant 
 
 void PinTreeLoader::readPullModes() {
     const auto& lines = device_.profileLines;
-    if (profile::hasSection(lines, "[PINMODE]")) {
-        lists_.pinModeCodes = profile::sectionBody(lines, "[PINMODE]");
+    if (profile::hasSection(lines, kPinModeSection)) {
+        lists_.pinModeCodes = profile::sectionBody(lines, kPinModeSection);
         std::vector<int> codes;
         for (const auto& line : lists_.pinModeCodes)
             codes.push_back(pullModeCode(line));
         for (std::size_t i = 0; i < lists_.pinModeCycle.size(); ++i)
             lists_.pinModeCycle[i] = i < codes.size() ? codes[i] : (codes.empty() ? 0 : codes[0]);
-        noPinMode_ = profile::sectionBody(lines, "[NOPINMODE]");
+        noPinMode_ = profile::sectionBody(lines, kNoPinModeSection);
     }
     if (!iocon())
-        noOpenDrain_ = profile::sectionBody(lines, "[NOOD]");
+        noOpenDrain_ = profile::sectionBody(lines, kNoOpenDrainSection);
     if (!lists_.pullModes())
         tree_.setImageList("");
     else
@@ -91,9 +92,9 @@ void PinTreeLoader::readPullModes() {
 void PinTreeLoader::load() {
     const auto& lines = device_.profileLines;
     readPullModes();
-    lists_.ioDirSpecs = profile::sectionBody(lines, "[IODIR]");
+    lists_.ioDirSpecs = profile::sectionBody(lines, kDirectionSection);
 
-    const int header = profile::findSection(lines, "[PINSEL]");
+    const int header = profile::findSection(lines, kPinSelectSection);
     if (header < 0)
         return;
     for (std::size_t l = static_cast<std::size_t>(header) + 1; l < lines.size(); ++l) {

@@ -2,6 +2,7 @@
 
 #include "Error.h"
 #include "model/BitString.h"
+#include "periph/irq/InterruptSections.h"
 #include "profile/ProfileSections.h"
 #include "profile/RegisterNames.h"
 
@@ -188,9 +189,9 @@ void generateExternalInterruptCode(const std::array<EintRow, kEintCount>& rows, 
     // EXTPOLAR or EXTINT register.
     if (!device.edgeLevelIsr)
         generateExternalInterrupts(rows, device, lists.mainLines);
-    if (!profile::hasSection(device.profileLines, "[IO_ISR]"))
+    if (!profile::hasSection(device.profileLines, kGpioInterruptSection))
         return;
-    const Lines body = profile::sectionBody(device.profileLines, "[IO_ISR]");
+    const Lines body = profile::sectionBody(device.profileLines, kGpioInterruptSection);
     Lines comments = {kOpen, std::string(35, ' ') + "GPIO interrupts", kRule};
     if (device.edgeLevelIsr)
         generateEdgeLevelGpio(gpioTree, body, std::move(comments), lists.mainLines);

@@ -1,5 +1,6 @@
 #include "periph/irq/InterruptSources.h"
 
+#include "periph/irq/InterruptSections.h"
 #include "periph/irq/IrqControls.h"
 #include "profile/ProfileSections.h"
 
@@ -22,9 +23,9 @@ constexpr int kMostVectorSlots = 1024;
 } // namespace
 
 int vectorSlotCount(const std::vector<std::string>& lines) {
-    if (!profile::hasSection(lines, "[ISRVECTORS]"))
+    if (!profile::hasSection(lines, kVectorSlotsSection))
         return kDefaultVectorSlots;
-    const std::string& text = profile::lineAfter(lines, "[ISRVECTORS]");
+    const std::string& text = profile::lineAfter(lines, kVectorSlotsSection);
     int n = 0;
     const auto* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, n);

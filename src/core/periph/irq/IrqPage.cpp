@@ -1,6 +1,7 @@
 #include "periph/irq/IrqPage.h"
 
 #include "periph/irq/ExternalInterruptGenerator.h"
+#include "periph/irq/InterruptSections.h"
 #include "periph/irq/VectorGenerator.h"
 #include "profile/ProfileSections.h"
 
@@ -253,7 +254,7 @@ void IrqPage::LoadInterruptSources() {
     slots_->setNumbersShown(true);
 
     std::vector<std::string> names;
-    for (const auto& line : profile::sectionBody(lines, "[ISR]")) {
+    for (const auto& line : profile::sectionBody(lines, kSourcesSection)) {
         const auto comma = line.find(',');
         if (comma == std::string::npos) {
             names.push_back(line);
@@ -263,14 +264,14 @@ void IrqPage::LoadInterruptSources() {
             sources_.channels.push_back(line.substr(0, comma));
         }
     }
-    if (profile::hasSection(lines, "[ISR_DESC]"))
-        sources_.descriptions = profile::sectionBody(lines, "[ISR_DESC]");
+    if (profile::hasSection(lines, kDescriptionsSection))
+        sources_.descriptions = profile::sectionBody(lines, kDescriptionsSection);
     sources_.names = names;
     sourceCombo_->setItems(std::move(names));
 
     const int slotCount = vectorSlotCount(lines);
     slots_->setItems(std::vector<std::string>(static_cast<std::size_t>(slotCount) + 1, kFreeSlot));
-    if (profile::hasSection(lines, "[ISRVECTORS]") && device().cortexM3)
+    if (profile::hasSection(lines, kVectorSlotsSection) && device().cortexM3)
         slots_->setNumbersShown(false);
     slotLegend_->setCaption("0 - " + std::to_string(slotCount - 1) + " = Vectored IRQ slots");
 
@@ -293,7 +294,7 @@ void IrqPage::LoadInterruptSources() {
     slotLegend_->setVisible(!nvic);
     infoLabels_[3]->setVisible(!nvic);
 
-    loadGpioTree(profile::hasSection(lines, "[IO_ISR]"));
+    loadGpioTree(profile::hasSection(lines, kGpioInterruptSection));
 }
 
 void IrqPage::loadGpioTree(bool present) {
@@ -307,7 +308,7 @@ void IrqPage::loadGpioTree(bool present) {
     gpioLegendLevels_->setVisible(present && edgeLevel);
     if (!present)
         return;
-    for (const auto& line : profile::sectionBody(device().profileLines, "[IO_ISR]")) {
+    for (const auto& line : profile::sectionBody(device().profileLines, kGpioInterruptSection)) {
         if (line.empty() || line[0] != 'P')
             continue;
         const int node = gpioTree_->addNode(-1, line);

@@ -5,6 +5,7 @@
 #include "model/Tree.h"
 #include "periph/Page.h"
 #include "periph/irq/EintRow.h"
+#include "periph/irq/InterruptSections.h"
 #include "periph/irq/InterruptSources.h"
 #include "periph/irq/IrqControls.h"
 
@@ -20,6 +21,8 @@ namespace regforge::periph::irq {
 class IrqPage : public Page {
 public:
     static constexpr const PageTab& kTab = irq::kTab;
+    // The profile sections the page reads, for its loader and the profile check.
+    static profile::SectionDescription profileSections() { return interruptSections(); }
 
     explicit IrqPage(PageContext& context);
 

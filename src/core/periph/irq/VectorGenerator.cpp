@@ -1,5 +1,6 @@
 #include "periph/irq/VectorGenerator.h"
 
+#include "periph/irq/InterruptSections.h"
 #include "periph/irq/InterruptSources.h"
 #include "periph/irq/IrqControls.h"
 #include "profile/ProfileSections.h"
@@ -40,7 +41,7 @@ void append(Lines& out, const Lines& more) {
 
 // The handler code a profile supplies for the source ("[X_ISR]"), if any.
 Lines handlerCode(const profile::Lines& profile, const std::string& source) {
-    return profile::sectionBody(profile, "[" + source + "_ISR]");
+    return profile::sectionBody(profile, handlerSection(source));
 }
 
 void heading(Lines& out, const std::string& title) {
@@ -59,7 +60,7 @@ std::string handlerTitle(const InterruptSources& sources, const std::string& sou
 void generateVicCode(const Lines& entries, const InterruptSources& sources,
                      const profile::DeviceState& device, ResultLists& lists) {
     const profile::Lines& profile = device.profileLines;
-    const bool defaultHandlerGiven = profile::hasSection(profile, "[NOVICDEFVECTADDR]");
+    const bool defaultHandlerGiven = profile::hasSection(profile, kNoDefaultVectorSection);
     const bool described = sources.described();
     bool headed = false;
     bool defaultHandler = false;
@@ -133,7 +134,7 @@ void generateVicCode(const Lines& entries, const InterruptSources& sources,
 
 void generateNvicCode(const Lines& entries, const InterruptSources& sources, const profile::Lines& profile,
                       ResultLists& lists) {
-    const Lines handlers = profile::sectionBody(profile, "[ISR_HANDLERS]");
+    const Lines handlers = profile::sectionBody(profile, kHandlersSection);
     const bool described = sources.described();
     bool headed = false;
     // Sources that share one handler (the LPC13xx start-logic inputs all enter WAKEUP_IRQHandler)

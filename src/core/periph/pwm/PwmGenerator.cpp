@@ -6,6 +6,7 @@
 #include "model/NumericEdit.h"
 #include "periph/RegisterLines.h"
 #include "periph/pwm/PwmControls.h"
+#include "periph/pwm/PwmSections.h"
 #include "profile/ProfileSections.h"
 
 #include <array>
@@ -59,7 +60,7 @@ void PwmGenerator::generate(int unit, const PwmUnit& pu, const model::NumericEdi
                             ResultLists& lists) const {
     const std::string digit = std::to_string(unit);
     // Devices with a single PWM unit name its registers without a digit ("PWMMR0").
-    const std::string number = profile::hasSection(device_.profileLines, "[NOPWMNUMBER]") ? "" : digit;
+    const std::string number = profile::hasSection(device_.profileLines, kNoPwmNumberSection) ? "" : digit;
     const PwmRegisters regs = composeRegisters(pu);
     const bool hasModeCombo = pu.hasModeCombo();
 
@@ -103,7 +104,7 @@ void PwmGenerator::generate(int unit, const PwmUnit& pu, const model::NumericEdi
     // The profile's power/clock statement for this unit; a header on the profile's last line
     // has no statement to copy.
     const auto& profileLines = device_.profileLines;
-    const int init = profile::findSection(profileLines, "[PWM" + digit + "_INIT]");
+    const int init = profile::findSection(profileLines, pwmInitSection(unit));
     if (init >= 0 && static_cast<std::size_t>(init) + 1 < profileLines.size())
         out.push_back(profileLines[static_cast<std::size_t>(init) + 1]);
 

@@ -3,6 +3,7 @@
 #include "model/NumberText.h"
 #include "model/ValueFormat.h"
 #include "periph/pwm/PwmGenerator.h"
+#include "periph/pwm/PwmSections.h"
 #include "profile/ProfileSections.h"
 
 #include <cmath>
@@ -26,10 +27,6 @@ constexpr const char* kModeItems[] = {
     "Counter mode: TC incremented on falling edge of",
     "Counter mode: TC incremented on both edges of",
 };
-
-// A PWM unit has at most two capture inputs; a profile asking for vastly more is malformed,
-// and filling millions of count-input items would stall the load.
-constexpr int kMostCaptureInputs = 255;
 
 constexpr const char* kFrequencyFigure = "PWM frequency: ";
 
@@ -347,14 +344,15 @@ void PwmPage::loadProfile() {
     for (int u = 0; u < kPwmCount; ++u)
         loadUnit(u);
     const auto& lines = device().profileLines;
-    const bool onlyPwm1 = !profile::hasSection(lines, "[PWM0]") && profile::hasSection(lines, "[PWM1]");
+    const bool onlyPwm1 =
+        !profile::hasSection(lines, pwmSection(0)) && profile::hasSection(lines, pwmSection(1));
     (onlyPwm1 ? showPwm1_ : showPwm0_)->setChecked(true);
 }
 
 void PwmPage::loadUnit(int unit) {
     auto& pu = units_[static_cast<std::size_t>(unit)];
     const auto& lines = device().profileLines;
-    const std::string header = "[PWM" + std::to_string(unit) + "]";
+    const std::string header = pwmSection(unit);
     const int at = profile::findSection(lines, header);
     if (at < 0) {
         pu.enableBox->setVisible(false);

@@ -3,6 +3,7 @@
 #include "model/CheckControls.h"
 #include "periph/Page.h"
 #include "periph/pwm/PwmControls.h"
+#include "periph/pwm/PwmSections.h"
 #include "periph/pwm/PwmUnit.h"
 
 #include <array>
@@ -16,6 +17,8 @@ namespace regforge::periph::pwm {
 class PwmPage : public Page {
 public:
     static constexpr const PageTab& kTab = pwm::kTab;
+    // The profile sections the page reads, for its loader and the profile check.
+    static profile::SectionDescription profileSections() { return pwmSections(); }
 
     explicit PwmPage(PageContext& context);
 

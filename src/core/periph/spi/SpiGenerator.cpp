@@ -76,7 +76,7 @@ void SpiGenerator::generate(const SpiPort& spi, ResultLists& lists) const {
     out.emplace_back("*/");
     out.emplace_back();
 
-    for (const std::string& line : templateLines(device_.profileLines, "[SPI_INIT]", 1))
+    for (const std::string& line : templateLines(device_.profileLines, kSpiInitSection, kSpiInitLines))
         out.push_back(line);
 
     std::string prefix;

@@ -2,6 +2,7 @@
 
 #include "periph/Page.h"
 #include "periph/spi/SerialPorts.h"
+#include "periph/spi/SerialSections.h"
 #include "periph/spi/SpiControls.h"
 
 #include <array>
@@ -15,6 +16,8 @@ namespace regforge::periph::spi {
 class SpiPage : public Page {
 public:
     static constexpr const PageTab& kTab = spi::kTab;
+    // The profile sections the page reads, for its loader and the profile check.
+    static profile::SectionDescription profileSections() { return serialSections(); }
 
     explicit SpiPage(PageContext& context);
 

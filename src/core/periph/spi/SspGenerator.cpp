@@ -120,7 +120,7 @@ void SspGenerator::generate(int ssp, const SspPort& port, ResultLists& lists) co
     out.emplace_back();
 
     // The profile's power and clock lines for the port; an empty line is no statement.
-    for (const std::string& line : templateLines(device_.profileLines, "[SSP" + n + "_INIT]", 2))
+    for (const std::string& line : templateLines(device_.profileLines, sspInitSection(ssp), kSspInitLines))
         if (!line.empty())
             out.push_back(line);
 

@@ -6,6 +6,7 @@
 #include "model/NumericEdit.h"
 #include "periph/RegisterLines.h"
 #include "periph/timer/TimerControls.h"
+#include "periph/timer/TimerSections.h"
 #include "profile/ProfileSections.h"
 #include "profile/RegisterNames.h"
 
@@ -122,7 +123,7 @@ void TimerGenerator::generate(int timer, const TimerUnit& tm, const model::Numer
     // The profile's power/clock statement for this timer; a header on the profile's last
     // line has no statement to copy.
     const auto& profileLines = device_.profileLines;
-    const int init = profile::findSection(profileLines, "[TIMER" + t + "_INIT]");
+    const int init = profile::findSection(profileLines, timerInitSection(timer));
     if (init >= 0 && static_cast<std::size_t>(init) + 1 < profileLines.size())
         out.push_back(profileLines[static_cast<std::size_t>(init) + 1]);
 

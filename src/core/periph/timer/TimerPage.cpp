@@ -4,6 +4,7 @@
 #include "model/NumberText.h"
 #include "model/ValueFormat.h"
 #include "periph/timer/TimerGenerator.h"
+#include "periph/timer/TimerSections.h"
 #include "profile/ProfileSections.h"
 
 #include <cstdint>
@@ -26,10 +27,6 @@ constexpr const char* kModeItems[] = {
     "Counter mode: TC incremented on falling edge of",
     "Counter mode: TC incremented on both edges of",
 };
-
-// No LPC timer has more than four capture inputs; a profile asking for vastly more is
-// malformed, and filling millions of count-input items would stall the load.
-constexpr int kMostCaptureInputs = 255;
 
 // Hint texts of the register controls; "t" is the timer digit, "m"/"c"/"k" the unit within it.
 std::string matchBoxHint(const std::string& t, int bit) {
@@ -292,7 +289,7 @@ void TimerPage::loadTimer(int timer) {
     auto& tm = timers_[static_cast<std::size_t>(timer)];
     const auto& lines = device().profileLines;
     const std::string t = std::to_string(timer);
-    const std::string header = "[TIMER" + t + "]";
+    const std::string header = timerSection(timer);
     const int at = profile::findSection(lines, header);
     if (at < 0) {
         tm.enableBox->setVisible(false);
@@ -303,10 +300,10 @@ void TimerPage::loadTimer(int timer) {
     tm.groupBox->setVisible(true);
     tm.enableBox->setVisible(true);
     const auto first = static_cast<std::size_t>(at) + 1;
-    if (first + 2 >= lines.size())
+    if (first + kTimerSectionLines - 1 >= lines.size())
         throw profile::ProfileError(header + " needs three lines");
 
-    const bool is16Bit = lines[first] == "16bit";
+    const bool is16Bit = lines[first] == kSixteenBitMarker;
     std::string caption = "Timer" + t;
     const auto index = static_cast<std::size_t>(timer);
     // The LPC13xx counters are named on the page only in the width they really have.
@@ -323,7 +320,7 @@ void TimerPage::loadTimer(int timer) {
         edit->setText("0");
     }
 
-    const bool hasPwmMode = lines[first + 1] != "NOPWM";
+    const bool hasPwmMode = lines[first + 1] != kNoPwmMarker;
     for (int k = 0; k < 4; ++k) {
         tm.pwmModeBoxes[static_cast<std::size_t>(k)]->setVisible(hasPwmMode);
         tm.pwmModeLabels[static_cast<std::size_t>(k)]->setVisible(hasPwmMode);

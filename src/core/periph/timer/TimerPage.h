@@ -3,6 +3,7 @@
 #include "model/CheckControls.h"
 #include "periph/Page.h"
 #include "periph/timer/TimerControls.h"
+#include "periph/timer/TimerSections.h"
 #include "periph/timer/TimerUnit.h"
 
 #include <array>
@@ -15,6 +16,8 @@ namespace regforge::periph::timer {
 class TimerPage : public Page {
 public:
     static constexpr const PageTab& kTab = timer::kTab;
+    // The profile sections the page reads, for its loader and the profile check.
+    static profile::SectionDescription profileSections() { return timerSections(); }
 
     explicit TimerPage(PageContext& context);
 

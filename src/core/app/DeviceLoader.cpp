@@ -4,7 +4,6 @@
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
 #include "model/ListControls.h"
-#include "periph/ClockRefresh.h"
 #include "profile/ProfileSections.h"
 
 #include <array>
@@ -36,11 +35,8 @@ profile::Lines nonEmptyBody(const profile::Lines& lines, const char* header) {
 } // namespace
 
 DeviceLoader::DeviceLoader(periph::PageContext& context,
-                           const std::vector<std::unique_ptr<periph::Page>>& pages,
-                           const std::vector<periph::PeripheralClockPanel>& clockPanels,
-                           std::function<void()> clockRefresh, TrialLoad trial)
-    : ctx_(context), pages_(pages), clockPanels_(clockPanels), clockRefresh_(std::move(clockRefresh)),
-      trial_(std::move(trial)) {}
+                           const std::vector<std::unique_ptr<periph::Page>>& pages, TrialLoad trial)
+    : ctx_(context), pages_(pages), trial_(std::move(trial)) {}
 
 void DeviceLoader::setVisible(const char* name, bool visible) {
     if (model::Control* c = ctx_.store.find(name))
@@ -109,12 +105,12 @@ void DeviceLoader::build(const std::string& name, const profile::Lines& lines) {
     setEnabled("ShowPicture", std::filesystem::exists(ctx_.folders.find("include", name + ".jpg"), ec));
     device.deviceName = name;
     readGlobalSections();
-    periph::fillDividerLists(ctx_.clock, clockPanels_, device);
+    ctx_.clocks.fillDividerLists();
     readFamilyAndExclusiveFunctions();
     for (const auto& page : pages_)
         page->loadProfile();
     device.includeFile = profile::lineAfter(device.profileLines, "[INCLUDE]");
-    clockRefresh_();
+    ctx_.clocks.refresh();
 }
 
 void DeviceLoader::resetPagesAndState() {

@@ -5,6 +5,7 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigurationCommands.h"
 #include "config/SettingsFile.h"
+#include "config/SetupBaseline.h"
 #include "io/TextFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
@@ -79,7 +80,7 @@ auto MainForm::replacingSetup(Load load, Settle settle) {
         break;
     case LoadEnd::Partial:
         // Nothing saved matches a half-applied set-up: it shows as changed until saved.
-        baseline_.clear();
+        baseline_->forget();
         break;
     case LoadEnd::Kept:
         break;
@@ -95,6 +96,7 @@ MainForm::MainForm(ui::Ui& ui, io::DataFolders folders, std::vector<PageFactory>
     : ui_(ui), folders_(std::move(folders)), context_{store_, device_, ui_, edit_, folders_, clocks_} {
     declareControls(std::move(pages));
     connectHandlers();
+    baseline_ = std::make_unique<config::SetupBaseline>(store_, device_);
 }
 
 MainForm::~MainForm() = default;
@@ -339,11 +341,11 @@ void MainForm::about_buttonClick() {
 }
 
 void MainForm::takeBaseline() {
-    baseline_ = device_.loaded() ? config::buildConfiguration(store_, device_) : std::vector<std::string>{};
+    baseline_->take();
 }
 
 bool MainForm::setupChanged() const {
-    return device_.loaded() && config::buildConfiguration(store_, device_) != baseline_;
+    return baseline_->differs();
 }
 
 bool MainForm::confirmDiscardChanges() {

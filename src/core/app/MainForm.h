@@ -35,6 +35,7 @@ class ReplaceListPanel;
 }
 namespace regforge::config {
 class ConfigurationCommands;
+class SetupBaseline;
 struct LoadCorrections;
 } // namespace regforge::config
 
@@ -184,7 +185,7 @@ private:
     std::unique_ptr<config::ConfigurationCommands> config_;
     bool terminateRequested_ = false;
     bool restoresWindowSize_ = true;
-    std::vector<std::string> baseline_;
+    std::unique_ptr<config::SetupBaseline> baseline_;
     int loading_ = 0;
     // The file the code was last saved to; the next save dialog starts there.
     std::filesystem::path codeFile_;

@@ -134,6 +134,21 @@ void BM_TitleAfterChange(benchmark::State& state) {
 }
 BENCHMARK(BM_TitleAfterChange)->Unit(benchmark::kMicrosecond);
 
+// A click, then the title, on the largest device: what every user action costs the caption.
+void BM_TitleAfterEachClick(benchmark::State& state) {
+    SilentUi ui;
+    regforge::app::MainForm form(ui, programFolder());
+    form.FormCreate();
+    selectDevice(form, kLargestProfile);
+    form.LoadProfileBitBtnClick();
+    auto& box = form.store().get<regforge::model::CheckBox>("T0_checkbox");
+    for (auto _ : state) {
+        box.setChecked(!box.checked());
+        form.refreshTitle();
+    }
+}
+BENCHMARK(BM_TitleAfterEachClick)->Unit(benchmark::kMicrosecond);
+
 // Creating the code on the largest device (the call "Create code", "Save code as..." and the
 // command line share).
 void BM_CreateCode(benchmark::State& state) {

@@ -4,7 +4,6 @@
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
 #include "model/ListControls.h"
-#include "periph/ClockRefresh.h"
 #include "profile/DeviceSections.h"
 #include "profile/ProfileSections.h"
 
@@ -26,11 +25,8 @@ profile::Lines nonEmptyBody(const profile::Lines& lines, const char* header) {
 } // namespace
 
 DeviceLoader::DeviceLoader(periph::PageContext& context,
-                           const std::vector<std::unique_ptr<periph::Page>>& pages,
-                           const std::vector<periph::PeripheralClockPanel>& clockPanels,
-                           std::function<void()> clockRefresh, TrialLoad trial)
-    : ctx_(context), pages_(pages), clockPanels_(clockPanels), clockRefresh_(std::move(clockRefresh)),
-      trial_(std::move(trial)) {}
+                           const std::vector<std::unique_ptr<periph::Page>>& pages, TrialLoad trial)
+    : ctx_(context), pages_(pages), trial_(std::move(trial)) {}
 
 void DeviceLoader::setVisible(const char* name, bool visible) {
     if (model::Control* c = ctx_.store.find(name))
@@ -99,12 +95,11 @@ void DeviceLoader::build(const std::string& name, const profile::Lines& lines) {
     setEnabled("ShowPicture", std::filesystem::exists(ctx_.folders.find("include", name + ".jpg"), ec));
     device.deviceName = name;
     readGlobalSections();
-    periph::fillDividerLists(ctx_.clock, clockPanels_, device);
+    ctx_.clocks.fillDividerLists();
     readFamilyAndExclusiveFunctions();
     for (const auto& page : pages_)
         page->loadProfile();
-    device.includeFile = profile::lineAfter(device.profileLines, profile::kIncludeSection);
-    clockRefresh_();
+#include "profile/DeviceSections.h"
 }
 
 void DeviceLoader::resetPagesAndState() {

@@ -23,8 +23,7 @@ public:
         std::function<std::optional<std::string>(const std::string& name, const profile::Lines& lines)>;
 
     DeviceLoader(periph::PageContext& context, const std::vector<std::unique_ptr<periph::Page>>& pages,
-                 const std::vector<periph::PeripheralClockPanel>& clockPanels,
-                 std::function<void()> clockRefresh, TrialLoad trial = {});
+                 TrialLoad trial = {});
 
     // "Load profile". Returns true when the whole profile loaded.
     bool LoadProfileBitBtnClick();
@@ -46,8 +45,6 @@ private:
 
     periph::PageContext& ctx_;
     const std::vector<std::unique_ptr<periph::Page>>& pages_;
-    const std::vector<periph::PeripheralClockPanel>& clockPanels_;
-    std::function<void()> clockRefresh_;
     TrialLoad trial_;
 };
 

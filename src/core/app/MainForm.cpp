@@ -5,6 +5,7 @@
 #include "config/ConfigFile.h"
 #include "config/ConfigurationCommands.h"
 #include "config/SettingsFile.h"
+#include "config/SetupBaseline.h"
 #include "io/TextFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
@@ -14,7 +15,6 @@
 #include "output/ReplaceList.h"
 #include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
-#include "periph/ClockRefresh.h"
 #include "periph/adc/AdcPage.h"
 #include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
@@ -81,7 +81,7 @@ auto MainForm::replacingSetup(Load load, Settle settle) {
         break;
     case LoadEnd::Partial:
         // Nothing saved matches a half-applied set-up: it shows as changed until saved.
-        baseline_.clear();
+        baseline_->forget();
         showTitle(true);
         break;
     case LoadEnd::Kept:
@@ -95,9 +95,10 @@ MainForm::MainForm(ui::Ui& ui, std::filesystem::path programFolder, std::vector<
     : MainForm(ui, io::DataFolders::single(std::move(programFolder)), std::move(pages)) {}
 
 MainForm::MainForm(ui::Ui& ui, io::DataFolders folders, std::vector<PageFactory> pages)
-    : ui_(ui), folders_(std::move(folders)), context_{store_, device_, ui_, edit_, folders_, {}} {
+    : ui_(ui), folders_(std::move(folders)), context_{store_, device_, ui_, edit_, folders_, clocks_} {
     declareControls(std::move(pages));
     connectHandlers();
+    baseline_ = std::make_unique<config::SetupBaseline>(store_, device_);
 }
 
 MainForm::~MainForm() = default;
@@ -118,24 +119,20 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
     tabs_.push_back({kResultTab, nullptr});
     pageFactories_ = std::move(pages);
     declareResultPage(store_);
+    clocks_.declareBar(store_, store_.get<model::Control>("Form1"));
     declareShellTail(store_);
     clockBar_ = clockBar(store_);
-    context_.clock = {&store_.get<model::NumericEdit>("pllclock_edit"),
-                      &store_.get<model::ComboBox>("pclk_div"),
-                      &store_.get<model::NumericEdit>("pclock_edit")};
-    for (const auto& page : pages_)
-        clockPanels_.insert(clockPanels_.end(), page->clockPanels().begin(), page->clockPanels().end());
     editPopup_ = std::make_unique<tools::EditPopup>(context_, pages_);
     stepping_ = std::make_unique<tools::KeyboardStepping>(pages_);
     replace_ =
         std::make_unique<output::ReplaceListPanel>(store_, ui_, folders_, [this] { scanReplaceFolders(); });
     config_ = std::make_unique<config::ConfigurationCommands>(config::ConfigurationContext{
         store_, device_, ui_, folders_, [this] { return LoadProfileBitBtnClick(); },
-        [this] { ClockRefresh(); }, [this] { scanReplaceFolders(); }, [this] { ReplaceUseButtonClick(); },
+        [this] { clocks_.refresh(); }, [this] { scanReplaceFolders(); }, [this] { ReplaceUseButtonClick(); },
         *replace_, [this](const std::string& source) { return vectorSlot(source); },
         [this] { return correctLoadedSetup(); }});
     loader_ = std::make_unique<DeviceLoader>(
-        context_, pages_, clockPanels_, [this] { ClockRefresh(); },
+        context_, pages_,
         [this](const std::string& name, const profile::Lines& lines) { return trialLoad(name, lines); });
 }
 
@@ -252,8 +249,6 @@ void MainForm::connectHandlers() {
         auto& panel = store_.get<model::Control>("ReplacePanel");
         panel.setVisible(!panel.visible());
     });
-    store_.get<model::Control>("pllclock_edit").changed.connect([this](model::Control&) { ClockRefresh(); });
-    store_.get<model::Control>("pclk_div").changed.connect([this](model::Control&) { ClockRefresh(); });
     // A key refused by a numeric edit shows the edit's own message, when it has one. Any change
     // outside a load may change the set-up.
     for (model::Control* c : store_.all()) {
@@ -348,11 +343,11 @@ void MainForm::about_buttonClick() {
 }
 
 void MainForm::takeBaseline() {
-    baseline_ = device_.loaded() ? config::buildConfiguration(store_, device_) : std::vector<std::string>{};
+    baseline_->take();
 }
 
 bool MainForm::setupChanged() const {
-    return device_.loaded() && config::buildConfiguration(store_, device_) != baseline_;
+    return baseline_->differs();
 }
 
 bool MainForm::confirmDiscardChanges() {
@@ -404,12 +399,6 @@ bool MainForm::LoadProfileBitBtnClick() {
     // The device list draws the loaded device differently.
     store_.get<model::ComboBox>("mcu_ComboBox").restyle();
     return loaded;
-}
-
-void MainForm::ClockRefresh() {
-    periph::refreshPeripheralClocks(context_.clock, clockPanels_, device_);
-    for (const auto& page : pages_)
-        page->refreshFigures();
 }
 
 void MainForm::runGenerators(periph::ResultLists& lists) {

@@ -8,6 +8,7 @@
 #include "model/EditContext.h"
 #include "model/Signal.h"
 #include "output/ReplaceList.h"
+#include "periph/ClockChain.h"
 #include "periph/Page.h"
 #include "periph/PageContext.h"
 #include "periph/ResultLists.h"
@@ -34,6 +35,7 @@ class ReplaceListPanel;
 }
 namespace regforge::config {
 class ConfigurationCommands;
+class SetupBaseline;
 struct LoadCorrections;
 } // namespace regforge::config
 
@@ -101,8 +103,8 @@ public:
 
     // "Load profile": loads the device selected in the device list; true when it loaded whole.
     bool LoadProfileBitBtnClick();
-    // The CPU clock or the common divider changed: every peripheral clock and figure follows.
-    void ClockRefresh();
+    // The clock chain: whoever sets the CPU clock through it, every clock and figure follows.
+    periph::ClockChain& clocks() { return clocks_; }
     // "Create code": the generators' text in its frame, shown and copied to the clipboard.
     void Result_btnClick();
     // The text "Create code" shows (the replace list applied when switched on), or the reason
@@ -169,6 +171,7 @@ private:
     io::DataFolders folders_;
     model::ControlStore store_;
     profile::DeviceState device_;
+    periph::ClockChain clocks_{device_};
     model::EditContext edit_;
     periph::PageContext context_;
     std::vector<std::unique_ptr<periph::Page>> pages_;
@@ -176,8 +179,6 @@ private:
     std::vector<PageFactory> pageFactories_;
     std::vector<ShellTab> tabs_;
     tools::ClockBar clockBar_;
-    // Every page's unit clock panels, in page order.
-    std::vector<periph::PeripheralClockPanel> clockPanels_;
     std::unique_ptr<DeviceLoader> loader_;
     std::unique_ptr<tools::EditPopup> editPopup_;
     std::unique_ptr<tools::KeyboardStepping> stepping_;
@@ -185,7 +186,7 @@ private:
     std::unique_ptr<config::ConfigurationCommands> config_;
     bool terminateRequested_ = false;
     bool restoresWindowSize_ = true;
-    std::vector<std::string> baseline_;
+    std::unique_ptr<config::SetupBaseline> baseline_;
     int loading_ = 0;
     // The file the code was last saved to; the next save dialog starts there.
     std::filesystem::path codeFile_;

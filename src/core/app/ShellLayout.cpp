@@ -11,19 +11,6 @@ namespace regforge::app {
 
 using model::ControlKind;
 
-namespace {
-
-model::NumericEdit& declareClockEdit(model::ControlStore& store, const char* name, model::Control* parent,
-                                     const char* text) {
-    auto& edit = store.add<model::NumericEdit>(name, parent);
-    edit.setValueKind(model::ValueKind::Float);
-    edit.setMaximumValue(200);
-    edit.setText(text);
-    return edit;
-}
-
-} // namespace
-
 void declareShellFrame(model::ControlStore& store, const std::vector<periph::PageTab>& tabs) {
     auto& form = store.add<model::Form>("Form1");
     form.setCaption(kFormCaption);
@@ -79,25 +66,6 @@ void declareResultPage(model::ControlStore& store) {
 
 void declareShellTail(model::ControlStore& store) {
     auto* form = store.find("Form1");
-    auto& clock = store.addPlain(ControlKind::Panel, "ClockPanel", form);
-    clock.setVisible(false);
-    clock.setTag(-1); // the page decides its visibility
-    store.addPlain(ControlKind::Label, "Label36", &clock, "CCLK");
-    auto& cpu = declareClockEdit(store, "pllclock_edit", &clock, "60");
-    cpu.setMaxLength(14);
-    // No core runs at 0 MHz, and the peripheral clock cannot be computed from it: an emptied
-    // field becomes 1 on leaving instead of leaving the figures at an older clock.
-    cpu.setMinimumValue(1);
-    cpu.setTag(90);
-    cpu.setHint("Enter here the core clock in MHz (MAX:200MHz)");
-    store.addPlain(ControlKind::Label, "Label37", &clock, "MHz");
-    store.addPlain(ControlKind::Label, "Label4", &clock, "Pclock");
-    auto& divider = store.add<model::ComboBox>("pclk_div", &clock);
-    divider.setItems({"1/8", "1/4", "1/2", "1/1"});
-    divider.setItemIndex(1);
-    declareClockEdit(store, "pclock_edit", &clock, "15").setReadOnly(true);
-    store.addPlain(ControlKind::Label, "Label3", &clock, "MHz");
-
     store.addPlain(ControlKind::Panel, "about_button", form, "about");
     auto& about = store.addPlain(ControlKind::Panel, "about_panel", form);
     about.setVisible(false);

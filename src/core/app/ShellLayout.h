@@ -27,7 +27,7 @@ inline constexpr int kPageControlHeight = 636;
 // Declares the main window's frame: the form and the page control with one page per tab, in
 // tab order. Pages declare their own controls into their tabs afterwards (see MainForm).
 void declareShellFrame(model::ControlStore& store, const std::vector<periph::PageTab>& tabs);
-// The controls declared after every page's content: clock panel, about panel, popup menu.
+// The controls declared after every page's content and the clock bar: about panel, popup menu.
 void declareShellTail(model::ControlStore& store);
 // The device and configuration controls, on the first page.
 void declareDeviceBar(model::ControlStore& store, model::Control& page);

@@ -384,17 +384,25 @@ private:
 
 } // namespace
 
+Lines controlRecord(const Control& control, const profile::DeviceState& device) {
+    Lines out;
+    appendRecord(out, control, device);
+    return out;
+}
+
+Lines replaceRecord(const model::ControlStore& store) {
+    const auto* use = dynamic_cast<const model::ToggleButton*>(store.find(kReplaceUseButton));
+    const auto* lists = dynamic_cast<const model::ComboBox*>(store.find(kReplaceListSelector));
+    return {std::string(kReplaceHeader), flag(use != nullptr && use->down()),
+            lists != nullptr ? lists->text() : std::string(), std::string(kEndMarker)};
+}
+
 Lines buildConfiguration(const model::ControlStore& store, const profile::DeviceState& device) {
     Lines out{std::string(kProfileHeader), device.deviceName};
     for (const Control* c : store.all())
         appendRecord(out, *c, device);
-
-    const auto* use = dynamic_cast<const model::ToggleButton*>(store.find(kReplaceUseButton));
-    const auto* lists = dynamic_cast<const model::ComboBox*>(store.find(kReplaceListSelector));
-    out.emplace_back(kReplaceHeader);
-    out.push_back(flag(use != nullptr && use->down()));
-    out.push_back(lists != nullptr ? lists->text() : std::string());
-    out.emplace_back(kEndMarker);
+    const Lines replace = replaceRecord(store);
+    out.insert(out.end(), replace.begin(), replace.end());
     return out;
 }
 

@@ -50,6 +50,10 @@ public:
 // The saved lines of the whole window: "[profile]", the device name, one record per saved
 // control in declaration order, then the replace record.
 Lines buildConfiguration(const model::ControlStore& store, const profile::DeviceState& device);
+// One control's saved lines (none for a control a configuration does not keep).
+Lines controlRecord(const model::Control& control, const profile::DeviceState& device);
+// The replace record that ends every configuration.
+Lines replaceRecord(const model::ControlStore& store);
 
 // Applies a configuration's lines to the window once its device has been loaded. The first
 // value that cannot be applied ends the restoring with a message; what was applied until then

@@ -68,9 +68,9 @@ void ReplaceListPanel::connectHandlers() {
     onClick(kAddButton, [this] { ReplaceListAddButtonClick(); });
     onClick(kLoadButton, [this] { ReplaceListLoadButtonClick(); });
     onClick(kSaveButton, [this] { ReplaceSaveButtonClick(); });
-    onClick(kSwapButton, [this] { JvXPButton2Click(); });
-    onClick(kProcessFileButton, [this] { JvXPButton3Click(); });
-    onClick(kHelpButton, [this] { JvXPButton1Click(); });
+    onClick(kSwapButton, [this] { swapListClick(); });
+    onClick(kProcessFileButton, [this] { processExternalFileClick(); });
+    onClick(kHelpButton, [this] { replaceHelpClick(); });
     if (auto* list = dynamic_cast<model::ValueList*>(store_.find(kListEditor))) {
         list->cellSelected.connect([this](int row) { ReplaceValueListEditorSelectCell(row); });
         list->doubleClicked.connect([this] { ReplaceValueListEditorDblClick(); });
@@ -279,7 +279,7 @@ void ReplaceListPanel::saveList(const std::string& name, bool replacing) {
     io::writeLines(target, lines, io::LineEnding::CrLf);
 }
 
-void ReplaceListPanel::JvXPButton2Click() {
+void ReplaceListPanel::swapListClick() {
     std::vector<ReplacePair> swapped;
     for (const auto& pair : activeList()) {
         // The swapped line splits at its own first "=", which may lie inside the old replace text.
@@ -290,7 +290,7 @@ void ReplaceListPanel::JvXPButton2Click() {
     setActiveList(swapped);
 }
 
-bool ReplaceListPanel::JvXPButton3Click() {
+bool ReplaceListPanel::processExternalFileClick() {
     ui::FileRequest request;
     request.title =
         "Please select a file to apply the replace list. The original file will be backed up (*.bak)";
@@ -308,7 +308,7 @@ bool ReplaceListPanel::JvXPButton3Click() {
     return true;
 }
 
-void ReplaceListPanel::JvXPButton1Click() {
+void ReplaceListPanel::replaceHelpClick() {
     ui_.message("Replace list", kReplaceHelpText, ui::Icon::Information, ui::Buttons::Ok);
 }
 

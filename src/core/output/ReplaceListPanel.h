@@ -42,12 +42,12 @@ public:
     // "Save as...": stores the active list under a name the user gives. True when written.
     bool ReplaceSaveButtonClick();
     // "Swap list": every pair find=replace becomes replace=find.
-    void JvXPButton2Click();
+    void swapListClick();
     // "Process external file": applies the active list to a file the user picks, in place,
     // keeping the original as file.bak. True when the file was processed.
-    bool JvXPButton3Click();
+    bool processExternalFileClick();
     // The help button.
-    void JvXPButton1Click();
+    void replaceHelpClick();
 
     // The active list's pairs, in order.
     std::vector<ReplacePair> activeList() const;

@@ -6,7 +6,11 @@
 #include "periph/PeripheralClockPanel.h"
 #include "periph/ResultLists.h"
 #include "periph/SteppedEdit.h"
+#include "periph/UnitFrame.h"
 
+#include <cstddef>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace regforge::periph {
@@ -16,7 +20,8 @@ namespace regforge::periph {
 // edits' popup. The main window holds the pages in page order and walks them in that order.
 class Page {
 public:
-    explicit Page(PageContext& context) : ctx_(context) {}
+    // The page follows the clock chain: each recomputation refreshes its figures.
+    explicit Page(PageContext& context);
     virtual ~Page() = default;
     Page(const Page&) = delete;
     Page& operator=(const Page&) = delete;
@@ -31,7 +36,8 @@ public:
     // Read the page's own sections from the loaded profile. Throws profile::ProfileError
     // when a section cannot be converted.
     virtual void loadProfile() {}
-    // Recompute the live figures from the peripheral clocks.
+    // Recompute the live figures from the peripheral clocks (the clock chain runs it after
+    // every recomputation).
     virtual void refreshFigures() {}
     // Append the page's part of the result. Throws regforge::Error when a control holds text
     // that cannot be converted (only a damaged configuration puts it there).
@@ -58,16 +64,50 @@ protected:
     const profile::DeviceState& device() const { return ctx_.device; }
     ui::Ui& ui() { return ctx_.ui; }
     PageContext& context() { return ctx_; }
-    const CommonClock& commonClock() const { return ctx_.clock; }
+    const ClockChain& clockChain() const { return ctx_.clocks; }
 
-    // Declares a unit's clock panel and takes it into the refresh. `figuresChanged` runs after
-    // its divider changed its clock.
-    PeripheralClockPanel addClockPanel(model::Control* parent, const std::string& panelName,
-                                       const std::string& dividerName, const std::string& clockName,
-                                       ClockGroup group, std::function<void()> figuresChanged);
+    // Declares a unit's clock panel into the clock chain. `figuresChanged` runs after its
+    // divider changed its clock.
+    PeripheralClockPanel addClockPanel(model::Control* parent, const ClockPanelNames& names, ClockGroup group,
+                                       std::function<void()> figuresChanged);
+    // The clock (MHz) a unit counts from: its own, or the common one where the device has no
+    // divider for it.
+    const model::NumericEdit& unitClock(const PeripheralUnit& unit) const {
+        return ctx_.clocks.unitClock(unit.clock);
+    }
     void addEditPopupRow(EditPopupRow row) { popupRows_.push_back(std::move(row)); }
     void addSteppedEdit(model::NumericEdit* edit, StepGroup group) { steppedEdits_.push_back({edit, group}); }
-    void addUnitSwitch(model::CheckBox* box) { unitSwitches_.push_back(box); }
+
+    // A register edit of the unit: eight hexadecimal digits reading "0", with its tag and hint.
+    model::NumericEdit* addRegisterEdit(PeripheralUnit& unit, const std::string& name, int tag,
+                                        std::string hint);
+    // A register bit's box of the unit, with its caption, tag and hint.
+    model::CheckBox* addRegisterBox(PeripheralUnit& unit, const std::string& name, std::string caption,
+                                    int tag, std::string hint);
+
+    // The unit's enable box switches it on and off: see unitEnableClick. `switched` runs after
+    // a switch the device allowed.
+    void connectUnitSwitch(const UnitFrame& unit, std::function<void()> switched = {});
+    // The mouse over one of the unit's hinted controls shows its hint in the unit's hint label;
+    // over the unit's group box it runs `groupHovered` (by default the label is cleared).
+    void connectHints(const PeripheralUnit& unit, std::function<void()> groupHovered = {});
+    // The enable box: usable only with a device loaded; the group box and the cover panel follow
+    // it. False when it was refused.
+    bool unitEnableClick(const UnitFrame& unit) const;
+    // Before a reset: the unit greyed and covered.
+    static void coverUnit(const UnitFrame& unit);
+    template <class Units>
+    static void coverUnits(const Units& units) {
+        for (const UnitFrame& unit : units)
+            coverUnit(unit);
+    }
+    // Runs `generate(index, unit)` for each unit switched on, in unit order.
+    template <class Units, class Generate>
+    static void generateSwitchedOn(const Units& units, Generate generate) {
+        for (std::size_t i = 0; i < units.size(); ++i)
+            if (units[i].enableBox->checked())
+                generate(static_cast<int>(i), units[i]);
+    }
 
 private:
     PageContext& ctx_;

@@ -86,7 +86,7 @@ void EditPopup::connectHandlers() {
         CalcFromFreqPopupClick();
     });
     ctx_.store.get<model::MenuItem>(kInsertDecimalItem).clicked.connect([this](model::Control&) {
-        InsertIntegterPopupClick();
+        insertDecimalValueClick();
     });
     ctx_.store.get<model::MenuItem>(kSamplesItem).clicked.connect([this](model::Control&) {
         CalculateFromSamplesADClick();
@@ -113,7 +113,7 @@ void EditPopup::IntegerInputPopupPopup() {
     samples.setVisible(row != nullptr && row->sampleRateStart);
 }
 
-void EditPopup::InsertIntegterPopupClick() {
+void EditPopup::insertDecimalValueClick() {
     // Only a register edit takes the number; a tag that leads elsewhere (nothing entered yet
     // leaves tag 0, which the form itself carries) asks nothing.
     auto* edit = dynamic_cast<model::NumericEdit*>(ctx_.store.firstWithTag(ctx_.edit.activeEditTag));

@@ -38,7 +38,7 @@ public:
     // The popup opens: shows, hides and greys its items for the edit last entered.
     void IntegerInputPopupPopup();
     // "Insert decimal value": asks for a decimal number and writes it in hexadecimal.
-    void InsertIntegterPopupClick();
+    void insertDecimalValueClick();
     // "Calculate from frequency/Period": runs the calculator for the calculators' target edit.
     void CalcFromFreqPopupClick();
     // "Calculate from samples/sec": runs the calculator in sample rates for an A/D divider.

@@ -19,26 +19,17 @@ namespace p = periph::pwm;
 
 namespace {
 
-// Grid columns of a unit's register block. The three check box columns serve the match rows
-// (interrupt, reset, stop) and the capture rows (rising, falling, interrupt).
-constexpr int kRowLabelColumn = 0;
-constexpr int kValueColumn = 1;
-constexpr int kFirstBoxColumn = 2;
+// Grid columns of a unit's register block beyond the shared ones. The three check box columns
+// serve the match rows (interrupt, reset, stop) and the capture rows (rising, falling, interrupt).
 constexpr int kTextColumn = 5;
 constexpr int kColumnCount = 6; // the last one takes what room is left
 
-// Grid rows: TC and PR, headings and the seven match rows, the mode row, headings and the two
-// capture rows. The output rows have a grid of their own.
-constexpr int kCounterRow = 0;
-constexpr int kPrescaleRow = 1;
-constexpr int kMatchHeadingRow = 2;
-constexpr int kFirstMatchRow = 3;
-constexpr int kModeRow = kFirstMatchRow + p::kMatchCount;
+// Grid rows after TC, PR and the seven match rows: the mode row, headings and the two capture
+// rows. The output rows have a grid of their own.
+constexpr int kModeRow = 3 + p::kMatchCount;
 constexpr int kCaptureHeadingRow = kModeRow + 1;
-constexpr int kFirstCaptureRow = kCaptureHeadingRow + 1;
 
 constexpr const char* kMatchHeadings[] = {"Int", "Reset", "Stop"};
-constexpr const char* kCaptureHeadings[] = {"Rise", "Fall", "Int"};
 constexpr const char* kOutputHeadings[] = {"Dual", "On"};
 
 std::size_t at(int index) {
@@ -47,7 +38,7 @@ std::size_t at(int index) {
 
 } // namespace
 
-PwmPageView::PwmPageView(const binding::Binder& binder) : PageView(binder, p::kTab.name) {}
+PwmPageView::PwmPageView(const binding::Binder& binder) : CounterPageView(binder, p::kTab.name) {}
 
 void PwmPageView::arrangeContent(QVBoxLayout* body) {
     body->addLayout(pairSwitchRow("Show unit", take(p::kShowPwm0Name), take(p::kShowPwm1Name)));
@@ -89,21 +80,9 @@ void PwmPageView::arrangeRegisters(int unit, QWidget* groupBox) {
     grid->setVerticalSpacing(4);
 
     // The counter first: TC with the three TCR bits, PR below it.
-    QWidget* counter = take(p::counterEditName(unit));
-    QWidget* prescale = take(p::prescaleEditName(unit));
-    sizeRegisterEdit(counter);
-    sizeRegisterEdit(prescale);
-    grid->addWidget(new QLabel(QStringLiteral("TC")), kCounterRow, kRowLabelColumn);
-    grid->addWidget(counter, kCounterRow, kValueColumn);
-    auto* control = new QHBoxLayout;
-    control->setSpacing(16);
-    control->addWidget(take(p::counterEnableName(unit)));
-    control->addWidget(take(p::counterResetName(unit)));
-    control->addWidget(take(p::pwmModeName(unit)));
-    control->addStretch(1);
-    grid->addLayout(control, kCounterRow, kFirstBoxColumn, 1, kColumnCount - kFirstBoxColumn);
-    grid->addWidget(new QLabel(QStringLiteral("PR")), kPrescaleRow, kRowLabelColumn);
-    grid->addWidget(prescale, kPrescaleRow, kValueColumn);
+    addCounterRows(grid, p::counterEditName(unit), p::prescaleEditName(unit),
+                   {p::counterEnableName(unit), p::counterResetName(unit), p::pwmModeName(unit)},
+                   kColumnCount);
 
     // Match rows: MRm, its value and the three MCR boxes.
     addHeadingRow(grid, kMatchHeadingRow, kRowLabelColumn, kFirstBoxColumn, "Match", kMatchHeadings);
@@ -121,18 +100,11 @@ void PwmPageView::arrangeRegisters(int unit, QWidget* groupBox) {
     grid->addLayout(modeSentenceRow(take(p::modeComboName(unit)), take(p::countInputComboName(unit))),
                     kModeRow, 0, 1, kColumnCount);
 
-    // Capture rows; their headings go with the first row: a unit without inputs has none.
+    // Capture rows.
     const auto& rowLabels = p::kCaptureRowLabels[index];
-    QWidget* firstCaptureLabel = take(rowLabels[0]);
-    std::vector<QPointer<QWidget>> captureHeadings = addHeadingRow(
-        grid, kCaptureHeadingRow, kRowLabelColumn, kFirstBoxColumn, "Capture", kCaptureHeadings);
-    for (int c = 0; c < p::kCaptureCount; ++c) {
-        const int row = kFirstCaptureRow + c;
-        grid->addWidget(c == 0 ? firstCaptureLabel : take(rowLabels[at(c)]), row, kRowLabelColumn, 1, 2);
-        for (int i = 0; i < 3; ++i)
-            grid->addWidget(take(p::kCaptureControlBoxes[index][at(3 * c + i)]), row, kFirstBoxColumn + i);
-    }
-    showAlongWith(firstCaptureLabel, *binder().store().find(rowLabels[0]), captureHeadings);
+    const auto& boxes = p::kCaptureControlBoxes[index];
+    addCaptureRows(grid, kCaptureHeadingRow, {rowLabels.begin(), rowLabels.end()},
+                   {boxes.begin(), boxes.end()});
 
     grid->setColumnStretch(kTextColumn, 1);
     column->addLayout(grid);
@@ -160,26 +132,11 @@ void PwmPageView::arrangeRegisters(int unit, QWidget* groupBox) {
     addSeparator(column);
 
     // The figures, and the unit's own clock where the device divides per peripheral.
-    auto* figuresRow = new QHBoxLayout;
-    auto* figures = new QVBoxLayout;
-    figures->setSpacing(2);
-    figures->addWidget(take(p::clockLabelName(unit)));
-    figures->addWidget(take(p::tickLabelName(unit)));
-    figures->addWidget(take(p::frequencyLabelName(unit)));
-    figuresRow->addLayout(figures);
-    figuresRow->addStretch(1);
-    arrangeClockPanel(unit);
-    figuresRow->addWidget(take(p::clockPanelName(unit)), 0, Qt::AlignVCenter);
-    column->addLayout(figuresRow);
+    column->addLayout(
+        figuresRow({p::clockLabelName(unit), p::tickLabelName(unit), p::frequencyLabelName(unit)},
+                   p::clockPanelName(unit), p::clockDividerName(unit), p::clockEditName(unit)));
 
     addHint(column, takeAs<QLabel>(p::hintLabelName(unit)));
-}
-
-void PwmPageView::arrangeClockPanel(int unit) {
-    const std::string panelName = p::clockPanelName(unit);
-    pages::arrangeClockPanel(binder().widget(panelName), take(panelName + "_label"),
-                             take(p::clockDividerName(unit)), take(p::clockEditName(unit)),
-                             take(panelName + "_unit"));
 }
 
 void PwmPageView::finishArrangement() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/pages/PageView.h"
+#include "gui/pages/CounterPageView.h"
 
 class QGridLayout;
 class QScrollArea;
@@ -11,7 +11,7 @@ namespace regforge::gui::pages {
 // is its enable box over a cell in which the cover panel lies on the register group box; the
 // group box holds one grid whose check box columns line up for the match, the capture and the
 // output rows.
-class PwmPageView : public PageView {
+class PwmPageView : public CounterPageView {
 public:
     explicit PwmPageView(const binding::Binder& binder);
 
@@ -22,7 +22,6 @@ protected:
 private:
     QWidget* arrangeUnit(int unit);
     void arrangeRegisters(int unit, QWidget* groupBox);
-    void arrangeClockPanel(int unit);
 
     QScrollArea* scroll_ = nullptr;
 };

@@ -19,27 +19,19 @@ namespace t = periph::timer;
 
 namespace {
 
-// Grid columns of a timer's register block. The check box columns serve the match rows
-// (interrupt, reset, stop) and the capture rows (rising, falling, interrupt) alike.
-constexpr int kRowLabelColumn = 0;
-constexpr int kValueColumn = 1;
-constexpr int kFirstBoxColumn = 2;
+// Grid columns of a timer's register block beyond the shared ones. The check box columns serve
+// the match rows (interrupt, reset, stop) and the capture rows (rising, falling, interrupt) alike.
 constexpr int kOutputBoxColumn = 5; // PWM-mode box in match rows, EM box in capture rows
 constexpr int kOutputTextColumn = 6;
 constexpr int kColumnCount = 8; // the last one takes what room is left
 
-// Grid rows: TC and PR, headings and the four match rows, the mode row, headings and the
-// four capture rows.
-constexpr int kCounterRow = 0;
-constexpr int kPrescaleRow = 1;
-constexpr int kMatchHeadingRow = 2;
-constexpr int kFirstMatchRow = 3;
+// Grid rows after TC, PR and the four match rows: the mode row, headings and the four
+// capture rows.
 constexpr int kModeRow = 7;
 constexpr int kCaptureHeadingRow = 8;
 constexpr int kFirstCaptureRow = 9;
 
 constexpr const char* kMatchHeadings[] = {"Int", "Reset", "Stop"};
-constexpr const char* kCaptureHeadings[] = {"Rise", "Fall", "Int"};
 
 std::size_t at(int index) {
     return static_cast<std::size_t>(index);
@@ -47,7 +39,7 @@ std::size_t at(int index) {
 
 } // namespace
 
-TimersPageView::TimersPageView(const binding::Binder& binder) : PageView(binder, t::kTab.name) {}
+TimersPageView::TimersPageView(const binding::Binder& binder) : CounterPageView(binder, t::kTab.name) {}
 
 void TimersPageView::arrangeContent(QVBoxLayout* body) {
     body->addLayout(
@@ -100,20 +92,8 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
     const std::string digit = std::to_string(timer);
 
     // The counter first: TC with the two TCR bits, PR below it.
-    QWidget* counter = take(t::counterEditName(timer));
-    QWidget* prescale = take(t::prescaleEditName(timer));
-    sizeRegisterEdit(counter);
-    sizeRegisterEdit(prescale);
-    grid->addWidget(new QLabel(QStringLiteral("TC")), kCounterRow, kRowLabelColumn);
-    grid->addWidget(counter, kCounterRow, kValueColumn);
-    auto* control = new QHBoxLayout;
-    control->setSpacing(16);
-    control->addWidget(take(t::kCounterEnableBoxes[index]));
-    control->addWidget(take(t::kCounterResetBoxes[index]));
-    control->addStretch(1);
-    grid->addLayout(control, kCounterRow, kFirstBoxColumn, 1, kColumnCount - kFirstBoxColumn);
-    grid->addWidget(new QLabel(QStringLiteral("PR")), kPrescaleRow, kRowLabelColumn);
-    grid->addWidget(prescale, kPrescaleRow, kValueColumn);
+    addCounterRows(grid, t::counterEditName(timer), t::prescaleEditName(timer),
+                   {t::kCounterEnableBoxes[index], t::kCounterResetBoxes[index]}, kColumnCount);
 
     // Match rows: MRm, its value, the three MCR boxes, the PWM mode of output m.
     addHeadingRow(grid, kMatchHeadingRow, kRowLabelColumn, kFirstBoxColumn, "Match", kMatchHeadings);
@@ -136,51 +116,28 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
 
     // Capture rows, and beside them the external match outputs with their actions.
     const auto& rowLabels = t::kCaptureRowLabels[index];
-    QWidget* firstCaptureLabel = take(rowLabels[0]);
-    std::vector<QPointer<QWidget>> captureHeadings = addHeadingRow(
-        grid, kCaptureHeadingRow, kRowLabelColumn, kFirstBoxColumn, "Capture", kCaptureHeadings);
+    const auto& boxes = t::kCaptureControlBoxes[index];
+    addCaptureRows(grid, kCaptureHeadingRow, {rowLabels.begin(), rowLabels.end()},
+                   {boxes.begin(), boxes.end()});
     grid->addWidget(heading("EM"), kCaptureHeadingRow, kOutputBoxColumn);
     grid->addWidget(heading("Action on match"), kCaptureHeadingRow, kOutputTextColumn);
-    for (int c = 0; c < t::kCaptureCount; ++c) {
-        const int row = kFirstCaptureRow + c;
-        grid->addWidget(c == 0 ? firstCaptureLabel : take(rowLabels[at(c)]), row, kRowLabelColumn, 1, 2);
-        for (int i = 0; i < 3; ++i)
-            grid->addWidget(take(t::kCaptureControlBoxes[index][at(3 * c + i)]), row, kFirstBoxColumn + i);
-    }
     for (int k = 0; k < 4; ++k) {
         const int row = kFirstCaptureRow + k;
         grid->addWidget(take(t::kExternalMatchBoxes[index][at(k)]), row, kOutputBoxColumn);
         const std::string action = "EMC" + digit + "_" + std::to_string(k) + "combobox";
         grid->addWidget(take(action), row, kOutputTextColumn);
     }
-    // The capture headings go with the first capture row: a timer without inputs has none.
-    showAlongWith(firstCaptureLabel, *binder().store().find(rowLabels[0]), captureHeadings);
-
     grid->setColumnStretch(kColumnCount - 1, 1);
     column->addLayout(grid);
 
     addSeparator(column);
 
     // The figures, and the timer's own clock where the device divides per peripheral.
-    auto* figuresRow = new QHBoxLayout;
-    auto* figures = new QVBoxLayout;
-    figures->setSpacing(2);
-    figures->addWidget(take(t::clockLabelName(timer)));
-    figures->addWidget(take(t::tickLabelName(timer)));
-    figuresRow->addLayout(figures);
-    figuresRow->addStretch(1);
-    arrangeClockPanel(timer);
-    figuresRow->addWidget(take(t::timerControl(timer, "pclk_panel")), 0, Qt::AlignVCenter);
-    column->addLayout(figuresRow);
+    column->addLayout(figuresRow({t::clockLabelName(timer), t::tickLabelName(timer)},
+                                 t::timerControl(timer, "pclk_panel"), t::timerControl(timer, "pclk_div"),
+                                 t::timerControl(timer, "pclock_edit")));
 
     addHint(column, takeAs<QLabel>(t::hintLabelName(timer)));
-}
-
-void TimersPageView::arrangeClockPanel(int timer) {
-    const std::string panelName = t::timerControl(timer, "pclk_panel");
-    pages::arrangeClockPanel(binder().widget(panelName), take(panelName + "_label"),
-                             take(t::timerControl(timer, "pclk_div")),
-                             take(t::timerControl(timer, "pclock_edit")), take(panelName + "_unit"));
 }
 
 void TimersPageView::finishArrangement() {

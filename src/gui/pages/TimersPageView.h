@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/pages/PageView.h"
+#include "gui/pages/CounterPageView.h"
 
 class QGridLayout;
 class QScrollArea;
@@ -11,7 +11,7 @@ namespace regforge::gui::pages {
 // timer is its enable box over a cell in which the cover panel lies on the register group
 // box; the group box holds one grid whose check box columns line up for the match and the
 // capture rows.
-class TimersPageView : public PageView {
+class TimersPageView : public CounterPageView {
 public:
     explicit TimersPageView(const binding::Binder& binder);
 
@@ -22,7 +22,6 @@ protected:
 private:
     QWidget* arrangeTimer(int timer);
     void arrangeRegisters(int timer, QWidget* groupBox);
-    void arrangeClockPanel(int timer);
 
     QScrollArea* scroll_ = nullptr;
 };

@@ -18,7 +18,7 @@ class RecordingPage : public periph::Page {
 public:
     RecordingPage(periph::PageContext& context, std::string name, std::vector<std::string>& log)
         : Page(context), name_(std::move(name)), log_(log) {
-        clock_ = addClockPanel(store().find("Form1"), name_ + "_panel", name_ + "_div", name_ + "_clock",
+        clock_ = addClockPanel(store().find("Form1"), {name_ + "_panel", name_ + "_div", name_ + "_clock"},
                                periph::ClockGroup::SerialPort, [this] { record("figures after divider"); });
     }
     void clearDevice() override { record("clearDevice"); }

@@ -130,10 +130,10 @@ TEST_F(ProcessExternalFile, TheButtonAppliesTheActiveListToTheChosenFile) {
     EXPECT_EQ(folder.read("src/main.c.bak"), kOriginal);
 
     // Cancelling the dialog touches nothing; a failure shows the system's reason.
-    EXPECT_FALSE(panel().JvXPButton3Click());
+    EXPECT_FALSE(panel().processExternalFileClick());
     EXPECT_TRUE(ui.messages.empty());
     ui.files.push_back(folder.path() / "src");
-    EXPECT_FALSE(panel().JvXPButton3Click());
+    EXPECT_FALSE(panel().processExternalFileClick());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].icon, Icon::Error);
     EXPECT_NE(ui.messages[0].text.find("is a folder"), std::string::npos) << ui.messages[0].text;

@@ -90,7 +90,7 @@ TEST_F(EditPopupTest, PopupOffersTheItemsThatSuitTheEnteredEdit) {
 TEST_F(EditPopupTest, DecimalPromptAsksUntilTheNumberFitsTheRegister) {
     popup.MivoEditEnter(edit("T1PR"));
     ui.inputs = {"65536", "12x", "-1", "65535"};
-    popup.InsertIntegterPopupClick();
+    popup.insertDecimalValueClick();
     EXPECT_EQ(edit("T1PR").shownText(), "0xFFFF");
     ASSERT_EQ(ui.prompts.size(), 4u);
     EXPECT_EQ(ui.prompts[0], "Please insert the decimal number: 0 to 65535");
@@ -105,20 +105,20 @@ TEST_F(EditPopupTest, DecimalPromptAsksUntilTheNumberFitsTheRegister) {
     popup.MivoEditEnter(edit("T0MR1"));
     ui.messages.clear();
     ui.inputs = {"4294967296", "4294967295"};
-    popup.InsertIntegterPopupClick();
+    popup.insertDecimalValueClick();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, "Please enter a whole number from 0 to 4294967295.");
     EXPECT_EQ(edit("T0MR1").shownText(), "0xFFFFFFFF");
     EXPECT_EQ(ui.prompts.back(), "Please insert the decimal number: 0 to 4294967295");
     // Cancelling answers the default: the register becomes zero.
     ui.inputs = {std::nullopt};
-    popup.InsertIntegterPopupClick();
+    popup.insertDecimalValueClick();
     EXPECT_EQ(edit("T0MR1").shownText(), "0x00000000");
 }
 
 TEST_F(EditPopupTest, NothingEnteredAsksNothing) {
     ui.calculator = userApplies("1", 2);
-    popup.InsertIntegterPopupClick();
+    popup.insertDecimalValueClick();
     popup.CalcFromFreqPopupClick();
     EXPECT_TRUE(ui.prompts.empty());
     EXPECT_EQ(ui.calculatorRuns, 0);

@@ -62,7 +62,6 @@ void AdcPage::declareConverter(int converter, Control* page) {
     unit.enableBox = &s.add<CheckBox>(enableBoxName(converter), page);
     unit.enableBox->setCaption(name);
     unit.enableBox->setTag(kEnableBoxTag + converter);
-    addUnitSwitch(unit.enableBox);
     unit.groupBox = &s.addPlain(ControlKind::GroupBox, groupBoxName(converter), page);
     unit.groupBox->setEnabled(false);
 
@@ -118,7 +117,7 @@ void AdcPage::declareBoxes(AdcUnit& unit, int converter) {
 
 void AdcPage::connectConverter(int converter) {
     auto& unit = units_[at(converter)];
-    unit.enableBox->changed.connect([this, converter](Control&) { adcEnableClick(converter); });
+    connectUnitSwitch(unit);
     unit.burst->changed.connect([this, converter](Control& sender) { adcChannelClick(converter, sender); });
     for (CheckBox* channel : unit.channels) {
         channel->changed.connect([this, converter](Control& sender) { adcChannelClick(converter, sender); });
@@ -144,7 +143,7 @@ void AdcPage::addPopupRow(int converter) {
     row.frequencyCalculator = [] { return FrequencyCalculator::Offered; };
     row.calculatorTarget = true;
     row.frequencyStart = [this] {
-        CalculatorStart start = dividerStart(*commonClock().peripheral, 1, kDividerMax);
+        CalculatorStart start = dividerStart(clockChain().commonClock(), 1, kDividerMax);
         start.clockLimit = static_cast<std::int32_t>(device().adcMaxClock);
         return std::optional<CalculatorStart>(start);
     };
@@ -173,7 +172,7 @@ CalculatorStart AdcPage::sampleRateStart(int converter) const {
     // The fastest rate (one sample every `clocks` peripheral clocks) is the start value, in
     // thousands of samples. The input clock then becomes the conversion rate in MHz, so the
     // calculator's divider is the CLKDIV that gives the wanted rate.
-    const double peripheralMhz = commonClock().peripheral->valueAsFloat();
+    const double peripheralMhz = clockChain().commonMhz();
     const double fastest = peripheralMhz / clocks * 1000000.0;
     start.frequency = model::formatGeneral(model::roundToDecimals(fastest / 1000.0, kRateDecimals));
     start.inputClock = model::formatGeneral(peripheralMhz / clocks);
@@ -181,10 +180,7 @@ CalculatorStart AdcPage::sampleRateStart(int converter) const {
 }
 
 void AdcPage::reset() {
-    for (auto& unit : units_) {
-        unit.groupBox->setEnabled(false);
-        unit.coverPanel->setVisible(true);
-    }
+    coverUnits(units_);
     units_[0].power->setVisible(true);
     for (auto& unit : units_) {
         for (CheckBox* b : {unit.enableBox, unit.globalDone, unit.power, unit.burst}) {
@@ -312,19 +308,7 @@ void AdcPage::refreshFigures() {
 }
 
 void AdcPage::generate(ResultLists& lists) const {
-    const CommonClock& clock = commonClock();
-    AdcGenerator(device()).generate(units_, *clock.peripheral, lists);
-}
-
-void AdcPage::adcEnableClick(int converter) {
-    auto& unit = units_[at(converter)];
-    if (device().profileLines.empty()) {
-        model::MuteGuard guard(*unit.enableBox);
-        unit.enableBox->setChecked(false);
-        return;
-    }
-    unit.groupBox->setEnabled(unit.enableBox->checked());
-    unit.coverPanel->setVisible(!unit.enableBox->checked());
+    AdcGenerator(device()).generate(units_, clockChain().commonClock(), lists);
 }
 
 void AdcPage::uncheckOtherChannels(AdcUnit& unit, const Control& kept) {
@@ -392,8 +376,7 @@ void AdcPage::refreshAdcFigures(int converter) {
     const std::int64_t divider = unit.divider->valueAsInt64();
     if (divider > kDividerMax)
         return;
-    const NumericEdit* clock = commonClock().peripheral;
-    const double mhz = clock != nullptr ? clock->valueAsFloat() : 0.0;
+    const double mhz = clockChain().commonMhz();
     const double hz = mhz * 1000000.0 / (static_cast<double>(divider) + 1.0);
     unit.figures.clockHz = hz;
     unit.figures.sampleRate = hz / conversionClocks(converter);

@@ -31,8 +31,6 @@ public:
     // Each checked converter's set-up, in converter order.
     void generate(ResultLists& lists) const override;
 
-    // The enable box: usable only with a device loaded; the group box follows it.
-    void adcEnableClick(int converter);
     // One channel at a time outside burst mode; burst mode leaves start and edge to the
     // hardware and lets the conversion clocks be chosen. `sender` is a channel box or the
     // burst box of the converter.

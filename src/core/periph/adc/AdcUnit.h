@@ -4,6 +4,7 @@
 #include "model/ComboBox.h"
 #include "model/NumericEdit.h"
 #include "model/ValueFormat.h"
+#include "periph/UnitFrame.h"
 #include "periph/adc/AdcControls.h"
 
 #include <array>
@@ -31,10 +32,7 @@ struct AdcFigures {
 
 // Typed handles to the controls of one A/D converter, resolved when the page declares them.
 // The page, its generator and its tests reach a converter's controls only through these.
-struct AdcUnit {
-    model::CheckBox* enableBox = nullptr;
-    model::Control* groupBox = nullptr;
-    model::Control* coverPanel = nullptr;
+struct AdcUnit : UnitFrame {
     // SEL and INTEN boxes by channel.
     std::array<model::CheckBox*, kChannelCount> channels{};
     std::array<model::CheckBox*, kChannelCount> interrupts{};

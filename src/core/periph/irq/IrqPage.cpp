@@ -184,12 +184,12 @@ void IrqPage::declareGpioTree(Control* page) {
 }
 
 void IrqPage::connectHandlers() {
-    addButton_->clicked.connect([this](Control&) { SpeedButton1Click(); });
-    moveUpButton_->clicked.connect([this](Control&) { SpeedButton2Click(); });
-    moveDownButton_->clicked.connect([this](Control&) { SpeedButton3Click(); });
-    freeButton_->clicked.connect([this](Control&) { SpeedButton4Click(); });
-    fastIrqButton_->clicked.connect([this](Control&) { SpeedButton5Click(); });
-    vectorIrqButton_->clicked.connect([this](Control&) { SpeedButton6Click(); });
+    addButton_->clicked.connect([this](Control&) { addSourceClick(); });
+    moveUpButton_->clicked.connect([this](Control&) { moveUpClick(); });
+    moveDownButton_->clicked.connect([this](Control&) { moveDownClick(); });
+    freeButton_->clicked.connect([this](Control&) { freeEntriesClick(); });
+    fastIrqButton_->clicked.connect([this](Control&) { addFastIrqClick(); });
+    vectorIrqButton_->clicked.connect([this](Control&) { addVectorIrqClick(); });
     sourceCombo_->changed.connect([this](Control&) { ISR_ComboBoxChange(); });
     sourceCombo_->setItemStyler([this](int, const std::string& item) { return sourceStyle(item); });
     // The drop-down's colours follow the list however it changes (a loaded configuration too).
@@ -330,7 +330,7 @@ void IrqPage::placed(int index) {
     slots_->scrollTo(index < 17 ? 0 : 16);
 }
 
-void IrqPage::SpeedButton1Click() {
+void IrqPage::addSourceClick() {
     const std::string name = sourceCombo_->text();
     if (name.empty() || listed(name))
         return;
@@ -359,7 +359,7 @@ void IrqPage::SpeedButton1Click() {
     placed(target);
 }
 
-void IrqPage::SpeedButton6Click() {
+void IrqPage::addVectorIrqClick() {
     const std::string name = sourceCombo_->text();
     if (name.empty() || name[0] == '-')
         return;
@@ -388,7 +388,7 @@ void IrqPage::SpeedButton6Click() {
     placed(p);
 }
 
-void IrqPage::SpeedButton5Click() {
+void IrqPage::addFastIrqClick() {
     const std::string name = sourceCombo_->text();
     if (name.empty())
         return;
@@ -408,7 +408,7 @@ void IrqPage::SpeedButton5Click() {
     slots_->scrollTo(0);
 }
 
-void IrqPage::SpeedButton4Click() {
+void IrqPage::freeEntriesClick() {
     bool anySelected = false;
     for (int e = 0; e < slots_->count(); ++e) {
         if (!slots_->selected(e))
@@ -433,7 +433,7 @@ void IrqPage::SpeedButton4Click() {
     sourceCombo_->restyle();
 }
 
-void IrqPage::SpeedButton2Click() {
+void IrqPage::moveUpClick() {
     for (int e = 1; e < slots_->count(); ++e) {
         if (!slots_->selected(e) || slots_->selected(e - 1))
             continue;
@@ -446,7 +446,7 @@ void IrqPage::SpeedButton2Click() {
     sourceCombo_->restyle();
 }
 
-void IrqPage::SpeedButton3Click() {
+void IrqPage::moveDownClick() {
     for (int e = slots_->count() - 2; e >= 0; --e) {
         if (!slots_->selected(e) || slots_->selected(e + 1))
             continue;

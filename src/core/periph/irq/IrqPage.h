@@ -39,16 +39,16 @@ public:
     void LoadInterruptSources();
 
     // Add: the first selected free entry, or without a selection the first free vector slot.
-    void SpeedButton1Click();
+    void addSourceClick();
     // Move the selected entries up / down one place.
-    void SpeedButton2Click();
-    void SpeedButton3Click();
+    void moveUpClick();
+    void moveDownClick();
     // Free the selected entries.
-    void SpeedButton4Click();
+    void freeEntriesClick();
     // Add as fast IRQ: the source takes the fast interrupt entry.
-    void SpeedButton5Click();
+    void addFastIrqClick();
     // Add as vector IRQ: the source's own slot (NVIC: the first free entry).
-    void SpeedButton6Click();
+    void addVectorIrqClick();
     // The chosen source's external interrupt row becomes usable.
     void UpdateEintOptions();
     // The description of the chosen source.

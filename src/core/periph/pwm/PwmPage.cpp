@@ -21,12 +21,6 @@ using model::NumericEdit;
 
 namespace {
 
-constexpr const char* kModeItems[] = {
-    "Timer mode: count on rising edge of PCLK",
-    "Counter mode: TC incremented on rising edge of",
-    "Counter mode: TC incremented on falling edge of",
-    "Counter mode: TC incremented on both edges of",
-};
 
 constexpr const char* kFrequencyFigure = "PWM frequency: ";
 
@@ -97,7 +91,6 @@ void PwmPage::declareUnit(int unit, Control* parent) {
     pu.enableBox->setCaption("PWM" + u);
     // Both units' enable boxes carry PWM0's tag; the boxes are told apart by name.
     pu.enableBox->setTag(tagBase(0) + kEnableBoxOffset);
-    addUnitSwitch(pu.enableBox);
     pu.groupBox = &s.addPlain(ControlKind::GroupBox, groupBoxName(unit), parent);
     pu.groupBox->setEnabled(false);
 
@@ -110,7 +103,7 @@ void PwmPage::declareUnit(int unit, Control* parent) {
     pu.frequencyLabel =
         &s.addPlain(ControlKind::Label, frequencyLabelName(unit), pu.groupBox, "PWM frequency :");
     pu.hintLabel = &s.addPlain(ControlKind::Label, hintLabelName(unit), pu.groupBox);
-    pu.clock = addClockPanel(pu.groupBox, clockPanelName(unit), clockDividerName(unit), clockEditName(unit),
+    pu.clock = addClockPanel(pu.groupBox, {clockPanelName(unit), clockDividerName(unit), clockEditName(unit)},
                              ClockGroup::CounterUnit, [this, unit] { PWMPRChange(unit); });
 
     const auto index = static_cast<std::size_t>(unit);
@@ -126,15 +119,7 @@ void PwmPage::declareUnit(int unit, Control* parent) {
 void PwmPage::declareRegisterEdits(PwmUnit& pu, int unit) {
     const std::string u = std::to_string(unit);
     const auto hexEdit = [&](const std::string& name, int offset, std::string hint) {
-        auto& edit = store().add<NumericEdit>(name, pu.groupBox);
-        edit.setValueKind(model::ValueKind::HexValue);
-        edit.setMaxLength(8);
-        edit.setMinimumDigits(8);
-        edit.setText("0");
-        edit.setTag(tagBase(unit) + offset);
-        edit.setHint(std::move(hint));
-        pu.hinted.push_back(&edit);
-        return &edit;
+        return addRegisterEdit(pu, name, tagBase(unit) + offset, std::move(hint));
     };
     pu.counter = hexEdit(counterEditName(unit), kCounterOffset,
                          "PWM" + u + "TC, timer counter: counts once every PR+1 clocks");
@@ -158,7 +143,7 @@ void PwmPage::declareModeCombos(PwmUnit& pu, int unit) {
     const std::string u = std::to_string(unit);
     const int base = tagBase(unit);
     pu.mode = &s.add<ComboBox>(modeComboName(unit), pu.groupBox);
-    pu.mode->setItems({std::begin(kModeItems), std::end(kModeItems)});
+    pu.mode->setItems({std::begin(kCountModeItems), std::end(kCountModeItems)});
     pu.mode->setItemIndex(0);
     pu.mode->setTag(base + kModeOffset);
     pu.mode->setHint("PWM" + u +
@@ -177,12 +162,7 @@ void PwmPage::declareBoxes(PwmUnit& pu, int unit) {
     const std::string u = std::to_string(unit);
     const auto index = static_cast<std::size_t>(unit);
     const auto box = [&](const std::string& name, std::string caption, int offset, std::string hint) {
-        auto& b = store().add<CheckBox>(name, pu.groupBox);
-        b.setCaption(std::move(caption));
-        b.setTag(tagBase(unit) + offset);
-        b.setHint(std::move(hint));
-        pu.hinted.push_back(&b);
-        return &b;
+        return addRegisterBox(pu, name, std::move(caption), tagBase(unit) + offset, std::move(hint));
     };
     for (int bit = 0; bit < 3 * kMatchCount; ++bit) {
         const auto at = static_cast<std::size_t>(bit);
@@ -208,13 +188,9 @@ void PwmPage::declareOutputs(PwmUnit& pu, int unit) {
     auto& s = store();
     const std::string u = std::to_string(unit);
     const auto box = [&](const std::string& name, int bit, int offset, std::string hint) {
-        auto& b = s.add<CheckBox>(name, pu.groupBox);
-        b.setCaption(std::to_string(bit));
-        b.setTag(tagBase(unit) + offset);
-        b.setHint(std::move(hint));
-        b.setEnabled(false);
-        pu.hinted.push_back(&b);
-        return &b;
+        CheckBox* b = addRegisterBox(pu, name, std::to_string(bit), tagBase(unit) + offset, std::move(hint));
+        b->setEnabled(false);
+        return b;
     };
     for (int n = 2; n <= kOutputCount; ++n) {
         const std::string k = std::to_string(n);
@@ -237,7 +213,7 @@ void PwmPage::declareOutputs(PwmUnit& pu, int unit) {
 
 void PwmPage::connectUnit(int unit) {
     auto& pu = units_[static_cast<std::size_t>(unit)];
-    pu.enableBox->changed.connect([this, unit](Control&) { pwmEnableClick(unit); });
+    connectUnitSwitch(pu);
     pu.prescale->changed.connect([this, unit](Control&) { PWMPRChange(unit); });
     pu.matchRegisters[0]->changed.connect([this, unit](Control&) { PWMPRChange(unit); });
     for (int m = 1; m < kMatchCount; ++m)
@@ -251,9 +227,7 @@ void PwmPage::connectUnit(int unit) {
         for (CheckBox* box : boxes)
             if (box != nullptr)
                 box->changed.connect([this, unit](Control&) { outputLabelRefresh(unit); });
-    pu.groupBox->hovered.connect([this, unit](Control&) { pwmGroupBoxMouseMove(unit); });
-    for (Control* c : pu.hinted)
-        c->hovered.connect([this, unit](Control& sender) { pwmHintMouseMove(unit, sender); });
+    connectHints(pu);
 }
 
 void PwmPage::addPopupRows(int unit) {
@@ -310,10 +284,7 @@ std::optional<CalculatorStart> PwmPage::periodStart(int unit) const {
 }
 
 void PwmPage::reset() {
-    for (auto& pu : units_) {
-        pu.groupBox->setEnabled(false);
-        pu.coverPanel->setVisible(true);
-    }
+    coverUnits(units_);
     for (auto& pu : units_)
         pu.pwmMode->setChecked(false);
     // In declaration order, each change running its handler as a click would.
@@ -403,28 +374,12 @@ void PwmPage::refreshFigures() {
 
 void PwmPage::generate(ResultLists& lists) const {
     const PwmGenerator generator(device());
-    for (int u = 0; u < kPwmCount; ++u) {
-        const auto& pu = units_[static_cast<std::size_t>(u)];
-        if (pu.enableBox->checked())
-            generator.generate(u, pu, unitClockEdit(u), lists);
-    }
+    generateSwitchedOn(units_,
+                       [&](int u, const PwmUnit& pu) { generator.generate(u, pu, unitClock(pu), lists); });
 }
 
 const NumericEdit& PwmPage::unitClockEdit(int unit) const {
-    if (device().singlePclkDivider || device().pclkDiv13xx)
-        return *commonClock().peripheral;
-    return *units_.at(static_cast<std::size_t>(unit)).clock.clock;
-}
-
-void PwmPage::pwmEnableClick(int unit) {
-    auto& pu = units_[static_cast<std::size_t>(unit)];
-    if (device().profileLines.empty()) {
-        model::MuteGuard guard(*pu.enableBox);
-        pu.enableBox->setChecked(false);
-        return;
-    }
-    pu.groupBox->setEnabled(pu.enableBox->checked());
-    pu.coverPanel->setVisible(!pu.enableBox->checked());
+    return unitClock(units_.at(static_cast<std::size_t>(unit)));
 }
 
 void PwmPage::showUnitClick(int unit) {
@@ -432,22 +387,7 @@ void PwmPage::showUnitClick(int unit) {
 }
 
 void PwmPage::PWMCTCRChange(int unit) {
-    auto& pu = units_[static_cast<std::size_t>(unit)];
-    const bool counterMode = pu.mode->itemIndex() != 0;
-    pu.countInput->setEnabled(counterMode);
-    // Only a real capture row can be the count input: extra count-input items of a profile
-    // with more than two captures leave every box alone.
-    const int counted = counterMode ? pu.countInput->itemIndex() : -1;
-    for (int c = 0; c < kCaptureCount; ++c) {
-        const bool isCountInput = c == counted;
-        for (CheckBox* box : pu.captureBoxes(c)) {
-            if (isCountInput) {
-                model::MuteGuard guard(*box);
-                box->setChecked(false);
-            }
-            box->setEnabled(!isCountInput);
-        }
-    }
+    units_[static_cast<std::size_t>(unit)].followCountMode();
     PWMPRChange(unit);
 }
 
@@ -541,14 +481,6 @@ void PwmPage::PWMMRChange(int unit, int match) {
     NumericEdit& edit = *pu.matchRegisters.at(static_cast<std::size_t>(match));
     const bool beyond = pu.pwmMode->checked() && edit.valueAsInt64() > pu.matchRegisters[0]->valueAsInt64();
     edit.setColour(beyond ? kMatchBeyondPeriod : kMatchWithinPeriod);
-}
-
-void PwmPage::pwmHintMouseMove(int unit, const Control& sender) {
-    units_[static_cast<std::size_t>(unit)].hintLabel->setCaption(sender.hint());
-}
-
-void PwmPage::pwmGroupBoxMouseMove(int unit) {
-    units_[static_cast<std::size_t>(unit)].hintLabel->setCaption("");
 }
 
 } // namespace regforge::periph::pwm

@@ -31,8 +31,6 @@ public:
     // Each checked unit's set-up, PWM0 first.
     void generate(ResultLists& lists) const override;
 
-    // The enable box: usable only with a device loaded; the group box follows it.
-    void pwmEnableClick(int unit);
     // The "PWM0" / "PWM1" radio buttons: which unit is shown.
     void showUnitClick(int unit);
     // Either CTCR combo: the count input cannot capture as well.
@@ -50,10 +48,6 @@ public:
     void outputLabelRefresh(int unit);
     // MRn (1..6) above MR0 cannot match within a PWM period: its edit turns red.
     void PWMMRChange(int unit, int match);
-    // The mouse over a register control shows its hint in the unit's hint label.
-    void pwmHintMouseMove(int unit, const model::Control& sender);
-    // The mouse over the group box clears the unit's hint label.
-    void pwmGroupBoxMouseMove(int unit);
 
     const PwmUnit& unit(int unit) const { return units_.at(static_cast<std::size_t>(unit)); }
     // The clock edit (MHz) the unit counts from: the common peripheral clock when the device

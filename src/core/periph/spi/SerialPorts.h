@@ -4,7 +4,7 @@
 #include "model/ComboBox.h"
 #include "model/NumericEdit.h"
 #include "model/ValueFormat.h"
-#include "periph/PeripheralClockPanel.h"
+#include "periph/UnitFrame.h"
 
 #include <array>
 #include <optional>
@@ -29,10 +29,7 @@ struct SerialClock {
 
 // Typed handles to the SPI port's controls, resolved when the page declares them. The page,
 // the generators and the tests reach the port only through these.
-struct SpiPort {
-    model::CheckBox* enableBox = nullptr;
-    model::Control* groupBox = nullptr;
-    model::Control* coverPanel = nullptr;
+struct SpiPort : PeripheralUnit {
     model::Control* helpButton = nullptr;
     // SPCR bits 2..7 (BitEnable, CPHA, CPOL, MSTR, LSBF, SPIE): box k is register bit k + 2.
     std::array<model::CheckBox*, 6> boxes{};
@@ -41,11 +38,7 @@ struct SpiPort {
     model::ComboBox* mode = nullptr;
     model::NumericEdit* counter = nullptr;
     model::Control* clockLabel = nullptr;
-    model::Control* hintLabel = nullptr;
     SerialClock bitRate{"SPI", std::nullopt};
-    PeripheralClockPanel clock{};
-    // Every control carrying a hint, in declaration order.
-    std::vector<model::Control*> hinted;
 
     model::CheckBox* box(int bit) const { return boxes.at(static_cast<std::size_t>(bit - 2)); }
     model::CheckBox* bitEnable() const { return box(2); }
@@ -54,10 +47,7 @@ struct SpiPort {
 };
 
 // Typed handles to one SSP port's controls.
-struct SspPort {
-    model::CheckBox* enableBox = nullptr;
-    model::Control* groupBox = nullptr;
-    model::Control* coverPanel = nullptr;
+struct SspPort : PeripheralUnit {
     model::Control* helpButton = nullptr;
     model::ComboBox* dataSize = nullptr;
     model::ComboBox* frameFormat = nullptr;
@@ -75,10 +65,7 @@ struct SspPort {
     model::ComboBox* mode = nullptr;
     model::NumericEdit* prescale = nullptr; // CPSDVSR
     model::Control* clockLabel = nullptr;
-    model::Control* hintLabel = nullptr;
     SerialClock bitRate{"SSP", std::nullopt};
-    PeripheralClockPanel clock{};
-    std::vector<model::Control*> hinted;
 };
 
 } // namespace regforge::periph::spi

@@ -81,7 +81,6 @@ void SpiPage::declareSpi(Control* page) {
     p.enableBox = &s.add<CheckBox>(kSpiEnableBox, page);
     p.enableBox->setCaption("SPI");
     p.enableBox->setTag(kSpiBase + kEnableBoxOffset);
-    addUnitSwitch(p.enableBox);
     p.groupBox = &s.addPlain(ControlKind::GroupBox, kSpiGroupBox, page);
     p.groupBox->setEnabled(false);
     p.helpButton = &s.addPlain(ControlKind::Button, kSpiHelpButton, p.groupBox, "SPI modes");
@@ -113,7 +112,7 @@ void SpiPage::declareSpi(Control* page) {
     p.clockLabel = &s.addPlain(ControlKind::Label, kSpiClockLabel, p.groupBox, "SPI clock :");
     p.clockLabel->setTag(kSpiBase + kClockLabelOffset);
     p.hintLabel = &s.addPlain(ControlKind::Label, kSpiHintLabel, p.groupBox);
-    p.clock = addClockPanel(p.groupBox, clockPanelName(0), clockDividerName(0), clockEditName(0),
+    p.clock = addClockPanel(p.groupBox, {clockPanelName(0), clockDividerName(0), clockEditName(0)},
                             ClockGroup::SerialPort, [this] { refreshPortFigure(0); });
     p.clock.divider->setTag(kDividerTag);
     p.coverPanel = &s.addPlain(ControlKind::Panel, kSpiCoverPanel, page, "SPI is disabled or not available");
@@ -140,7 +139,6 @@ void SpiPage::declareSsp(int ssp, Control* page) {
     p.enableBox = &s.add<CheckBox>(sspControl(ssp, "_checkbox"), page);
     p.enableBox->setCaption("SSP" + n);
     p.enableBox->setTag(base + kEnableBoxOffset);
-    addUnitSwitch(p.enableBox);
     p.groupBox = &s.addPlain(ControlKind::GroupBox, sspControl(ssp, "_GroupBox"), page);
     p.groupBox->setEnabled(false);
     p.helpButton =
@@ -202,7 +200,7 @@ void SpiPage::declareSsp(int ssp, Control* page) {
     p.clockLabel->setTag(base + kClockLabelOffset);
     p.hintLabel = &s.addPlain(ControlKind::Label, sspControl(ssp, "Hint_Label"), p.groupBox);
     const int port = ssp + 1;
-    p.clock = addClockPanel(p.groupBox, clockPanelName(port), clockDividerName(port), clockEditName(port),
+    p.clock = addClockPanel(p.groupBox, {clockPanelName(port), clockDividerName(port), clockEditName(port)},
                             ClockGroup::SerialPort, [this, port] { refreshPortFigure(port); });
     p.clock.divider->setTag(kDividerTag);
     p.coverPanel = &s.addPlain(ControlKind::Panel, sspControl(ssp, "_Panel"), page,
@@ -212,21 +210,20 @@ void SpiPage::declareSsp(int ssp, Control* page) {
 
 void SpiPage::connectSpi() {
     auto& p = spi_;
-    p.enableBox->changed.connect([this](Control&) { portEnableClick(0); });
+    connectUnitSwitch(p, [this] { refreshPortFigure(0); });
+    connectHints(p, [this] { groupBoxMouseMove(); });
     p.bitEnable()->changed.connect([this](Control&) { bitEnableClick(); });
     for (Control* sender :
          {static_cast<Control*>(p.mode), static_cast<Control*>(p.cpol()), static_cast<Control*>(p.cpha())})
         sender->changed.connect([this](Control& c) { modeChange(c); });
     p.counter->changed.connect([this](Control&) { refreshSpiClock(); });
     p.counter->editingFinished.connect([this](NumericEdit& e) { evenDividerExit(e); });
-    p.groupBox->hovered.connect([this](Control&) { groupBoxMouseMove(); });
-    for (Control* c : p.hinted)
-        c->hovered.connect([this](Control& sender) { hintMouseMove(0, sender); });
 }
 
 void SpiPage::connectSsp(int ssp) {
     auto& p = ssps_.at(static_cast<std::size_t>(ssp));
-    p.enableBox->changed.connect([this, ssp](Control&) { portEnableClick(ssp + 1); });
+    connectUnitSwitch(p, [this, ssp] { refreshPortFigure(ssp + 1); });
+    connectHints(p, [this] { groupBoxMouseMove(); });
     for (Control* sender :
          {static_cast<Control*>(p.mode), static_cast<Control*>(p.cpol), static_cast<Control*>(p.cpha)})
         sender->changed.connect([this](Control& c) { modeChange(c); });
@@ -235,9 +232,6 @@ void SpiPage::connectSsp(int ssp) {
     p.prescale->changed.connect([this, ssp](Control&) { refreshSspClock(ssp); });
     p.scr->changed.connect([this, ssp](Control&) { refreshSspClock(ssp); });
     p.prescale->editingFinished.connect([this](NumericEdit& e) { evenDividerExit(e); });
-    p.groupBox->hovered.connect([this](Control&) { groupBoxMouseMove(); });
-    for (Control* c : p.hinted)
-        c->hovered.connect([this, ssp](Control& sender) { hintMouseMove(ssp + 1, sender); });
 }
 
 void SpiPage::addPopupRows() {
@@ -282,12 +276,8 @@ void SpiPage::addPopupRows() {
 }
 
 void SpiPage::reset() {
-    spi_.groupBox->setEnabled(false);
-    spi_.coverPanel->setVisible(true);
-    for (auto& p : ssps_) {
-        p.groupBox->setEnabled(false);
-        p.coverPanel->setVisible(true);
-    }
+    coverUnit(spi_);
+    coverUnits(ssps_);
     resetSpi();
     for (int n = 0; n < kSspCount; ++n)
         resetSsp(n);
@@ -375,23 +365,7 @@ bool SpiPage::usesGpdma() const {
 }
 
 const NumericEdit& SpiPage::portClockEdit(int port) const {
-    if (device().singlePclkDivider)
-        return *commonClock().peripheral;
-    return port == 0 ? *spi_.clock.clock : *ssps_.at(static_cast<std::size_t>(port - 1)).clock.clock;
-}
-
-void SpiPage::portEnableClick(int port) {
-    CheckBox* box = port == 0 ? spi_.enableBox : ssps_.at(static_cast<std::size_t>(port - 1)).enableBox;
-    if (device().profileLines.empty()) {
-        model::MuteGuard guard(*box);
-        box->setChecked(false);
-        return;
-    }
-    Control* group = port == 0 ? spi_.groupBox : ssps_.at(static_cast<std::size_t>(port - 1)).groupBox;
-    Control* cover = port == 0 ? spi_.coverPanel : ssps_.at(static_cast<std::size_t>(port - 1)).coverPanel;
-    group->setEnabled(box->checked());
-    cover->setVisible(!box->checked());
-    refreshPortFigure(port);
+    return port == 0 ? unitClock(spi_) : unitClock(ssps_.at(static_cast<std::size_t>(port - 1)));
 }
 
 void SpiPage::bitEnableClick() {
@@ -482,11 +456,6 @@ void SpiPage::evenDividerExit(NumericEdit& edit) {
     if (value <= 0 || value % 2 == 0)
         return;
     edit.setValueFromInt64(value + 1 >= 255 ? kHighestDivider : value + 1);
-}
-
-void SpiPage::hintMouseMove(int port, const Control& sender) {
-    Control* label = port == 0 ? spi_.hintLabel : ssps_.at(static_cast<std::size_t>(port - 1)).hintLabel;
-    label->setCaption(sender.hint());
 }
 
 void SpiPage::groupBoxMouseMove() {

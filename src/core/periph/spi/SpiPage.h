@@ -34,8 +34,6 @@ public:
     // Port 0 is SPI, ports 1 to 3 are SSP0 to SSP2: the bus clock figure after its clock changed.
     void refreshPortFigure(int port);
 
-    // A port's check box: usable only with a device loaded; the group box follows it.
-    void portEnableClick(int port);
     // BitEnable uncovers the transfer length; unchecked, the length goes back to 16 bits.
     void bitEnableClick();
     // The sender (a mode combo, a CPOL or CPHA box) sets the other two of its port.
@@ -50,8 +48,6 @@ public:
     void refreshSspClock(int ssp);
     // Leaving a clock divider edit (or Enter in it) makes an odd value even.
     void evenDividerExit(model::NumericEdit& edit);
-    // The mouse over a register control shows its hint in its port's hint label.
-    void hintMouseMove(int port, const model::Control& sender);
     // The mouse over any group box clears all four hint labels.
     void groupBoxMouseMove();
 

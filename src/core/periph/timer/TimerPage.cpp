@@ -21,12 +21,6 @@ using model::NumericEdit;
 
 namespace {
 
-constexpr const char* kModeItems[] = {
-    "Timer mode: count on rising edge of PCLK",
-    "Counter mode: TC incremented on rising edge of",
-    "Counter mode: TC incremented on falling edge of",
-    "Counter mode: TC incremented on both edges of",
-};
 
 // Hint texts of the register controls; "t" is the timer digit, "m"/"c"/"k" the unit within it.
 std::string matchBoxHint(const std::string& t, int bit) {
@@ -90,7 +84,6 @@ void TimerPage::declareTimer(int timer, Control* parent) {
     tm.enableBox = &s.add<CheckBox>(enableBoxName(timer), parent);
     tm.enableBox->setCaption("Timer " + t);
     tm.enableBox->setTag(tagBase(timer) + kEnableBoxOffset);
-    addUnitSwitch(tm.enableBox);
     tm.groupBox = &s.addPlain(ControlKind::GroupBox, groupBoxName(timer), parent);
     tm.groupBox->setEnabled(false);
 
@@ -99,9 +92,10 @@ void TimerPage::declareTimer(int timer, Control* parent) {
     tm.clockLabel = &s.addPlain(ControlKind::Label, clockLabelName(timer), tm.groupBox, "Counter clk:");
     tm.tickLabel = &s.addPlain(ControlKind::Label, tickLabelName(timer), tm.groupBox, "Counts every:");
     tm.hintLabel = &s.addPlain(ControlKind::Label, hintLabelName(timer), tm.groupBox);
-    tm.clock = addClockPanel(tm.groupBox, timerControl(timer, "pclk_panel"), timerControl(timer, "pclk_div"),
-                             timerControl(timer, "pclock_edit"), ClockGroup::CounterUnit,
-                             [this, timer] { refreshTimerFigures(timer); });
+    tm.clock = addClockPanel(tm.groupBox,
+                             {timerControl(timer, "pclk_panel"), timerControl(timer, "pclk_div"),
+                              timerControl(timer, "pclock_edit")},
+                             ClockGroup::CounterUnit, [this, timer] { refreshTimerFigures(timer); });
     declareBoxes(tm, timer);
 
     const auto index = static_cast<std::size_t>(timer);
@@ -120,15 +114,7 @@ void TimerPage::declareTimer(int timer, Control* parent) {
 void TimerPage::declareRegisterEdits(TimerUnit& tm, int timer) {
     const std::string t = std::to_string(timer);
     const auto hexEdit = [&](const std::string& name, int offset, std::string hint) {
-        auto& edit = store().add<NumericEdit>(name, tm.groupBox);
-        edit.setValueKind(model::ValueKind::HexValue);
-        edit.setMaxLength(8);
-        edit.setMinimumDigits(8);
-        edit.setText("0");
-        edit.setTag(tagBase(timer) + offset);
-        edit.setHint(std::move(hint));
-        tm.hinted.push_back(&edit);
-        return &edit;
+        return addRegisterEdit(tm, name, tagBase(timer) + offset, std::move(hint));
     };
     tm.counter = hexEdit(counterEditName(timer), kCounterOffset,
                          "T" + t + "TC, timer counter: counts once every PR+1 clocks");
@@ -148,7 +134,7 @@ void TimerPage::declareModeCombos(TimerUnit& tm, int timer) {
     const std::string t = std::to_string(timer);
     const int base = tagBase(timer);
     tm.mode = &s.add<ComboBox>(modeComboName(timer), tm.groupBox);
-    tm.mode->setItems({std::begin(kModeItems), std::end(kModeItems)});
+    tm.mode->setItems({std::begin(kCountModeItems), std::end(kCountModeItems)});
     tm.mode->setItemIndex(0);
     tm.mode->setTag(base + kModeOffset);
     tm.mode->setHint("T" + t +
@@ -182,12 +168,7 @@ void TimerPage::declareBoxes(TimerUnit& tm, int timer) {
     const std::string t = std::to_string(timer);
     const auto index = static_cast<std::size_t>(timer);
     const auto box = [&](const char* name, std::string caption, int offset, std::string hint) {
-        auto& b = store().add<CheckBox>(name, tm.groupBox);
-        b.setCaption(std::move(caption));
-        b.setTag(tagBase(timer) + offset);
-        b.setHint(std::move(hint));
-        tm.hinted.push_back(&b);
-        return &b;
+        return addRegisterBox(tm, name, std::move(caption), tagBase(timer) + offset, std::move(hint));
     };
     for (int bit = 0; bit < 12; ++bit) {
         const auto at = static_cast<std::size_t>(bit);
@@ -222,11 +203,9 @@ void TimerPage::declareBoxes(TimerUnit& tm, int timer) {
 
 void TimerPage::connectTimer(int timer) {
     auto& tm = timers_[static_cast<std::size_t>(timer)];
-    tm.enableBox->changed.connect([this, timer](Control&) { timerEnableClick(timer); });
+    connectUnitSwitch(tm);
+    connectHints(tm, [this, timer] { timerGroupBoxMouseMove(timer); });
     tm.prescale->changed.connect([this, timer](Control&) { refreshTimerFigures(timer); });
-    tm.groupBox->hovered.connect([this, timer](Control&) { timerGroupBoxMouseMove(timer); });
-    for (Control* c : tm.hinted)
-        c->hovered.connect([this, timer](Control& sender) { timerHintMouseMove(timer, sender); });
     tm.mode->changed.connect([this, timer](Control&) { countModeChange(timer); });
     tm.countInput->changed.connect([this, timer](Control&) { countModeChange(timer); });
     for (int k = 0; k < 4; ++k) {
@@ -252,10 +231,7 @@ void TimerPage::addPopupRows(int timer) {
 }
 
 void TimerPage::reset() {
-    for (auto& tm : timers_) {
-        tm.groupBox->setEnabled(false);
-        tm.coverPanel->setVisible(true);
-    }
+    coverUnits(timers_);
     // In declaration order, each change running its handler as a click would.
     for (auto& tm : timers_) {
         tm.enableBox->setChecked(false);
@@ -361,47 +337,16 @@ void TimerPage::refreshFigures() {
 
 void TimerPage::generate(ResultLists& lists) const {
     const TimerGenerator generator(device());
-    for (int t = 0; t < kTimerCount; ++t) {
-        const auto& tm = timers_[static_cast<std::size_t>(t)];
-        if (tm.enableBox->checked())
-            generator.generate(t, tm, timerClockEdit(t), lists);
-    }
+    generateSwitchedOn(timers_,
+                       [&](int t, const TimerUnit& tm) { generator.generate(t, tm, unitClock(tm), lists); });
 }
 
 const NumericEdit& TimerPage::timerClockEdit(int timer) const {
-    if (device().singlePclkDivider || device().pclkDiv13xx)
-        return *commonClock().peripheral;
-    return *timers_.at(static_cast<std::size_t>(timer)).clock.clock;
-}
-
-void TimerPage::timerEnableClick(int timer) {
-    auto& tm = timers_[static_cast<std::size_t>(timer)];
-    if (device().profileLines.empty()) {
-        model::MuteGuard guard(*tm.enableBox);
-        tm.enableBox->setChecked(false);
-        return;
-    }
-    tm.groupBox->setEnabled(tm.enableBox->checked());
-    tm.coverPanel->setVisible(!tm.enableBox->checked());
+    return unitClock(timers_.at(static_cast<std::size_t>(timer)));
 }
 
 void TimerPage::countModeChange(int timer) {
-    auto& tm = timers_[static_cast<std::size_t>(timer)];
-    const bool counterMode = tm.mode->itemIndex() != 0;
-    tm.countInput->setEnabled(counterMode);
-    // Only a real capture row can be the count input: extra count-input items of a profile
-    // with more than four captures leave every box alone.
-    const int counted = counterMode ? tm.countInput->itemIndex() : -1;
-    for (int c = 0; c < kCaptureCount; ++c) {
-        const bool isCountInput = c == counted;
-        for (CheckBox* box : tm.captureBoxes(c)) {
-            if (isCountInput) {
-                model::MuteGuard guard(*box);
-                box->setChecked(false);
-            }
-            box->setEnabled(!isCountInput);
-        }
-    }
+    timers_[static_cast<std::size_t>(timer)].followCountMode();
     refreshTimerFigures(timer);
 }
 
@@ -458,10 +403,6 @@ void TimerPage::refreshTimerFigures(int timer) {
             : CounterClock::timerMode(timerClockEdit(timer).valueAsFloat(), tm.prescale->valueAsInt64());
     tm.clockLabel->setCaption(tm.counterClock.clockCaption());
     tm.tickLabel->setCaption(tm.counterClock.tickCaption());
-}
-
-void TimerPage::timerHintMouseMove(int timer, const Control& sender) {
-    timers_[static_cast<std::size_t>(timer)].hintLabel->setCaption(sender.hint());
 }
 
 void TimerPage::timerGroupBoxMouseMove(int timer) {

@@ -29,12 +29,8 @@ public:
     // Each checked timer's set-up, in timer order.
     void generate(ResultLists& lists) const override;
 
-    // The enable box: usable only with a device loaded; the group box follows it.
-    void timerEnableClick(int timer);
     // "Counter clk: ..." and "Counts every: ..." from the prescaler and the timer's clock.
     void refreshTimerFigures(int timer);
-    // The mouse over a register control shows its hint in the timer's hint label.
-    void timerHintMouseMove(int timer, const model::Control& sender);
     // The mouse over a group box clears the hint labels of the two timers shown together.
     void timerGroupBoxMouseMove(int timer);
     // "0/1" or "2/3": which pair of timers is shown.

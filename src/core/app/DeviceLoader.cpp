@@ -99,7 +99,8 @@ void DeviceLoader::build(const std::string& name, const profile::Lines& lines) {
     readFamilyAndExclusiveFunctions();
     for (const auto& page : pages_)
         page->loadProfile();
-#include "profile/DeviceSections.h"
+    device.includeFile = profile::lineAfter(device.profileLines, profile::kIncludeSection);
+    ctx_.clocks.refresh();
 }
 
 void DeviceLoader::resetPagesAndState() {

@@ -1,5 +1,5 @@
 #include "IrqFixture.h"
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 #include "io/TextFile.h"
 #include "periph/ResultLists.h"
 

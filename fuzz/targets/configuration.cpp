@@ -2,7 +2,7 @@
 // shipped ones), then "Create code". One window per process; each load replaces the set-up.
 #include "FuzzInput.h"
 #include "FuzzProgram.h"
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace regforge;

@@ -5,7 +5,7 @@
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
 #include "cli/StoredReplaceList.h"
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 #include "io/NameText.h"
 #include "io/TextFile.h"
 

@@ -2,7 +2,7 @@
 #include "app/MainForm.h"
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
 #include "model/Tree.h"

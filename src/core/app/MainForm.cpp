@@ -1,9 +1,9 @@
 #include "app/MainForm.h"
 
+#include "app/ConfigurationCommands.h"
 #include "app/DeviceLoader.h"
 #include "app/ShellLayout.h"
 #include "config/ConfigFile.h"
-#include "config/ConfigurationCommands.h"
 #include "config/SettingsFile.h"
 #include "config/SetupBaseline.h"
 #include "io/TextFile.h"
@@ -15,9 +15,6 @@
 #include "output/ReplaceList.h"
 #include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
-#include "periph/adc/AdcPage.h"
-#include "periph/io/IoPage.h"
-#include "periph/irq/IrqPage.h"
 #include "tools/EditPopup.h"
 
 namespace regforge::app {
@@ -98,7 +95,7 @@ MainForm::MainForm(ui::Ui& ui, io::DataFolders folders, std::vector<PageFactory>
     : ui_(ui), folders_(std::move(folders)), context_{store_, device_, ui_, edit_, folders_, clocks_} {
     declareControls(std::move(pages));
     connectHandlers();
-    baseline_ = std::make_unique<config::SetupBaseline>(store_, device_);
+    baseline_ = std::make_unique<config::SetupBaseline>(store_, device_, pages_);
 }
 
 MainForm::~MainForm() = default;
@@ -126,11 +123,7 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
     stepping_ = std::make_unique<tools::KeyboardStepping>(pages_);
     replace_ =
         std::make_unique<output::ReplaceListPanel>(store_, ui_, folders_, [this] { scanReplaceFolders(); });
-    config_ = std::make_unique<config::ConfigurationCommands>(config::ConfigurationContext{
-        store_, device_, ui_, folders_, [this] { return LoadProfileBitBtnClick(); },
-        [this] { clocks_.refresh(); }, [this] { scanReplaceFolders(); }, [this] { ReplaceUseButtonClick(); },
-        *replace_, [this](const std::string& source) { return vectorSlot(source); },
-        [this] { return correctLoadedSetup(); }});
+    config_ = std::make_unique<ConfigurationCommands>(*this);
     loader_ = std::make_unique<DeviceLoader>(
         context_, pages_,
         [this](const std::string& name, const profile::Lines& lines) { return trialLoad(name, lines); });
@@ -144,57 +137,6 @@ std::optional<std::string> MainForm::trialLoad(const std::string& name, const pr
     } catch (const regforge::Error& e) {
         return e.what();
     }
-    return std::nullopt;
-}
-
-config::LoadCorrections MainForm::correctLoadedSetup() {
-    config::LoadCorrections corrections;
-    for (const auto& page : pages_) {
-        for (model::CheckBox* box : page->unitSwitches())
-            if (box->checked() && !box->visible()) {
-                corrections.unitsSwitchedOff.push_back(box->caption());
-                box->setChecked(false);
-            }
-        auto& off = corrections.unitsSwitchedOff;
-        if (auto* io = dynamic_cast<periph::io::IoPage*>(page.get())) {
-            corrections.pinsAligned = io->alignSharedFields();
-            if (const auto fastIo = io->switchOffMissingFastIo())
-                off.push_back(*fastIo);
-        }
-        if (auto* irq = dynamic_cast<periph::irq::IrqPage*>(page.get())) {
-            corrections.sourcesFreed = irq->freeUnknownSources();
-            corrections.entriesDropped = irq->fitSlotList();
-            const auto eints = irq->switchOffMissingEints();
-            off.insert(off.end(), eints.begin(), eints.end());
-        }
-        if (auto* adc = dynamic_cast<periph::adc::AdcPage*>(page.get()))
-            corrections.channelsFreed = adc->freeMissingChannels();
-    }
-    // A file made for a part with 32-bit counters can hold eight digits for a 16-bit register.
-    for (model::Control* control : store_.all()) {
-        auto* edit = dynamic_cast<model::NumericEdit*>(control);
-        if (edit == nullptr || edit->valueKind() != model::ValueKind::HexValue || edit->maxLength() <= 0)
-            continue;
-        const auto width = static_cast<std::size_t>(edit->maxLength());
-        const std::string digits = edit->text();
-        if (digits.size() <= width)
-            continue;
-        const auto first = digits.find_first_not_of('0');
-        std::string significant = first == std::string::npos ? std::string() : digits.substr(first);
-        if (significant.size() > width) {
-            corrections.valuesCut.push_back(edit->name());
-            significant.erase(0, significant.size() - width);
-        }
-        edit->setText(std::string(width - significant.size(), '0') + significant);
-    }
-    return corrections;
-}
-
-std::optional<int> MainForm::vectorSlot(const std::string& source) const {
-    // A window built without the interrupt page has no slots to restore.
-    for (const auto& page : pages_)
-        if (const auto* irq = dynamic_cast<const periph::irq::IrqPage*>(page.get()))
-            return irq->vectorSlot(source);
     return std::nullopt;
 }
 
@@ -340,6 +282,10 @@ void MainForm::scanReplaceFolders() {
 void MainForm::about_buttonClick() {
     auto& about = store_.get<model::Control>("about_panel");
     about.setVisible(!about.visible());
+}
+
+std::vector<std::string> MainForm::savedSetup() const {
+    return config::buildConfiguration(store_, device_, pages_);
 }
 
 void MainForm::takeBaseline() {

@@ -25,8 +25,9 @@
 #include <vector>
 
 namespace regforge::app {
+class ConfigurationCommands;
 class DeviceLoader;
-}
+} // namespace regforge::app
 namespace regforge::tools {
 class EditPopup;
 }
@@ -34,9 +35,7 @@ namespace regforge::output {
 class ReplaceListPanel;
 }
 namespace regforge::config {
-class ConfigurationCommands;
 class SetupBaseline;
-struct LoadCorrections;
 } // namespace regforge::config
 
 namespace regforge::app {
@@ -136,7 +135,11 @@ public:
     }
     tools::EditPopup& editPopup() { return *editPopup_; }
     output::ReplaceListPanel& replacePanel() { return *replace_; }
-    config::ConfigurationCommands& configuration() { return *config_; }
+    ConfigurationCommands& configuration() { return *config_; }
+    // What "Save configuration" writes now.
+    std::vector<std::string> savedSetup() const;
+    // The replace-list list from every replace folder.
+    void scanReplaceFolders();
 
     // Asks the views to scroll the window back to its top.
     model::Signal<> scrollToTop;
@@ -158,14 +161,7 @@ private:
     // "Load profile" of `lines` on a window of its own: the reason when it fails.
     std::optional<std::string> trialLoad(const std::string& name, const profile::Lines& lines) const;
     void showTitle(bool changed);
-    // The replace-list list from every replace folder.
-    void scanReplaceFolders();
     void restoreWindowSize();
-    // The fixed vector slot of an interrupt source, for restoring saved slot lists.
-    std::optional<int> vectorSlot(const std::string& source) const;
-    // What a loaded configuration asks that the device cannot hold: units and interrupt sources
-    // it lacks are switched off, pins sharing a register field brought into step.
-    config::LoadCorrections correctLoadedSetup();
 
     ui::Ui& ui_;
     io::DataFolders folders_;
@@ -183,7 +179,7 @@ private:
     std::unique_ptr<tools::EditPopup> editPopup_;
     std::unique_ptr<tools::KeyboardStepping> stepping_;
     std::unique_ptr<output::ReplaceListPanel> replace_;
-    std::unique_ptr<config::ConfigurationCommands> config_;
+    std::unique_ptr<ConfigurationCommands> config_;
     bool terminateRequested_ = false;
     bool restoresWindowSize_ = true;
     std::unique_ptr<config::SetupBaseline> baseline_;

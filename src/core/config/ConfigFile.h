@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Error.h"
 #include "model/ControlStore.h"
+#include "periph/Page.h"
+#include "periph/SavedRecords.h"
 #include "profile/DeviceState.h"
-#include "ui/Ui.h"
 
-#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,7 +13,9 @@
 
 namespace regforge::config {
 
-using Lines = std::vector<std::string>;
+using Lines = periph::SavedLines;
+using ConfigDataError = periph::SavedDataError;
+using Pages = std::vector<std::unique_ptr<periph::Page>>;
 
 // A saved configuration starts with this exact line, followed by the device name.
 inline constexpr std::string_view kProfileHeader = "[profile]";
@@ -21,44 +23,40 @@ inline constexpr std::string_view kProfileHeader = "[profile]";
 inline constexpr std::string_view kReplaceHeader = "[Replace]";
 inline constexpr std::string_view kEndMarker = "[]";
 
-// The vector slot the interrupt source loader recorded for a source, by the source's name;
-// nullopt for a source the loaded device does not have. The interrupt page provides it.
-using VectorSlotLookup = std::function<std::optional<int>(const std::string& source)>;
-
-// What restoring needs from the rest of the window. An empty function is skipped, so
-// configurations restore whatever part of the window exists.
-struct RestoreHooks {
-    std::function<void()> refreshClocks;
-    // Refills the replace-list list from the replace folder.
-    std::function<void()> scanReplaceLists;
-    // Drops the active replace list and its name.
-    std::function<void()> forgetReplaceList;
-    // Loads the list chosen in the replace-list list; true when it gave an active list.
-    std::function<bool()> loadReplaceList;
-    // The "use replace table" toggle.
-    std::function<void()> toggleReplaceUse;
-    VectorSlotLookup vectorSlot;
-};
-
-// A value of the file that cannot be applied (not a number, a missing line or record, more
-// entries than the control holds).
-class ConfigDataError : public regforge::Error {
-public:
-    using regforge::Error::Error;
+// How a configuration load ended.
+enum class LoadOutcome {
+    Loaded,            // device loaded and every value applied
+    Cancelled,         // the user cancelled a dialog or the question; nothing changed
+    Unreadable,        // the file could not be read; nothing changed
+    NotAConfiguration, // nothing changed
+    ProfileNotFound,   // the file's device is not in the device list; nothing changed
+    DeviceNotLoaded,   // the device load failed and said so; no value was applied
+    DataError,         // a value could not be applied; what was applied stays
 };
 
 // The saved lines of the whole window: "[profile]", the device name, one record per saved
-// control in declaration order, then the replace record.
-Lines buildConfiguration(const model::ControlStore& store, const profile::DeviceState& device);
-// One control's saved lines (none for a control a configuration does not keep).
-Lines controlRecord(const model::Control& control, const profile::DeviceState& device);
+// control in declaration order (the pages write their own special records), then the replace
+// record.
+Lines buildConfiguration(const model::ControlStore& store, const profile::DeviceState& device,
+                         const Pages& pages);
+// One control's saved lines, written by the page that owns its record or by its kind (none for
+// a control a configuration does not keep).
+Lines controlRecord(const model::Control& control, const Pages& pages);
 // The replace record that ends every configuration.
 Lines replaceRecord(const model::ControlStore& store);
 
-// Applies a configuration's lines to the window once its device has been loaded. The first
-// value that cannot be applied ends the restoring with a message; what was applied until then
-// stays. Returns false in that case.
-bool restoreConfiguration(const Lines& file, model::ControlStore& store, ui::Ui& ui,
-                          const RestoreHooks& hooks);
+// Restores every control whose record the file holds, in declaration order, by its page's
+// rule or else by its kind; a menu item without a record is unchecked. The controls' handlers
+// run as their values are set. Throws ConfigDataError at the first value that cannot be
+// applied; what was applied until then stays.
+void restoreRecords(const periph::SavedRecords& records, model::ControlStore& store, const Pages& pages);
+
+// What the replace record asks: whether the list is used, and its name.
+struct ReplaceChoice {
+    bool use = false;
+    std::string listName;
+};
+// The replace record of a file; nullopt when the file has none. Throws ConfigDataError.
+std::optional<ReplaceChoice> replaceChoice(const periph::SavedRecords& records);
 
 } // namespace regforge::config

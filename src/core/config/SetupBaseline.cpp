@@ -2,8 +2,9 @@
 
 namespace regforge::config {
 
-SetupBaseline::SetupBaseline(const model::ControlStore& store, const profile::DeviceState& device)
-    : store_(store), device_(device) {
+SetupBaseline::SetupBaseline(const model::ControlStore& store, const profile::DeviceState& device,
+                             const Pages& pages)
+    : store_(store), device_(device), pages_(pages) {
     const auto& controls = store_.all();
     touched_.assign(controls.size(), false);
     differing_.assign(controls.size(), false);
@@ -28,7 +29,7 @@ void SetupBaseline::take() {
     records_.clear();
     records_.reserve(controls.size());
     for (const model::Control* c : controls)
-        records_.push_back(controlRecord(*c, device_));
+        records_.push_back(controlRecord(*c, pages_));
     differing_.assign(controls.size(), false);
     touched_.assign(controls.size(), false);
     touchedList_.clear();
@@ -50,7 +51,7 @@ bool SetupBaseline::differs() {
     const auto& controls = store_.all();
     for (const std::size_t i : touchedList_) {
         touched_[i] = false;
-        const bool differs = controlRecord(*controls[i], device_) != records_[i];
+        const bool differs = controlRecord(*controls[i], pages_) != records_[i];
         if (differs != differing_[i]) {
             differing_[i] = differs;
             differingCount_ = differs ? differingCount_ + 1 : differingCount_ - 1;

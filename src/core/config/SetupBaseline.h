@@ -15,7 +15,7 @@ namespace regforge::config {
 class SetupBaseline {
 public:
     // Listens to every control of `store`; the store's controls are all declared.
-    SetupBaseline(const model::ControlStore& store, const profile::DeviceState& device);
+    SetupBaseline(const model::ControlStore& store, const profile::DeviceState& device, const Pages& pages);
     SetupBaseline(const SetupBaseline&) = delete;
     SetupBaseline& operator=(const SetupBaseline&) = delete;
 
@@ -32,6 +32,7 @@ private:
 
     const model::ControlStore& store_;
     const profile::DeviceState& device_;
+    const Pages& pages_;
     bool taken_ = false;
     // By declaration index: each saved control's record at take(), whether it differs now,
     // and whether it changed since the last comparison.

@@ -41,7 +41,7 @@ model::CheckBox* Page::addRegisterBox(PeripheralUnit& unit, const std::string& n
 }
 
 void Page::connectUnitSwitch(const UnitFrame& unit, std::function<void()> switched) {
-    unitSwitches_.push_back(unit.enableBox);
+    addUnitSwitch(unit.enableBox);
     unit.enableBox->changed.connect([this, &unit, after = std::move(switched)](model::Control&) {
         if (unitEnableClick(unit) && after)
             after();

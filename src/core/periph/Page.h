@@ -2,9 +2,11 @@
 
 #include "model/CheckControls.h"
 #include "periph/EditPopupRow.h"
+#include "periph/LoadCorrections.h"
 #include "periph/PageContext.h"
 #include "periph/PeripheralClockPanel.h"
 #include "periph/ResultLists.h"
+#include "periph/SavedRecords.h"
 #include "periph/SteppedEdit.h"
 #include "periph/UnitFrame.h"
 
@@ -16,8 +18,9 @@
 namespace regforge::periph {
 
 // One page of the main window. It declares its controls when the form is built and takes part
-// in every whole-program step: the device load, the clock refresh, the result and the numeric
-// edits' popup. The main window holds the pages in page order and walks them in that order.
+// in every whole-program step: the device load, the clock refresh, the result, the numeric
+// edits' popup and saved configurations. The main window holds the pages in page order and walks them in that
+// order.
 class Page {
 public:
     // The page follows the clock chain: each recomputation refreshes its figures.
@@ -46,6 +49,28 @@ public:
     virtual bool readyForResult() const { return true; }
     // Whether the page's settings move data by GPDMA (the result then starts the GPDMA).
     virtual bool usesGpdma() const { return false; }
+
+    // Saved configurations hold one record per control, in declaration order, written and
+    // restored by the control's kind. A page writes and restores the records its kind rules do
+    // not cover itself. A configuration load runs, in page order for each step: beforeRestore,
+    // restoreFirst, the controls' records (restoreRecord), afterRestore, then correctLoadedSetup.
+    //
+    // Writes the record of one of the page's controls into `out`; false leaves the control to
+    // its kind's rule (writing nothing and returning true saves no record).
+    virtual bool saveRecord(const model::Control&, SavedLines& /*out*/) const { return false; }
+    // Before any value is applied: handlers that must stay quiet until afterRestore.
+    virtual void beforeRestore() {}
+    // The records restored before every control's (node values by position) and what the
+    // controls' records need set up first. Throws SavedDataError.
+    virtual void restoreFirst(const SavedRecords&) {}
+    // Restores one of the page's controls from its record; false leaves it to its kind's rule.
+    // Throws SavedDataError.
+    virtual bool restoreRecord(model::Control&, const SavedRecord&) { return false; }
+    // After the records, whether they all applied or not.
+    virtual void afterRestore() {}
+    // The loaded set-up is made to fit the device: what the device cannot hold is switched
+    // off or brought into step, and named in `corrections`.
+    virtual void correctLoadedSetup(LoadCorrections&) {}
 
     // The units' own clock panels, in unit order.
     const std::vector<PeripheralClockPanel>& clockPanels() const { return clockPanels_; }
@@ -85,6 +110,8 @@ protected:
     model::CheckBox* addRegisterBox(PeripheralUnit& unit, const std::string& name, std::string caption,
                                     int tag, std::string hint);
 
+    // A box that switches a unit on; the device load hides it where the device lacks the unit.
+    void addUnitSwitch(model::CheckBox* box) { unitSwitches_.push_back(box); }
     // The unit's enable box switches it on and off: see unitEnableClick. `switched` runs after
     // a switch the device allowed.
     void connectUnitSwitch(const UnitFrame& unit, std::function<void()> switched = {});

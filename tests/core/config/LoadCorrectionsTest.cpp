@@ -2,7 +2,7 @@
 // it lacks, values wider than its registers. The load corrects the set-up to fit the device and
 // says what it changed, and the result writes only what the device has.
 
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 #include "io/TextFile.h"
 #include "model/ListControls.h"
 #include "periph/adc/AdcPage.h"

@@ -19,7 +19,8 @@ TEST(SetupBaseline, ComparesWhatASaveWritesAcrossManyComparisons) {
     auto& edit = store.add<model::NumericEdit>("edit", &form);
     auto& combo = store.add<model::ComboBox>("combo", &form);
     combo.setItems({"a", "b"});
-    SetupBaseline baseline(store, device);
+    const Pages noPages;
+    SetupBaseline baseline(store, device, noPages);
     baseline.take();
     EXPECT_FALSE(baseline.differs()) << "no device, no set-up to lose";
 

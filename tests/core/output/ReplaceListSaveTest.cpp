@@ -1,5 +1,5 @@
 #include "ReplacePanelFixture.h"
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 #include "model/CheckControls.h"
 
 #include <filesystem>

@@ -150,13 +150,13 @@ TEST_F(DeviceLoad, AFailedLoadSaysWhereAndLeavesTheDeviceAndSetUpAsTheyWere) {
     store.get<model::CheckBox>("T0_checkbox").setChecked(true);
     store.get<model::Memo>("Memo1").setLines({"old result"});
     form.refreshTitle();
-    const auto setup = config::buildConfiguration(store, device());
+    const auto setup = form.savedSetup();
     const std::string title = store.get<model::Form>("Form1").caption();
     ASSERT_EQ(title, "good - changed - " + std::string(app::kFormCaption));
     const auto& devices = store.get<model::ComboBox>("mcu_ComboBox");
     const auto profile = device().profileLines;
     const auto expectUnchanged = [&](const std::string& name) {
-        EXPECT_EQ(config::buildConfiguration(store, device()), setup) << name;
+        EXPECT_EQ(form.savedSetup(), setup) << name;
         EXPECT_EQ(device().deviceName, "good") << name;
         EXPECT_EQ(device().profileLines, profile) << name;
         EXPECT_EQ(store.get<model::Memo>("Memo1").lines(), std::vector<std::string>{"old result"}) << name;

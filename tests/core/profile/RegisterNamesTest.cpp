@@ -7,7 +7,7 @@
 // arm-none-eabi-gcc against a header declaring exactly the listed names.
 
 #include "app/MainForm.h"
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 #include "model/CheckControls.h"
 #include "model/ListControls.h"
 #include "output/ReplaceList.h"

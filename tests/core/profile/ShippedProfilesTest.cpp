@@ -4,7 +4,7 @@
 // shape of the real counters and be powered or clocked before their registers are written,
 // and every saved example configuration in examples/ must load back and generate.
 
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 #include "io/TextFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"

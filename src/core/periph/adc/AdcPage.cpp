@@ -227,6 +227,16 @@ std::vector<std::string> AdcPage::freeMissingChannels() {
     return freed;
 }
 
+void AdcPage::restoreFirst(const SavedRecords&) {
+    for (auto& unit : units_)
+        unit.burst->setChecked(true);
+}
+
+void AdcPage::correctLoadedSetup(LoadCorrections& corrections) {
+    const auto freed = freeMissingChannels();
+    corrections.channelsFreed.insert(corrections.channelsFreed.end(), freed.begin(), freed.end());
+}
+
 void AdcPage::loadProfile() {
     missing_ = {};
     for (auto& unit : units_)

@@ -51,11 +51,17 @@ public:
     // Clocks per conversion as the figures count them: the device's clocks less the
     // conversion-clocks item, never below one.
     int conversionClocks(int converter) const;
+
+    // Every burst box is checked before the records are applied, so its handler sets the
+    // converter up; the records then give the saved values.
+    void restoreFirst(const SavedRecords& records) override;
+    // Channels the device does not have are switched off.
+    void correctLoadedSetup(LoadCorrections& corrections) override;
+
+private:
     // Unchecks and disables the channels the profile marks missing (CHOFF) that a loaded file
     // switched on, and names them ("AD0.5").
     std::vector<std::string> freeMissingChannels();
-
-private:
     void declareConverter(int converter, model::Control* page);
     void declareBoxes(AdcUnit& unit, int converter);
     void connectConverter(int converter);

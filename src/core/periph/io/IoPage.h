@@ -56,6 +56,14 @@ public:
     // A device without pins gives no result.
     bool readyForResult() const override { return tree_->count() > 0; }
 
+    // The pin tree's record: image, state and selected-image index of each node, in node order.
+    // With IOCON the open-drain marks live in the pins, and their list has no record.
+    bool saveRecord(const model::Control& control, SavedLines& out) const override;
+    // The pin tree's node values by position, before every other record; no tree handler runs.
+    void restoreFirst(const SavedRecords& records) override;
+    // Pins sharing a register field are brought into step; fast GPIO the device lacks goes off.
+    void correctLoadedSetup(LoadCorrections& corrections) override;
+
     const PinLists& pinLists() const { return lists_; }
     const QuickSelector& quickSelector() const { return quick_; }
     const PinTreeClicks& clicks() const { return clicks_; }

@@ -10,8 +10,10 @@
 #include "periph/irq/IrqControls.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace regforge::periph::irq {
 
@@ -64,9 +66,20 @@ public:
     const EintRow& eintRow(int n) const { return eint_.at(static_cast<std::size_t>(n)); }
     const model::Playlist& slotList() const { return *slots_; }
     const model::Tree& gpioTree() const { return *gpioTree_; }
-    // The vector slot a source has on a fixed-slot device: its channel. Saved
-    // configurations place the restored sources with it.
-    std::optional<int> vectorSlot(const std::string& source) const { return sources_.channelNumber(source); }
+
+    // The GPIO interrupt tree's records (state indices, then the edge/level images) and the
+    // external-interrupt combos' item texts, which the device decides.
+    bool saveRecord(const model::Control& control, SavedLines& out) const override;
+    // The mode combos' handlers stay detached while a file is applied.
+    void beforeRestore() override;
+    void restoreFirst(const SavedRecords& records) override;
+    // The source list is never restored; the fixed-slot list puts each source in its own slot.
+    bool restoreRecord(model::Control& control, const SavedRecord& saved) override;
+    void afterRestore() override { quietModes_.clear(); }
+    // Sources, slot entries and external interrupts the device does not have are freed.
+    void correctLoadedSetup(LoadCorrections& corrections) override;
+
+private:
     // Frees the slots holding sources the device does not have (a file made for another part)
     // and names those sources.
     std::vector<std::string> freeUnknownSources();
@@ -76,8 +89,8 @@ public:
     // Brings a list a loaded file made longer than the device's slots back to its length and
     // keeps each source once (its first entry); names the sources of the entries it dropped.
     std::vector<std::string> fitSlotList();
-
-private:
+    bool isEintCombo(const model::Control& control) const;
+    void restoreSlotList(const SavedRecord& saved);
     void declareSourceControls(model::Control* page);
     void declareEintRows(model::Control* page);
     void declareGpioTree(model::Control* page);
@@ -112,6 +125,7 @@ private:
     model::Control* gpioLeftPanel_ = nullptr;
     model::Control* gpioTopPanel_ = nullptr;
     InterruptSources sources_;
+    std::vector<std::unique_ptr<model::MuteGuard>> quietModes_;
 };
 
 } // namespace regforge::periph::irq

@@ -1,5 +1,5 @@
 #include "AdcFixture.h"
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 
 #include <filesystem>
 

@@ -1,5 +1,5 @@
 #include "IrqFixture.h"
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 #include "io/TextFile.h"
 #include "periph/ResultLists.h"
 
@@ -63,6 +63,9 @@ TEST_F(IrqConfigurationTest, FixedSlotListPlacesEachSourceInItsChannelSlot) {
                       "[]"});
     ASSERT_EQ(restore(path), config::LoadOutcome::Loaded);
     EXPECT_EQ(entries(), listWith(33, {{0, "UART0"}, {6, "TIMER1"}}));
+    writeLines(path, {"[profile]", "vic_fixed", "[ISR_ListBox]", "UART0", "SSP9"});
+    EXPECT_EQ(restore(path), config::LoadOutcome::DataError)
+        << "a source the device does not have has no slot";
 }
 
 TEST_F(IrqConfigurationTest, EdgeOrLevelChoiceOfGpioPinsIsKeptAndOldFilesLoadAsEdge) {

@@ -1,7 +1,7 @@
 #include "periph/spi/SpiPage.h"
 
 #include "SerialPortFixture.h"
-#include "config/ConfigurationCommands.h"
+#include "app/ConfigurationCommands.h"
 
 #include <string>
 

@@ -22,10 +22,20 @@ struct Outcome {
     std::string err;
 };
 
+// A device with one pin, P0.0, whose functions are PORT0.0, TXD0, PWM1 and Reserved.
+inline constexpr const char* kOnePinProfile = "[PINSEL]\r\n"
+                                              "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
+                                              "[IODIR]\r\n"
+                                              "IO0DIR,0\r\n"
+                                              "[INCLUDE]\r\n"
+                                              "LPC214x.h\r\n";
+
 // A data folder holding one device profile "Tiny", for running regforge-cli on it.
 class CliDataFolder {
 public:
-    explicit CliDataFolder(const std::string& profile) { data.write("include/Tiny.ini", profile); }
+    explicit CliDataFolder(const std::string& profile = kOnePinProfile) {
+        data.write("include/Tiny.ini", profile);
+    }
 
     // Saves a configuration the way the desktop program does: load, choose TXD0, save.
     std::filesystem::path saveConfiguration(const std::string& name) {
@@ -40,6 +50,17 @@ public:
         const auto path = data.path() / name;
         EXPECT_TRUE(form.configuration().saveConfiguration(path));
         return path;
+    }
+
+    // Switches the saved configuration's replace list on, naming `list`; the file's new text.
+    std::string useReplaceList(const std::filesystem::path& config, const std::string& list) {
+        std::string text = data.read(config.filename().string());
+        const auto at = text.find("[Replace]\r\n0\r\n\r\n");
+        EXPECT_NE(at, std::string::npos);
+        if (at != std::string::npos)
+            text.replace(at, 16, "[Replace]\r\n1\r\n" + list + "\r\n");
+        data.write(config.filename().string(), text);
+        return text;
     }
 
     // regforge-cli --data-dir <this folder> args...

@@ -10,19 +10,12 @@ namespace fs = std::filesystem;
 using namespace std::string_literals;
 using testing::Outcome;
 
-constexpr const char* kProfile = "[PINSEL]\r\n"
-                                 "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
-                                 "[IODIR]\r\n"
-                                 "IO0DIR,0\r\n"
-                                 "[INCLUDE]\r\n"
-                                 "LPC214x.h\r\n";
-
 const std::string kOriginal = "PINSEL0 = 1;\r\n/* \xE9\xFF */\nnul\0 PINSEL1"s;
 const std::string kReplaced = "PSEL0 = 1;\r\n/* \xE9\xFF */\nnul\0 PSEL1"s;
 
 class ReplaceCommand : public ::testing::Test, public testing::CliDataFolder {
 protected:
-    ReplaceCommand() : CliDataFolder(kProfile) { data.write("replace/keil.ini", "PINSEL=PSEL\r\n"); }
+    ReplaceCommand() { data.write("replace/keil.ini", "PINSEL=PSEL\r\n"); }
 };
 
 TEST_F(ReplaceCommand, AppliesAStoredListToAFileInPlace) {
@@ -78,11 +71,7 @@ TEST_F(ReplaceCommand, EachCommandExplainsItself) {
 TEST_F(ReplaceCommand, GenerateAppliesANamedListInsteadOfTheConfigurations) {
     data.write("replace/upper.ini", "IO0DIR=IODIR0\r\n");
     const auto config = saveConfiguration("tiny.sav");
-    std::string text = data.read("tiny.sav");
-    const auto at = text.find("[Replace]\r\n0\r\n\r\n");
-    ASSERT_NE(at, std::string::npos);
-    text.replace(at, 16, "[Replace]\r\n1\r\nupper\r\n");
-    data.write("tiny.sav", text);
+    const std::string text = useReplaceList(config, "upper");
 
     const Outcome own = cli({"generate", config.string()});
     EXPECT_EQ(own.code, 0) << own.err;

@@ -11,18 +11,9 @@
 namespace regforge::cli {
 namespace {
 
-constexpr const char* kProfile = "[PINSEL]\r\n"
-                                 "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
-                                 "[IODIR]\r\n"
-                                 "IO0DIR,0\r\n"
-                                 "[INCLUDE]\r\n"
-                                 "LPC214x.h\r\n";
-
 // regforge-cli itself, run by the shell with its redirections.
 class StandardStreams : public ::testing::Test, public testing::CliDataFolder {
 protected:
-    StandardStreams() : CliDataFolder(kProfile) {}
-
     // Runs `regforge-cli --data-dir DIR <args> <redirections> 2>err.txt`; the exit code.
     int shell(const std::string& args, const std::string& redirections) {
         const std::string command = "cd '" + data.path().string() + "' && '" + std::string(REGFORGE_CLI_EXE) +

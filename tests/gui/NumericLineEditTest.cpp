@@ -3,13 +3,10 @@
 #include "GuiFixture.h"
 #include "model/NumericEdit.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -103,29 +100,6 @@ TEST(NumericLineEdit, HexFieldKeepsItsPrefixAndTheCaretFollowsTheModel) {
     // The program changing the value redraws the field.
     hex.setValueFromInt64(0x1234);
     EXPECT_EQ(line->text(), "0x00001234");
-}
-
-TEST(NumericLineEdit, RegisterEditsOpenTheEditPopupSetUpForThem) {
-    GuiFixture gui;
-    model::Control* matchRegister = gui.store().firstWithTag(354); // timer 0, match register 1
-    ASSERT_NE(matchRegister, nullptr);
-    // The timer's controls are usable once a device is loaded and the timer switched on.
-    for (model::Control* c = matchRegister; c != nullptr; c = c->parent())
-        c->setEnabled(true);
-    auto* line = gui.widget<NumericLineEdit>(matchRegister->name().c_str());
-
-    QFocusEvent focus(QEvent::FocusIn, Qt::MouseFocusReason);
-    QApplication::sendEvent(line, &focus);
-    const QPoint centre = line->rect().center();
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, centre, line->mapToGlobal(centre));
-    QApplication::sendEvent(line, &rightClick);
-
-    auto* popup = gui.widget<QMenu>("IntegerInputPopup");
-    EXPECT_TRUE(popup->isVisible());
-    EXPECT_FALSE(qobject_cast<QAction*>(gui.binder().object("CalcFromFreqPopup"))->isVisible())
-        << "a match register has no frequency to calculate from";
-    EXPECT_TRUE(qobject_cast<QAction*>(gui.binder().object("InsertIntegterPopup"))->isVisible());
-    popup->close();
 }
 
 // What the CPU clock field shows is what the program computes with, whatever was typed.

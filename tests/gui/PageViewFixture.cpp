@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLayout>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <fstream>
 #include <sstream>
@@ -65,6 +66,42 @@ int PageViewFixture::placedControls(const std::string& sheet) {
         ++placed;
     }
     return placed;
+}
+
+void PageViewFixture::expectCoverLiftedBy(const std::string& groupName, const std::string& coverName,
+                                          const std::string& enableBox) {
+    SCOPED_TRACE(groupName);
+    QWidget* group = widget(groupName);
+    QWidget* cover = widget(coverName);
+    const QPoint middle = group->geometry().center();
+    ASSERT_TRUE(cover->isVisible());
+    EXPECT_EQ(cover->geometry(), group->geometry());
+    QWidget* shown = group->parentWidget()->childAt(middle);
+    EXPECT_TRUE(shown == cover || cover->isAncestorOf(shown)) << "the cover lies on top";
+    click(enableBox);
+    EXPECT_FALSE(cover->isVisible());
+    EXPECT_TRUE(group->isEnabled());
+    shown = group->parentWidget()->childAt(middle);
+    EXPECT_TRUE(group->isAncestorOf(shown));
+}
+
+void PageViewFixture::expectNothingSqueezed(const std::string& sheet,
+                                            const std::vector<std::string>& groups) {
+    QApplication::processEvents();
+    auto* scroll = widget(sheet)->findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_LE(scroll->widget()->width(), scroll->viewport()->width()) << "no room lost on the right";
+    for (const std::string& groupName : groups) {
+        QWidget* group = widget(groupName);
+        for (QWidget* w : group->findChildren<QWidget*>()) {
+            if (!w->isVisible() || w->objectName().isEmpty())
+                continue;
+            const std::string name = w->objectName().toStdString();
+            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name << " squeezed";
+            const QRect inGroup(w->mapTo(group, QPoint(0, 0)), w->size());
+            EXPECT_TRUE(group->contentsRect().contains(inGroup)) << name << " cut off";
+        }
+    }
 }
 
 } // namespace regforge::gui

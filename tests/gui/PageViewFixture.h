@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace regforge::gui {
 
@@ -25,6 +26,12 @@ protected:
 
     // Counts the controls on the page sheet; each must have its widget inside its parent's layout.
     int placedControls(const std::string& sheet);
+    // The cover lies on top of the group until the switch is clicked, then the group shows.
+    void expectCoverLiftedBy(const std::string& group, const std::string& cover,
+                             const std::string& enableBox);
+    // The sheet's scroll area loses no room on the right, and no visible named widget of the
+    // groups is squeezed below its minimum or cut off by its group.
+    void expectNothingSqueezed(const std::string& sheet, const std::vector<std::string>& groups);
 
     GuiFixture gui;
 

@@ -3,9 +3,7 @@
 #include "model/NumericEdit.h"
 #include "periph/pwm/PwmControls.h"
 
-#include <QApplication>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <gtest/gtest.h>
 
 namespace regforge::gui {
@@ -36,19 +34,7 @@ TEST_F(PwmPageView, EveryPwmControlHasItsPlaceAndTheSwitchShowsOneUnit) {
 
 TEST_F(PwmPageView, CoverLiesOnTheRegistersUntilTheUnitIsSwitchedOn) {
     load("arm7_two_units");
-    QWidget* group = widget("pwm0_groupBox");
-    QWidget* cover = widget("PWM0_panel");
-    const QPoint middle = group->geometry().center();
-    ASSERT_TRUE(cover->isVisible());
-    EXPECT_EQ(cover->geometry(), group->geometry());
-    QWidget* shown = group->parentWidget()->childAt(middle);
-    EXPECT_TRUE(shown == cover || cover->isAncestorOf(shown)) << "the cover lies on top";
-
-    click("PWM0_checkbox");
-    EXPECT_FALSE(cover->isVisible());
-    EXPECT_TRUE(group->isEnabled());
-    shown = group->parentWidget()->childAt(middle);
-    EXPECT_TRUE(group->isAncestorOf(shown));
+    expectCoverLiftedBy("pwm0_groupBox", "PWM0_panel", "PWM0_checkbox");
 }
 
 TEST_F(PwmPageView, MatchBeyondThePeriodIsDrawnRed) {
@@ -73,20 +59,7 @@ TEST_F(PwmPageView, NothingIsSqueezedOrCutAtTheDesignSize) {
     gui.store()
         .get<model::Control>(p::hintLabelName(0))
         .setCaption(gui.store().get<model::Control>(p::kMatchControlBoxes[0][2]).hint());
-    QApplication::processEvents();
-
-    auto* scroll = gui.widget<QWidget>("TabSheet5")->findChild<QScrollArea*>();
-    ASSERT_NE(scroll, nullptr);
-    EXPECT_LE(scroll->widget()->width(), scroll->viewport()->width()) << "no room lost on the right";
-    QWidget* group = widget(p::groupBoxName(0));
-    for (QWidget* w : group->findChildren<QWidget*>()) {
-        if (!w->isVisible() || w->objectName().isEmpty())
-            continue;
-        const QString name = w->objectName();
-        EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name.toStdString() << " squeezed";
-        const QRect inGroup(w->mapTo(group, QPoint(0, 0)), w->size());
-        EXPECT_TRUE(group->contentsRect().contains(inGroup)) << name.toStdString() << " cut off";
-    }
+    expectNothingSqueezed("TabSheet5", {p::groupBoxName(0)});
     EXPECT_GE(widget("PWM0CTCR10")->width(), widget("PWM0CTCR10")->sizeHint().width());
 }
 

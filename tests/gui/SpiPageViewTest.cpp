@@ -2,8 +2,6 @@
 #include "model/ComboBox.h"
 #include "periph/spi/SpiControls.h"
 
-#include <QApplication>
-#include <QScrollArea>
 #include <gtest/gtest.h>
 
 namespace regforge::gui {
@@ -23,20 +21,9 @@ TEST_F(SpiPageView, EveryPortControlHasItsPlace) {
 
 TEST_F(SpiPageView, CoversLieOnTheRegistersUntilThePortIsSwitchedOn) {
     load("cortex_m3");
-    for (const std::string port : {"SPI", "SSP0"}) {
-        const bool spi = port == "SPI";
-        QWidget* group = widget(spi ? s::kSpiGroupBox : s::sspControl(0, "_GroupBox"));
-        QWidget* cover = widget(spi ? s::kSpiCoverPanel : s::sspControl(0, "_Panel"));
-        const QPoint middle = group->geometry().center();
-        ASSERT_TRUE(cover->isVisible()) << port;
-        EXPECT_EQ(cover->geometry(), group->geometry()) << port;
-        QWidget* shown = group->parentWidget()->childAt(middle);
-        EXPECT_TRUE(shown == cover || cover->isAncestorOf(shown)) << port << ": the cover lies on top";
-
-        click(spi ? s::kSpiEnableBox : s::sspControl(0, "_checkbox"));
-        EXPECT_FALSE(cover->isVisible()) << port;
-        EXPECT_TRUE(group->isEnabled()) << port;
-    }
+    expectCoverLiftedBy(s::kSpiGroupBox, s::kSpiCoverPanel, s::kSpiEnableBox);
+    expectCoverLiftedBy(s::sspControl(0, "_GroupBox"), s::sspControl(0, "_Panel"),
+                        s::sspControl(0, "_checkbox"));
     EXPECT_TRUE(widget("SSP0RXDMAE_CheckBox")->isVisible());
     EXPECT_FALSE(widget("SSP2_GroupBox")->isVisible());
     EXPECT_TRUE(widget("SSP2_Panel")->isVisible()) << "a port the device lacks is only its cover";
@@ -59,22 +46,7 @@ TEST_F(SpiPageView, NothingIsSqueezedOrCutAtTheDesignSize) {
     gui.store()
         .get<model::Control>("SSP0Hint_Label")
         .setCaption(gui.store().get<model::Control>("SSP0CPSDVSR_edit").hint());
-    QApplication::processEvents();
-
-    auto* scroll = gui.widget<QWidget>("TabSheet6")->findChild<QScrollArea*>();
-    ASSERT_NE(scroll, nullptr);
-    EXPECT_LE(scroll->widget()->width(), scroll->viewport()->width()) << "no room lost on the right";
-    for (const std::string& groupName : {std::string(s::kSpiGroupBox), s::sspControl(0, "_GroupBox")}) {
-        QWidget* group = widget(groupName);
-        for (QWidget* w : group->findChildren<QWidget*>()) {
-            if (!w->isVisible() || w->objectName().isEmpty())
-                continue;
-            const std::string name = w->objectName().toStdString();
-            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name << " squeezed";
-            const QRect inGroup(w->mapTo(group, QPoint(0, 0)), w->size());
-            EXPECT_TRUE(group->contentsRect().contains(inGroup)) << name << " cut off";
-        }
-    }
+    expectNothingSqueezed("TabSheet6", {s::kSpiGroupBox, s::sspControl(0, "_GroupBox")});
 }
 
 } // namespace

@@ -3,10 +3,8 @@
 #include "model/NumericEdit.h"
 #include "periph/timer/TimerControls.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QScrollArea>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -43,20 +41,7 @@ TEST_F(TimersPageView, EveryTimerControlHasItsPlaceAndTheSwitchShowsOnePair) {
 
 TEST_F(TimersPageView, CoverLiesOnTheRegistersUntilTheTimerIsSwitchedOn) {
     load("arm7_single_divider");
-    QWidget* group = widget("T0_groupBox");
-    QWidget* cover = widget("T0_panel");
-    const QPoint middle = group->geometry().center();
-    ASSERT_TRUE(cover->isVisible());
-    EXPECT_EQ(cover->geometry(), group->geometry());
-    QWidget* shown = group->parentWidget()->childAt(middle);
-    EXPECT_TRUE(shown == cover || cover->isAncestorOf(shown)) << "the cover lies on top";
-
-    click("T0_checkbox");
-    EXPECT_FALSE(cover->isVisible());
-    EXPECT_TRUE(group->isEnabled());
-    shown = group->parentWidget()->childAt(middle);
-    EXPECT_TRUE(group->isAncestorOf(shown));
-
+    expectCoverLiftedBy("T0_groupBox", "T0_panel", "T0_checkbox");
     // A timer the device lacks is only its cover.
     click("ShowTimer23RadioButton");
     EXPECT_FALSE(widget("T2_groupBox")->isVisible());
@@ -74,30 +59,9 @@ TEST_F(TimersPageView, NothingIsSqueezedOrCutAtTheDesignSize) {
     gui.store()
         .get<model::Control>(t::hintLabelName(0))
         .setCaption(gui.store().get<model::Control>(t::kMatchControlBoxes[0][2]).hint());
-    QApplication::processEvents();
-
-    auto* scroll = gui.widget<QWidget>("TabSheet4")->findChild<QScrollArea*>();
-    ASSERT_NE(scroll, nullptr);
-    EXPECT_LE(scroll->widget()->width(), scroll->viewport()->width()) << "no room lost on the right";
-    for (const int timer : {0, 1}) {
-        QWidget* group = widget(t::groupBoxName(timer));
-        for (QWidget* w : group->findChildren<QWidget*>()) {
-            if (!w->isVisible() || w->objectName().isEmpty())
-                continue;
-            const QString name = w->objectName();
-            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name.toStdString() << " squeezed";
-            const QRect inGroup(w->mapTo(group, QPoint(0, 0)), w->size());
-            EXPECT_TRUE(group->contentsRect().contains(inGroup)) << name.toStdString() << " cut off";
-        }
-    }
+    expectNothingSqueezed("TabSheet4", {t::groupBoxName(0), t::groupBoxName(1)});
     EXPECT_GE(widget("T0CTCR10")->width(), widget("T0CTCR10")->sizeHint().width());
 }
-
-} // namespace
-} // namespace regforge::gui
-
-namespace regforge::gui {
-namespace {
 
 TEST_F(TimersPageView, ArrowKeysStepTheFocusedRegisterAndAreUsedUp) {
     load("arm7_single_divider");

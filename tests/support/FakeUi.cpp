@@ -2,6 +2,17 @@
 
 namespace regforge::testing {
 
+std::string FakeUi::said() const {
+    static constexpr const char* kIcons[] = {"None", "Information", "Warning", "Error", "Question"};
+    static constexpr const char* kButtons[] = {"", " [OK/Cancel]", " [Yes/No]", " [Yes/No, default No]",
+                                               " [Save/Discard/Cancel]"};
+    std::string out;
+    for (const auto& m : messages)
+        out += std::string(kIcons[static_cast<int>(m.icon)]) + ": " + m.caption + ": " + m.text +
+               kButtons[static_cast<int>(m.buttons)] + "\n";
+    return out;
+}
+
 ui::Answer FakeUi::message(const std::string& caption, const std::string& text, ui::Icon icon,
                            ui::Buttons buttons) {
     messages.push_back({caption, text, icon, buttons});

@@ -45,6 +45,9 @@ public:
 
     // What was asked.
     std::vector<Message> messages;
+    // The messages as one text, a line each: "Warning: caption: text", with " [Yes/No]" and the
+    // like after buttons other than OK.
+    std::string said() const;
     std::vector<ui::FileRequest> fileRequests;
     std::vector<std::string> prompts;
     struct Picture {

@@ -10,6 +10,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -65,6 +66,20 @@ protected:
     model::ComboBox& combo(const std::string& name) { return get<model::ComboBox>(name); }
     model::NumericEdit& edit(const std::string& name) { return get<model::NumericEdit>(name); }
     const std::string& caption(const std::string& name) { return get(name).caption(); }
+    // A letter per named control, 'y' where its own flag is set and 'n' where not, so one
+    // comparison shows the state of a whole group.
+    std::string shown(std::initializer_list<std::string> names) {
+        return letters(names, &model::Control::visible);
+    }
+    std::string usable(std::initializer_list<std::string> names) {
+        return letters(names, &model::Control::enabled);
+    }
+    std::string ticked(std::initializer_list<std::string> names) {
+        std::string out;
+        for (const std::string& name : names)
+            out += box(name).checked() ? 'y' : 'n';
+        return out;
+    }
 
     // What the result button gets from the page as it stands; these pages write no functions.
     template <class Page>
@@ -78,6 +93,13 @@ protected:
     ProgramFolder folder;
 
 private:
+    std::string letters(std::initializer_list<std::string> names, bool (model::Control::*flag)() const) {
+        std::string out;
+        for (const std::string& name : names)
+            out += (get(name).*flag)() ? 'y' : 'n';
+        return out;
+    }
+
     std::string subfolder_;
     bool started_ = false;
 };

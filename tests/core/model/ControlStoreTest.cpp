@@ -104,6 +104,14 @@ TEST_F(Store, MenuItemsAndPlaylistsChangeOnlyWhatWasAskedFor) {
     list.setItemIndex(0);
     list.setItems({"x", "y"});
     EXPECT_EQ(list.itemIndex(), -1) << "new items, no selection";
+
+    auto& grid = store.add<ValueList>("Grid1", page);
+    int gridRedraws = 0;
+    grid.viewChanged.connect(
+        [&](const Control&, Aspect aspect, int) { gridRedraws += aspect == Aspect::Items; });
+    grid.setRows({{"T0TCR", "T0->TCR"}});
+    grid.setRows({{"T0TCR", "T0->TCR"}});
+    EXPECT_EQ(gridRedraws, 1) << "new rows redraw the grid, the same rows do not";
 }
 
 TEST_F(Store, MuteGuardDetachesHandlersButViewsStillRedraw) {

@@ -208,65 +208,63 @@ TEST(NumericEdit, SelectedKindsAndAllFilterByCharacterSet) {
     EXPECT_EQ(all.edit.shownText(), "x-\xE9");
 }
 
-TEST(NumericEdit, LeavingNormalisesPaddingRoundingAndTheRange) {
-    Field n(ValueKind::Numeric);
-    n.edit.setMaximumValue(254);
-    n.retype("12");
-    n.edit.leave();
-    EXPECT_EQ(n.edit.shownText(), "12") << "a number in range stays as typed";
-    n.edit.setMinimumDigits(2); // re-applies the text
-    EXPECT_EQ(n.edit.shownText(), "12");
-    n.retype("7");
-    n.edit.leave();
-    EXPECT_EQ(n.edit.shownText(), "07");
-
-    // A field left empty or below its minimum shows the number the program reads.
-    Field spi(ValueKind::Numeric, 3);
-    spi.edit.setMinimumValue(8);
-    spi.edit.setMaximumValue(254);
-    spi.retype("3");
-    spi.edit.leave();
-    EXPECT_EQ(spi.edit.shownText(), "8");
-    spi.retype("");
-    spi.edit.leave();
-    EXPECT_EQ(spi.edit.shownText(), "8");
-
-    Field f(ValueKind::Float);
-    f.edit.setMaximumValue(200);
-    f.edit.setMinimumValue(1);
-    f.retype("12.5");
-    f.edit.leave();
-    EXPECT_EQ(f.edit.shownText(), "12.5");
-    f.retype("");
-    f.edit.leave();
-    EXPECT_EQ(f.edit.shownText(), "1");
+// A field as declared, what is typed into it (the whole text replaced), what it shows while
+// typing (nullptr: not checked) and after leaving it.
+TEST(NumericEdit, TypedTextsShowAsTheFieldKeepsThemWhileTypingAndOnLeaving) {
+    struct Case {
+        ValueKind kind;
+        int maxLength, minDigits, round, minimum, maximum;
+        const char* typed;
+        const char* whileTyping;
+        const char* left;
+    };
+    constexpr int kNone = 0;
+    const Case cases[] = {
+        // A number in range stays as typed; padding and the minimum come on leaving, the
+        // maximum at once.
+        {ValueKind::Numeric, 0, 0, 0, kNone, 254, "12", "12", "12"},
+        {ValueKind::Numeric, 0, 2, 0, kNone, 254, "7", "7", "07"},
+        {ValueKind::Numeric, 3, 0, 0, 8, 254, "3", "3", "8"},
+        {ValueKind::Numeric, 3, 0, 0, 8, 254, "", "", "8"},
+        {ValueKind::Numeric, 3, 3, 0, kNone, 255, "300", "255", "255"},
+        {ValueKind::Numeric, 3, 3, 0, kNone, 255, "99", "99", "099"},
+        {ValueKind::Float, 0, 0, 0, 1, 200, "12.5", "12.5", "12.5"},
+        {ValueKind::Float, 0, 0, 0, 1, 200, "", "", "1"},
+        {ValueKind::Float, 14, 0, 2, kNone, 200, "3.14159", nullptr, "3.14"},
+        {ValueKind::Float, 14, 0, 0, kNone, 200, "201", "200", "200"},
+        {ValueKind::Float, 14, 0, 0, kNone, 200, "250", "200", "200"},
+        {ValueKind::Float, 14, 0, 0, kNone, 200, "5000", "200", "200"},
+        {ValueKind::Float, 14, 0, 0, kNone, 200, "99999999999", "200", "200"},
+    };
+    for (const Case& c : cases) {
+        Field f(c.kind, c.maxLength);
+        if (c.minimum != kNone)
+            f.edit.setMinimumValue(c.minimum);
+        f.edit.setMaximumValue(c.maximum);
+        f.edit.setMinimumDigits(c.minDigits);
+        if (c.round != 0)
+            f.edit.setRoundAtDigit(c.round);
+        f.retype(c.typed);
+        EXPECT_EQ(f.edit.shownText(), c.whileTyping != nullptr ? c.whileTyping : f.edit.shownText())
+            << c.typed;
+        f.edit.leave();
+        EXPECT_EQ(f.edit.shownText(), c.left) << c.typed;
+    }
 }
 
-TEST(NumericEdit, EditsBeyondTheMaximumShowTheMaximumAtOnce) {
+TEST(NumericEdit, EditsThatMakeANumberBeyondTheMaximumShowTheMaximumWithTheCaretBehind) {
     Field f(ValueKind::Float, 14);
     f.edit.setMaximumValue(200);
-    for (const char* typed : {"201", "250", "5000", "99999999999"}) {
-        f.retype(typed);
-        EXPECT_EQ(f.edit.shownText(), "200") << typed;
-        EXPECT_DOUBLE_EQ(f.edit.valueAsFloat(), 200) << typed;
-    }
     f.retype("20");
     EXPECT_EQ(f.edit.keyPress('1', 2, 0), 3) << "the caret goes behind the maximum";
     EXPECT_EQ(f.edit.shownText(), "200");
+    EXPECT_DOUBLE_EQ(f.edit.valueAsFloat(), 200);
     f.retype("20.5");
     EXPECT_EQ(f.edit.deleteForward(2, 0), 3) << "removing the separator makes 205";
     EXPECT_EQ(f.edit.shownText(), "200");
     f.retype("20.5");
     EXPECT_EQ(f.edit.keyPress('\b', 3, 0), 3);
     EXPECT_EQ(f.edit.shownText(), "200");
-
-    Field n(ValueKind::Numeric, 3);
-    n.edit.setMaximumValue(255);
-    n.edit.setMinimumDigits(3);
-    n.retype("300");
-    EXPECT_EQ(n.edit.shownText(), "255");
-    n.retype("99");
-    EXPECT_EQ(n.edit.shownText(), "99") << "below the maximum, typing is left alone";
 
     Field s(ValueKind::SgnNumeric);
     s.edit.setMinimumValue(-1000);

@@ -6,7 +6,6 @@ namespace regforge::output {
 namespace {
 
 using testing::Pairs;
-using ui::Icon;
 
 class ReplaceListEdit : public testing::ReplacePanelTest {
 protected:
@@ -21,12 +20,9 @@ TEST_F(ReplaceListEdit, TheAddButtonTakesOnlyAEqualsBLines) {
     for (const char* bad : {"=b", "a=", "ab", ""}) {
         ui.messages.clear();
         add(bad);
-        ASSERT_EQ(ui.messages.size(), 1u) << bad;
-        EXPECT_EQ(ui.messages[0].caption, "Wrong format used");
-        EXPECT_EQ(ui.messages[0].text,
-                  "Please use A=B format where A is the string that should be replaced by B "
-                  "(oldvalue=newvalue)");
-        EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+        EXPECT_EQ(ui.said(), "Warning: Wrong format used: Please use A=B format where A is the string that "
+                             "should be replaced by B (oldvalue=newvalue)\n")
+            << bad;
     }
     EXPECT_TRUE(panel().activeList().empty());
     EXPECT_FALSE(saveEnabled());
@@ -46,10 +42,7 @@ TEST_F(ReplaceListEdit, AddingComparesFindTextsExactlyEditingIgnoresLetterCase) 
     add("Reg=X");
     EXPECT_TRUE(ui.messages.empty()) << "Reg and reg are different find texts";
     add("reg=Z");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "Duplicate Key");
-    EXPECT_EQ(ui.messages[0].text, "Please use unique names");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+    EXPECT_EQ(ui.said(), "Error: Duplicate Key: Please use unique names\n");
     EXPECT_EQ(pairEditText(), "reg=Z") << "a refused line stays to be corrected";
 
     // Remove "reg=Y" so that the example's list is Reg=X, A=1.
@@ -65,8 +58,7 @@ TEST_F(ReplaceListEdit, AddingComparesFindTextsExactlyEditingIgnoresLetterCase) 
     EXPECT_EQ(addCaption(), "Apply change");
     EXPECT_TRUE(editLabelShown());
     add("reg=Z");
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "Duplicate Key");
+    EXPECT_EQ(ui.said(), "Error: Duplicate Key: Please use unique names\n");
     EXPECT_EQ(panel().activeList(), (Pairs{{"Reg", "X"}, {"A", "1"}}));
     EXPECT_EQ(addCaption(), "Apply change") << "the edit goes on after a refusal";
 
@@ -144,8 +136,7 @@ TEST_F(ReplaceListEdit, SwapInvertsEveryPairAndTwiceRestoresTheList) {
 TEST_F(ReplaceListEdit, TheHelpNamesTheButtonsByTheirCaptions) {
     click(kHelpButton);
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "Replace list");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Information);
+    EXPECT_EQ(ui.said().substr(0, 27), "Information: Replace list: ");
     std::vector<std::string> captions;
     for (const model::Control* c : store().all())
         if (c->kind() == model::ControlKind::Button || c->kind() == model::ControlKind::ToggleButton)

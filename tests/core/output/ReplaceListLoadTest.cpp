@@ -14,8 +14,6 @@ namespace {
 
 using model::ControlKind;
 using ui::Answer;
-using ui::Buttons;
-using ui::Icon;
 using Pairs = std::vector<ReplacePair>;
 
 class ReplaceListLoad : public ::testing::Test {
@@ -63,17 +61,13 @@ TEST_F(ReplaceListLoad, LoadsPairsInOrderAndEndsEditing) {
 TEST_F(ReplaceListLoad, BadLinesAreOfferedForSkippingAndOkLoadsTheRest) {
     choose("gcc", "A=1\n\n=b\nA=2\nB=3\n");
     EXPECT_TRUE(panel.ReplaceListLoadButtonClick());
-    ASSERT_EQ(ui.messages.size(), 3u);
-    const auto& empty = ui.messages[0];
-    EXPECT_EQ(empty.caption, " Error");
-    EXPECT_EQ(empty.text,
-              "The file includes an entry with wrong formatting, delete entry and continue?\n\r\"\"");
-    EXPECT_EQ(empty.icon, Icon::Error);
-    EXPECT_EQ(empty.buttons, Buttons::OkCancel);
-    EXPECT_EQ(ui.messages[1].text,
-              "The file includes an entry with wrong formatting, delete entry and continue?\n\r\"=b\"");
-    EXPECT_EQ(ui.messages[2].text,
-              "The file includes a duplicate entry, delete entry and continue?\n\r\"A=2\"");
+    EXPECT_EQ(ui.said(),
+              "Error:  Error: The file includes an entry with wrong formatting, delete entry and continue?\n"
+              "\r\"\" [OK/Cancel]\n"
+              "Error:  Error: The file includes an entry with wrong formatting, delete entry and continue?\n"
+              "\r\"=b\" [OK/Cancel]\n"
+              "Error:  Error: The file includes a duplicate entry, delete entry and continue?\n\r\"A=2\" "
+              "[OK/Cancel]\n");
     EXPECT_EQ(panel.activeList(), (Pairs{{"A", "1"}, {"B", "3"}})) << "the first of two duplicates stays";
     EXPECT_EQ(folder.read("replace/gcc.ini"), "A=1\n\n=b\nA=2\nB=3\n") << "the file itself is not changed";
 }
@@ -97,19 +91,14 @@ TEST_F(ReplaceListLoad, NoChoiceOrMissingFileEndsWithAnEmptyList) {
 
     lists->setItemIndex(-1);
     EXPECT_FALSE(panel.ReplaceListLoadButtonClick());
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "No file selected");
-    EXPECT_EQ(ui.messages[0].text, "Please select a file to load");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+    EXPECT_EQ(ui.said(), "Warning: No file selected: Please select a file to load\n");
     EXPECT_TRUE(panel.activeList().empty());
     EXPECT_FALSE(saveEnabled());
 
     lists->setItemIndex(lists->addItem("gone"));
     EXPECT_FALSE(panel.ReplaceListLoadButtonClick());
-    ASSERT_EQ(ui.messages.size(), 2u);
-    EXPECT_EQ(ui.messages[1].caption, "File not found");
-    EXPECT_EQ(ui.messages[1].text, "The replace profile is missing");
-    EXPECT_EQ(ui.messages[1].icon, Icon::Error);
+    EXPECT_EQ(ui.said(), "Warning: No file selected: Please select a file to load\n"
+                         "Error: File not found: The replace profile is missing\n");
 
     // A list that exists but cannot be read (here: far too large) is reported and nothing is taken.
     choose("huge", "A=1\n");

@@ -11,7 +11,6 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Pairs;
 using ui::Answer;
-using ui::Buttons;
 using ui::Icon;
 
 class ReplaceListSave : public testing::ReplacePanelTest {
@@ -58,10 +57,7 @@ TEST_F(ReplaceListSave, CancelOrABlankNameWritesNothing) {
     EXPECT_FALSE(save(std::nullopt));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_FALSE(save("   "));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "No filename selected");
-    EXPECT_EQ(ui.messages[0].text, "Empty filename");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+    EXPECT_EQ(ui.said(), "Warning: No filename selected: Empty filename\n");
     EXPECT_EQ(filesAround(), before);
 }
 
@@ -79,11 +75,8 @@ TEST_F(ReplaceListSave, AnotherExistingNameAsksFirstAndNoIsTheDefault) {
     ASSERT_TRUE(load("keil"));
     ui.answers.push_back(Answer::No);
     EXPECT_FALSE(save("gcc"));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].caption, "File overwrite");
-    EXPECT_EQ(ui.messages[0].text, "The file already exists , do you want to overwrirte it?");
-    EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
-    EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_EQ(ui.said(), "Warning: File overwrite: The file already exists , do you want to overwrirte it? "
+                         "[Yes/No, default No]\n");
     EXPECT_EQ(folder.read("replace/gcc.ini"), "T0TCR=T0->TCR\n");
     EXPECT_FALSE(fs::exists(folder.path() / "replace/gcc.ini.bak"));
     EXPECT_EQ(panel().activeListName(), "keil");
@@ -106,8 +99,7 @@ TEST_F(ReplaceListSave, ANameIsAFileNameInsideTheReplaceFolderOnly) {
         ui.messages.clear();
         EXPECT_FALSE(save(name)) << name;
         ASSERT_EQ(ui.messages.size(), 1u) << name;
-        EXPECT_EQ(ui.messages[0].caption, "Wrong file name");
-        EXPECT_EQ(ui.messages[0].icon, Icon::Warning);
+        EXPECT_EQ(ui.said().substr(0, 26), "Warning: Wrong file name: ") << name;
     }
     EXPECT_EQ(filesAround(), before);
     EXPECT_FALSE(fs::exists(folder.path() / "evil.ini"));

@@ -40,36 +40,36 @@ TEST_F(CalculatorTest, StartsAtZeroInHertzAndNanoseconds) {
 }
 
 TEST_F(CalculatorTest, FrequencyAndPeriodFollowEachOtherWithTheirUnits) {
-    wantFrequency("3", kKHz);
-    EXPECT_EQ(calc.periodEdit().text(), "333.33");
-    EXPECT_EQ(calc.periodCombo().itemIndex(), kUs);
-    wantFrequency("500", kMilliHz);
-    EXPECT_EQ(calc.periodEdit().text(), "2");
-    EXPECT_EQ(calc.periodCombo().itemIndex(), kS);
-    // As in the page figures, a range boundary belongs to the faster unit.
-    wantFrequency("1", kKHz);
-    EXPECT_EQ(calc.periodEdit().text(), "1000");
-    EXPECT_EQ(calc.periodCombo().itemIndex(), kUs);
-    wantFrequency("2", kMHz);
-    EXPECT_EQ(calc.periodEdit().text(), "500");
-    EXPECT_EQ(calc.periodCombo().itemIndex(), kNs);
-
-    wantPeriod("100", kNs);
-    EXPECT_EQ(calc.frequencyEdit().text(), "10");
-    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kMHz);
-    wantPeriod("3", kUs);
-    EXPECT_EQ(calc.frequencyEdit().text(), "333.3333");
-    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kKHz);
-    wantPeriod("4", kS);
-    EXPECT_EQ(calc.frequencyEdit().text(), "250");
-    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kMilliHz);
-    wantPeriod("4", kMs);
-    EXPECT_EQ(calc.frequencyEdit().text(), "250");
-    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kHz);
-    // A period below one unit is still a period.
-    wantPeriod("0.5", kUs);
-    EXPECT_EQ(calc.frequencyEdit().text(), "2");
-    EXPECT_EQ(calc.frequencyCombo().itemIndex(), kMHz);
+    struct Case {
+        bool frequency; // typed into the frequency box, else into the period box
+        const char* typed;
+        int unit;
+        const char* other;
+        int otherUnit;
+    };
+    const Case cases[] = {
+        {true, "3", kKHz, "333.33", kUs},
+        {true, "500", kMilliHz, "2", kS},
+        // As in the page figures, a range boundary belongs to the faster unit.
+        {true, "1", kKHz, "1000", kUs},
+        {true, "2", kMHz, "500", kNs},
+        {false, "100", kNs, "10", kMHz},
+        {false, "3", kUs, "333.3333", kKHz},
+        {false, "4", kS, "250", kMilliHz},
+        {false, "4", kMs, "250", kHz},
+        // A period below one unit is still a period.
+        {false, "0.5", kUs, "2", kMHz},
+    };
+    for (const Case& c : cases) {
+        if (c.frequency)
+            wantFrequency(c.typed, c.unit);
+        else
+            wantPeriod(c.typed, c.unit);
+        auto& other = c.frequency ? calc.periodEdit() : calc.frequencyEdit();
+        auto& otherUnit = c.frequency ? calc.periodCombo() : calc.frequencyCombo();
+        EXPECT_EQ(other.text(), c.other) << c.typed << " unit " << c.unit;
+        EXPECT_EQ(otherUnit.itemIndex(), c.otherUnit) << c.typed << " unit " << c.unit;
+    }
 }
 
 TEST_F(CalculatorTest, TheBoxBeingTypedIsNeverWrittenBack) {
@@ -85,19 +85,25 @@ TEST_F(CalculatorTest, TheBoxBeingTypedIsNeverWrittenBack) {
     EXPECT_EQ(calc.frequencyEdit().text(), "");
 }
 
+// In the timer and in the converter presentation (which adds the converter clock) alike.
 TEST_F(CalculatorTest, InputsThatAreNoPositiveNumberClearTheResults) {
     registerOf("15", 1, 4294967295);
-    for (const std::string text : {"abc", "0", "", "-5"}) {
+    for (const int clocksPerSample : {1, 10}) {
+        calc.setClocksPerSample(clocksPerSample);
+        for (const std::string text : {"abc", "0", "", "-5"}) {
+            wantFrequency("1", kKHz);
+            ASSERT_EQ(result(), "14999");
+            ASSERT_NE(figure(), "");
+            calc.frequencyEdit().setText(text);
+            EXPECT_EQ(calc.periodEdit().text(), "") << text;
+            EXPECT_EQ(result() + figure() + calc.adcFrequencyLabel().caption(), "") << text;
+        }
+        // A period so long that its frequency rounds to zero has no divisor either.
         wantFrequency("1", kKHz);
-        ASSERT_EQ(result(), "14999");
-        calc.frequencyEdit().setText(text);
-        EXPECT_EQ(calc.periodEdit().text(), "") << text;
-        EXPECT_EQ(result() + figure() + calc.adcFrequencyLabel().caption(), "") << text;
+        wantPeriod("1000000000", kS);
+        EXPECT_EQ(calc.frequencyEdit().text(), "0");
+        EXPECT_EQ(result() + figure() + calc.adcFrequencyLabel().caption(), "");
     }
-    // A period so long that its frequency rounds to zero has no divisor either.
-    wantPeriod("1000000000", kS);
-    EXPECT_EQ(calc.frequencyEdit().text(), "0");
-    EXPECT_EQ(result() + figure(), "");
 }
 
 TEST_F(CalculatorTest, RegisterValueIsTheRoundedDivisorWithinTheRegister) {

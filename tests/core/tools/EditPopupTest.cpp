@@ -27,6 +27,13 @@ std::function<bool(Calculator&)> userApplies(const std::string& value, int unit)
     };
 }
 
+// What the calculator was handed: input clock, start value, unit item, limit, offset.
+std::string startOf(Calculator& c) {
+    return c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
+           std::to_string(c.frequencyCombo().itemIndex()) + " " + std::to_string(c.registerMax()) + " " +
+           std::to_string(c.registerOffset());
+}
+
 // The main window with its timers (a 32-bit Timer0, a 16-bit Timer1), its A/D dividers, its PWM
 // units and the serial ports' dividers.
 class EditPopupTest : public ::testing::Test {
@@ -95,19 +102,16 @@ TEST_F(EditPopupTest, DecimalPromptAsksUntilTheNumberFitsTheRegister) {
     ASSERT_EQ(ui.prompts.size(), 4u);
     EXPECT_EQ(ui.prompts[0], "Please insert the decimal number: 0 to 65535");
     // Each refused answer says why before the question comes back.
-    ASSERT_EQ(ui.messages.size(), 3u);
-    for (const auto& m : ui.messages) {
-        EXPECT_EQ(m.caption, "Insert decimal value");
-        EXPECT_EQ(m.text, "Please enter a whole number from 0 to 65535.");
-        EXPECT_EQ(m.icon, ui::Icon::Warning);
-    }
+    const std::string refused =
+        "Warning: Insert decimal value: Please enter a whole number from 0 to 65535.\n";
+    EXPECT_EQ(ui.said(), refused + refused + refused);
 
     popup.MivoEditEnter(edit("T0MR1"));
     ui.messages.clear();
     ui.inputs = {"4294967296", "4294967295"};
     popup.insertDecimalValueClick();
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "Please enter a whole number from 0 to 4294967295.");
+    EXPECT_EQ(ui.said(),
+              "Warning: Insert decimal value: Please enter a whole number from 0 to 4294967295.\n");
     EXPECT_EQ(edit("T0MR1").shownText(), "0xFFFFFFFF");
     EXPECT_EQ(ui.prompts.back(), "Please insert the decimal number: 0 to 4294967295");
     // Cancelling answers the default: the register becomes zero.
@@ -127,9 +131,7 @@ TEST_F(EditPopupTest, NothingEnteredAsksNothing) {
 TEST_F(EditPopupTest, PrescalerWithOneKilohertzWantedAtFifteenMegahertz) {
     std::string seen;
     ui.calculator = [&](Calculator& c) {
-        seen = c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
-               std::to_string(c.frequencyCombo().itemIndex()) + " " + std::to_string(c.registerMax()) + " " +
-               std::to_string(c.registerOffset()) + " " + c.resultText();
+        seen = startOf(c) + " " + c.resultText();
         return userApplies("1", 2)(c);
     };
     popup.MivoEditEnter(edit("T0PR"));
@@ -184,9 +186,7 @@ TEST_F(EditPopupTest, PwmPeriodStartsFromTheCounterClockWithoutSubtractingOne) {
     form.store().get<model::CheckBox>("PWM0TCR_EnPWM").setChecked(true);
     std::string seen;
     ui.calculator = [&](Calculator& c) {
-        seen = c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
-               std::to_string(c.frequencyCombo().itemIndex()) + " " + std::to_string(c.registerMax()) + " " +
-               std::to_string(c.registerOffset());
+        seen = startOf(c);
         return userApplies("1", 2)(c);
     };
     popup.MivoEditEnter(edit("PWM0MR0"));
@@ -251,9 +251,7 @@ TEST(EditPopupWiring, EnteringOpeningAndClickingRunTheHandlers) {
 TEST_F(EditPopupTest, SpiCounterTakesTheEvenDividerAsTheCalculatorShowsIt) {
     std::string seen;
     ui.calculator = [&](Calculator& c) {
-        seen = c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
-               std::to_string(c.frequencyCombo().itemIndex()) + " " + std::to_string(c.registerMax()) + " " +
-               std::to_string(c.registerOffset()) + " " + (c.sspSearch() ? "search" : "register");
+        seen = startOf(c) + " " + (c.sspSearch() ? "search" : "register");
         return userApplies("1", 3)(c);
     };
     popup.MivoEditEnter(edit("SPIClockCounter_edit"));
@@ -356,8 +354,7 @@ TEST(EditPopupRows, APagesOwnRowStartsTheCalculatorAndTakesItsAnswer) {
     auto& divider = *form.page<DividerPage>().divider;
     std::string seen;
     ui.calculator = [&](Calculator& c) {
-        seen = c.pclockEdit().text() + " " + c.frequencyEdit().text() + " " +
-               std::to_string(c.frequencyCombo().itemIndex()) + " " + std::to_string(c.registerMax());
+        seen = startOf(c);
         return userApplies("2", 3)(c);
     };
     form.editPopup().MivoEditEnter(divider);
@@ -365,7 +362,7 @@ TEST(EditPopupRows, APagesOwnRowStartsTheCalculatorAndTakesItsAnswer) {
     EXPECT_TRUE(form.store().get<model::MenuItem>("CalcFromFreqPopup").visible());
     EXPECT_FALSE(form.store().get<model::MenuItem>("InsertIntegterPopup").visible());
     form.editPopup().CalcFromFreqPopupClick();
-    EXPECT_EQ(seen, "10 2 3 100") << "input clock, start value, MHz, limit";
+    EXPECT_EQ(seen, "10 2 3 100 0") << "input clock, start value, MHz, limit, offset";
     EXPECT_EQ(divider.text(), "50") << "10 MHz / 2 MHz is 5, and the row's answer writes it its way";
 }
 

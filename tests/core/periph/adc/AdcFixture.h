@@ -22,6 +22,13 @@ protected:
                 digits += std::to_string(n);
         return digits;
     }
+    // 'y' for each channel box of a converter the user can tick, 'n' for each taken away.
+    std::string usableChannels(int converter) {
+        std::string out;
+        for (int n = 0; n < kChannelCount; ++n)
+            out += box(channelBoxName(converter, n)).enabled() ? 'y' : 'n';
+        return out;
+    }
 };
 
 } // namespace regforge::periph::adc

@@ -9,6 +9,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -51,6 +52,18 @@ protected:
         std::vector<int> out;
         for (int i = first; i <= last; ++i)
             out.push_back(state(i));
+        return out;
+    }
+    std::vector<int> statesOf(std::initializer_list<int> nodes) {
+        std::vector<int> out;
+        for (const int i : nodes)
+            out.push_back(state(i));
+        return out;
+    }
+    std::vector<std::string> texts(int first, int last) {
+        std::vector<std::string> out;
+        for (int i = first; i <= last; ++i)
+            out.push_back(node(i).text);
         return out;
     }
     template <class T>

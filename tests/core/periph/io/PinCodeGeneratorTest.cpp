@@ -180,6 +180,27 @@ TEST_F(PinCodeGenerator, IoconRegistersComeBeforeDirectionRegisters) {
                   std::string(kZero) + "    LPC_GPIO1->DIR" + kZero + "\n");
 }
 
+// Eleven options, the most a pin has: the last one is read as well, and no function node is
+// taken for an option.
+TEST_F(PinCodeGenerator, IoconOptionsAreReadFromTheFirstOptionNodeOn) {
+    ASSERT_TRUE(load("[PINSEL]\nLPC_IOCON->P0_0@P0.0:PORT0.0;A,B,C,D,E,OD,HYS,\n"
+                     "[IOCON]\nHYS,INV,ADMODE,FILTER,HS,SLEW,HIDRIVE,OD,INV,HYS,DACEN,\n"
+                     "[IODIR]\nLPC_GPIO0->DIR,0\n[CORTEXM3]\n[INCLUDE]\nx.h\n"));
+    clickState(19); // DACEN on
+    EXPECT_EQ(pinCode(),
+              "/*\n"
+              "    P0.0:  PORT0.0 Input, pull-up resistor enabled, Hysteresis enabled, Input not "
+              "inverted, Digital mode, No input filtering, I2C 50ns glitch filter and slew rate "
+              "control enabled, Output slew rate control enabled (standard mode), Output drive sink "
+              "is 4 mA, Open Drain disabled, Input not inverted, Hysteresis enabled, DAC enabled\n"
+              "*/\n"
+              "\n"
+              "\n"
+              "    LPC_IOCON->P0_0 = 0x000101B0;     /* binary: 00000000_00000001_00000001_10110000 */\n"
+              "    LPC_GPIO0->DIR" +
+                  std::string(kZero) + "\n");
+}
+
 TEST_F(PinCodeGenerator, IoconPinsSharingARegisterNameWriteItOnce) {
     ASSERT_TRUE(load("[PINSEL]\n"
                      "LPC_IOCON->P0_0@P0.0:PORT0.0;A,B,C,D,E,F,G,\n"

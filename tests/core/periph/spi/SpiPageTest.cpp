@@ -24,33 +24,26 @@ protected:
 };
 
 TEST_F(SpiPageTest, LoadOffersThePortsOfTheProfileWithTheirFeatures) {
+    const auto ports = [this] {
+        return shown({"SPI_CheckBox", "SPI_GroupBox", "SSP0_checkbox", "SSP0RXDMAE_CheckBox", "SSP1_checkbox",
+                      "SSP1_GroupBox", "SSP1RXDMAE_CheckBox", "SSP1TXDMAE_CheckBox", "SSP2_checkbox",
+                      "SSP2_GroupBox", "SSP1_Panel"});
+    };
     load("arm7");
-    EXPECT_TRUE(visible("SPI_CheckBox"));
-    EXPECT_TRUE(visible("SPI_GroupBox"));
+    EXPECT_EQ(ports(), "yyynnnnnnny") << "SSP0 without DMA line; the cover says SSP1 is not available";
     EXPECT_TRUE(enabled("SPIBitEnable_CheckBox"));
-    EXPECT_TRUE(visible("SSP0_checkbox"));
-    EXPECT_FALSE(visible("SSP0RXDMAE_CheckBox")) << "no DMA line";
-    EXPECT_FALSE(visible("SSP1_checkbox"));
-    EXPECT_FALSE(visible("SSP1_GroupBox"));
-    EXPECT_FALSE(visible("SSP2_checkbox"));
-    EXPECT_TRUE(visible("SSP1_Panel")) << "the cover says the port is not available";
 
     load("cortex_m3");
+    EXPECT_EQ(ports(), "yyyyyyyynny") << "SSP2 is missing; SSP1 is covered until it is switched on";
     EXPECT_FALSE(enabled("SPIBitEnable_CheckBox")) << "an 8-bit-only SPI";
-    EXPECT_TRUE(visible("SSP1_checkbox"));
-    EXPECT_TRUE(visible("SSP1RXDMAE_CheckBox"));
-    EXPECT_TRUE(visible("SSP1TXDMAE_CheckBox"));
-    EXPECT_FALSE(visible("SSP2_GroupBox"));
 
     // The next device starts from the defaults: its ports without DMA hide the boxes again.
     box("SSP0_checkbox").click();
     box("SSP0RXDMAE_CheckBox").click();
     load("arm7");
     EXPECT_FALSE(visible("SSP0RXDMAE_CheckBox"));
-    EXPECT_FALSE(box("SSP0RXDMAE_CheckBox").checked());
-    EXPECT_FALSE(box("SSP0_checkbox").checked());
-    EXPECT_FALSE(enabled("SSP0_GroupBox"));
-    EXPECT_TRUE(enabled("SPIBitEnable_CheckBox"));
+    EXPECT_EQ(ticked({"SSP0RXDMAE_CheckBox", "SSP0_checkbox"}), "nn");
+    EXPECT_EQ(usable({"SSP0_GroupBox", "SPIBitEnable_CheckBox"}), "ny");
 }
 
 TEST_F(SpiPageTest, ProfilesEndingWithinThePortLinesLoadAndReadOnlyTheirOwnSection) {
@@ -71,8 +64,7 @@ TEST_F(SpiPageTest, ProfilesEndingWithinThePortLinesLoadAndReadOnlyTheirOwnSecti
 
 TEST_F(SpiPageTest, PortBoxOpensItsGroupOnlyWithADeviceLoaded) {
     folder.start();
-    for (const char* group : {"SPI_GroupBox", "SSP0_GroupBox", "SSP1_GroupBox"})
-        EXPECT_FALSE(enabled(group)) << group;
+    EXPECT_EQ(usable({"SPI_GroupBox", "SSP0_GroupBox", "SSP1_GroupBox"}), "nnn");
     EXPECT_EQ(caption("SPI_Panel"), "SPI is disabled or not available");
     box("SSP0_checkbox").click();
     EXPECT_FALSE(box("SSP0_checkbox").checked());
@@ -81,18 +73,15 @@ TEST_F(SpiPageTest, PortBoxOpensItsGroupOnlyWithADeviceLoaded) {
     load("arm7");
     EXPECT_FALSE(enabled("SPI_GroupBox"));
     box("SPI_CheckBox").click();
-    EXPECT_TRUE(enabled("SPI_GroupBox"));
-    EXPECT_FALSE(visible("SPI_Panel"));
+    EXPECT_EQ(usable({"SPI_GroupBox"}) + shown({"SPI_Panel"}), "yn");
     box("SPI_CheckBox").click();
-    EXPECT_FALSE(enabled("SPI_GroupBox"));
-    EXPECT_TRUE(visible("SPI_Panel"));
+    EXPECT_EQ(usable({"SPI_GroupBox"}) + shown({"SPI_Panel"}), "ny");
 
     // The next device starts with every port off.
     box("SPI_CheckBox").click();
     box("SSP0_checkbox").click();
     load("arm7");
-    EXPECT_FALSE(box("SPI_CheckBox").checked());
-    EXPECT_FALSE(box("SSP0_checkbox").checked());
+    EXPECT_EQ(ticked({"SPI_CheckBox", "SSP0_checkbox"}), "nn");
     EXPECT_FALSE(enabled("SPI_GroupBox"));
 }
 
@@ -119,26 +108,21 @@ TEST_F(SpiPageTest, ModeComboAndClockBoxesFollowEachOther) {
 }
 
 TEST_F(SpiPageTest, FrameFormatsWithoutClockModeClearAndLockIt) {
+    const auto clockMode = [this] {
+        return usable({"SSP1CPOL_CheckBox", "SSP1CPHA_CheckBox", "SSP1Mode_ComboBox"}) + " " +
+               shown({"SSP1modesHelp_SpeedButton"}) + " " +
+               ticked({"SSP1CPOL_CheckBox", "SSP1CPHA_CheckBox"}) +
+               std::to_string(combo("SSP1Mode_ComboBox").itemIndex());
+    };
     load("cortex_m3");
-    EXPECT_FALSE(enabled("SSP1Mode_ComboBox")) << "MicroWire by default";
-    EXPECT_FALSE(visible("SSP1modesHelp_SpeedButton"));
+    EXPECT_EQ(clockMode(), "nnn n nn0") << "MicroWire by default";
     combo("SSP1FRF_ComboBox").setItemIndex(0);
-    EXPECT_TRUE(enabled("SSP1CPOL_CheckBox"));
-    EXPECT_TRUE(enabled("SSP1Mode_ComboBox"));
-    EXPECT_TRUE(visible("SSP1modesHelp_SpeedButton"));
+    EXPECT_EQ(clockMode(), "yyy y nn0");
     combo("SSP1Mode_ComboBox").setItemIndex(3);
-
     combo("SSP1FRF_ComboBox").setItemIndex(1); // TI SSI
-    EXPECT_FALSE(box("SSP1CPOL_CheckBox").checked());
-    EXPECT_FALSE(box("SSP1CPHA_CheckBox").checked());
-    EXPECT_EQ(combo("SSP1Mode_ComboBox").itemIndex(), 0);
-    for (const char* name : {"SSP1CPOL_CheckBox", "SSP1CPHA_CheckBox", "SSP1Mode_ComboBox"})
-        EXPECT_FALSE(enabled(name)) << name;
-    EXPECT_FALSE(visible("SSP1modesHelp_SpeedButton"));
-
+    EXPECT_EQ(clockMode(), "nnn n nn0");
     combo("SSP1FRF_ComboBox").setItemIndex(0);
-    EXPECT_TRUE(enabled("SSP1CPHA_CheckBox"));
-    EXPECT_EQ(combo("SSP1Mode_ComboBox").itemIndex(), 0);
+    EXPECT_EQ(clockMode(), "yyy y nn0");
 }
 
 TEST_F(SpiPageTest, SlaveOutputDisableIsASlaveOption) {
@@ -157,12 +141,10 @@ TEST_F(SpiPageTest, BitEnableUncoversTheLengthAndUncheckedGoesBackToSixteenBits)
     box("SPI_CheckBox").click();
     EXPECT_TRUE(visible("SpiBits_Panel"));
     box("SPIBitEnable_CheckBox").click();
-    EXPECT_FALSE(visible("SpiBits_Panel"));
-    EXPECT_TRUE(enabled("SpiBits_ComboBox"));
+    EXPECT_EQ(shown({"SpiBits_Panel"}) + usable({"SpiBits_ComboBox"}), "ny");
     combo("SpiBits_ComboBox").setItemIndex(2);
     box("SPIBitEnable_CheckBox").click();
-    EXPECT_TRUE(visible("SpiBits_Panel"));
-    EXPECT_FALSE(enabled("SpiBits_ComboBox"));
+    EXPECT_EQ(shown({"SpiBits_Panel"}) + usable({"SpiBits_ComboBox"}), "yn");
     EXPECT_EQ(combo("SpiBits_ComboBox").text(), "16 bits per transfer");
 }
 
@@ -244,23 +226,17 @@ TEST_F(SpiPageTest, PortSettingsSurviveSaveAndLoad) {
     load("arm7");
     ASSERT_EQ(folder.form().configuration().loadConfiguration(path), config::LoadOutcome::Loaded);
 
-    EXPECT_TRUE(box("SSP1_checkbox").checked());
-    EXPECT_TRUE(enabled("SSP1_GroupBox"));
-    EXPECT_FALSE(visible("SSP1_Panel"));
-    EXPECT_EQ(combo("SSP1FRF_ComboBox").itemIndex(), 0);
-    EXPECT_EQ(combo("SSP1Mode_ComboBox").itemIndex(), 2);
-    EXPECT_TRUE(enabled("SSP1Mode_ComboBox"));
-    EXPECT_TRUE(box("SSP1CPOL_CheckBox").checked());
-    EXPECT_FALSE(box("SSP1CPHA_CheckBox").checked());
-    EXPECT_TRUE(box("SSP1SOD_CheckBox").checked());
-    EXPECT_TRUE(box("SSP1TXDMAE_CheckBox").checked());
-    EXPECT_TRUE(visible("SSP1TXDMAE_CheckBox"));
-    EXPECT_EQ(edit("SSP1CPSDVSR_edit").text(), "20");
-    EXPECT_EQ(edit("SSP1SCR_edit").text(), "3");
+    EXPECT_EQ(ticked({"SSP1_checkbox", "SSP1CPOL_CheckBox", "SSP1CPHA_CheckBox", "SSP1SOD_CheckBox",
+                      "SSP1TXDMAE_CheckBox", "SPIMSTR_CheckBox", "SPICPHA_CheckBox"}),
+              "yynyyyy");
+    EXPECT_EQ(usable({"SSP1_GroupBox", "SSP1Mode_ComboBox"}) + shown({"SSP1_Panel", "SSP1TXDMAE_CheckBox"}),
+              "yyny");
+    EXPECT_EQ(std::to_string(combo("SSP1FRF_ComboBox").itemIndex()) +
+                  std::to_string(combo("SSP1Mode_ComboBox").itemIndex()) + " " +
+                  edit("SSP1CPSDVSR_edit").text() + " " + edit("SSP1SCR_edit").text() + " " +
+                  edit("SPIClockCounter_edit").text(),
+              "02 20 3 16");
     EXPECT_EQ(caption("SSP1clock_label"), label);
-    EXPECT_TRUE(box("SPIMSTR_CheckBox").checked());
-    EXPECT_TRUE(box("SPICPHA_CheckBox").checked());
-    EXPECT_EQ(edit("SPIClockCounter_edit").text(), "16");
     EXPECT_TRUE(page().usesGpdma());
 }
 

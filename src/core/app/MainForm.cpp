@@ -155,11 +155,6 @@ void MainForm::connectHandlers() {
     store_.get<model::Control>("ShowPicture").clicked.connect([this](model::Control&) {
         ShowPictureClick();
     });
-    // The serial ports' help buttons, where the SPI/SSP page is part of the program.
-    for (const char* help : {"SPImodesHelp_SpeedButton", "SSP0modesHelp_SpeedButton",
-                             "SSP1modesHelp_SpeedButton", "SSP2modesHelp_SpeedButton"})
-        if (model::Control* button = store_.find(help))
-            button->clicked.connect([this](model::Control&) { SpiModesHelpClick(); });
     store_.get<model::Control>("LoadProfileBitBtn").clicked.connect([this](model::Control&) {
         if (confirmDiscardChanges())
             LoadProfileBitBtnClick();
@@ -448,10 +443,6 @@ void MainForm::ShowPictureClick() {
         return;
     }
     ui_.showPicture(folders_.find("include", device_.deviceName + ".jpg"), "Pinout", false, true);
-}
-
-void MainForm::SpiModesHelpClick() {
-    ui_.showPicture(folders_.find("include", "SPI_modes.jpg"), "SPI modes", true, false);
 }
 
 bool MainForm::FormKeyDown(const model::Control* focused, tools::StepKey key) {

@@ -91,8 +91,6 @@ public:
     void about_buttonClick();
     // "Show MCU": the loaded device's pin-out picture in its own window beside the main one.
     void ShowPictureClick();
-    // The SPI/SSP help buttons: the picture of the four SPI clock modes, modal.
-    void SpiModesHelpClick();
     // Escape or a click outside the about panel closes it; true when it was open.
     bool closeAboutPanel();
     void pagecontrol1Change();

@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 #include "model/Control.h"
+#include "periph/spi/SpiPage.h"
 #include "support/ProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +47,7 @@ TEST_F(PictureWindow, PinoutNeedsALoadedDeviceAndShowsItsOwnPictureBesideTheWind
 }
 
 TEST_F(PictureWindow, SpiModesAreModalWithoutTheRollButton) {
-    folder.form().SpiModesHelpClick();
+    folder.form().page<periph::spi::SpiPage>().SpiModesHelpClick();
     ASSERT_EQ(folder.ui.pictures.size(), 1U);
     EXPECT_EQ(folder.ui.pictures[0].path.filename(), "SPI_modes.jpg");
     EXPECT_EQ(folder.ui.pictures[0].caption, "SPI modes");

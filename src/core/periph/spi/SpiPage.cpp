@@ -69,6 +69,17 @@ SpiPage::SpiPage(PageContext& context) : Page(context) {
     for (int n = 0; n < kSspCount; ++n)
         connectSsp(n);
     addPopupRows();
+    // Every port's help button shows the picture of the four SPI clock modes.
+    std::vector<std::string> helpButtons{kSpiHelpButton};
+    for (int n = 0; n < kSspCount; ++n)
+        helpButtons.push_back(sspControl(n, "modesHelp_SpeedButton"));
+    for (const auto& name : helpButtons)
+        if (Control* button = store().find(name))
+            button->clicked.connect([this](Control&) { SpiModesHelpClick(); });
+}
+
+void SpiPage::SpiModesHelpClick() {
+    ui().showPicture(context().folders.find("include", "SPI_modes.jpg"), "SPI modes", true, false);
 }
 
 void SpiPage::declareSpi(Control* page) {

@@ -21,6 +21,9 @@ public:
 
     explicit SpiPage(PageContext& context);
 
+    // The help buttons: the picture of the four SPI clock modes, modal.
+    void SpiModesHelpClick();
+
     // Every port unchecked, disabled and back to its defaults.
     void reset() override;
     // [SPI] and [SSP0]..[SSP2]: which ports exist, an 8-bit-only SPI, the SSP ports with DMA.

@@ -63,6 +63,7 @@ int CheckProfileCommand::run(const Invocation& invocation, std::ostream& out, st
     CliUi ui(loadMessages);
     app::MainForm form(ui, invocation.folders);
     form.setRestoresWindowSize(false);
+    form.setTriesLoadsFirst(false);
     std::filesystem::path file = target;
     bool clean = true;
     bool loaded = false;

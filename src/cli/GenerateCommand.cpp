@@ -1,11 +1,11 @@
 #include "cli/GenerateCommand.h"
 
+#include "app/ConfigurationCommands.h"
 #include "app/MainForm.h"
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
 #include "cli/StoredReplaceList.h"
-#include "app/ConfigurationCommands.h"
 #include "io/NameText.h"
 #include "io/TextFile.h"
 
@@ -36,6 +36,7 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
     }
     app::MainForm form(ui, invocation.folders);
     form.setRestoresWindowSize(false);
+    form.setTriesLoadsFirst(false);
     form.FormCreate();
     if (ui.failed())
         return kExitFailed;

@@ -130,6 +130,8 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
 }
 
 std::optional<std::string> MainForm::trialLoad(const std::string& name, const profile::Lines& lines) const {
+    if (!triesLoadsFirst_)
+        return std::nullopt;
     QuietUi quiet;
     MainForm trial(quiet, folders_, pageFactories_);
     try {

@@ -69,6 +69,10 @@ public:
     // Without a window (the command line) start-up neither reads the settings file nor
     // complains about it: the file holds only the window's size.
     void setRestoresWindowSize(bool restores) { restoresWindowSize_ = restores; }
+    // A failed profile load keeps the window as it was by trying the profile on a window of its
+    // own first. A caller that drops the window after a failed load (the command line) skips
+    // that trial: the same failure is then found by the load itself, with the same message.
+    void setTriesLoadsFirst(bool tries) { triesLoadsFirst_ = tries; }
     // Close: the window size goes back into an existing settings file.
     void FormClose();
     // The window is about to close: false when the user keeps it open (unsaved changes).
@@ -180,6 +184,7 @@ private:
     std::unique_ptr<ConfigurationCommands> config_;
     bool terminateRequested_ = false;
     bool restoresWindowSize_ = true;
+    bool triesLoadsFirst_ = true;
     std::unique_ptr<config::SetupBaseline> baseline_;
     int loading_ = 0;
     // The file the code was last saved to; the next save dialog starts there.

@@ -64,6 +64,7 @@ int CheckProfileCommand::run(const Invocation& invocation, std::ostream& out, st
     app::MainForm form(ui, invocation.folders);
     form.setRestoresWindowSize(false);
     form.setTriesLoadsFirst(false);
+    form.setTracksChanges(false);
     std::filesystem::path file = target;
     bool clean = true;
     bool loaded = false;

@@ -37,6 +37,7 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
     app::MainForm form(ui, invocation.folders);
     form.setRestoresWindowSize(false);
     form.setTriesLoadsFirst(false);
+    form.setTracksChanges(false);
     form.FormCreate();
     if (ui.failed())
         return kExitFailed;

@@ -286,7 +286,8 @@ std::vector<std::string> MainForm::savedSetup() const {
 }
 
 void MainForm::takeBaseline() {
-    baseline_->take();
+    if (tracksChanges_)
+        baseline_->take();
 }
 
 bool MainForm::setupChanged() const {

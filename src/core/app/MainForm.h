@@ -73,6 +73,9 @@ public:
     // own first. A caller that drops the window after a failed load (the command line) skips
     // that trial: the same failure is then found by the load itself, with the same message.
     void setTriesLoadsFirst(bool tries) { triesLoadsFirst_ = tries; }
+    // Whether the window remembers what a save would write, for its title and the question
+    // before discarding changes; the command line never asks, so it skips the copy.
+    void setTracksChanges(bool tracks) { tracksChanges_ = tracks; }
     // Close: the window size goes back into an existing settings file.
     void FormClose();
     // The window is about to close: false when the user keeps it open (unsaved changes).
@@ -185,6 +188,7 @@ private:
     bool terminateRequested_ = false;
     bool restoresWindowSize_ = true;
     bool triesLoadsFirst_ = true;
+    bool tracksChanges_ = true;
     std::unique_ptr<config::SetupBaseline> baseline_;
     int loading_ = 0;
     // The file the code was last saved to; the next save dialog starts there.

@@ -16,24 +16,18 @@ TextLines splitLines(const std::string& bytes) {
     TextLines out;
     bool sawLf = false;
     bool sawCrLf = false;
-    std::string line;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-                sawCrLf = true;
-            } else {
-                sawLf = true;
-            }
-            out.lines.push_back(std::move(line));
-            line.clear();
-        } else {
-            line += c;
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t lf = bytes.find('\n', start);
+        if (lf == std::string::npos) {
+            out.lines.emplace_back(bytes, start);
+            break;
         }
+        const bool crLf = lf > start && bytes[lf - 1] == '\r';
+        (crLf ? sawCrLf : sawLf) = true;
+        out.lines.emplace_back(bytes, start, lf - start - (crLf ? 1 : 0));
+        start = lf + 1;
     }
-    if (!line.empty())
-        out.lines.push_back(std::move(line));
     out.ending = (sawLf && !sawCrLf) ? LineEnding::Lf : LineEnding::CrLf;
     return out;
 }

@@ -65,12 +65,17 @@ TEST(ProfileCheck, SectionHeadersAreKnownAndAppearOnce) {
     expectProblems({"[DEFINE]"}, {{0, "no [INCLUDE]"}});
     expectProblems({"[INCLUDE]", "[TIMER0_INIT]", "[DEFINE]"},
                    {{1, "[INCLUDE] needs 1 line"}, {2, "[TIMER0_INIT] needs 1 line"}});
-    expectProblems({"[INCLUDE]", "x.h", "[REGISTER_NAMES]", "AD0CR=ADCR", "AD0INTEN=",
-                    "LPC_ADC->CR=LPC_ADC->ADCR", "", "=ADCR", "AD0CR ADCR", "CR=AD CR", "#define CR ADCR"},
+    expectProblems({"[INCLUDE]", "x.h", "[REGISTER_NAMES]", "AD0CR=ADCR",
+                    "AD0INTEN=", "LPC_ADC->CR=LPC_ADC->ADCR", "", "=ADCR", "AD0CR ADCR", "CR=AD CR",
+                    "#define CR ADCR", "LPC_ADC->=ADCR", "AD0CR=LPC_ADC->", "AD0CR=1ADCR", "A->B->C=D"},
                    {{8, "'=ADCR' is no WRITTEN=HEADER pair"},
                     {9, "'AD0CR ADCR' is no WRITTEN=HEADER pair"},
                     {10, "'CR=AD CR' is no"},
-                    {11, "'#define CR ADCR' is no"}});
+                    {11, "'#define CR ADCR' is no"},
+                    {12, "'LPC_ADC->=ADCR' is no"},
+                    {13, "'AD0CR=LPC_ADC->' is no"},
+                    {14, "'AD0CR=1ADCR' is no"},
+                    {15, "'A->B->C=D' is no"}});
 }
 
 TEST(ProfileCheck, PinLines) {

@@ -53,14 +53,14 @@ inline constexpr const char* kUsbCaption = "USB clock (48 MHz)";
 
 // Live figures: each a label whose caption is formatted from the page's figures, red outside
 // its limit.
-inline constexpr const char* kInputFigure = "clk_input_fig";   // "Input: 12 MHz"
-inline constexpr const char* kCcoFigure = "clk_cco_fig";       // "CCO: 300 MHz"
-inline constexpr const char* kCpuFigure = "clk_cpu_fig";       // "CPU: 100 MHz"
-inline constexpr const char* kUsbFigure = "clk_usb_fig";       // "USB: 48 MHz (CCO / 6)"
-inline constexpr const char* kPclkFigure = "clk_pclk_fig";     // "Peripherals: 25 MHz"
-inline constexpr const char* kFlashFigure = "clk_flash_fig";   // "Flash: 5 CPU clocks per access"
-inline constexpr const char* kTreeLabel = "clk_tree";          // one-line clock tree
-inline constexpr const char* kStatusLabel = "clk_status";      // what is wrong, red; empty when fine
-inline constexpr const char* kLimitLabel = "clk_limit";        // the profile's LIMIT text
+inline constexpr const char* kInputFigure = "clk_input_fig"; // "Input: 12 MHz"
+inline constexpr const char* kCcoFigure = "clk_cco_fig";     // "CCO: 300 MHz"
+inline constexpr const char* kCpuFigure = "clk_cpu_fig";     // "CPU: 100 MHz"
+inline constexpr const char* kUsbFigure = "clk_usb_fig";     // "USB: 48 MHz (CCO / 6)"
+inline constexpr const char* kPclkFigure = "clk_pclk_fig";   // "Peripherals: 25 MHz"
+inline constexpr const char* kFlashFigure = "clk_flash_fig"; // "Flash: 5 CPU clocks per access"
+inline constexpr const char* kTreeLabel = "clk_tree";        // one-line clock tree
+inline constexpr const char* kStatusLabel = "clk_status";    // what is wrong, red; empty when fine
+inline constexpr const char* kLimitLabel = "clk_limit";      // the profile's LIMIT text
 
 } // namespace regforge::periph::clock

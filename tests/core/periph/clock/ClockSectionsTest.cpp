@@ -39,22 +39,22 @@ TEST(ClockSections, EveryFixtureReadsAndBadLinesNameTheirLine) {
     };
     EXPECT_EQ(
         problem({"CPUMAX=fast"}),
-        "[CLOCKS] line 15: value 'fast' of CPUMAX is not a frequency in Hz / value 'fast' of CPUMAX is not a "
+        "[CLOCKS] line 19: value 'fast' of CPUMAX is not a frequency in Hz / value 'fast' of CPUMAX is not a "
         "frequency in Hz");
     EXPECT_EQ(problem({"PLL=MX"}),
-              "[CLOCKS] line 15: value 'MX' of PLL is not MN or MP / value 'MX' of PLL is not MN "
+              "[CLOCKS] line 19: value 'MX' of PLL is not MN or MP / value 'MX' of PLL is not MN "
               "or MP");
     const auto starts = [](const std::string& text, const std::string& prefix) {
         return text.rfind(prefix, 0) == 0 ? prefix : text;
     };
-    const std::string cco = "[CLOCKS] line 15: value '550000000,275000000' of CCO is not 'MIN,MAX' in Hz";
+    const std::string cco = "[CLOCKS] line 19: value '550000000,275000000' of CCO is not 'MIN,MAX' in Hz";
     EXPECT_EQ(starts(problem({"CCO=550000000,275000000"}), cco), cco);
-    const std::string flash = "[CLOCKS] line 16: FLASH steps must ascend";
+    const std::string flash = "[CLOCKS] line 20: FLASH steps must ascend";
     EXPECT_EQ(starts(problem({"FLASH=200000000,6", "FLASH=10,1"}), flash), flash);
-    const std::string code = "[CLOCKS] line 15: value '4:0,4:1' of PCLKCODE is not DIVISOR";
+    const std::string code = "[CLOCKS] line 19: value '4:0,4:1' of PCLKCODE is not DIVISOR";
     EXPECT_EQ(starts(problem({"PCLKCODE=4:0,4:1"}), code), code);
     EXPECT_EQ(problem({"SPEED=1"}),
-              "[CLOCKS] line 15: unknown clock key 'SPEED' / unknown clock key 'SPEED'");
+              "[CLOCKS] line 19: unknown clock key 'SPEED' / unknown clock key 'SPEED'");
 
     // A section that lacks a key the solver needs.
     profile::Lines lines = {"[CLOCKS]", "SEQUENCE=LPC21XX", "CRYSTAL=10000000,25000000"};

@@ -75,6 +75,13 @@ TEST_F(ClocksPageTest, OnItSetsTheCpuClockThatEveryFigureFollowsAndOffGivesTheEd
     EXPECT_EQ(cpuEdit().text(), "90");
     EXPECT_NE(page().chosen()->cco, 360e6);
 
+    // The result starts `main` with the clock block, before the pins.
+    const auto result = folder.form().createCode();
+    const auto main = std::find(result.lines.begin(), result.lines.end(), "int main(void)");
+    ASSERT_GE(result.lines.end() - main, 4);
+    EXPECT_EQ(*(main + 2), testing::kOpen);
+    EXPECT_EQ(*(main + 3), "                                 Clock set-up");
+
     box(kEnableBox).click();
     EXPECT_FALSE(cpuEdit().readOnly());
     EXPECT_EQ(cpuEdit().text(), "90") << "switching off changes nothing else";

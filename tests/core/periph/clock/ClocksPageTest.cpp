@@ -65,6 +65,8 @@ TEST_F(ClocksPageTest, OnItSetsTheCpuClockThatEveryFigureFollowsAndOffGivesTheEd
     EXPECT_EQ(caption(kCcoFigure), "CCO: 300 MHz");
     EXPECT_EQ(caption(kFlashFigure), "Flash: 5 CPU clocks per access");
     EXPECT_EQ(caption(kStatusLabel), "");
+    combo(timer::timerControl(0, "pclk_div")).setItemIndex(3);
+    EXPECT_EQ(caption(kPclkFigure), "Peripherals: 25 MHz, TIMER0 100 MHz, TIMER1 25 MHz, TIMER2 25 MHz");
 
     // Another setting: the clock bar and the timer follow it.
     edit(kWantedEdit).setText("90");

@@ -69,6 +69,9 @@ void warnCorrections(ui::Ui& ui, const std::string& deviceName, const periph::Lo
     warnCorrected(ui, "Values wider than their registers",
                   "These fields hold more hex digits than their registers have on " + deviceName + ": ",
                   corrections.valuesCut, "Only the low digits are kept, as the register would keep them.");
+    warnCorrected(ui, "Clock setting not reachable",
+                  "This file names a clock setting that " + deviceName + " cannot reach: ",
+                  corrections.clockSetupsResolved, "The clock is solved again for this part.");
     warnCorrected(ui, "Pins switched together",
                   "These pins share one register field with an earlier pin and now have its function: ",
                   corrections.pinsAligned, "The register holds one value for all of them.");

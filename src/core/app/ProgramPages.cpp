@@ -1,6 +1,7 @@
 #include "app/ProgramPages.h"
 
 #include "periph/adc/AdcPage.h"
+#include "periph/clock/ClocksPage.h"
 #include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
 #include "periph/pwm/PwmPage.h"
@@ -13,8 +14,9 @@ std::vector<PageFactory> programPages() {
     // The result reads the same way: pins, external and GPIO interrupts and the interrupt
     // controller, A/D converters, timers 0 to 3, PWM units 0 and 1, SPI, then SSP ports 0 to 2.
     return {
-        pageOf<periph::io::IoPage>(),       pageOf<periph::irq::IrqPage>(), pageOf<periph::adc::AdcPage>(),
-        pageOf<periph::timer::TimerPage>(), pageOf<periph::pwm::PwmPage>(), pageOf<periph::spi::SpiPage>(),
+        pageOf<periph::io::IoPage>(),   pageOf<periph::clock::ClocksPage>(), pageOf<periph::irq::IrqPage>(),
+        pageOf<periph::adc::AdcPage>(), pageOf<periph::timer::TimerPage>(),  pageOf<periph::pwm::PwmPage>(),
+        pageOf<periph::spi::SpiPage>(),
     };
 }
 

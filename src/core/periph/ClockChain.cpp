@@ -79,7 +79,7 @@ PeripheralClockPanel ClockChain::addUnit(model::ControlStore& store, model::Cont
     clock.setReadOnly(true);
     store.addPlain(model::ControlKind::Label, names.panel + "_unit", &panel, "MHz");
 
-    const PeripheralClockPanel unit{&panel, &divider, &clock, group};
+    const PeripheralClockPanel unit{&panel, &divider, &clock, group, names.unit};
     units_.push_back(unit);
     divider.changed.connect([this, unit, figures = std::move(unitChanged)](model::Control&) {
         recompute(unit);
@@ -92,6 +92,11 @@ PeripheralClockPanel ClockChain::addUnit(model::ControlStore& store, model::Cont
 void ClockChain::setCpuClock(double mhz) {
     if (cpu_ != nullptr)
         cpu_->setText(model::formatGeneral(mhz));
+}
+
+void ClockChain::setCpuClockFixed(bool fixed) {
+    if (cpu_ != nullptr)
+        cpu_->setReadOnly(fixed);
 }
 
 const model::NumericEdit& ClockChain::unitClock(const PeripheralClockPanel& unit) const {

@@ -19,6 +19,9 @@ struct ClockPanelNames {
     std::string panel;
     std::string divider;
     std::string clock;
+    // The unit's profile section name ("TIMER0", "SSP1"), by which the clock set-up finds the
+    // unit's divider field.
+    std::string unit{};
 };
 
 // The window's clock chain: the CPU clock, the common divider and the common peripheral clock
@@ -50,6 +53,10 @@ public:
     // The common peripheral clock (MHz).
     const model::NumericEdit& commonClock() const { return *common_; }
     double commonMhz() const { return common_ != nullptr ? common_->valueAsFloat() : 0.0; }
+    // The common divider ("1/4"), which the clock set-up writes to the device.
+    const model::ComboBox& commonDivider() const { return *divider_; }
+    // The CPU clock edit: read-only while the clock set-up sets the CPU clock.
+    void setCpuClockFixed(bool fixed);
     // The clock (MHz) a unit counts from: its own where the device gives it a divider, else
     // the common peripheral clock.
     const model::NumericEdit& unitClock(const PeripheralClockPanel& unit) const;

@@ -14,6 +14,8 @@ struct LoadCorrections {
     std::vector<std::string> valuesCut;        // register edits holding more digits than the register
     std::vector<std::string> channelsFreed;    // A/D channels the device does not have ("AD0.5")
     std::vector<std::string> entriesDropped;   // interrupt list entries past its slots or repeated
+    std::vector<std::string>
+        clockSetupsResolved; // clock settings the part cannot reach ("M 25, N 2, CPU / 3")
 };
 
 } // namespace regforge::periph

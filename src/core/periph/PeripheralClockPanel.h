@@ -20,6 +20,8 @@ struct PeripheralClockPanel {
     model::ComboBox* divider = nullptr;
     model::NumericEdit* clock = nullptr;
     ClockGroup group = ClockGroup::CounterUnit;
+    // The unit's profile section name ("TIMER0").
+    std::string unit{};
 
     // Whether the device gives this unit a divider of its own to show.
     bool shownFor(const profile::DeviceState& device) const;

@@ -21,7 +21,6 @@ using model::NumericEdit;
 
 namespace {
 
-
 constexpr const char* kFrequencyFigure = "PWM frequency: ";
 
 // The edge colours of MR1..MR6: a match beyond MR0 never comes within the PWM period.
@@ -103,8 +102,10 @@ void PwmPage::declareUnit(int unit, Control* parent) {
     pu.frequencyLabel =
         &s.addPlain(ControlKind::Label, frequencyLabelName(unit), pu.groupBox, "PWM frequency :");
     pu.hintLabel = &s.addPlain(ControlKind::Label, hintLabelName(unit), pu.groupBox);
-    pu.clock = addClockPanel(pu.groupBox, {clockPanelName(unit), clockDividerName(unit), clockEditName(unit)},
-                             ClockGroup::CounterUnit, [this, unit] { PWMPRChange(unit); });
+    pu.clock = addClockPanel(
+        pu.groupBox,
+        {clockPanelName(unit), clockDividerName(unit), clockEditName(unit), "PWM" + std::to_string(unit)},
+        ClockGroup::CounterUnit, [this, unit] { PWMPRChange(unit); });
 
     const auto index = static_cast<std::size_t>(unit);
     for (int c = 0; c < kCaptureCount; ++c)

@@ -123,7 +123,7 @@ void SpiPage::declareSpi(Control* page) {
     p.clockLabel = &s.addPlain(ControlKind::Label, kSpiClockLabel, p.groupBox, "SPI clock :");
     p.clockLabel->setTag(kSpiBase + kClockLabelOffset);
     p.hintLabel = &s.addPlain(ControlKind::Label, kSpiHintLabel, p.groupBox);
-    p.clock = addClockPanel(p.groupBox, {clockPanelName(0), clockDividerName(0), clockEditName(0)},
+    p.clock = addClockPanel(p.groupBox, {clockPanelName(0), clockDividerName(0), clockEditName(0), "SPI"},
                             ClockGroup::SerialPort, [this] { refreshPortFigure(0); });
     p.clock.divider->setTag(kDividerTag);
     p.coverPanel = &s.addPlain(ControlKind::Panel, kSpiCoverPanel, page, "SPI is disabled or not available");
@@ -211,8 +211,10 @@ void SpiPage::declareSsp(int ssp, Control* page) {
     p.clockLabel->setTag(base + kClockLabelOffset);
     p.hintLabel = &s.addPlain(ControlKind::Label, sspControl(ssp, "Hint_Label"), p.groupBox);
     const int port = ssp + 1;
-    p.clock = addClockPanel(p.groupBox, {clockPanelName(port), clockDividerName(port), clockEditName(port)},
-                            ClockGroup::SerialPort, [this, port] { refreshPortFigure(port); });
+    p.clock = addClockPanel(
+        p.groupBox,
+        {clockPanelName(port), clockDividerName(port), clockEditName(port), "SSP" + std::to_string(ssp)},
+        ClockGroup::SerialPort, [this, port] { refreshPortFigure(port); });
     p.clock.divider->setTag(kDividerTag);
     p.coverPanel = &s.addPlain(ControlKind::Panel, sspControl(ssp, "_Panel"), page,
                                "SSP" + n + " is disabled or not available");

@@ -21,7 +21,6 @@ using model::NumericEdit;
 
 namespace {
 
-
 // Hint texts of the register controls; "t" is the timer digit, "m"/"c"/"k" the unit within it.
 std::string matchBoxHint(const std::string& t, int bit) {
     const std::string m = std::to_string(bit / 3);
@@ -94,7 +93,7 @@ void TimerPage::declareTimer(int timer, Control* parent) {
     tm.hintLabel = &s.addPlain(ControlKind::Label, hintLabelName(timer), tm.groupBox);
     tm.clock = addClockPanel(tm.groupBox,
                              {timerControl(timer, "pclk_panel"), timerControl(timer, "pclk_div"),
-                              timerControl(timer, "pclock_edit")},
+                              timerControl(timer, "pclock_edit"), "TIMER" + std::to_string(timer)},
                              ClockGroup::CounterUnit, [this, timer] { refreshTimerFigures(timer); });
     declareBoxes(tm, timer);
 

@@ -100,9 +100,12 @@ std::string compileForArm(const std::string& code, const std::string& header, bo
                           const fs::path& folder) {
     fs::create_directories(folder / "inc");
     static const std::regex include(R"(#include\s*[<"]([^>"]+)[>"])");
+    // Every Cortex-M3 device header brings the core header's interrupt masking intrinsics.
+    const std::string withCore =
+        cortexM3 ? "void __disable_irq(void);\nvoid __enable_irq(void);\n" + header : header;
     for (auto it = std::sregex_iterator(code.begin(), code.end(), include); it != std::sregex_iterator();
          ++it)
-        std::ofstream(folder / "inc" / (*it)[1].str(), std::ios::binary) << header;
+        std::ofstream(folder / "inc" / (*it)[1].str(), std::ios::binary) << withCore;
     std::ofstream(folder / "code.c", std::ios::binary) << code;
     const std::string target = cortexM3 ? "-mcpu=cortex-m3 -mthumb" : "-mcpu=arm7tdmi-s -marm";
     const std::string command = armCompiler() + " " + target +

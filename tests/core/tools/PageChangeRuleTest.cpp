@@ -26,32 +26,32 @@ protected:
 
 TEST_F(PageChange, ClockPanelShowsOnPeripheralPagesOnly) {
     EXPECT_FALSE(visible("ClockPanel")) << "the I/O page is first";
-    for (int page : {2, 3, 4, 5}) {
+    for (int page : {1, 3, 4, 5, 6}) {
         show(page);
         EXPECT_TRUE(visible("ClockPanel")) << page;
         EXPECT_TRUE(visible("pclk_div")) << "one common divider by default";
     }
-    for (int page : {6, 1, 0}) {
+    for (int page : {7, 2, 0}) {
         show(page);
         EXPECT_FALSE(visible("ClockPanel")) << page;
     }
-    EXPECT_EQ(scrolls, 7);
+    EXPECT_EQ(scrolls, 8);
 }
 
 TEST_F(PageChange, PerPeripheralDividersHideTheCommonDivider) {
     form.device().singlePclkDivider = false;
-    show(4);
+    show(5);
     EXPECT_TRUE(visible("ClockPanel"));
     EXPECT_TRUE(visible("pllclock_edit"));
     for (const char* name : {"Label4", "pclk_div", "pclock_edit", "Label3"})
         EXPECT_FALSE(visible(name)) << name;
-    show(2);
+    show(3);
     EXPECT_TRUE(visible("pclk_div")) << "the ADC page keeps it";
 
     form.device().pclkDiv13xx = true; // 13xx: timers and PWM share the common divider
-    show(3);
+    show(4);
     EXPECT_TRUE(visible("pclk_div"));
-    show(5);
+    show(6);
     EXPECT_FALSE(visible("pclk_div"));
 }
 

@@ -371,9 +371,11 @@ void lpc13xx(Block& b, const ClockBlockInput& in) {
         b.set(sys + "USBPLLCTRL", static_cast<std::uint32_t>(s.usb->pllM - 1) | (pselOf(s.usb->pllP) << 5),
               "M = " + std::to_string(s.usb->pllM) + ", P = " + std::to_string(s.usb->pllP) + ", USB 48 MHz");
         b.waitFor(b.reg(sys + "USBPLLSTAT") + " & 1", "LOCK");
+        b.open(b.reg(sys + "USBPLLSTAT") + " & 1", "USB from the USB PLL once locked");
         b.set(sys + "USBCLKSEL", 0, "USB clock: USB PLL output");
         update(b, sys + "USBCLKUEN");
         b.set(sys + "USBCLKDIV", 1);
+        b.close();
     } else if (usbFromDivider(s)) {
         b.statement(sys + "PDRUNCFG", " &= ~(1 << 10);", "power up the USB pads");
         b.set(sys + "USBCLKSEL", 1, "USB clock: main clock");
@@ -381,6 +383,8 @@ void lpc13xx(Block& b, const ClockBlockInput& in) {
         b.set(sys + "USBCLKDIV", static_cast<std::uint32_t>(s.usb->divider),
               "USB clock = main clock / " + std::to_string(s.usb->divider));
     }
+    if (usbFromPll(s) || usbFromDivider(s))
+        b.statement(sys + "SYSAHBCLKCTRL", " |= (1 << 14);", "clock the USB registers");
 }
 
 } // namespace

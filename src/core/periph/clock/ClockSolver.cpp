@@ -101,8 +101,11 @@ bool usbExact(const PllSetting& s) {
 // Best first; see solveClocks.
 bool better(const PllSetting& a, const PllSetting& b, bool usbWanted) {
     const auto key = [usbWanted](const PllSetting& s) {
-        return std::make_tuple(!s.exact, usbWanted && !usbExact(s), std::fabs(s.errorPpm), s.cco,
-                               s.cpuDivider, s.n + s.p, s.m);
+        // Clocks compared to the hertz and errors to a thousandth of a ppm, so rounding never
+        // decides between two settings that give the same figures.
+        return std::make_tuple(!s.exact, usbWanted && !usbExact(s),
+                               std::llround(std::fabs(s.errorPpm) * 1000), std::llround(s.cco), s.cpuDivider,
+                               s.n + s.p, s.m);
     };
     return key(a) < key(b);
 }

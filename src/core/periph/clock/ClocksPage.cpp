@@ -249,8 +249,8 @@ void ClocksPage::showStatus() {
             problems.push_back("The crystal must be " + frequencyText(facts_->crystal.min) + " .. " +
                                frequencyText(facts_->crystal.max));
         if (solution_.wantedAboveMax)
-            problems.push_back("The part runs at most at " + frequencyText(facts_->cpuMax) +
-                               ": the closest clock below is offered");
+            problems.push_back("The CPU clock is at most " + frequencyText(facts_->cpuMax) +
+                               " on this part: the closest below is offered");
         if (solution_.settings.empty() && r.source.hz > 0)
             problems.push_back("No PLL setting keeps the clocks in range from this input");
         else if (solution_.noExact && !solution_.settings.empty())
@@ -390,7 +390,6 @@ void ClocksPage::correctLoadedSetup(LoadCorrections& corrections) {
         model::MuteGuard guard(*settings_);
         settings_->setItemIndex(list.empty() ? -1 : index);
     }
-    fillSettings();
     settingChange();
 }
 

@@ -1,0 +1,160 @@
+// The page as a user drives it: off it changes nothing (no code, no records, the CPU clock edit
+// stays the user's); on it sets the CPU clock every page's figures follow, and saved files bring
+// it back or say what they could not.
+
+#include "app/ConfigurationCommands.h"
+#include "core/periph/clock/ClockFixture.h"
+#include "io/TextFile.h"
+#include "periph/timer/TimerControls.h"
+
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace regforge::periph::clock {
+namespace {
+
+using testing::Lines;
+
+class ClocksPageTest : public ClockFixture {
+protected:
+    bool hasClockRecords(const std::vector<std::string>& file) {
+        return std::any_of(file.begin(), file.end(),
+                           [](const std::string& l) { return l.rfind("[clk_", 0) == 0; });
+    }
+    std::filesystem::path save() {
+        const auto path = folder.dir.path() / "setup.sav";
+        EXPECT_TRUE(folder.form().configuration().saveConfiguration(path));
+        return path;
+    }
+    config::LoadOutcome loadFile(const std::filesystem::path& path) {
+        return folder.form().configuration().loadConfiguration(path);
+    }
+    std::string warningsText() {
+        std::string text;
+        for (const auto& m : folder.ui.messages)
+            if (m.icon == ui::Icon::Warning && m.buttons == ui::Buttons::Ok)
+                text += m.caption + ": " + m.text + "\n";
+        return text;
+    }
+    model::NumericEdit& cpuEdit() { return edit("pllclock_edit"); }
+    std::string timer0Clock() { return edit(timer::timerControl(0, "pclock_edit")).text(); }
+};
+
+TEST_F(ClocksPageTest, OffByDefaultAndAbsentWithoutClockFacts) {
+    load("noclocks");
+    EXPECT_FALSE(box(kEnableBox).visible()) << "a profile without [CLOCKS] has no clock page";
+    load("LPC1768");
+    EXPECT_EQ(shown({kEnableBox, kUsbBox, kCoverPanel}), "yyy");
+    EXPECT_FALSE(box(kEnableBox).checked());
+    EXPECT_FALSE(get(kGroupBox).enabled());
+    EXPECT_TRUE(generatedBy<ClocksPage>().empty());
+    EXPECT_FALSE(cpuEdit().readOnly());
+    EXPECT_FALSE(hasClockRecords(folder.form().savedSetup()));
+}
+
+TEST_F(ClocksPageTest, OnItSetsTheCpuClockThatEveryFigureFollowsAndOffGivesTheEditBack) {
+    load("LPC1768");
+    cpuEdit().setText("48");
+    switchOn("12", "100");
+    EXPECT_TRUE(cpuEdit().readOnly());
+    EXPECT_EQ(cpuEdit().text(), "100");
+    EXPECT_EQ(combo(kSolutionsList).text(), "M 25, N 2, CPU / 3: 100 MHz, CCO 300 MHz, exact");
+    EXPECT_EQ(timer0Clock(), "25") << "the timer's 1/4 divider follows the chosen clock";
+    EXPECT_EQ(caption(kTreeLabel),
+              "Main oscillator 12 MHz -> PLL (CCO 300 MHz) -> CPU 100 MHz (CCO / 3) -> peripherals 25 MHz");
+    EXPECT_EQ(caption(kCcoFigure), "CCO: 300 MHz");
+    EXPECT_EQ(caption(kFlashFigure), "Flash: 5 CPU clocks per access");
+    EXPECT_EQ(caption(kStatusLabel), "");
+
+    // Another setting: the clock bar and the timer follow it.
+    edit(kWantedEdit).setText("90");
+    const auto& items = combo(kSolutionsList).items();
+    ASSERT_GE(items.size(), 2u);
+    EXPECT_EQ(items[0], "M 15, N 1, CPU / 4: 90 MHz, CCO 360 MHz, exact");
+    combo(kSolutionsList).setItemIndex(1);
+    EXPECT_EQ(cpuEdit().text(), "90");
+    EXPECT_NE(page().chosen()->cco, 360e6);
+
+    box(kEnableBox).click();
+    EXPECT_FALSE(cpuEdit().readOnly());
+    EXPECT_EQ(cpuEdit().text(), "90") << "switching off changes nothing else";
+    EXPECT_TRUE(generatedBy<ClocksPage>().empty());
+}
+
+TEST_F(ClocksPageTest, OutOfRangeInputsAreShownRedWithTheClosestValidSetting) {
+    load("LPC1768");
+    switchOn("12", "120");
+    EXPECT_EQ(cpuEdit().text(), "100");
+    EXPECT_EQ(get(kCpuFigure).fontColour(), model::kRed);
+    EXPECT_NE(caption(kStatusLabel).find("at most 100 MHz"), std::string::npos) << caption(kStatusLabel);
+
+    edit(kCrystalEdit).setText("30");
+    EXPECT_EQ(get(kInputFigure).fontColour(), model::kRed);
+    EXPECT_NE(caption(kStatusLabel).find("The crystal must be 1 MHz .. 25 MHz"), std::string::npos);
+
+    load("LPC2148");
+    switchOn("14.7456", "58.9824", true);
+    EXPECT_NE(caption(kStatusLabel).find("USB clock 48 MHz exactly"), std::string::npos)
+        << caption(kStatusLabel);
+    const Lines block = generatedBy<ClocksPage>();
+    EXPECT_TRUE(std::none_of(block.begin(), block.end(), [](const std::string& l) {
+        return l.find("PLL1") != std::string::npos && l.find("/*") != 0 && l.rfind("   ", 0) != 0;
+    })) << "no USB code without an exact 48 MHz";
+}
+
+TEST_F(ClocksPageTest, SavedFilesHoldThePageOnlyWhileItIsOn) {
+    load("LPC1768");
+    const auto offFile = io::readLines(save()).lines;
+    EXPECT_FALSE(hasClockRecords(offFile));
+
+    switchOn("12", "90");
+    combo(kSolutionsList).setItemIndex(1);
+    const auto chosen = *page().chosen();
+    const auto onPath = folder.dir.path() / "on.sav";
+    ASSERT_TRUE(folder.form().configuration().saveConfiguration(onPath));
+    ASSERT_TRUE(hasClockRecords(io::readLines(onPath).lines));
+
+    // An older file (the page off) loads with the page off and the user's CPU clock.
+    ASSERT_EQ(loadFile(folder.dir.path() / "setup.sav"), config::LoadOutcome::Loaded);
+    EXPECT_FALSE(box(kEnableBox).checked());
+    EXPECT_FALSE(cpuEdit().readOnly());
+    EXPECT_EQ(io::readLines(save()).lines, offFile) << "byte for byte what it was";
+
+    // The page's own file brings back the chosen setting, not only the best one.
+    ASSERT_EQ(loadFile(onPath), config::LoadOutcome::Loaded);
+    EXPECT_TRUE(box(kEnableBox).checked());
+    EXPECT_TRUE(page().chosen()->sameSetting(chosen));
+    EXPECT_EQ(cpuEdit().text(), "90");
+    EXPECT_TRUE(cpuEdit().readOnly());
+    EXPECT_EQ(warningsText(), "");
+}
+
+TEST_F(ClocksPageTest, AFileNamingAnUnreachableSettingIsSolvedAgainWithAWarning) {
+    load("LPC1768");
+    switchOn("12", "100");
+    const auto path = save();
+    auto file = io::readLines(path);
+    auto at = std::find(file.lines.begin(), file.lines.end(), "[clk_solutions]");
+    ASSERT_NE(at, file.lines.end());
+    *(at + 2) = "1"; // N 1: CCO 600 MHz
+    *(at + 3) = "6";
+    io::writeLines(path, file.lines, file.ending);
+
+    ASSERT_EQ(loadFile(path), config::LoadOutcome::Loaded);
+    EXPECT_NE(warningsText().find("cannot reach: M 25, N 1, CPU / 6"), std::string::npos) << warningsText();
+    EXPECT_EQ(page().chosen()->n, 2);
+    EXPECT_EQ(cpuEdit().text(), "100");
+
+    // A part without [CLOCKS] switches the page off and says so.
+    addFixture("noclocks");
+    file.lines.at(1) = "noclocks";
+    io::writeLines(path, file.lines, file.ending);
+    folder.start();
+    ASSERT_EQ(loadFile(path), config::LoadOutcome::Loaded);
+    EXPECT_FALSE(box(kEnableBox).checked());
+    EXPECT_NE(warningsText().find("Clock set-up"), std::string::npos) << warningsText();
+    EXPECT_FALSE(cpuEdit().readOnly());
+}
+
+} // namespace
+} // namespace regforge::periph::clock

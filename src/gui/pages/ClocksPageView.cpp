@@ -52,14 +52,9 @@ void ClocksPageView::arrangeContent(QVBoxLayout* body) {
 
     QVBoxLayout* column = registerColumn(groupBox);
     column->addLayout(inputGrid());
-    // What is wrong with the inputs stands right under them, in red; the part's own limit
-    // closes the group as a note.
-    addTextLine(column, c::kStatusLabel);
     addSeparator(column);
     column->addWidget(treePanel());
     column->addLayout(figureGrid());
-    addTextLine(column, c::kLimitLabel);
-    binder().widget(c::kLimitLabel)->setForegroundRole(QPalette::PlaceholderText);
 
     scrolled.column->addWidget(
         coveredBlock(enableBox, groupBox, takeAs<widgets::CaptionPanel>(c::kCoverPanel), 16, 1.1));
@@ -92,6 +87,8 @@ QGridLayout* ClocksPageView::inputGrid() {
     letComboFill(settings);
     grid->addWidget(settings, 4, kCaptionColumn, 1, kColumnCount);
     grid->addWidget(take(c::kUsbBox), 5, kCaptionColumn, 1, kColumnCount);
+    // What is wrong with the inputs stands right under them, in red.
+    grid->addWidget(textLine(c::kStatusLabel), 6, kCaptionColumn, 1, kColumnCount);
     grid->setColumnStretch(kRestColumn, 1);
     return grid;
 }
@@ -127,15 +124,19 @@ QGridLayout* ClocksPageView::figureGrid() {
     auto* peripherals = takeAs<QLabel>(c::kPclkFigure);
     peripherals->setWordWrap(true);
     grid->addWidget(peripherals, 2, 0, 1, 4);
+    // The part's own limit closes the group as a note.
+    QLabel* limit = textLine(c::kLimitLabel);
+    limit->setForegroundRole(QPalette::PlaceholderText);
+    grid->addWidget(limit, 3, 0, 1, 4);
     grid->setColumnStretch(3, 1);
     return grid;
 }
 
-void ClocksPageView::addTextLine(QBoxLayout* column, const char* name) {
+QLabel* ClocksPageView::textLine(const char* name) {
     auto* line = takeAs<QLabel>(name);
     line->setWordWrap(true);
     line->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    column->addWidget(line);
+    return line;
 }
 
 void ClocksPageView::finishArrangement() {

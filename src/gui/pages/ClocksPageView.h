@@ -2,8 +2,8 @@
 
 #include "gui/pages/PageView.h"
 
-class QBoxLayout;
 class QGridLayout;
+class QLabel;
 
 namespace regforge::gui::pages {
 
@@ -22,7 +22,8 @@ private:
     QGridLayout* inputGrid();
     QWidget* treePanel();
     QGridLayout* figureGrid();
-    void addTextLine(QBoxLayout* column, const char* name);
+    // A wrapped line of text, empty while there is nothing to say.
+    QLabel* textLine(const char* name);
 };
 
 } // namespace regforge::gui::pages

@@ -6,13 +6,14 @@
 // family's list, then the code, passed through its family's GCC replace list, is compiled with
 // arm-none-eabi-gcc against a header declaring exactly the listed names.
 
-#include "app/MainForm.h"
 #include "app/ConfigurationCommands.h"
+#include "app/MainForm.h"
 #include "model/CheckControls.h"
 #include "model/ListControls.h"
 #include "output/ReplaceList.h"
 #include "output/ReplaceListFile.h"
 #include "periph/adc/AdcControls.h"
+#include "periph/clock/ClockControls.h"
 #include "periph/pwm/PwmControls.h"
 #include "periph/spi/SpiControls.h"
 #include "periph/timer/TimerControls.h"
@@ -204,6 +205,7 @@ protected:
             for (int u = 0; u < 2; ++u)
                 clickIfShown(periph::pwm::enableBoxName(u));
             clickIfShown(periph::spi::kSpiEnableBox);
+            clickIfShown(periph::clock::kEnableBox);
             for (int s = 0; s < 3; ++s)
                 clickIfShown(periph::spi::sspControl(s, "_checkbox"));
             check(device + " with every unit on");

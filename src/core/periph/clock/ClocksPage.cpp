@@ -165,6 +165,13 @@ void ClocksPage::reset() {
 }
 
 void ClocksPage::loadProfile() {
+    // The units' dividers are declared by the pages after this one: their changes move the
+    // peripheral figures too.
+    if (!unitDividersFollowed_) {
+        unitDividersFollowed_ = true;
+        for (const auto& unit : clockChain().units())
+            unit.divider->changed.connect([this](Control&) { refreshFigures(); });
+    }
     facts_ = readClockFacts(device().profileLines);
     frame_.enableBox->setVisible(facts_.has_value());
     usb_->setVisible(facts_ && facts_->usb.has_value());
@@ -286,9 +293,10 @@ void ClocksPage::refreshFigures() {
     usbFigure_->setCaption(figures_.usb ? "USB: " + frequencyText(*figures_.usb) : std::string("USB: off"));
     colour(*usbFigure_, figures_.usb && !(s->usb && s->usb->exact));
     std::string peripherals = "Peripherals: " + frequencyText(figures_.peripheral);
-    for (const auto& unit : clockChain().units())
-        if (!unit.unit.empty() && unit.shownFor(device()))
-            peripherals += ", " + unit.unit + " " + frequencyText(unit.clock->valueAsFloat() * 1e6);
+    // The units the clock code gives dividers of their own, with the clock they count from.
+    for (const auto& field : facts_->unitDividers)
+        if (const auto divisor = ownDivisor(field.unit); divisor && *divisor > 0)
+            peripherals += ", " + field.unit + " " + frequencyText(figures_.cpu / *divisor);
     pclkFigure_->setCaption(peripherals);
     flashFigure_->setCaption("Flash: " + std::to_string(figures_.flashClocks) + " CPU clocks per access");
     colour(*flashFigure_, !facts_->flashCovers(figures_.cpu));

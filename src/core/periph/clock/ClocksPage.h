@@ -98,6 +98,7 @@ private:
     // The setting a loaded file names, until the load's corrections check it.
     std::optional<PllSetting> loaded_;
     bool restoring_ = false;
+    bool unitDividersFollowed_ = false;
 };
 
 } // namespace regforge::periph::clock

@@ -65,6 +65,8 @@ TEST_F(ClocksPageTest, OnItSetsTheCpuClockThatEveryFigureFollowsAndOffGivesTheEd
     EXPECT_EQ(caption(kCcoFigure), "CCO: 300 MHz");
     EXPECT_EQ(caption(kFlashFigure), "Flash: 5 CPU clocks per access");
     EXPECT_EQ(caption(kStatusLabel), "");
+    combo(timer::timerControl(0, "pclk_div")).setItemIndex(3);
+    EXPECT_EQ(caption(kPclkFigure), "Peripherals: 25 MHz, TIMER0 100 MHz, TIMER1 25 MHz, TIMER2 25 MHz");
 
     // Another setting: the clock bar and the timer follow it.
     edit(kWantedEdit).setText("90");
@@ -74,6 +76,13 @@ TEST_F(ClocksPageTest, OnItSetsTheCpuClockThatEveryFigureFollowsAndOffGivesTheEd
     combo(kSolutionsList).setItemIndex(1);
     EXPECT_EQ(cpuEdit().text(), "90");
     EXPECT_NE(page().chosen()->cco, 360e6);
+
+    // The result starts `main` with the clock block, before the pins.
+    const auto result = folder.form().createCode();
+    const auto main = std::find(result.lines.begin(), result.lines.end(), "int main(void)");
+    ASSERT_GE(result.lines.end() - main, 4);
+    EXPECT_EQ(*(main + 2), testing::kOpen);
+    EXPECT_EQ(*(main + 3), "                                 Clock set-up");
 
     box(kEnableBox).click();
     EXPECT_FALSE(cpuEdit().readOnly());

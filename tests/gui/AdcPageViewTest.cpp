@@ -19,7 +19,7 @@ const char* const kProfile = "[LPC23xx]\r\n[INCLUDE]\r\nLPC23xx.h\r\n"
 // The program started with an A/D profile loaded as the user does it, "ADC" in front.
 class AdcPageView : public PageViewFixture {
 protected:
-    AdcPageView() : PageViewFixture("adc", 2) {}
+    AdcPageView() : PageViewFixture("adc", 3) {}
     void load() { loadText(kProfile); }
 };
 

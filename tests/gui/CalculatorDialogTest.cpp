@@ -150,7 +150,7 @@ TEST(CalculatorDialog, PrescalerForOneKilohertzAtFifteenMegahertz) {
     auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
     devices.setItemIndex(devices.indexOf("LPC2148"));
     ASSERT_TRUE(gui.form->LoadProfileBitBtnClick());
-    gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(3);
+    gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(4);
     gui.widget<QAbstractButton>("T0_checkbox")->click();
     QtUi qtUi;
     gui.ui.calculator = [&qtUi](Calculator& calc) { return qtUi.runCalculator(calc); };

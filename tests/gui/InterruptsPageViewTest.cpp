@@ -19,7 +19,7 @@ namespace irq = periph::irq;
 
 class InterruptsPageView : public PageViewFixture {
 protected:
-    InterruptsPageView() : PageViewFixture("irq", 1) {}
+    InterruptsPageView() : PageViewFixture("irq", 2) {}
 };
 
 TEST_F(InterruptsPageView, SlotListShowsSlotNumbersFromMinusOneAndAddsThroughTheButton) {

@@ -77,18 +77,18 @@ TEST(MainWindow, ClockBarShowsAboveTheActivePageWhereTheCoreShowsIt) {
     QWidget* clock = gui.widget<QWidget>("ClockPanel");
     EXPECT_FALSE(clock->isVisible());
 
-    tabs->setCurrentIndex(3); // the user picks "Timers"
-    EXPECT_EQ(gui.store().get<model::PageControl>("pagecontrol1").activePageIndex(), 3);
+    tabs->setCurrentIndex(4); // the user picks "Timers"
+    EXPECT_EQ(gui.store().get<model::PageControl>("pagecontrol1").activePageIndex(), 4);
     EXPECT_TRUE(clock->isVisible());
     EXPECT_TRUE(gui.widget<QWidget>("TabSheet4")->isAncestorOf(clock));
     EXPECT_TRUE(gui.widget<QWidget>("pllclock_edit")->isVisible());
 
-    gui.store().get<model::PageControl>("pagecontrol1").setActivePageIndex(2); // the program picks "ADC"
-    EXPECT_EQ(tabs->currentIndex(), 2);
+    gui.store().get<model::PageControl>("pagecontrol1").setActivePageIndex(3); // the program picks "ADC"
+    EXPECT_EQ(tabs->currentIndex(), 3);
     EXPECT_TRUE(gui.widget<QWidget>("TabSheet2")->isAncestorOf(clock));
     EXPECT_TRUE(clock->isVisible());
 
-    tabs->setCurrentIndex(6);
+    tabs->setCurrentIndex(7);
     EXPECT_FALSE(clock->isVisible());
 }
 
@@ -156,24 +156,24 @@ TEST(MainWindow, PagesBuiltWhenFirstShownShowTheModelAndKeepOneTabOrder) {
     auto* tabs = gui.widget<QTabWidget>("pagecontrol1");
     const auto& pages = gui.store().get<model::Control>("pagecontrol1").children();
     EXPECT_TRUE(gui.binder().contentBound(*pages[0]));
-    EXPECT_FALSE(gui.binder().contentBound(*pages[3]));
+    EXPECT_FALSE(gui.binder().contentBound(*pages[4]));
     gui.store().get<model::CheckBox>("CheckBox9").setChecked(true);
 
-    tabs->setCurrentIndex(3);
-    EXPECT_TRUE(gui.binder().contentBound(*pages[3]));
+    tabs->setCurrentIndex(4);
+    EXPECT_TRUE(gui.binder().contentBound(*pages[4]));
     auto* box = gui.widget<QCheckBox>("CheckBox9");
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->isChecked());
     EXPECT_TRUE(gui.widget<QWidget>("TabSheet4")->isAncestorOf(box));
-    EXPECT_FALSE(gui.binder().contentBound(*pages[1])) << "a page is built once it is needed";
+    EXPECT_FALSE(gui.binder().contentBound(*pages[2])) << "a page is built once it is needed";
 
     GuiFixture inOrder;
     auto* inOrderTabs = inOrder.widget<QTabWidget>("pagecontrol1");
-    for (const int index : {6, 5, 4, 2, 1, 0}) {
-        inOrderTabs->setCurrentIndex(6 - index);
+    for (const int index : {7, 6, 5, 3, 2, 1, 0}) {
+        inOrderTabs->setCurrentIndex(7 - index);
         tabs->setCurrentIndex(index);
     }
-    for (int index = 0; index < 7; ++index) {
+    for (int index = 0; index < 8; ++index) {
         tabs->setCurrentIndex(index);
         inOrderTabs->setCurrentIndex(index);
         EXPECT_EQ(tabOrder(gui.window.get()), tabOrder(inOrder.window.get())) << "page " << index;

@@ -105,7 +105,7 @@ TEST(NumericLineEdit, HexFieldKeepsItsPrefixAndTheCaretFollowsTheModel) {
 // What the CPU clock field shows is what the program computes with, whatever was typed.
 TEST(NumericLineEdit, TypedCpuClockShowsTheNumberTheClocksUse) {
     GuiFixture gui;
-    gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(2); // the clock bar shows on "ADC"
+    gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(3); // the clock bar shows on "ADC"
     auto& cpu = gui.store().get<model::NumericEdit>("pllclock_edit");
     auto& pclock = gui.store().get<model::NumericEdit>("pclock_edit");
     auto* line = gui.widget<NumericLineEdit>("pllclock_edit");

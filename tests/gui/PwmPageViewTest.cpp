@@ -14,7 +14,7 @@ namespace p = periph::pwm;
 // The program started with a PWM profile loaded as the user does it, "PWM" in front.
 class PwmPageView : public PageViewFixture {
 protected:
-    PwmPageView() : PageViewFixture("pwm", 4) {}
+    PwmPageView() : PageViewFixture("pwm", 5) {}
 };
 
 TEST_F(PwmPageView, EveryPwmControlHasItsPlaceAndTheSwitchShowsOneUnit) {

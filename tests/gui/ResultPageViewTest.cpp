@@ -27,7 +27,7 @@ protected:
     ResultPageView() {
         gui.folder.write("replace/keil.ini", "PINSEL=PSEL\r\nT0TCR=T0->TCR\r\nIO0DIR=IODIR0\r\n");
         gui.form->ScanReplaceLists(gui.folder.path() / "replace", "*.ini");
-        gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(6);
+        gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(7);
         gui.widget<QPushButton>("ViewReplaceButton")->click();
         QApplication::processEvents();
     }

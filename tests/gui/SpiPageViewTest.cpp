@@ -12,7 +12,7 @@ namespace s = periph::spi;
 // The program started with a serial-port profile loaded as the user does it, "SPI/SSP" in front.
 class SpiPageView : public PageViewFixture {
 protected:
-    SpiPageView() : PageViewFixture("spi", 5) {}
+    SpiPageView() : PageViewFixture("spi", 6) {}
 };
 
 TEST_F(SpiPageView, EveryPortControlHasItsPlace) {

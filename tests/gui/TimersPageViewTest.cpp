@@ -16,7 +16,7 @@ namespace t = periph::timer;
 // The program started with a timer profile loaded as the user does it, "Timers" in front.
 class TimersPageView : public PageViewFixture {
 protected:
-    TimersPageView() : PageViewFixture("timer", 3) {}
+    TimersPageView() : PageViewFixture("timer", 4) {}
 };
 
 TEST_F(TimersPageView, EveryTimerControlHasItsPlaceAndTheSwitchShowsOnePair) {

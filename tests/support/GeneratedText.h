@@ -1,5 +1,7 @@
 #pragma once
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,23 @@ inline std::string joined(const Lines& lines) {
     for (const auto& line : lines)
         text += line + "\n";
     return text;
+}
+
+// A long expected text kept as data, byte for byte, in tests/fixtures/expected/<name>.txt.
+inline std::string expectedText(const std::string& name) {
+    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/expected/" + name + ".txt", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return in ? text.str() : "(no expected text " + name + ")";
+}
+
+// The same for expected lines: one line of the file per line.
+inline Lines expectedLines(const std::string& name) {
+    Lines lines;
+    std::istringstream in(expectedText(name));
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 } // namespace regforge::testing

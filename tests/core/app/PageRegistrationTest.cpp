@@ -3,6 +3,7 @@
 #include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
+#include "support/GeneratedText.h"
 #include "support/ProgramFolder.h"
 
 #include <algorithm>
@@ -126,9 +127,9 @@ TEST_F(PageRegistration, AnAddedPageHasItsTabBeforeTheResultAndShowsTheClockBarI
     std::vector<std::string> captions;
     for (const model::Control* tab : tabs.children())
         captions.push_back(tab->name() + " " + tab->caption());
-    EXPECT_EQ(captions, (std::vector<std::string>{"IO_page I/O", "TabSheet1 Interrupts", "TabSheet2 ADC",
-                                                  "TabSheet4 Timers", "TabSheet5 PWM", "TabSheet6 SPI/SSP",
-                                                  "Extra_page Extra", "Result_page Result"}));
+    EXPECT_EQ(captions,
+              regforge::testing::expectedLines(
+                  "PageRegistrationTest/AnAddedPageHasItsTabBeforeTheResultAndShowsTheClockBarItAsksFor"));
 
     ASSERT_TRUE(folder.load("PART"));
     const auto visible = [&](const char* name) { return form.store().get<model::Control>(name).visible(); };

@@ -90,8 +90,8 @@ TEST_F(VectorGeneratorTest, NvicHandlerNamesAndDescriptionsComeFromTheProfile) {
     setList(listWith(17, {{0, "TIMER1"}}));
     const auto lists = generated();
     EXPECT_EQ(lists.functionLines,
-              (Lines{kTop, kIndent + "Timer 1 match service function", kBottom, "void TIMER1_Handler(void) {",
-                     "/* write code here */", "", "", "}", ""}));
+              regforge::testing::expectedLines(
+                  "VectorGeneratorTest/NvicHandlerNamesAndDescriptionsComeFromTheProfile"));
     EXPECT_EQ(lists.mainLines[4], "   NVIC_EnableIRQ(TIMER1_IRQn);           /* Enable Timer 1 match */");
 }
 

@@ -20,12 +20,17 @@ inline std::string joined(const Lines& lines) {
     return text;
 }
 
-// A long expected text kept as data, byte for byte, in tests/fixtures/expected/<name>.txt.
-inline std::string expectedText(const std::string& name) {
-    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/expected/" + name + ".txt", std::ios::binary);
+// A file of tests/fixtures (a test's input or its expected text), byte for byte.
+inline std::string fixtureText(const std::string& path) {
+    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/" + path, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
-    return in ? text.str() : "(no expected text " + name + ")";
+    return in ? text.str() : "(no fixture " + path + ")";
+}
+
+// A long expected text kept as data in tests/fixtures/expected/<name>.txt.
+inline std::string expectedText(const std::string& name) {
+    return fixtureText("expected/" + name + ".txt");
 }
 
 // The same for expected lines: one line of the file per line.

@@ -7,7 +7,6 @@
 #include "model/NumericEdit.h"
 #include "model/Tree.h"
 #include "profile/ProfileSections.h"
-#include "support/GeneratedText.h"
 #include "support/ProgramFolder.h"
 
 #include <gtest/gtest.h>

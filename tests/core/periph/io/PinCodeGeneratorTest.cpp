@@ -13,22 +13,8 @@ constexpr const char* kZero = " = 0x00000000;     /* binary: 00000000_00000000_0
 
 // An LPC175x-like device: Cortex-M3 register syntax, four pull modes, open drain, no fast GPIO box.
 // Nodes: P0.0 = 0, P0.1 = 5, P0.27 = 10, P2.0 = 15.
-constexpr const char* kCortexPinselProfile =
-    "[PINSEL]\n"
-    "LPC_PINCON->PINSEL0,1,0@P0.0:PORT0.0;RD1,TXD3,SDA1,\n"
-    "LPC_PINCON->PINSEL0,3,2@P0.1:PORT0.1;TD1,RXD3,SCL1,\n"
-    "LPC_PINCON->PINSEL1,23,22@P0.27:PORT0.27;SDA0,USB_SDA,Reserved,\n"
-    "LPC_PINCON->PINSEL4,1,0@P2.0:PORT2.0;PWM1.1,TXD1,Reserved,\n"
-    "[IODIR]\n"
-    "LPC_GPIO0->FIODIR,0\nLPC_GPIO0->FIODIR,1\n"
-    "LPC_GPIO0->FIODIR,27\nLPC_GPIO2->FIODIR,0\n"
-    "[PINMODE]\n0\n2\n3\n1\n"
-    "[NOPINMODE]\nP0.27\n"
-    "[NOOD]\nP0.27\n"
-    "[FIO]\n"
-    "[GPIO_INIT]\nLPC_SC->PCONP |= (1 << 15);\n"
-    "[GPDMA_INIT]\nLPC_SC->PCONP |= (1 << 29);\n"
-    "[CORTEXM3]\n[LPC175x]\n[INCLUDE]\nLPC17xx.h\n";
+const std::string kCortexPinselProfile =
+    regforge::testing::fixtureText("input/PinCodeGeneratorTest/cortexPinselProfile.ini");
 
 TEST_F(PinCodeGenerator, PinselWithoutPullModesSharesOneRegisterLine) {
     ASSERT_TRUE(load("[PINSEL]\n"

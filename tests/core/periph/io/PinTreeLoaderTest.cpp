@@ -23,13 +23,8 @@ std::string quickText(const QuickSelector& quick) {
 }
 
 // The functions of pinsel.ini by group, sorted, with their nodes' tags.
-const std::string kPinselQuickSelect = "ADC: AD0.0 [P0.27] 60017\n"
-                                       "CAP: CAP0.0 [P0.2] 60013, CAP0.1 [P0.27] 60018\n"
-                                       "EINT: EINT0 [P0.1] 60009\n"
-                                       "I2C: SCL0 [P0.2] 60012\n"
-                                       "MAT: MAT0.1 [P0.27] 60019\n"
-                                       "PWM: PWM1 [P0.0] 60003, PWM3 [P0.1] 60008\n"
-                                       "UART: RXD0 [P0.1] 60007, TXD0 [P0.0] 60002\n";
+const std::string kPinselQuickSelect =
+    regforge::testing::fixtureText("input/PinTreeLoaderTest/pinselQuickSelect.txt");
 
 int groupIndex(const std::string& caption) {
     for (std::size_t g = 0; g < kQuickSelectGroups.size(); ++g)

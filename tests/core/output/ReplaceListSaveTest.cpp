@@ -133,6 +133,7 @@ TEST_F(ReplaceListSave, ASavedListTravelsWithTheConfigurationByName) {
     EXPECT_EQ(saved.find("[Replace", 0), saved.find("[Replace]")) << "the panel's own controls are not saved";
 
     panel().forgetActiveList();
+    EXPECT_FALSE(saveEnabled()) << "an empty list has nothing to save";
     form->ReplaceUseButtonClick();
     ui.files.push_back(config);
     click("LoadConfigButton");

@@ -1,10 +1,11 @@
 #include "CliDataFolder.h"
+#include "app/ConfigurationCommands.h"
 #include "app/MainForm.h"
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
-#include "app/ConfigurationCommands.h"
 #include "model/ComboBox.h"
 #include "model/Tree.h"
+#include "support/GeneratedText.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +14,7 @@
 namespace regforge::cli {
 namespace {
 
-constexpr const char* kProfile = "[PINSEL]\r\n"
-                                 "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
-                                 "[IODIR]\r\n"
-                                 "IO0DIR,0\r\n"
-                                 "[INCLUDE]\r\n"
-                                 "LPC214x.h\r\n"
-                                 "[DEFINE]\r\n"
-                                 "#define LED (1 << 0)\r\n"
-                                 "[LPC21xx]\r\n";
+const std::string kProfile = regforge::testing::fixtureText("input/GenerateCommandTest/profile.ini");
 
 const std::string kZeroBits = "00000000_00000000_00000000_0000000";
 

@@ -1,11 +1,12 @@
 #include "CliDataFolder.h"
+#include "app/ConfigurationCommands.h"
 #include "app/MainForm.h"
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
-#include "app/ConfigurationCommands.h"
 #include "io/TextFile.h"
 #include "model/ComboBox.h"
 #include "model/Tree.h"
+#include "support/GeneratedText.h"
 #include "support/TempDir.h"
 
 #include <cstdlib>
@@ -21,19 +22,7 @@ namespace regforge::cli {
 namespace {
 
 // A device with one pin, a timer and the usual templates.
-constexpr const char* kProfile = "[PINSEL]\r\n"
-                                 "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
-                                 "[IODIR]\r\n"
-                                 "IO0DIR,0\r\n"
-                                 "[TIMER0]\r\n"
-                                 "32bit\r\n"
-                                 "PWM\r\n"
-                                 "2\r\n"
-                                 "[TIMER0_INIT]\r\n"
-                                 "T0TCR = 0;\r\n"
-                                 "[INCLUDE]\r\n"
-                                 "LPC214x.h\r\n"
-                                 "[LPC21xx]\r\n";
+const std::string kProfile = regforge::testing::fixtureText("input/HostileInputTest/profile.ini");
 
 using testing::Outcome;
 

@@ -1,6 +1,7 @@
 #include "PageViewFixture.h"
 #include "model/ComboBox.h"
 #include "periph/adc/AdcControls.h"
+#include "support/GeneratedText.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,10 +12,7 @@ namespace {
 namespace a = periph::adc;
 
 // Two converters, the second with a channel the device lacks; ADC2 and ADC3 are missing.
-const char* const kProfile = "[LPC23xx]\r\n[INCLUDE]\r\nLPC23xx.h\r\n"
-                             "[ADC0]\r\nSTART@No start (use for burst mode)\r\nSTART@Start conversion now\r\n"
-                             "START@Start on selected edge of EINT0\r\n"
-                             "[ADC1]\r\nCHOFF@0\r\nSTART@Start conversion now\r\n";
+const std::string kProfile = regforge::testing::fixtureText("input/AdcPageViewTest/profile.ini");
 
 // The program started with an A/D profile loaded as the user does it, "ADC" in front.
 class AdcPageView : public PageViewFixture {

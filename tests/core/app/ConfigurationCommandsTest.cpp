@@ -1,7 +1,7 @@
+#include "support/GeneratedText.h"
 // "Save configuration" and "Load configuration" on the real window: the dialogs, the checks and
 // the question before a load, the order of its steps, the replace record and the settings file.
 #include "app/ConfigurationCommands.h"
-
 #include "app/MainForm.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
@@ -102,9 +102,8 @@ TEST_F(ConfigurationCommandsTest, SaveThenLoadAsksFirstAndGivesEveryValueBack) {
     ASSERT_EQ(ui().messages.size(), 1u);
     EXPECT_EQ(ui().messages[0].caption, "Apply settings?");
     EXPECT_EQ(ui().messages[0].text,
-              "This file contains settings for LPC2148\n"
-              "Your current project will be cleared and the file settings will be loaded,\n"
-              "press OK to apply them or cancel to abort.");
+              regforge::testing::expectedText(
+                  "ConfigurationCommandsTest/SaveThenLoadAsksFirstAndGivesEveryValueBack"));
     EXPECT_EQ(ui().messages[0].icon, Icon::Warning);
     EXPECT_EQ(ui().messages[0].buttons, ui::Buttons::OkCancel);
     EXPECT_EQ(ui().fileRequests.back().title, "Select the Regforge mcu configuration file and press open");

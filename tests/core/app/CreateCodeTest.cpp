@@ -4,6 +4,7 @@
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
 #include "periph/timer/TimerControls.h"
+#include "support/GeneratedText.h"
 #include "support/ProgramFolder.h"
 
 #include <algorithm>
@@ -14,17 +15,7 @@ namespace {
 
 using testing::ProgramFolder;
 
-constexpr const char* kTiny = "[PINSEL]\r\n"
-                              "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
-                              "[IODIR]\r\n"
-                              "IO0DIR,0\r\n"
-                              "[TIMER0]\r\n"
-                              "32bit\r\n"
-                              "NOPWM\r\n"
-                              "4\r\n"
-                              "[LPC21xx]\r\n"
-                              "[INCLUDE]\r\n"
-                              "LPC214x.h\r\n";
+const std::string kTiny = regforge::testing::fixtureText("input/CreateCodeTest/tiny.ini");
 
 class CreateCode : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include "model/Containers.h"
 #include "model/NumericEdit.h"
 #include "support/FakeUi.h"
+#include "support/GeneratedText.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -111,18 +112,18 @@ TEST_F(MainFormStartup, CloseWritesSizeBackKeepingEveryOtherLine) {
     auto& f = start();
     f.store().get<model::Form>("Form1").setSize(640, 720);
     f.FormClose();
-    EXPECT_EQ(folder.read("include/regforge"),
-              "[VERSION]\r\n2.2.2\r\n[NORESIZE]\r\n  odd line  \r\n[LASTLOADED]\r\nC:\\x.sav\r\n"
-              "[FORMSIZE]\r\n720\r\n640\r\n");
+    EXPECT_EQ(
+        folder.read("include/regforge"),
+        regforge::testing::expectedText("MainFormStartupTest/CloseWritesSizeBackKeepingEveryOtherLine"));
 
     // A second run restores that size; closing again replaces the two lines in place.
     auto& again = start();
     EXPECT_EQ(window().width(), 640);
     again.store().get<model::Form>("Form1").setSize(500, 400);
     again.FormClose();
-    EXPECT_EQ(folder.read("include/regforge"),
-              "[VERSION]\r\n2.2.2\r\n[NORESIZE]\r\n  odd line  \r\n[LASTLOADED]\r\nC:\\x.sav\r\n"
-              "[FORMSIZE]\r\n400\r\n500\r\n");
+    EXPECT_EQ(
+        folder.read("include/regforge"),
+        regforge::testing::expectedText("MainFormStartupTest/CloseWritesSizeBackKeepingEveryOtherLine-2"));
 }
 
 TEST_F(MainFormStartup, CloseKeepsLfFilesLfAndNeverCreatesTheFile) {

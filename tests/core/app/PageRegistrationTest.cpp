@@ -3,6 +3,7 @@
 #include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
+#include "support/GeneratedText.h"
 #include "support/ProgramFolder.h"
 
 #include <algorithm>

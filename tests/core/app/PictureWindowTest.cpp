@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 #include "model/Control.h"
 #include "periph/spi/SpiPage.h"
+#include "support/GeneratedText.h"
 #include "support/ProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -10,13 +11,7 @@ namespace {
 
 using testing::ProgramFolder;
 
-constexpr const char* kTiny = "[PINSEL]\r\n"
-                              "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
-                              "[IODIR]\r\n"
-                              "IO0DIR,0\r\n"
-                              "[LPC21xx]\r\n"
-                              "[INCLUDE]\r\n"
-                              "LPC214x.h\r\n";
+const std::string kTiny = regforge::testing::fixtureText("input/PictureWindowTest/tiny.ini");
 
 class PictureWindow : public ::testing::Test {
 protected:

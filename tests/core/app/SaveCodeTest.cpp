@@ -2,6 +2,7 @@
 #include "io/TextFile.h"
 #include "model/Control.h"
 #include "model/ListControls.h"
+#include "support/GeneratedText.h"
 #include "support/ProgramFolder.h"
 
 #include <filesystem>
@@ -12,13 +13,7 @@ namespace {
 
 using testing::ProgramFolder;
 
-constexpr const char* kTiny = "[PINSEL]\r\n"
-                              "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,\r\n"
-                              "[IODIR]\r\n"
-                              "IO0DIR,0\r\n"
-                              "[LPC21xx]\r\n"
-                              "[INCLUDE]\r\n"
-                              "LPC214x.h\r\n";
+const std::string kTiny = regforge::testing::fixtureText("input/PictureWindowTest/tiny.ini");
 
 class SaveCode : public ::testing::Test {
 protected:

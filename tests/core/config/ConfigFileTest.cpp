@@ -6,6 +6,7 @@
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
 #include "model/Tree.h"
+#include "support/GeneratedText.h"
 
 #include <gtest/gtest.h>
 
@@ -128,19 +129,9 @@ protected:
 TEST_F(ConfigFileTest, SavedFileHoldsOneRecordPerSavedControlInDeclarationOrder) {
     configure();
     // One record per line here; a tree has no rule of its kind (its page writes it).
-    EXPECT_EQ(joined(buildConfiguration(store, device, {})), "[profile]\nLPC2148\n"
-                                                             "[T0_groupbox]\n0\n"
-                                                             "[T0_checkbox]\n1\n0\n1\n"
-                                                             "[SPISlave_radio]\n1\n1\n1\n"
-                                                             "[T0CTCR10]\n2\n0\n0\n"
-                                                             "[T0MR0]\n0000001F\n1\n1\n"
-                                                             "[clkdiv0]\n17\n1\n1\n"
-                                                             "[PWM0_label1]\nPWM0 output: single edge\n0\n1\n"
-                                                             "[T0_panel]\n1\n"
-                                                             "[StopOnMatch]\n1\n"
-                                                             "[OpenDrainCheckListBox]\n1\n0\n1\n"
-                                                             "[ISR_ListBox]\nUART0\nTIMER0\n"
-                                                             "[Replace]\n1\nkeil\n[]\n");
+    EXPECT_EQ(joined(buildConfiguration(store, device, {})),
+              regforge::testing::expectedText(
+                  "ConfigFileTest/SavedFileHoldsOneRecordPerSavedControlInDeclarationOrder"));
 }
 
 TEST_F(ConfigFileTest, RestoringTheSavedLinesGivesEveryValueBack) {

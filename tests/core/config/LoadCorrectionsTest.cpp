@@ -1,3 +1,4 @@
+#include "support/GeneratedText.h"
 // A configuration made for another part may ask for what the loaded device does not have: units
 // it lacks, values wider than its registers. The load corrects the set-up to fit the device and
 // says what it changed, and the result writes only what the device has.
@@ -121,9 +122,8 @@ TEST_F(LoadCorrectionsTest, ValuesWiderThanTheDevicesRegistersKeepTheirLowDigits
     const auto shown = warnings();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].caption, "Values wider than their registers");
-    EXPECT_EQ(shown[0].text,
-              "These fields hold more hex digits than their registers have on narrow_timer: T0MR0\n"
-              "Only the low digits are kept, as the register would keep them.");
+    EXPECT_EQ(shown[0].text, regforge::testing::expectedText(
+                                 "LoadCorrectionsTest/ValuesWiderThanTheDevicesRegistersKeepTheirLowDigits"));
     EXPECT_EQ(edit("T0MR0").text(), "5678");
     EXPECT_EQ(edit("T0MR1").text(), "3A97") << "leading zeros are no lost digits";
     EXPECT_EQ(edit("T0PR").text(), "0000");

@@ -136,6 +136,7 @@ TEST_F(ProcessExternalFile, TheButtonAppliesTheActiveListToTheChosenFile) {
     EXPECT_FALSE(panel().processExternalFileClick());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].icon, Icon::Error);
+    EXPECT_EQ(ui.messages[0].caption, "Error");
     EXPECT_NE(ui.messages[0].text.find("is a folder"), std::string::npos) << ui.messages[0].text;
 }
 

@@ -4,6 +4,7 @@
 #include "model/ListControls.h"
 #include "output/ReplaceListPanel.h"
 #include "support/FakeUi.h"
+#include "support/GeneratedText.h"
 #include "support/TempDir.h"
 
 #include <filesystem>
@@ -61,13 +62,8 @@ TEST_F(ReplaceListLoad, LoadsPairsInOrderAndEndsEditing) {
 TEST_F(ReplaceListLoad, BadLinesAreOfferedForSkippingAndOkLoadsTheRest) {
     choose("gcc", "A=1\n\n=b\nA=2\nB=3\n");
     EXPECT_TRUE(panel.ReplaceListLoadButtonClick());
-    EXPECT_EQ(ui.said(),
-              "Error:  Error: The file includes an entry with wrong formatting, delete entry and continue?\n"
-              "\r\"\" [OK/Cancel]\n"
-              "Error:  Error: The file includes an entry with wrong formatting, delete entry and continue?\n"
-              "\r\"=b\" [OK/Cancel]\n"
-              "Error:  Error: The file includes a duplicate entry, delete entry and continue?\n\r\"A=2\" "
-              "[OK/Cancel]\n");
+    EXPECT_EQ(ui.said(), regforge::testing::expectedText(
+                             "ReplaceListLoadTest/BadLinesAreOfferedForSkippingAndOkLoadsTheRest"));
     EXPECT_EQ(panel.activeList(), (Pairs{{"A", "1"}, {"B", "3"}})) << "the first of two duplicates stays";
     EXPECT_EQ(folder.read("replace/gcc.ini"), "A=1\n\n=b\nA=2\nB=3\n") << "the file itself is not changed";
 }

@@ -1,6 +1,7 @@
 #include "ReplacePanelFixture.h"
 #include "app/ConfigurationCommands.h"
 #include "model/CheckControls.h"
+#include "support/GeneratedText.h"
 
 #include <filesystem>
 #include <unistd.h>
@@ -38,9 +39,8 @@ TEST_F(ReplaceListSave, ANewNameIsWrittenSelectedAndMarkedActive) {
     add("LPC_SC->=SC->");
     add("a=b=c");
     ASSERT_TRUE(save("  mine \t"));
-    EXPECT_EQ(ui.prompts, (std::vector<std::string>{
-                              "Save replace list to file: Please insert a new name or keep the shown name to "
-                              "replace an existing file. Insert the name without extension"}));
+    EXPECT_EQ(ui.prompts, regforge::testing::expectedLines(
+                              "ReplaceListSaveTest/ANewNameIsWrittenSelectedAndMarkedActive"));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(folder.read("replace/mine.ini"), "LPC_SC->=SC->\r\na=b=c\r\n");
     EXPECT_FALSE(fs::exists(folder.path() / "replace/mine.ini.bak"));
@@ -133,6 +133,7 @@ TEST_F(ReplaceListSave, ASavedListTravelsWithTheConfigurationByName) {
     EXPECT_EQ(saved.find("[Replace", 0), saved.find("[Replace]")) << "the panel's own controls are not saved";
 
     panel().forgetActiveList();
+    EXPECT_FALSE(saveEnabled()) << "an empty list has nothing to save";
     form->ReplaceUseButtonClick();
     ui.files.push_back(config);
     click("LoadConfigButton");

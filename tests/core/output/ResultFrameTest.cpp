@@ -1,6 +1,7 @@
 #include "output/ResultFrame.h"
 
 #include "output/ReplaceList.h"
+#include "support/GeneratedText.h"
 
 #include <gtest/gtest.h>
 
@@ -26,26 +27,8 @@ TEST(ResultFrame, FramesDefinesFunctionsAndMain) {
     periph::ResultLists lists;
     lists.functionLines = {"void f(void)", "{", "}"};
     lists.mainLines = {"   PINSEL0 = 0x00000000;"};
-    EXPECT_EQ(joined(frameResult(device, lists)), kBanner + "\n"
-                                                            "#include <LPC214x.h>\n"
-                                                            "\n"
-                                                            "#define A 1\n"
-                                                            "\n"
-                                                            "#define B 2\n"
-                                                            "\n"
-                                                            "void f(void)\n"
-                                                            "{\n"
-                                                            "}\n"
-                                                            "int main(void)\n"
-                                                            "{\n"
-                                                            "   PINSEL0 = 0x00000000;\n"
-                                                            "   while(1)\n"
-                                                            "  {\n"
-                                                            "  \n"
-                                                            "  \n"
-                                                            "   }\n"
-                                                            "\n"
-                                                            "}\n");
+    EXPECT_EQ(joined(frameResult(device, lists)),
+              regforge::testing::expectedText("ResultFrameTest/FramesDefinesFunctionsAndMain"));
 }
 
 TEST(ResultFrame, WithoutDefineTwoEmptyLinesFollowTheInclude) {

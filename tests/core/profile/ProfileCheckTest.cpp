@@ -149,7 +149,11 @@ TEST(ProfileCheck, SharedPinSelectFields) {
     Lines profile = kGoodPins;
     // P1.17 switches with P1.16 but offers its trace function one place later.
     profile[3] = "PINSEL2,0,3@P1.17:PORT1.17;Reserved,TRACEPKT1,Reserved,";
-    expectProblems(profile, {{4, "shares its field with pin P1.16 (line 3) but not its functions"}});
+    EXPECT_EQ(problemsOf(profile),
+              std::vector<std::string>{
+                  "4: pin P1.17 shares its field with pin P1.16 (line 3) but not its functions: "
+                  "the two switch together, so their reset and \"Reserved\" functions must sit "
+                  "at the same positions"});
     // The same functions, but the reset function one place later.
     profile[3] = "PINSEL2,0,3@P1.17:PORT1.17,TRACEPKT1;Reserved,Reserved,";
     expectProblems(profile, {{4, "shares its field with pin P1.16 (line 3) but not its functions"}});

@@ -1,3 +1,4 @@
+#include "support/GeneratedText.h"
 // The device profiles shipped in data/include, loaded the way a user loads them: every pin must
 // come out with its full function list, the right reset selection and a usable register entry,
 // and an untouched device must generate its reset configuration. The timers must have the
@@ -303,10 +304,8 @@ TEST_F(ShippedProfiles, SpotCheckedPinFunctionsFollowTheManuals) {
               (Texts{"PORT0.0", "RD1", "TXD3", "SDA1", "TXD0", "Reserved", "Reserved", "Reserved"}));
     EXPECT_EQ(functions("P5.4"),
               (Texts{"PORT5.4", "U0_OE", "Reserved", "MAT3.3", "TXD4", "Reserved", "Reserved", "Reserved"}));
-    EXPECT_EQ(options("P0.0"), (Texts{"HYS (Hysteresis, uncheck to disable)",
-                                      "INV (check to invert state [1 in the input reads 0])",
-                                      "SLEW (check for fast mode to disable slew rate control)",
-                                      "OD (check for simulated open-drain output [high drive disable])"}));
+    EXPECT_EQ(options("P0.0"), regforge::testing::expectedLines(
+                                   "ShippedProfilesTest/SpotCheckedPinFunctionsFollowTheManuals"));
     EXPECT_EQ(options("P0.26").back(), "DACEN (check to enable DAC)");
     EXPECT_EQ(options("P0.27").size(), 3u) << "I2C pad: INV, HS, HIDRIVE";
     EXPECT_TRUE(options("P0.29").empty()) << "USB pad";
@@ -318,9 +317,8 @@ TEST_F(ShippedProfiles, SpotCheckedPinFunctionsFollowTheManuals) {
     EXPECT_EQ(selected("PIO1_3"), "SWDIO");
     EXPECT_EQ(tree().node(pin("PIO0_0")).stateIndex, pinstate::AlternativeFunction) << "RESET after reset";
     EXPECT_EQ(options("PIO0_4"), (Texts{"I2CMODE: Standard mode/ Fast-mode I2C"}));
-    EXPECT_EQ(options("PIO1_11"),
-              (Texts{"HYS (Hysteresis, check to enable)", "ADMODE (uncheck for analog mode)",
-                     "OD (check for open-drain output)"}));
+    EXPECT_EQ(options("PIO1_11"), regforge::testing::expectedLines(
+                                      "ShippedProfilesTest/SpotCheckedPinFunctionsFollowTheManuals-2"));
 }
 
 TEST_F(ShippedProfiles, ExclusiveFunctionsAreExactlyThoseOfferedOnSeveralPins) {
@@ -426,9 +424,8 @@ TEST_F(ShippedProfiles, ALoadedFileCannotSplitAPinGroupOfOneRegisterField) {
     ASSERT_EQ(folder.ui.messages.size(), 2u);
     EXPECT_EQ(folder.ui.messages[1].caption, "Pins switched together");
     EXPECT_EQ(folder.ui.messages[1].text,
-              "These pins share one register field with an earlier pin and now have its function: P1.17, "
-              "P1.18, P1.19, P1.20, P1.21, P1.22, P1.23, P1.24, P1.25\n"
-              "The register holds one value for all of them.");
+              regforge::testing::expectedText(
+                  "ShippedProfilesTest/ALoadedFileCannotSplitAPinGroupOfOneRegisterField"));
     EXPECT_EQ(selected("P1.25"), "EXTIN0");
     Texts lines;
     EXPECT_EQ(pinRegisters(&lines)["PINSEL2"], "0x0000000C");

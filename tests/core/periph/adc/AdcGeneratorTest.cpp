@@ -1,6 +1,7 @@
 #include "periph/adc/AdcGenerator.h"
 
 #include "AdcFixture.h"
+#include "support/GeneratedText.h"
 
 #include <algorithm>
 #include <string>
@@ -36,28 +37,7 @@ TEST_F(AdcGeneratorTest, WorkedExampleOnAnArm7Device) {
     edit("clkdiv0").setText("3");
 
     EXPECT_EQ(joined(generated()),
-              joined({kOpen,
-                      "                                     ADC0",
-                      kRule,
-                      "   ADC operational",
-                      "   ADC clk: 3.75 MHz  (calculated with peripheral clock: 15MHz)",
-                      "   ADC rate: 340.9091 Ksamples/sec",
-                      "   Manual mode, 11 clocks / 10 bit accuracy",
-                      "   No start (use for burst mode)",
-                      "   Channel 0 enabled" + kGlobalDone,
-                      "   Channel 1 disabled" + kGlobalDone,
-                      "   Channel 2 disabled" + kGlobalDone,
-                      "   Channel 3 disabled" + kGlobalDone,
-                      "   Channel 4 disabled" + kGlobalDone,
-                      "   Channel 5 disabled" + kGlobalDone,
-                      "   Channel 6 disabled" + kGlobalDone,
-                      "   Channel 7 disabled" + kGlobalDone,
-                      "*/",
-                      "",
-                      "PCONP |= (1 << 12);     /* power up ADC0 */",
-                      "AD0CR = 0x00200301;     /* binary: 00000000_00100000_00000011_00000001 */",
-                      "AD0INTEN = 0x00000100;     /* binary: 00000000_00000000_00000001_00000000 */",
-                      ""}));
+              regforge::testing::expectedText("AdcGeneratorTest/WorkedExampleOnAnArm7Device"));
 }
 
 TEST_F(AdcGeneratorTest, BurstWithFourChannelsAndChannelInterrupts) {

@@ -1,4 +1,5 @@
 #include "AdcFixture.h"
+#include "support/GeneratedText.h"
 
 #include <string>
 #include <tuple>
@@ -26,8 +27,8 @@ TEST_F(AdcPageTest, LoadShowsTheConvertersOfTheProfileWithTheirStartItemsAndFirs
                coverPanelName(1), enableBoxName(2), groupBoxName(2), enableBoxName(3), groupBoxName(3)}),
         "yyyyyynnnn");
     EXPECT_EQ(combo("ad0_start").items(),
-              (Strings{"No start (use for burst mode)", "Start conversion now",
-                       "Start on selected edge of EINT0", "Start on selected edge of MAT0.1"}));
+              regforge::testing::expectedLines(
+                  "AdcPageTest/LoadShowsTheConvertersOfTheProfileWithTheirStartItemsAndFirstChannel"));
     EXPECT_EQ(combo("ad0_start").itemIndex(), 0);
     EXPECT_EQ(combo("ad1_start").count(), 2) << "a line without a key is ignored";
     EXPECT_EQ(checkedChannels(0), "0");

@@ -1,6 +1,7 @@
 #include "core/periph/io/IoPageFixture.h"
 #include "model/CheckControls.h"
 #include "model/ListControls.h"
+#include "support/GeneratedText.h"
 
 namespace regforge::periph::io {
 namespace {
@@ -12,22 +13,8 @@ constexpr const char* kZero = " = 0x00000000;     /* binary: 00000000_00000000_0
 
 // An LPC175x-like device: Cortex-M3 register syntax, four pull modes, open drain, no fast GPIO box.
 // Nodes: P0.0 = 0, P0.1 = 5, P0.27 = 10, P2.0 = 15.
-constexpr const char* kCortexPinselProfile =
-    "[PINSEL]\n"
-    "LPC_PINCON->PINSEL0,1,0@P0.0:PORT0.0;RD1,TXD3,SDA1,\n"
-    "LPC_PINCON->PINSEL0,3,2@P0.1:PORT0.1;TD1,RXD3,SCL1,\n"
-    "LPC_PINCON->PINSEL1,23,22@P0.27:PORT0.27;SDA0,USB_SDA,Reserved,\n"
-    "LPC_PINCON->PINSEL4,1,0@P2.0:PORT2.0;PWM1.1,TXD1,Reserved,\n"
-    "[IODIR]\n"
-    "LPC_GPIO0->FIODIR,0\nLPC_GPIO0->FIODIR,1\n"
-    "LPC_GPIO0->FIODIR,27\nLPC_GPIO2->FIODIR,0\n"
-    "[PINMODE]\n0\n2\n3\n1\n"
-    "[NOPINMODE]\nP0.27\n"
-    "[NOOD]\nP0.27\n"
-    "[FIO]\n"
-    "[GPIO_INIT]\nLPC_SC->PCONP |= (1 << 15);\n"
-    "[GPDMA_INIT]\nLPC_SC->PCONP |= (1 << 29);\n"
-    "[CORTEXM3]\n[LPC175x]\n[INCLUDE]\nLPC17xx.h\n";
+const std::string kCortexPinselProfile =
+    regforge::testing::fixtureText("input/PinCodeGeneratorTest/cortexPinselProfile.ini");
 
 TEST_F(PinCodeGenerator, PinselWithoutPullModesSharesOneRegisterLine) {
     ASSERT_TRUE(load("[PINSEL]\n"
@@ -36,15 +23,8 @@ TEST_F(PinCodeGenerator, PinselWithoutPullModesSharesOneRegisterLine) {
                      "[IODIR]\nIO0DIR,0\nIO0DIR,1\n[INCLUDE]\nx.h\n"));
     clickState(2); // TXD0: function 1
     clickState(8); // PWM3: function 2
-    EXPECT_EQ(pinCode(), "/*\n"
-                         "    P0.0:  TXD0\n"
-                         "    P0.1:  PWM3\n"
-                         "*/\n"
-                         "\n"
-                         "\n"
-                         "    PINSEL0 = 0x00000009;     /* binary: 00000000_00000000_00000000_00001001 */\n"
-                         "    IO0DIR = 0x00000000;     /* binary: 00000000_00000000_00000000_00000000 */\n"
-                         "\n");
+    EXPECT_EQ(pinCode(), regforge::testing::expectedText(
+                             "PinCodeGeneratorTest/PinselWithoutPullModesSharesOneRegisterLine"));
 }
 
 TEST_F(PinCodeGenerator, PinselWithPullModesAndFastGpioRegisterList) {
@@ -84,17 +64,8 @@ TEST_F(PinCodeGenerator, FastGpioLineWithoutFioSectionUsesItsOwnComment) {
                      "[INCLUDE]\nx.h\n"));
     clickState(0);
     control<model::CheckBox>("FIO_checkbox").setChecked(true);
-    EXPECT_EQ(pinCode(),
-              "/*\n"
-              "    P0.0:  PORT0.0 Output\n"
-              "*/\n"
-              "\n"
-              "\n"
-              "    SCS |= 1;  /* enable high speed gpio */\n"
-              "    PINSEL0" +
-                  std::string(kZero) +
-                  "    FIO0DIR = 0x00000001;     /* binary: 00000000_00000000_00000000_00000001 */\n"
-                  "\n");
+    EXPECT_EQ(pinCode(), regforge::testing::expectedText(
+                             "PinCodeGeneratorTest/FastGpioLineWithoutFioSectionUsesItsOwnComment"));
 }
 
 TEST_F(PinCodeGenerator, CortexM3PinselWritesOpenDrainPerPort) {
@@ -157,27 +128,8 @@ TEST_F(PinCodeGenerator, IoconRegistersComeBeforeDirectionRegisters) {
     clickState(35);                    // P5.2: SCL0, function 6
     clickState(37);                    // HS on
     clickPull(28, MouseButton::Right); // code 0: neither
-    EXPECT_EQ(pinCode(),
-              "/*\n"
-              "    P0.0:  PORT0.0 Output, pull-up resistor enabled, Hysteresis enabled, Input not inverted, "
-              "Output slew rate control enabled (standard mode), Open Drain enabled\n"
-              "    P0.26:  AD0.3, pull-down resistor enabled, Hysteresis enabled, Input is inverted, "
-              "Digital mode, "
-              "Input filtering noise below 10ns, Open Drain disabled, DAC enabled\n"
-              "    P5.2:  SCL0, neither pull-up nor pull-down, I2C 50ns glitch filter and slew rate control "
-              "disabled, Output drive sink is 4 mA\n"
-              "    P1.5:  PORT1.5 Input, pull-up resistor enabled\n"
-              "*/\n"
-              "\n"
-              "    LPC_SC->PCONP |= (1 << 15);  /* power up GPIO */\n"
-              "\n"
-              "    LPC_IOCON->P0_0 = 0x00000430;     /* binary: 00000000_00000000_00000100_00110000 */\n"
-              "    LPC_IOCON->P0_26 = 0x000100E9;     /* binary: 00000000_00000001_00000000_11101001 */\n"
-              "    LPC_IOCON->P5_2 = 0x00000106;     /* binary: 00000000_00000000_00000001_00000110 */\n"
-              "    LPC_IOCON->P1_5 = 0x00000010;     /* binary: 00000000_00000000_00000000_00010000 */\n"
-              "    LPC_GPIO0->DIR = 0x00000001;     /* binary: 00000000_00000000_00000000_00000001 */\n"
-              "    LPC_GPIO5->DIR" +
-                  std::string(kZero) + "    LPC_GPIO1->DIR" + kZero + "\n");
+    EXPECT_EQ(pinCode(), regforge::testing::expectedText(
+                             "PinCodeGeneratorTest/IoconRegistersComeBeforeDirectionRegisters"));
 }
 
 // Eleven options, the most a pin has: the last one is read as well, and no function node is
@@ -187,18 +139,8 @@ TEST_F(PinCodeGenerator, IoconOptionsAreReadFromTheFirstOptionNodeOn) {
                      "[IOCON]\nHYS,INV,ADMODE,FILTER,HS,SLEW,HIDRIVE,OD,INV,HYS,DACEN,\n"
                      "[IODIR]\nLPC_GPIO0->DIR,0\n[CORTEXM3]\n[INCLUDE]\nx.h\n"));
     clickState(19); // DACEN on
-    EXPECT_EQ(pinCode(),
-              "/*\n"
-              "    P0.0:  PORT0.0 Input, pull-up resistor enabled, Hysteresis enabled, Input not "
-              "inverted, Digital mode, No input filtering, I2C 50ns glitch filter and slew rate "
-              "control enabled, Output slew rate control enabled (standard mode), Output drive sink "
-              "is 4 mA, Open Drain disabled, Input not inverted, Hysteresis enabled, DAC enabled\n"
-              "*/\n"
-              "\n"
-              "\n"
-              "    LPC_IOCON->P0_0 = 0x000101B0;     /* binary: 00000000_00000001_00000001_10110000 */\n"
-              "    LPC_GPIO0->DIR" +
-                  std::string(kZero) + "\n");
+    EXPECT_EQ(pinCode(), regforge::testing::expectedText(
+                             "PinCodeGeneratorTest/IoconOptionsAreReadFromTheFirstOptionNodeOn"));
 }
 
 TEST_F(PinCodeGenerator, IoconPinsSharingARegisterNameWriteItOnce) {
@@ -207,16 +149,8 @@ TEST_F(PinCodeGenerator, IoconPinsSharingARegisterNameWriteItOnce) {
                      "LPC_IOCON->P0_0@P0.0b:PORT0.0b;A,B,C,D,E,F,G,\n"
                      "[IOCON]\n-\n-\n[IODIR]\nLPC_GPIO0->DIR,0\nLPC_GPIO0->DIR,0\n[INCLUDE]\nx.h\n"));
     clickState(12); // B on the second pin
-    EXPECT_EQ(pinCode(),
-              "/*\n"
-              "    P0.0:  PORT0.0 Input, pull-up resistor enabled\n"
-              "    P0.0b:  B, pull-up resistor enabled\n"
-              "*/\n"
-              "\n"
-              "\n"
-              "    LPC_IOCON->P0_0 = 0x00000012;     /* binary: 00000000_00000000_00000000_00010010 */\n"
-              "    LPC_GPIO0->DIR" +
-                  std::string(kZero) + "\n");
+    EXPECT_EQ(pinCode(), regforge::testing::expectedText(
+                             "PinCodeGeneratorTest/IoconPinsSharingARegisterNameWriteItOnce"));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/periph/io/IoPageFixture.h"
 #include "model/CheckControls.h"
 #include "periph/io/PinState.h"
+#include "support/GeneratedText.h"
 
 namespace regforge::periph::io {
 namespace {
@@ -13,14 +14,8 @@ using namespace pinstate;
 
 // Exclusive functions on an IOCON device. Nodes: P0 = 0 (functions 1..8, INV option 9),
 // P1 = 10 (functions 11..18), P2 = 19 (functions 20..27).
-constexpr const char* kExclusiveProfile = "[PINSEL]\n"
-                                          "R0@P0:PORT0;TXD3,SDA1,CAP0,Reserved,Reserved,Reserved,EX7,\n"
-                                          "R1@P1:PORT1;Reserved,TXD3,CAP0,Reserved,Reserved,Reserved,EX7,\n"
-                                          "R2@P2:PORT2;TXD3,SDA1,Reserved,Reserved,Reserved,Reserved,EX7,\n"
-                                          "[IOCON]\nINV,\n-\n-\n"
-                                          "[IODIR]\nD,0\nD,1\nD,2\n"
-                                          "[EXCLUSIVEFUNCTIONS]\nTXD3@UART3\nEX7@other\n"
-                                          "[CORTEXM3]\n[INCLUDE]\nx.h\n";
+const std::string kExclusiveProfile =
+    regforge::testing::fixtureText("input/PinTreeClicksTest/exclusiveProfile.ini");
 
 TEST_F(PinTreeClicks, StateIconTogglesDirectionOnlyOnBidirectionalPins) {
     ASSERT_TRUE(load(fixture("pinsel.ini")));

@@ -2,6 +2,7 @@
 #include "model/CheckControls.h"
 #include "model/ListControls.h"
 #include "periph/io/PinState.h"
+#include "support/GeneratedText.h"
 
 namespace regforge::periph::io {
 namespace {
@@ -22,13 +23,8 @@ std::string quickText(const QuickSelector& quick) {
 }
 
 // The functions of pinsel.ini by group, sorted, with their nodes' tags.
-const std::string kPinselQuickSelect = "ADC: AD0.0 [P0.27] 60017\n"
-                                       "CAP: CAP0.0 [P0.2] 60013, CAP0.1 [P0.27] 60018\n"
-                                       "EINT: EINT0 [P0.1] 60009\n"
-                                       "I2C: SCL0 [P0.2] 60012\n"
-                                       "MAT: MAT0.1 [P0.27] 60019\n"
-                                       "PWM: PWM1 [P0.0] 60003, PWM3 [P0.1] 60008\n"
-                                       "UART: RXD0 [P0.1] 60007, TXD0 [P0.0] 60002\n";
+const std::string kPinselQuickSelect =
+    regforge::testing::fixtureText("input/PinTreeLoaderTest/pinselQuickSelect.txt");
 
 int groupIndex(const std::string& caption) {
     for (std::size_t g = 0; g < kQuickSelectGroups.size(); ++g)
@@ -87,17 +83,11 @@ TEST_F(PinTreeLoader, IoconTreeHasEightFunctionsThenOptionNodes) {
     EXPECT_EQ(node(39).text, "P1.5");
     EXPECT_EQ(tree().childrenOf(39).size(), 8u) << "an entry \"-\" gives no options";
 
-    EXPECT_EQ(texts(9, 12),
-              (std::vector<std::string>{"HYS (Hysteresis, uncheck to disable)",
-                                        "INV (check to invert state [1 in the input reads 0])",
-                                        "SLEW (check for fast mode to disable slew rate control)",
-                                        "OD (check for simulated open-drain output [high drive disable])"}));
+    EXPECT_EQ(texts(9, 12), regforge::testing::expectedLines(
+                                "PinTreeLoaderTest/IoconTreeHasEightFunctionsThenOptionNodes"));
     EXPECT_EQ(states(9, 12), (std::vector<int>{2, 1, 1, 1}));
-    EXPECT_EQ(texts(24, 27),
-              (std::vector<std::string>{"ADMODE (uncheck for analog mode)",
-                                        "FILTER (uncheck to enable filter for noise pulses below 10 ns)",
-                                        "OD (check for simulated open-drain output [high drive disable])",
-                                        "DACEN (check to enable DAC)"}));
+    EXPECT_EQ(texts(24, 27), regforge::testing::expectedLines(
+                                 "PinTreeLoaderTest/IoconTreeHasEightFunctionsThenOptionNodes-2"));
     EXPECT_EQ(states(22, 27), (std::vector<int>{2, 1, 2, 2, 1, 1}));
     EXPECT_EQ(texts(37, 38), (std::vector<std::string>{"HS (check to disable I2C 50ns glitch filter)",
                                                        "HIDRIVE (check for 20mA sink mode)"}));
@@ -193,15 +183,7 @@ TEST(QuickSelectorGroups, TheFunctionNamesBeginningDecidesItsGroup) {
 TEST_F(PinTreeLoader, IoconDevicesKnowTheirExtraPrefixes) {
     ASSERT_TRUE(load(fixture("iocon.ini")));
     EXPECT_EQ(quickText(page().quickSelector()),
-              "ADC: AD0.3 [P0.26] 60015\n"
-              "CAN: RD1 [P0.0] 60002\n"
-              "DAC: AOUT [P0.26] 60016, DAC_OUT [P5.2] 60031\n"
-              "ETHERNET: ENET_TXD [P1.5] 60041\n"
-              "I2C: SCL0 [P5.2] 60035, SDA1 [P0.0] 60004\n"
-              "MAT: MAT3.2 [P5.2] 60033\n"
-              "PWM: PWM0.3 [P1.5] 60043\n"
-              "SD/MMC: SD_CMD [P1.5] 60045\n"
-              "UART: RXD3 [P0.26] 60017, TXD3 [P0.0] 60003, U0_OE [P0.0] 60005\n");
+              regforge::testing::expectedText("PinTreeLoaderTest/IoconDevicesKnowTheirExtraPrefixes"));
 
     // The same names on a PINSEL device are not listed.
     ASSERT_TRUE(load("[PINSEL]\nPINSEL0,1,0@P0.0:PORT0.0;DAC_OUT,U0_OE,SD_CMD,\n[IODIR]\nIO0DIR,0\n"

@@ -1,4 +1,5 @@
 #include "IrqFixture.h"
+#include "support/GeneratedText.h"
 
 namespace regforge::periph::irq {
 namespace {
@@ -84,12 +85,8 @@ TEST_F(ExternalInterruptGeneratorTest, CortexM3RowsUseTheSystemControlBlockWitho
     add("EINT2", kVectorIrqButton);
     page().eintRow(2).polarity->setItemIndex(1);
     EXPECT_EQ(triggerLines(),
-              (Lines{kOpen, std::string(27, ' ') + "External interrupts", kRule,
-                     "    Ext. interrupt 1 mode: Level sensitivity / Active low",
-                     "    Ext. interrupt 2 mode: Level sensitivity / Active high", "*/",
-                     "    LPC_SC->EXTMODE = 0x00;     /* binary: 00000000 */",
-                     "    LPC_SC->EXTPOLAR = 0x04;     /* binary: 00000100 */",
-                     "    LPC_SC->EXTINT = 0x06;     /* clear the external interrupt flags */", ""}));
+              regforge::testing::expectedLines(
+                  "ExternalInterruptGeneratorTest/CortexM3RowsUseTheSystemControlBlockWithoutWakeUp"));
 }
 
 TEST_F(ExternalInterruptGeneratorTest, TwoPortGpioInterruptsSetRisingAndFallingEnables) {
@@ -154,17 +151,9 @@ TEST_F(ExternalInterruptGeneratorTest, EdgeLevelGpioInterruptsWriteEveryRegister
     EXPECT_EQ(mainLines(), Lines{}) << "every pin disabled: nothing written";
     setState("P1.5", kGpioRising, kGpioLevelImage);
     setState("P0.1", kGpioFalling);
-    EXPECT_EQ(mainLines(), (Lines{kOpen, std::string(35, ' ') + "GPIO interrupts", kRule,
-                                  "    P0.1 : Edge sensitive, on falling edge",
-                                  "    P1.5 : Level sensitive, on High level", "*/",
-                                  "    LPC_GPIO0->IS = 0x00000000;     /* " + bits32(-1) + " */",
-                                  "    LPC_GPIO0->IBE = 0x00000000;     /* " + bits32(-1) + " */",
-                                  "    LPC_GPIO0->IEV = 0x00000000;     /* " + bits32(-1) + " */",
-                                  "    LPC_GPIO0->IE = 0x00000002;     /* " + bits32(1) + " */",
-                                  "    LPC_GPIO1->IS = 0x00000020;     /* " + bits32(5) + " */",
-                                  "    LPC_GPIO1->IBE = 0x00000000;     /* " + bits32(-1) + " */",
-                                  "    LPC_GPIO1->IEV = 0x00000020;     /* " + bits32(5) + " */",
-                                  "    LPC_GPIO1->IE = 0x00000020;     /* " + bits32(5) + " */", ""}));
+    EXPECT_EQ(mainLines(),
+              regforge::testing::expectedLines(
+                  "ExternalInterruptGeneratorTest/EdgeLevelGpioInterruptsWriteEveryRegisterOfTheSection"));
 
     setState("P0.1", kGpioBoth);
     setState("P1.5", kGpioBoth);

@@ -3,6 +3,7 @@
 #include "PwmFixture.h"
 #include "model/BitString.h"
 #include "periph/pwm/PwmPage.h"
+#include "support/GeneratedText.h"
 
 #include <algorithm>
 #include <string>
@@ -31,39 +32,8 @@ TEST_F(PwmGeneratorTest, CortexM3SingleEdgeOutputWithStructureSyntax) {
     edit("PWM1MR0").setText("0000012C");
     box("PWM11EnableCheckBox").click();
 
-    EXPECT_EQ(
-        joined(generated()),
-        joined({kOpen,
-                "                                    PWM1",
-                kRule,
-                "   Counter Enabled,    Counter Reset=0,    PWM mode enabled",
-                "   Timer mode: count on rising edge of PCLK",
-                "   Counter clk: 15 MHz, Counts every: 66.67 ns  (calculated with peripheral clock: 15MHz)",
-                "   MCR1.0 : reset, on compare match",
-                "   PWM frequency: 50 KHz",
-                "   PWM1: Single edge, set by MR0, reset by MR1, output enabled",
-                "   PWM2: Single edge, set by MR0, reset by MR2, output disabled",
-                "   PWM3: Single edge, set by MR0, reset by MR3, output disabled",
-                "   PWM4: Single edge, set by MR0, reset by MR4, output disabled",
-                "   PWM5: Single edge, set by MR0, reset by MR5, output disabled",
-                "   PWM6: Single edge, set by MR0, reset by MR6, output disabled",
-                "*/",
-                "LPC_SC->PCONP |= (1 << 6);     /* power up PWM1 */",
-                "LPC_PWM1->TC = 0x00000000;     /* decimal 0 */",
-                "LPC_PWM1->PR = 0x00000000;     /* decimal 0 */",
-                "LPC_PWM1->MCR = 0x00000002;     /* binary: 00000000_00000000_00000000_00000010 */",
-                "LPC_PWM1->MR0 = 0x0000012C;     /* decimal 300 */",
-                "LPC_PWM1->MR1 = 0x00000000;     /* decimal 0 */",
-                "LPC_PWM1->MR2 = 0x00000000;     /* decimal 0 */",
-                "LPC_PWM1->MR3 = 0x00000000;     /* decimal 0 */",
-                "LPC_PWM1->MR4 = 0x00000000;     /* decimal 0 */",
-                "LPC_PWM1->MR5 = 0x00000000;     /* decimal 0 */",
-                "LPC_PWM1->MR6 = 0x00000000;     /* decimal 0 */",
-                "LPC_PWM1->CTCR = 0x00;     /* binary: 00000000 */",
-                "LPC_PWM1->CCR = 0x00000000;     /* binary: 00000000_00000000_00000000_00000000 */",
-                "LPC_PWM1->PCR = 0x00000200;     /* binary: 00000000_00000000_00000010_00000000 */",
-                "LPC_PWM1->TCR = 0x09;     /* binary: 00001001 */",
-                ""}));
+    EXPECT_EQ(joined(generated()), regforge::testing::expectedText(
+                                       "PwmGeneratorTest/CortexM3SingleEdgeOutputWithStructureSyntax"));
 }
 
 TEST_F(PwmGeneratorTest, TheCodeReadsTheFiguresAndBoxBitsNotTheirCaptions) {
@@ -91,29 +61,8 @@ TEST_F(PwmGeneratorTest, UnnumberedUnitWithoutModeComboAndPwmModeOff) {
     edit("PWM0PR").setText("2");
     edit("PWM0MR2").setText("FFFFFFFF");
 
-    EXPECT_EQ(
-        joined(generated()),
-        joined({kOpen,
-                "                                    PWM",
-                kRule,
-                "   Counter Disabled,    Counter Reset=1,    PWM mode disabled",
-                "   Counter clk: 5 MHz, Counts every: 200 ns  (calculated with peripheral clock: 15MHz)",
-                "   MCR0.2 : stop, generate interrupt on compare match",
-                "*/",
-                "PCONP |= (1 << 5);     /* power up PWM */",
-                "PWMTC = 0x00000000;     /* decimal 0 */",
-                "PWMPR = 0x00000002;     /* decimal 2 */",
-                "PWMMCR = 0x00000140;     /* binary: 00000000_00000000_00000001_01000000 */",
-                "PWMMR0 = 0x00000000;     /* decimal 0 */",
-                "PWMMR1 = 0x00000000;     /* decimal 0 */",
-                "PWMMR2 = 0xFFFFFFFF;     /* decimal 4294967295 */",
-                "PWMMR3 = 0x00000000;     /* decimal 0 */",
-                "PWMMR4 = 0x00000000;     /* decimal 0 */",
-                "PWMMR5 = 0x00000000;     /* decimal 0 */",
-                "PWMMR6 = 0x00000000;     /* decimal 0 */",
-                "PWMPCR = 0x00000000;     /* binary: 00000000_00000000_00000000_00000000 */",
-                "PWMTCR = 0x02;     /* binary: 00000010 */",
-                ""}));
+    EXPECT_EQ(joined(generated()), regforge::testing::expectedText(
+                                       "PwmGeneratorTest/UnnumberedUnitWithoutModeComboAndPwmModeOff"));
 }
 
 TEST_F(PwmGeneratorTest, CounterModeDoubleEdgeAndCaptureInRegisterNameSyntax) {
@@ -131,37 +80,8 @@ TEST_F(PwmGeneratorTest, CounterModeDoubleEdgeAndCaptureInRegisterNameSyntax) {
     box("PWM12EnableCheckBox").click();
 
     EXPECT_EQ(joined(generated()),
-              joined({kOpen,
-                      "                                    PWM1",
-                      kRule,
-                      "   Counter Disabled,    Counter Reset=0,    PWM mode enabled",
-                      "   Counter mode: TC incremented on falling edge of PCAP 1.1",
-                      "   Counter clk: Capture input/(PR+1), Counts every: Capture input/(PR+1)",
-                      "   MCR1.0 : reset, on compare match",
-                      "   CCR1.0 : capture on rising edge, generate interrupt on capture event, ",
-                      "   PWM frequency: counter frequency / MR0",
-                      "   PWM1: Single edge, set by MR0, reset by MR1, output enabled",
-                      "   PWM2: Double edge, set by MR1, reset by MR2, output enabled",
-                      "   PWM3: Single edge, set by MR0, reset by MR3, output disabled",
-                      "   PWM4: Single edge, set by MR0, reset by MR4, output disabled",
-                      "   PWM5: Single edge, set by MR0, reset by MR5, output disabled",
-                      "   PWM6: Single edge, set by MR0, reset by MR6, output disabled",
-                      "*/",
-                      "PWM1TC = 0x00000000;     /* decimal 0 */",
-                      "PWM1PR = 0x00000000;     /* decimal 0 */",
-                      "PWM1MCR = 0x00000002;     /* binary: 00000000_00000000_00000000_00000010 */",
-                      "PWM1MR0 = 0x00000064;     /* decimal 100 */",
-                      "PWM1MR1 = 0x00000000;     /* decimal 0 */",
-                      "PWM1MR2 = 0x00000032;     /* decimal 50 */",
-                      "PWM1MR3 = 0x00000000;     /* decimal 0 */",
-                      "PWM1MR4 = 0x00000000;     /* decimal 0 */",
-                      "PWM1MR5 = 0x00000000;     /* decimal 0 */",
-                      "PWM1MR6 = 0x00000000;     /* decimal 0 */",
-                      "PWM1CTCR = 0x06;     /* binary: 00000110 */",
-                      "PWM1CCR = 0x00000005;     /* binary: 00000000_00000000_00000000_00000101 */",
-                      "PWM1PCR = 0x00000604;     /* binary: 00000000_00000000_00000110_00000100 */",
-                      "PWM1TCR = 0x08;     /* binary: 00001000 */",
-                      ""}));
+              regforge::testing::expectedText(
+                  "PwmGeneratorTest/CounterModeDoubleEdgeAndCaptureInRegisterNameSyntax"));
 }
 
 TEST_F(PwmGeneratorTest, OnlyCheckedUnitsRunPwm0First) {

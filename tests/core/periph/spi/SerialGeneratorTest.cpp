@@ -1,6 +1,7 @@
 #include "SerialPortFixture.h"
 #include "periph/spi/SerialSections.h"
 #include "periph/spi/SpiPage.h"
+#include "support/GeneratedText.h"
 
 #include <algorithm>
 #include <string>
@@ -48,12 +49,7 @@ TEST_F(SerialGeneratorTest, SpiMasterWithInterruptOnAnArm7) {
     combo("SpiMode_ComboBox").setItemIndex(2);
 
     EXPECT_EQ(joined(generated()),
-              joined({kOpen, "                                     SPI", kRule,
-                      "   Operating in master mode, 8 bits per transfer, MSB first",
-                      "   SPI clock: 1.875 MHz  (calculated with peripheral clock: 15MHz)", kMode2,
-                      "   Interrupt on spi transfer and mode fault", "*/", "",
-                      "PCONP |= (1 << 8);     /* power up SPI0 */", "S0SPCCR = 0x08;     /* decimal 8 */",
-                      "S0SPCR = 0x00B0;     /* binary: 00000000_10110000 */", ""}));
+              regforge::testing::expectedText("SerialGeneratorTest/SpiMasterWithInterruptOnAnArm7"));
 }
 
 TEST_F(SerialGeneratorTest, EveryClockModeIsDescribedInTheComment) {
@@ -82,13 +78,8 @@ TEST_F(SerialGeneratorTest, EightBitSpiSlaveWithItsNumberLine) {
     box("SPILSBF_CheckBox").click();
     edit("SPIClockCounter_edit").setText("20");
 
-    EXPECT_EQ(
-        joined(generated()),
-        joined({kOpen, "                                     SPI", kRule,
-                "   Operating in slave mode, LSB first",
-                "   Can accept up to 1.875 MHz SCK from master  (calculated with peripheral clock: 15MHz)",
-                kMode0, "   No interrupt", "*/", "", "S1SPCCR = 0x14;     /* decimal 20 */",
-                "S1SPCR = 0x0040;     /* binary: 00000000_01000000 */", ""}));
+    EXPECT_EQ(joined(generated()),
+              regforge::testing::expectedText("SerialGeneratorTest/EightBitSpiSlaveWithItsNumberLine"));
 }
 
 TEST_F(SerialGeneratorTest, SpiTransferLengthAndRegisterNames) {
@@ -130,26 +121,7 @@ TEST_F(SerialGeneratorTest, SspOnACortexM3WithDmaIsEnabledLast) {
     box("SSP1RXDMAE_CheckBox").click();
 
     EXPECT_EQ(joined(generated()),
-              joined({kOpen,
-                      "                                     SSP1",
-                      kRule,
-                      "   SSP frame format set to SPI mode",
-                      "   Operating in master mode, 8 bit transfer in each frame",
-                      kMode0,
-                      "   SSP clock: 937.5 KHz  (calculated with peripheral clock: 7.5MHz)",
-                      "   SSP controller enabled, set to operate in Normal mode",
-                      "   Interrupt on: receive overrun, TX FIFO at least half empty, ",
-                      "   DMA for the receive FIFO is enabled,    DMA for the transmit FIFO is disabled",
-                      "*/",
-                      "",
-                      "LPC_SC->PCONP |= (1 << 10);     /* power up SSP1 */",
-                      "LPC_SSP1->CR0 = 0x0007;     /* binary: 00000000_00000111 */",
-                      "LPC_SSP1->CR1 = 0x00;     /* binary: 00000000 */",
-                      "LPC_SSP1->CPSR = 0x08;     /* decimal 8 */",
-                      "LPC_SSP1->IMSC = 0x09;     /* binary: 00001001 */",
-                      "LPC_SSP1->DMACR = 0x0001;     /* binary: 00000000_00000001 */",
-                      "LPC_SSP1->CR1 = (LPC_SSP1->CR1 & 0x0F) | 2;   /* Enable SSP */",
-                      ""}));
+              regforge::testing::expectedText("SerialGeneratorTest/SspOnACortexM3WithDmaIsEnabledLast"));
 }
 
 TEST_F(SerialGeneratorTest, SspSlaveInTiFormatOnAnArm7WithoutDma) {
@@ -161,18 +133,8 @@ TEST_F(SerialGeneratorTest, SspSlaveInTiFormatOnAnArm7WithoutDma) {
     box("SSP0LBM_CheckBox").click();
     edit("SSP0SCR_edit").setText("5");
 
-    EXPECT_EQ(
-        joined(generated()),
-        joined({kOpen, "                                     SSP0", kRule,
-                "   SSP frame format set to TI SSI mode",
-                "   Operating in slave mode, MISO output disabled, 16 bit transfer in each frame",
-                "   Can accept up to 1.25 MHz SCK from master  (calculated with peripheral clock: 15MHz)",
-                "   SSP controller is not enabled, operating in Loopback mode: serial input is taken from "
-                "the serial output",
-                "   No interrupt", "*/", "", "PCONP |= (1 << 10);     /* power up SSP */",
-                "SSPCR0 = 0x051F;     /* binary: 00000101_00011111 */",
-                "SSPCR1 = 0x0D;     /* binary: 00001101 */", "SSPCPSR = 0x08;     /* decimal 8 */",
-                "SSPIMSC = 0x00;     /* binary: 00000000 */", ""}));
+    EXPECT_EQ(joined(generated()),
+              regforge::testing::expectedText("SerialGeneratorTest/SspSlaveInTiFormatOnAnArm7WithoutDma"));
 }
 
 TEST_F(SerialGeneratorTest, EveryFrameFormatIsNamedInTheComment) {
@@ -214,11 +176,7 @@ TEST_F(SerialGeneratorTest, SspNumberAndDmaInTheRegisterNameSyntax) {
     box("SSP1SSE_CheckBox").click();
     edit("SSP1CPSDVSR_edit").setText("100");
     EXPECT_EQ(registers(),
-              (Lines{"SSP1CR0 = 0x002F;     /* binary: 00000000_00101111 */",
-                     "SSP1CR1 = 0x00;     /* binary: 00000000 */", "SSP1CPSR = 0x64;     /* decimal 100 */",
-                     "SSP1IMSC = 0x00;     /* binary: 00000000 */",
-                     "SSP1DMACR = 0x0002;     /* binary: 00000000_00000010 */",
-                     "SSP1CR1 = (SSP1CR1 & 0x0F) | 2;   /* Enable SSP */", ""}));
+              regforge::testing::expectedLines("SerialGeneratorTest/SspNumberAndDmaInTheRegisterNameSyntax"));
 }
 
 TEST_F(SerialGeneratorTest, PortsComeInOrderAndOnlyWhenChecked) {

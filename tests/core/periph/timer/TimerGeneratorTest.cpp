@@ -3,6 +3,7 @@
 #include "TimerFixture.h"
 #include "model/BitString.h"
 #include "periph/timer/TimerPage.h"
+#include "support/GeneratedText.h"
 
 #include <algorithm>
 #include <string>
@@ -33,31 +34,9 @@ TEST_F(TimerGeneratorTest, SingleDividerArm7TimerWithMatchResetAndToggleOutput) 
     box("CheckBox28").click(); // EM0
     combo("EMC0_0combobox").setItemIndex(3);
 
-    EXPECT_EQ(
-        joined(generated()),
-        joined({kOpen,
-                "                                 Timer0 (32bit)",
-                kRule,
-                "   Counter Enabled,    Counter Reset=0",
-                "   Timer mode: count on rising edge of PCLK",
-                "   Counter clk: 15 MHz, Counts every: 66.67 ns  (calculated with peripheral clock: 15MHz)",
-                "   MCR0.0 : reset, generate interrupt on compare match",
-                "   MAT0.0 : On compare match Toggle bit/output",
-                "*/",
-                "PCONP |= (1 << 1);     /* power up Timer0 */",
-                "T0CTCR = 0x00;     /* binary: 00000000 */",
-                "T0TC = 0x00000000;     /* decimal 0 */",
-                "T0PR = 0x00000000;     /* decimal 0 */",
-                "T0MCR = 0x0003;     /* binary: 00000000_00000011 */",
-                "T0MR0 = 0x0000EA5F;     /* decimal 59999 */",
-                "T0MR1 = 0x00000000;     /* decimal 0 */",
-                "T0MR2 = 0x00000000;     /* decimal 0 */",
-                "T0MR3 = 0x00000000;     /* decimal 0 */",
-                "T0CCR = 0x0000;     /* binary: 00000000_00000000 */",
-                "T0EMR = 0x0031;     /* binary: 00000000_00110001 */",
-                "PWM0CON = 0x00000000;     /* binary: 00000000_00000000_00000000_00000000 */",
-                "T0TCR = 0x01;     /* binary: 00000001 */",
-                ""}));
+    EXPECT_EQ(joined(generated()),
+              regforge::testing::expectedText(
+                  "TimerGeneratorTest/SingleDividerArm7TimerWithMatchResetAndToggleOutput"));
 }
 
 TEST_F(TimerGeneratorTest, TheCodeReadsTheFiguresAndBoxBitsNotTheirCaptions) {
@@ -80,18 +59,9 @@ TEST_F(TimerGeneratorTest, TheCodeReadsTheFiguresAndBoxBitsNotTheirCaptions) {
 TEST_F(TimerGeneratorTest, SixteenBitTimerWithDefaultsHasFourDigitsAndNoPwmControl) {
     load("arm7_mixed_widths"); // Timer2: 16 bit, NOPWM, own divider
     enable(2);
-    EXPECT_EQ(
-        joined(generated()),
-        joined({kOpen, "                                 Timer2 (16bit)", kRule,
-                "   Counter Disabled,    Counter Reset=0", "   Timer mode: count on rising edge of PCLK",
-                "   Counter clk: 15 MHz, Counts every: 66.67 ns  (calculated with peripheral clock: 15MHz)",
-                "*/", "T2CTCR = 0x00;     /* binary: 00000000 */", "T2TC = 0x0000;     /* decimal 0 */",
-                "T2PR = 0x0000;     /* decimal 0 */", "T2MCR = 0x0000;     /* binary: 00000000_00000000 */",
-                "T2MR0 = 0x0000;     /* decimal 0 */", "T2MR1 = 0x0000;     /* decimal 0 */",
-                "T2MR2 = 0x0000;     /* decimal 0 */", "T2MR3 = 0x0000;     /* decimal 0 */",
-                "T2CCR = 0x0000;     /* binary: 00000000_00000000 */",
-                "T2EMR = 0x0000;     /* binary: 00000000_00000000 */",
-                "T2TCR = 0x00;     /* binary: 00000000 */", ""}));
+    EXPECT_EQ(joined(generated()),
+              regforge::testing::expectedText(
+                  "TimerGeneratorTest/SixteenBitTimerWithDefaultsHasFourDigitsAndNoPwmControl"));
 }
 
 TEST_F(TimerGeneratorTest, EachCaptureInputIsDescribedByItsOwnBits) {
@@ -122,33 +92,9 @@ TEST_F(TimerGeneratorTest, CortexM3UsesStructureSyntaxWithThePwmControlRegister)
     combo("EMC1_3combobox").setItemIndex(1);
     edit("T1MR0").setText("3E7");
 
-    EXPECT_EQ(
-        joined(generated()),
-        joined({kOpen,
-                "                                 Timer1 (32bit)",
-                kRule,
-                "   Counter Disabled,    Counter Reset=1",
-                "   Timer mode: count on rising edge of PCLK",
-                "   Counter clk: 15 MHz, Counts every: 66.67 ns  (calculated with peripheral clock: 15MHz)",
-                "   MCR1.0 : generate interrupt on compare match",
-                "   CCR1.0 : capture on rising edge, generate interrupt on capture event, ",
-                "   MAT1.0: PWM controlled",
-                "   MAT1.3 : On compare match Clear bit/output",
-                "*/",
-                "LPC_SC->PCONP |= (1 << 2);     /* power up Timer1 */",
-                "LPC_TIM1->CTCR = 0x00;     /* binary: 00000000 */",
-                "LPC_TIM1->TC = 0x00000000;     /* decimal 0 */",
-                "LPC_TIM1->PR = 0x00000000;     /* decimal 0 */",
-                "LPC_TIM1->MCR = 0x0001;     /* binary: 00000000_00000001 */",
-                "LPC_TIM1->MR0 = 0x000003E7;     /* decimal 999 */",
-                "LPC_TIM1->MR1 = 0x00000000;     /* decimal 0 */",
-                "LPC_TIM1->MR2 = 0x00000000;     /* decimal 0 */",
-                "LPC_TIM1->MR3 = 0x00000000;     /* decimal 0 */",
-                "LPC_TIM1->CCR = 0x0005;     /* binary: 00000000_00000101 */",
-                "LPC_TIM1->EMR = 0x0408;     /* binary: 00000100_00001000 */",
-                "LPC_TIM1->PWMC = 0x00000001;     /* binary: 00000000_00000000_00000000_00000001 */",
-                "LPC_TIM1->TCR = 0x02;     /* binary: 00000010 */",
-                ""}));
+    EXPECT_EQ(joined(generated()),
+              regforge::testing::expectedText(
+                  "TimerGeneratorTest/CortexM3UsesStructureSyntaxWithThePwmControlRegister"));
 }
 
 TEST_F(TimerGeneratorTest, CountInputOfAnEarlierCounterModeStaysInCtcr) {
@@ -164,56 +110,16 @@ TEST_F(TimerGeneratorTest, CountInputOfAnEarlierCounterModeStaysInCtcr) {
 
     combo("T0CTCR32").setItemIndex(2);
     combo("T0CTCR10").setItemIndex(0);
-    EXPECT_EQ(
-        joined(generated()),
-        joined({kOpen,
-                "                                 Timer0 (32bit)",
-                kRule,
-                "   Counter Disabled,    Counter Reset=0",
-                "   Timer mode: count on rising edge of PCLK",
-                "   Counter clk: 15 MHz, Counts every: 66.67 ns  (calculated with peripheral clock: 15MHz)",
-                "*/",
-                "PCONP |= (1 << 1);     /* power up Timer0 */",
-                "T0CTCR = 0x08;     /* binary: 00001000 */",
-                "T0TC = 0x00000000;     /* decimal 0 */",
-                "T0PR = 0x00000000;     /* decimal 0 */",
-                "T0MCR = 0x0000;     /* binary: 00000000_00000000 */",
-                "T0MR0 = 0x00000000;     /* decimal 0 */",
-                "T0MR1 = 0x00000000;     /* decimal 0 */",
-                "T0MR2 = 0x00000000;     /* decimal 0 */",
-                "T0MR3 = 0x00000000;     /* decimal 0 */",
-                "T0CCR = 0x0000;     /* binary: 00000000_00000000 */",
-                "T0EMR = 0x0000;     /* binary: 00000000_00000000 */",
-                "PWM0CON = 0x00000000;     /* binary: 00000000_00000000_00000000_00000000 */",
-                "T0TCR = 0x00;     /* binary: 00000000 */",
-                ""}));
+    EXPECT_EQ(joined(generated()), regforge::testing::expectedText(
+                                       "TimerGeneratorTest/CountInputOfAnEarlierCounterModeStaysInCtcr"));
 }
 
 TEST_F(TimerGeneratorTest, ThirteenXxTitleNamesTheCounterAndRegistersUseTheDigit) {
     load("lpc13xx");
     enable(2);
-    EXPECT_EQ(
-        joined(generated()),
-        joined({kOpen,
-                "                                 Timer2(CT16B0) (16bit)",
-                kRule,
-                "   Counter Disabled,    Counter Reset=0",
-                "   Timer mode: count on rising edge of PCLK",
-                "   Counter clk: 60 MHz, Counts every: 16.67 ns  (calculated with peripheral clock: 60MHz)",
-                "*/",
-                "LPC_SYSCON->SYSAHBCLKCTRL |= (1 << 7);     /* clock CT16B0 */",
-                "LPC_TIM2->CTCR = 0x00;     /* binary: 00000000 */",
-                "LPC_TIM2->TC = 0x0000;     /* decimal 0 */",
-                "LPC_TIM2->PR = 0x0000;     /* decimal 0 */",
-                "LPC_TIM2->MCR = 0x0000;     /* binary: 00000000_00000000 */",
-                "LPC_TIM2->MR0 = 0x0000;     /* decimal 0 */",
-                "LPC_TIM2->MR1 = 0x0000;     /* decimal 0 */",
-                "LPC_TIM2->MR2 = 0x0000;     /* decimal 0 */",
-                "LPC_TIM2->MR3 = 0x0000;     /* decimal 0 */",
-                "LPC_TIM2->CCR = 0x0000;     /* binary: 00000000_00000000 */",
-                "LPC_TIM2->EMR = 0x0000;     /* binary: 00000000_00000000 */",
-                "LPC_TIM2->TCR = 0x00;     /* binary: 00000000 */",
-                ""}));
+    EXPECT_EQ(joined(generated()),
+              regforge::testing::expectedText(
+                  "TimerGeneratorTest/ThirteenXxTitleNamesTheCounterAndRegistersUseTheDigit"));
 }
 
 TEST_F(TimerGeneratorTest, ThirteenXxPwmControlOnlyForTimersWithPwmMode) {

@@ -4,6 +4,7 @@
 #include "periph/UnitProblems.h"
 #include "periph/irq/IrqPage.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace regforge::periph::irq {
@@ -51,8 +52,15 @@ void IrqPage::reportProblems(const SetupFacts& facts, ProblemList& out) const {
         const std::string unit = "EINT" + std::to_string(n);
         if (!row.used() || sources_.indexOf(board.sourceOf(unit)) < 0)
             continue;
-        requireSource(facts, out, unit, board.sourceOf(unit), *row.mode, unit + " is used");
-        requirePin(facts, out, Severity::Warning, unit, offeredFunction(facts, {unit}), *row.mode, "is used");
+        const std::string source = board.sourceOf(unit);
+        requireSource(facts, out, unit, source, *row.mode, unit + " is used");
+        // A source the GPIO interrupts share (EINT3 on most parts) is listed for them alone.
+        const bool gpioShares =
+            std::any_of(facts.interrupts.begin(), facts.interrupts.end(),
+                        [&](const auto& u) { return u.unit.starts_with("GPIO") && u.source == source; });
+        if (!gpioShares)
+            requirePin(facts, out, Severity::Warning, unit, offeredFunction(facts, {unit}), *row.mode,
+                       "is used");
     }
     // One problem per GPIO interrupt source, named after its first pin.
     std::vector<std::string> reported;

@@ -24,23 +24,21 @@ TEST(CheckCommand, PrintsEachProblemAndExitsByTheWorstOfThem) {
         const char* board;
         std::vector<std::string> options;
         int code;
-        std::string problems; // after the note, each line starting with the file
+        std::string clock; // the clock bar's before the note, the pages' after it, without the file
+        std::string pages;
     };
+    const std::string reserved =
+        "warning: P0.0 is TXD0 but the board keeps it as the LED [I/O]; select PORT0.0 on P0.0\n";
     const Case cases[] = {
-        {"CPU_MAX@72", {}, 0, ""},
+        {"CPU_MAX@72", {}, 0, "", ""},
         {"CPU_MAX@50",
          {},
          1,
-         "error: CCLK 60 MHz is above the Tiny's 50 MHz [Clocks]; lower CCLK to at most 50 MHz\n"},
-        {"RESERVED@P0.0@PORT0.0@the LED",
-         {},
-         0,
-         "warning: P0.0 is TXD0 but the board keeps it as the LED [I/O]; select PORT0.0 on P0.0\n"},
-        {"RESERVED@P0.0@PORT0.0@the LED",
-         {"--warnings-as-errors"},
-         1,
-         "warning: P0.0 is TXD0 but the board keeps it as the LED [I/O]; select PORT0.0 on P0.0\n"},
-        {"CPU_MAX@72", {"--warnings-as-errors"}, 0, ""},
+         "error: CCLK 60 MHz is above the Tiny's 50 MHz [Clocks]; lower CCLK to at most 50 MHz\n",
+         ""},
+        {"RESERVED@P0.0@PORT0.0@the LED", {}, 0, "", reserved},
+        {"RESERVED@P0.0@PORT0.0@the LED", {"--warnings-as-errors"}, 1, "", reserved},
+        {"CPU_MAX@72", {"--warnings-as-errors"}, 0, "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.board) + (c.options.empty() ? "" : " " + c.options[0]));
@@ -51,9 +49,9 @@ TEST(CheckCommand, PrintsEachProblemAndExitsByTheWorstOfThem) {
         const Outcome run = folder.cli(args);
         EXPECT_EQ(run.code, c.code);
         EXPECT_EQ(run.err, "");
-        std::string expected = config + ": " + kNote;
-        if (!c.problems.empty())
-            expected += config + ": " + c.problems;
+        std::string expected = (c.clock.empty() ? "" : config + ": " + c.clock) + config + ": " + kNote;
+        if (!c.pages.empty())
+            expected += config + ": " + c.pages;
         EXPECT_EQ(run.out, expected);
     }
 }

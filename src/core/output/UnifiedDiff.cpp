@@ -51,10 +51,11 @@ std::vector<Edit> editScript(const std::vector<std::string_view>& a, const std::
         if (i < n && j < m && a[head + i] == b[head + j]) {
             script.push_back({' ', a[head + i]});
             ++i, ++j;
-        } else if (j < m && (i == n || lcs[i][j + 1] >= lcs[i + 1][j])) {
-            script.push_back({'+', b[head + j++]});
-        } else {
+        } else if (i < n && (j == m || lcs[i + 1][j] >= lcs[i][j + 1])) {
+            // Removed lines come before the added lines that replace them.
             script.push_back({'-', a[head + i++]});
+        } else {
+            script.push_back({'+', b[head + j++]});
         }
     }
     for (std::size_t k = a.size() - tail; k < a.size(); ++k)

@@ -29,7 +29,7 @@ namespace fs = std::filesystem;
 const fs::path kShippedProfiles = fs::path(REGFORGE_FIXTURES) / ".." / ".." / "data" / "include";
 
 class Problems : public ::testing::Test {
-protected:
+public:
     void SetUp() override {
         for (const auto& entry : fs::directory_iterator(kShippedProfiles))
             fs::copy(entry.path(), folder.dir.path() / "include" / entry.path().filename(),
@@ -67,7 +67,8 @@ protected:
     // The problems whose text holds `text`: "severity|page|subject|what".
     std::vector<std::string> matching(const std::string& text) {
         std::vector<std::string> found;
-        for (const auto& p : form().collectProblems().problems()) {
+        const ProblemList list = form().collectProblems();
+        for (const auto& p : list.problems()) {
             const std::string line =
                 std::string(severityText(p.severity)) + "|" + p.page + "|" + p.subject + "|" + p.what;
             if (line.find(text) != std::string::npos)
@@ -143,10 +144,10 @@ TEST_F(Problems, EachRuleFiresAndItsNearMissDoesNot) {
              auto& tree = t.form().page<irq::IrqPage>();
              const auto& nodes = tree.gpioTree().nodes();
              for (int i = 0; i < static_cast<int>(nodes.size()); ++i)
-                 if (nodes[static_cast<std::size_t>(i)].text == "PIO0_1")
+                 if (nodes[static_cast<std::size_t>(i)].text == "P0.1")
                      tree.GPIOISR_TreeViewClick(i, model::TreeHitPart::StateIcon, model::MouseButton::Left);
          },
-         "error|Interrupts|PIO0_1|the GPIO interrupt of PIO0_1 is enabled but EINT0 has no vector slot",
+         "error|Interrupts|P0.1|the GPIO interrupt of P0.1 is enabled but EINT0 has no vector slot",
          {}},
         {"CPU clock above the part's maximum", "LPC2148",
          [](Problems& t) { t.form().clocks().setCpuClock(72); },

@@ -40,16 +40,15 @@ TEST(BoardFacts, TheProfileCheckNamesEachLineTheReaderSkips) {
     } cases[] = {
         {"CPU_MAX@120", ""},
         {"", ""},
-        {"CPU_MAX@0", "board line \"CPU_MAX@0\": \"0\" is no clock in MHz"},
-        {"CPU_MAX", "board line \"CPU_MAX\" is not 'CPU_MAX@MHz'"},
+        {"CPU_MAX@0", "board line 'CPU_MAX@0': '0' is no clock in MHz"},
+        {"CPU_MAX", "board line 'CPU_MAX' is not 'CPU_MAX@MHz'"},
         {"DEBUG@JTAG@fatal@P1.26=RTCK",
-         "board line \"DEBUG@JTAG@fatal@P1.26=RTCK\": the severity \"fatal\" is not error or warning"},
-        {"DEBUG@JTAG@warning@P1.26",
-         "board line \"DEBUG@JTAG@warning@P1.26\": \"P1.26\" is not PIN=FUNCTION"},
-        {"BOOT@", "board line \"BOOT@\" is not 'BOOT@PIN'"},
-        {"RESERVED@PIO0_0@RESET", "board line \"RESERVED@PIO0_0@RESET\" is not 'RESERVED@PIN@FUNCTION@USE'"},
-        {"SOURCE@ADC0", "board line \"SOURCE@ADC0\" is not 'SOURCE@UNIT@INTERRUPT SOURCE'"},
-        {"PULLUP@P0.1", "unknown board key \"PULLUP\" is ignored"},
+         "board line 'DEBUG@JTAG@fatal@P1.26=RTCK': the severity 'fatal' is not error or warning"},
+        {"DEBUG@JTAG@warning@P1.26", "board line 'DEBUG@JTAG@warning@P1.26': 'P1.26' is not PIN=FUNCTION"},
+        {"BOOT@", "board line 'BOOT@' is not 'BOOT@PIN'"},
+        {"RESERVED@PIO0_0@RESET", "board line 'RESERVED@PIO0_0@RESET' is not 'RESERVED@PIN@FUNCTION@USE'"},
+        {"SOURCE@ADC0", "board line 'SOURCE@ADC0' is not 'SOURCE@UNIT@INTERRUPT SOURCE'"},
+        {"PULLUP@P0.1", "unknown board key 'PULLUP' is ignored"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);

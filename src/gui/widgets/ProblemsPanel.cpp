@@ -27,7 +27,7 @@ ProblemsPanel::ProblemsPanel(QWidget* parent)
     list_->setObjectName("ProblemsList");
     setWidget(list_);
     connect(list_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { emit problemActivated(list_->row(item)); });
+            [this](QListWidgetItem* item) { Q_EMIT problemActivated(list_->row(item)); });
 }
 
 void ProblemsPanel::showProblems(const periph::ProblemList& problems) {

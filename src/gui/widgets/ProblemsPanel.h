@@ -16,7 +16,7 @@ public:
     explicit ProblemsPanel(QWidget* parent = nullptr);
     void showProblems(const periph::ProblemList& problems);
 
-signals:
+Q_SIGNALS:
     void problemActivated(int index);
 
 private:

@@ -102,6 +102,27 @@ void BM_ResultEveryUnit(benchmark::State& state) {
 }
 BENCHMARK(BM_ResultEveryUnit)->Unit(benchmark::kMicrosecond);
 
+// The problems list as it is collected after every change: the largest device with every unit
+// on, so each rule looks at every pin.
+void BM_ProblemsEveryUnit(benchmark::State& state) {
+    SilentUi ui;
+    regforge::app::MainForm form(ui, programFolder());
+    form.FormCreate();
+    selectDevice(form, kLargestProfile);
+    form.LoadProfileBitBtnClick();
+    for (const char* name :
+         {"T0_checkbox", "T1_checkbox", "T2_checkbox", "T3_checkbox", "ad0_checkbox", "ad1_checkbox",
+          "ad2_checkbox", "ad3_checkbox", "PWM0_checkbox", "PWM1_checkbox", "PWM0TCR_EnPWM", "PWM1TCR_EnPWM",
+          "SPI_CheckBox", "SSP0_checkbox", "SSP1_checkbox", "SSP2_checkbox"}) {
+        auto& box = form.store().get<regforge::model::CheckBox>(name);
+        if (box.visible())
+            box.setChecked(true);
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(form.collectProblems().problems().size());
+}
+BENCHMARK(BM_ProblemsEveryUnit)->Unit(benchmark::kMicrosecond);
+
 // A change of the CPU clock: every peripheral clock and figure follows.
 void BM_CpuClockChange(benchmark::State& state) {
     SilentUi ui;

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/CheckCommand.h"
 #include "cli/CheckProfileCommand.h"
 #include "cli/GenerateCommand.h"
 #include "cli/ListCommand.h"
@@ -19,9 +20,10 @@ namespace {
 const ListCommand kList;
 const GenerateCommand kGenerate;
 const CheckProfileCommand kCheckProfile;
+const CheckCommand kCheck;
 const ReplaceCommand kReplace;
 // The commands in the order --help lists them.
-const std::array<const Command*, 4> kCommands = {&kList, &kGenerate, &kCheckProfile, &kReplace};
+const std::array<const Command*, 5> kCommands = {&kList, &kGenerate, &kCheck, &kCheckProfile, &kReplace};
 
 const Command* findCommand(std::string_view name) {
     for (const Command* command : kCommands)

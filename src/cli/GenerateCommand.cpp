@@ -5,13 +5,41 @@
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
+#include "cli/SavedConfiguration.h"
 #include "cli/StoredReplaceList.h"
 #include "io/NameText.h"
 #include "io/TextFile.h"
+#include "output/UnifiedDiff.h"
 
 #include <ostream>
 
 namespace regforge::cli {
+
+namespace {
+
+// The drift check: FILE against the code -o would write now. A FILE that cannot be read (a
+// missing one) differs from any code.
+int verify(const std::string& file, const std::string& code, std::ostream& err) {
+    std::string current;
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(file, ec);
+    if (exists) {
+        try {
+            current = io::readBytes(file);
+        } catch (const io::FileError& e) {
+            err << "regforge-cli: error: " << e.what() << '\n';
+            return kExitFailed;
+        }
+    }
+    if (exists && current == code)
+        return kExitOk;
+    err << output::unifiedDiff(current, code, exists ? file : "/dev/null", file + " (generated)");
+    err << "regforge-cli: " << io::quotedName(file)
+        << (exists ? " differs from the code the configuration gives\n" : " does not exist\n");
+    return kExitFailed;
+}
+
+} // namespace
 
 std::string_view GenerateCommand::description() const {
     return "Loads the saved configuration (its device profile from DIR/include) and prints the C code\n"
@@ -20,10 +48,17 @@ std::string_view GenerateCommand::description() const {
            "applied instead, whatever the configuration says about its own list; the configuration file\n"
            "is not changed. Nothing is written when the configuration, its profile or\n"
            "the code generation fails; the reason goes to standard error. A FILE the user may not\n"
-           "write (a read-only file) is refused unless --force is given.\n";
+           "write (a read-only file) is refused unless --force is given. With --verify nothing is written:\n"
+           "the command exits 1 with a unified diff on standard error when FILE differs from what -o FILE\n"
+           "would write now (a missing FILE differs), 0 when it is the same.\n";
 }
 
 int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::ostream& err) const {
+    if (invocation.has("-V") && !invocation.has("-o")) {
+        err << "regforge-cli: error: --verify needs -o FILE\nusage: regforge-cli generate CONFIG.sav -o FILE "
+               "--verify\n";
+        return kExitUsage;
+    }
     if (!namedDataFolderUsable(invocation, err))
         return kExitFailed;
     CliUi ui(err);
@@ -34,27 +69,13 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
         if (!replaceList)
             return kExitFailed;
     }
-    app::MainForm form(ui, invocation.folders);
-    form.setRestoresWindowSize(false);
-    form.setTriesLoadsFirst(false);
-    form.setTracksChanges(false);
-    form.FormCreate();
-    if (ui.failed())
+    const auto form = loadSavedConfiguration(invocation, ui, err);
+    if (!form)
         return kExitFailed;
-    form.configuration().setRemembersLastLoaded(false);
-
     const std::filesystem::path config = invocation.operands.at(0);
     std::error_code ec;
-    const auto absolute = std::filesystem::absolute(config, ec);
-    const auto outcome = form.configuration().loadConfiguration(ec ? config : absolute);
-    if (ui.failed() || outcome != config::LoadOutcome::Loaded) {
-        if (!ui.failed())
-            err << "regforge-cli: error: the configuration " << io::quotedName(config.string())
-                << " was not applied\n";
-        return kExitFailed;
-    }
 
-    const app::CodeResult result = form.createCode(replaceList);
+    const app::CodeResult result = form->createCode(replaceList);
     switch (result.status) {
     case app::CodeResult::Status::Created:
         break;
@@ -75,6 +96,8 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
         out << text;
         return kExitOk;
     }
+    if (invocation.has("-V"))
+        return verify(*output, text, err);
     // Writing the code over its own configuration would lose the configuration.
     if (std::filesystem::equivalent(config, *output, ec)) {
         err << "regforge-cli: error: the output file " << io::quotedName(*output)

@@ -14,7 +14,8 @@ public:
         return {
             {"-o", "--output", "FILE", "write the code to FILE instead of standard output"},
             {"-r", "--replace", "LIST", "apply the stored replace list LIST instead of the configuration's"},
-            {"-f", "--force", "", "replace FILE even when it is read-only"}};
+            {"-f", "--force", "", "replace FILE even when it is read-only"},
+            {"-V", "--verify", "", "write nothing; exit 1 with a diff when FILE differs from the code"}};
     }
     std::string_view summary() const override {
         return "load a saved configuration and print the generated C code";

@@ -9,6 +9,7 @@
 #include "gui/pages/QuickSelectMenu.h"
 #include "gui/pages/ShellPanels.h"
 #include "gui/widgets/NumericLineEdit.h"
+#include "gui/widgets/ProblemsPanel.h"
 #include "model/Containers.h"
 #include "periph/io/IoPage.h"
 #include "tools/EditPopup.h"
@@ -18,9 +19,11 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -105,6 +108,7 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
         });
     });
     quickSelect_ = std::make_unique<pages::QuickSelectMenu>(*binder_, form_.page<periph::io::IoPage>());
+    setUpProblems();
 
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
 }
@@ -113,10 +117,41 @@ MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     form_.scrollToTop.disconnect(scrollConnection_);
     form_.setupTouched.disconnect(touchedConnection_);
+    form_.problemsChanged.disconnect(problemsConnection_);
+    form_.focusRequested.disconnect(focusConnection_);
     quickSelect_.reset();
     form_.store().get<model::PageControl>("pagecontrol1").viewChanged.disconnect(pageConnection_);
     pageViews_.clear();
     binder_.reset();
+}
+
+void MainWindow::setUpProblems() {
+    problemCount_ = new QPushButton(this);
+    problemCount_->setObjectName("ProblemCount");
+    problemCount_->setFlat(true);
+    statusBar()->addWidget(problemCount_);
+    problemsPanel_ = new widgets::ProblemsPanel(this);
+    addDockWidget(Qt::BottomDockWidgetArea, problemsPanel_);
+    problemsPanel_->setFloating(true);
+    problemsPanel_->hide();
+    connect(problemCount_, &QPushButton::clicked, this,
+            [this] { problemsPanel_->setVisible(!problemsPanel_->isVisible()); });
+    connect(problemsPanel_, &widgets::ProblemsPanel::problemActivated, this, [this](int index) {
+        const auto& problems = form_.problems().problems();
+        if (index >= 0 && index < static_cast<int>(problems.size()))
+            form_.showProblem(problems[static_cast<std::size_t>(index)]);
+    });
+    problemsConnection_ = form_.problemsChanged.connect([this] { showProblems(); });
+    focusConnection_ = form_.focusRequested.connect([this](model::Control& control) {
+        if (QWidget* widget = binder_->widget(control.name()))
+            widget->setFocus(Qt::OtherFocusReason);
+    });
+    showProblems();
+}
+
+void MainWindow::showProblems() {
+    problemCount_->setText(QString::fromStdString(form_.problems().summary()));
+    problemsPanel_->showProblems(form_.problems());
 }
 
 const model::PageControl& MainWindow::pageControlModel() const {

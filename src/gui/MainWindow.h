@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+class QPushButton;
 class QScrollArea;
 class QTabWidget;
 
@@ -23,6 +24,9 @@ class Binder;
 class FormBinding;
 } // namespace binding
 
+namespace widgets {
+class ProblemsPanel;
+}
 namespace pages {
 class PageView;
 class QuickSelectMenu;
@@ -61,6 +65,9 @@ private:
     // The core's placement: the whole frame inside the screen's free area, centred.
     void placeOnScreen();
     void scrollByWheel(int notches);
+    // The status line's count and the problems panel follow the core's list.
+    void setUpProblems();
+    void showProblems();
     bool aboutPanelDismissed(QObject* watched, const QEvent* event);
     bool stepKeyUsed(QObject* watched, const QEvent* event);
 
@@ -76,6 +83,10 @@ private:
     int pageConnection_ = 0;
     int scrollConnection_ = 0;
     int touchedConnection_ = 0;
+    int problemsConnection_ = 0;
+    int focusConnection_ = 0;
+    QPushButton* problemCount_ = nullptr;
+    widgets::ProblemsPanel* problemsPanel_ = nullptr;
     bool titlePending_ = false;
     std::unique_ptr<pages::QuickSelectMenu> quickSelect_;
     int wheelRemainder_ = 0;

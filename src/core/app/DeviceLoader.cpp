@@ -111,6 +111,7 @@ void DeviceLoader::resetPagesAndState() {
     device.ioconLines.clear();
     device.exclusiveFunctions.clear();
     device.skippedLines.clear();
+    device.board = {};
 
     // Each page puts back only its own controls, so the pages reset in page order.
     for (const auto& page : pages_)
@@ -136,6 +137,7 @@ void DeviceLoader::readGlobalSections() {
     device.edgeLevelIsr = hasSection(lines, profile::kEdgeLevelIsrSection);
     device.noVicVectCnt = hasSection(lines, profile::kNoVicVectCntSection);
     device.cortexM3 = hasSection(lines, profile::kCortexM3Section);
+    device.board = profile::readBoardFacts(lines);
     if (hasSection(lines, profile::kIntWakeSection))
         device.intWakeText = profile::lineAfter(lines, profile::kIntWakeSection);
     if (hasSection(lines, profile::kIoconSection)) {

@@ -12,9 +12,11 @@
 #include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
+#include "model/Tree.h"
 #include "output/ReplaceList.h"
 #include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
+#include "periph/ClockProblems.h"
 #include "tools/EditPopup.h"
 
 namespace regforge::app {
@@ -323,6 +325,39 @@ void MainForm::showTitle(bool changed) {
     if (device_.loaded())
         title = device_.deviceName + (changed ? " - changed" : "") + " - " + title;
     store_.get<model::Form>("Form1").setCaption(title);
+    problems_ = collectProblems();
+    problemsChanged.emit();
+}
+
+periph::ProblemList MainForm::collectProblems() const {
+    periph::ProblemList list;
+    if (!device_.loaded())
+        return list;
+    periph::SetupFacts facts;
+    for (const auto& page : pages_)
+        page->describeSetup(facts);
+    periph::reportClockProblems(clocks_, device_, list);
+    for (std::size_t i = 0; i < pages_.size(); ++i) {
+        list.setPage(tabs_[i].tab);
+        pages_[i]->reportProblems(facts, list);
+    }
+    return list;
+}
+
+void MainForm::showProblem(const periph::Problem& problem) {
+    auto& pageControl = store_.get<model::PageControl>("pagecontrol1");
+    for (std::size_t i = 0; i < tabs_.size(); ++i)
+        if (!problem.tab.empty() && problem.tab == tabs_[i].tab.name)
+            pageControl.setActivePageIndex(static_cast<int>(i));
+    model::Control* control = store_.find(problem.control);
+    if (control == nullptr)
+        return;
+    if (auto* tree = dynamic_cast<model::Tree*>(control);
+        tree != nullptr && problem.node >= 0 && problem.node < tree->count()) {
+        tree->makeVisible(problem.node);
+        tree->setSelected(problem.node);
+    }
+    focusRequested.emit(*control);
 }
 
 bool MainForm::FormCloseQuery() {

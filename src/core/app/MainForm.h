@@ -11,6 +11,7 @@
 #include "periph/ClockChain.h"
 #include "periph/Page.h"
 #include "periph/PageContext.h"
+#include "periph/ProblemList.h"
 #include "periph/ResultLists.h"
 #include "profile/DeviceState.h"
 #include "profile/ProfileSections.h"
@@ -87,8 +88,20 @@ public:
     // Before the set-up is replaced or the window closes: when it changed, asks whether to save
     // it first. Save runs "Save configuration". True when the caller may go on.
     bool confirmDiscardChanges();
-    // The window caption: the device and whether its set-up changed, then the program.
+    // The window caption: the device and whether its set-up changed, then the program. The
+    // problems list follows with it, once per event.
     void refreshTitle();
+
+    // The problems of the current set-up: the clock bar's, then each page's in page order.
+    periph::ProblemList collectProblems() const;
+    // The list as the last event left it (the views show it).
+    const periph::ProblemList& problems() const { return problems_; }
+    // Opens the problem's page and selects its control (and the node of a tree).
+    void showProblem(const periph::Problem& problem);
+    // The problems list was collected again.
+    model::Signal<> problemsChanged;
+    // The views give the control the keyboard focus.
+    model::Signal<model::Control&> focusRequested;
 
     // Adds the base names of the folder's files matching "*.ext" to the device list.
     int ScanDeviceProfiles(const std::filesystem::path& folder, const std::string& pattern, bool recurse);
@@ -193,6 +206,7 @@ private:
     int loading_ = 0;
     // The file the code was last saved to; the next save dialog starts there.
     std::filesystem::path codeFile_;
+    periph::ProblemList problems_;
 };
 
 } // namespace regforge::app

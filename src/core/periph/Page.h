@@ -5,8 +5,10 @@
 #include "periph/LoadCorrections.h"
 #include "periph/PageContext.h"
 #include "periph/PeripheralClockPanel.h"
+#include "periph/ProblemList.h"
 #include "periph/ResultLists.h"
 #include "periph/SavedRecords.h"
+#include "periph/SetupFacts.h"
 #include "periph/SteppedEdit.h"
 #include "periph/UnitFrame.h"
 
@@ -47,6 +49,12 @@ public:
     virtual void generate(ResultLists&) const {}
     // Whether the result can be made: a page whose device content is missing (no pins) stops it.
     virtual bool readyForResult() const { return true; }
+    // The problems list, collected after every change in two passes over the pages: each page
+    // first states what the others check against (its pins, listed sources, units and their
+    // interrupts), then reports its own problems from its controls and those facts. Every page
+    // reports through these two, whatever it covers.
+    virtual void describeSetup(SetupFacts&) const {}
+    virtual void reportProblems(const SetupFacts&, ProblemList&) const {}
     // Whether the page's settings move data by GPDMA (the result then starts the GPDMA).
     virtual bool usesGpdma() const { return false; }
 

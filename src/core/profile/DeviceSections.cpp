@@ -1,5 +1,6 @@
 #include "profile/DeviceSections.h"
 
+#include "profile/BoardFacts.h"
 #include "profile/RegisterNames.h"
 #include "profile/SectionChecker.h"
 
@@ -34,6 +35,7 @@ SectionDescription deviceSections() {
                 return std::string(RegisterNames::kSection) + " line " + quoted(line) +
                        " is no WRITTEN=HEADER pair of register names: the load skips it";
             }));
+    sections.push_back(boardFactsRule());
     description.check = [](SectionChecker& checker) {
         if (checker.header(kIncludeSection) < 0)
             checker.reportFile("no [INCLUDE] section: the code would include the profile's first line");

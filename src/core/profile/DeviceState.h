@@ -1,5 +1,7 @@
 #pragma once
 
+#include "profile/BoardFacts.h"
+
 #include <string>
 #include <vector>
 
@@ -30,6 +32,9 @@ struct DeviceState {
     double adcMaxClock = 4500000;
     int adcClocks = 11;
     int adcBits = 10;
+
+    // What the problems list checks the set-up against: the CPU clock limit, debug and boot pins.
+    BoardFacts board;
 
     bool loaded() const { return !deviceName.empty(); }
     // Each peripheral has its own divider list "1/1", "1/2", ... instead of the four fixed items.

@@ -31,6 +31,8 @@ public:
     // Each checked converter's set-up, in converter order.
     void generate(ResultLists& lists) const override;
 
+    void describeSetup(SetupFacts& facts) const override;
+    void reportProblems(const SetupFacts& facts, ProblemList& out) const override;
     // One channel at a time outside burst mode; burst mode leaves start and edge to the
     // hardware and lets the conversion clocks be chosen. `sender` is a channel box or the
     // burst box of the converter.

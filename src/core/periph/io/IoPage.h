@@ -53,6 +53,9 @@ public:
 
     // The pin code, PINSEL or IOCON form, appended to the result's lists.
     void generate(ResultLists& lists) const override;
+    // Every pin's function; the debug, boot, open-drain-only and reserved pins of the board.
+    void describeSetup(SetupFacts& facts) const override;
+    void reportProblems(const SetupFacts& facts, ProblemList& out) const override;
     // A device without pins gives no result.
     bool readyForResult() const override { return tree_->count() > 0; }
 

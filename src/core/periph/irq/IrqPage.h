@@ -36,6 +36,9 @@ public:
     void loadProfile() override { LoadInterruptSources(); }
     // External and GPIO interrupts, then the VIC or the NVIC set-up with the handlers.
     void generate(ResultLists& lists) const override;
+    // The listed sources, the external and GPIO interrupts; their handlers and units.
+    void describeSetup(SetupFacts& facts) const override;
+    void reportProblems(const SetupFacts& facts, ProblemList& out) const override;
 
     // [ISR], [ISR_DESC], [ISRVECTORS] and [IO_ISR]: sources, slot list, legends, buttons, tree.
     void LoadInterruptSources();

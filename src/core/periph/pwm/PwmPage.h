@@ -30,6 +30,8 @@ public:
     void refreshFigures() override;
     // Each checked unit's set-up, PWM0 first.
     void generate(ResultLists& lists) const override;
+    void describeSetup(SetupFacts& facts) const override;
+    void reportProblems(const SetupFacts& facts, ProblemList& out) const override;
 
     // The "PWM0" / "PWM1" radio buttons: which unit is shown.
     void showUnitClick(int unit);

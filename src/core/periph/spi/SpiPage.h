@@ -31,6 +31,8 @@ public:
     void refreshFigures() override;
     // SPI, then SSP0, SSP1 and SSP2, each only when checked.
     void generate(ResultLists& lists) const override;
+    void describeSetup(SetupFacts& facts) const override;
+    void reportProblems(const SetupFacts& facts, ProblemList& out) const override;
     // An SSP port's DMA enable is checked: the result starts the GPDMA.
     bool usesGpdma() const override;
 

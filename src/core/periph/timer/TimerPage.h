@@ -29,6 +29,8 @@ public:
     // Each checked timer's set-up, in timer order.
     void generate(ResultLists& lists) const override;
 
+    void describeSetup(SetupFacts& facts) const override;
+    void reportProblems(const SetupFacts& facts, ProblemList& out) const override;
     // "Counter clk: ..." and "Counts every: ..." from the prescaler and the timer's clock.
     void refreshTimerFigures(int timer);
     // The mouse over a group box clears the hint labels of the two timers shown together.

@@ -7,12 +7,14 @@
 #include "gui/pages/ResultPageView.h"
 #include "gui/pages/SpiPageView.h"
 #include "gui/pages/TimersPageView.h"
+#include "gui/pages/UartPageView.h"
 #include "periph/adc/AdcPage.h"
 #include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
 #include "periph/pwm/PwmPage.h"
 #include "periph/spi/SpiPage.h"
 #include "periph/timer/TimerPage.h"
+#include "periph/uart/UartPage.h"
 
 namespace regforge::gui::pages {
 
@@ -37,6 +39,7 @@ const PageViewEntry kPageViews[] = {
     viewOf<periph::io::IoPage, IoPageView>(),    viewOf<periph::irq::IrqPage, InterruptsPageView>(),
     viewOf<periph::adc::AdcPage, AdcPageView>(), viewOf<periph::timer::TimerPage, TimersPageView>(),
     viewOf<periph::pwm::PwmPage, PwmPageView>(), viewOf<periph::spi::SpiPage, SpiPageView>(),
+    viewOf<periph::uart::UartPage, UartPageView>(),
 };
 
 std::unique_ptr<PageView> viewFor(const binding::Binder& binder, const app::ShellTab& tab) {

@@ -36,9 +36,9 @@ constexpr PageViewEntry viewOf() {
 
 // The pages that have a view of their own. A new page view is one entry here.
 const PageViewEntry kPageViews[] = {
-    viewOf<periph::io::IoPage, IoPageView>(),    viewOf<periph::irq::IrqPage, InterruptsPageView>(),
-    viewOf<periph::adc::AdcPage, AdcPageView>(), viewOf<periph::timer::TimerPage, TimersPageView>(),
-    viewOf<periph::pwm::PwmPage, PwmPageView>(), viewOf<periph::spi::SpiPage, SpiPageView>(),
+    viewOf<periph::io::IoPage, IoPageView>(),       viewOf<periph::irq::IrqPage, InterruptsPageView>(),
+    viewOf<periph::adc::AdcPage, AdcPageView>(),    viewOf<periph::timer::TimerPage, TimersPageView>(),
+    viewOf<periph::pwm::PwmPage, PwmPageView>(),    viewOf<periph::spi::SpiPage, SpiPageView>(),
     viewOf<periph::uart::UartPage, UartPageView>(),
 };
 

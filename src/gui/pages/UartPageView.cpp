@@ -94,8 +94,9 @@ void UartPageView::arrangeUnit(int uart, QWidget* groupBox) {
     addRow("Baud", baud);
 
     auto* divisors = row();
-    for (const auto& [caption, suffix] : {std::pair{"DLL", "DLL_edit"}, std::pair{"DLM", "DLM_edit"},
-                                          std::pair{"DIVADDVAL", "DIVADDVAL_edit"}, std::pair{"MULVAL", "MULVAL_edit"}}) {
+    for (const auto& [caption, suffix] :
+         {std::pair{"DLL", "DLL_edit"}, std::pair{"DLM", "DLM_edit"},
+          std::pair{"DIVADDVAL", "DIVADDVAL_edit"}, std::pair{"MULVAL", "MULVAL_edit"}}) {
         QWidget* edit = take(name(suffix));
         QLabel* label = fieldName(caption);
         showAlongWith(edit, *binder().store().find(name(suffix)), {label});

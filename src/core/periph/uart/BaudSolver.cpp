@@ -43,8 +43,8 @@ bool better(const BaudSolution& a, const BaudSolution& b) {
 } // namespace
 
 bool allowed(const BaudSetting& s) {
-    if (s.divisor < 1 || s.divisor > kMaxDivisor || s.mulVal < 1 || s.mulVal > kMaxMulVal || s.divAddVal < 0 ||
-        s.divAddVal >= s.mulVal)
+    if (s.divisor < 1 || s.divisor > kMaxDivisor || s.mulVal < 1 || s.mulVal > kMaxMulVal ||
+        s.divAddVal < 0 || s.divAddVal >= s.mulVal)
         return false;
     return s.divAddVal == 0 || s.divisor >= kMinFractionalDivisor;
 }

@@ -24,11 +24,11 @@ constexpr int uartOfTag(int tag) {
 // The dividers of the unit clock panels carry this tag (outside every unit range).
 inline constexpr int kDividerTag = 95;
 
-inline constexpr int kWordLengthOffset = 1; // LCR[1:0]
-inline constexpr int kStopBitsOffset = 2;   // LCR[2]
-inline constexpr int kParityOffset = 3;     // LCR[5:3]
-inline constexpr int kFifoOffset = 10;      // FCR[0]
-inline constexpr int kTriggerOffset = 11;   // FCR[7:6]
+inline constexpr int kWordLengthOffset = 1;      // LCR[1:0]
+inline constexpr int kStopBitsOffset = 2;        // LCR[2]
+inline constexpr int kParityOffset = 3;          // LCR[5:3]
+inline constexpr int kFifoOffset = 10;           // FCR[0]
+inline constexpr int kTriggerOffset = 11;        // FCR[7:6]
 inline constexpr int kFirstInterruptOffset = 20; // IER[0..2]
 inline constexpr int kBaudOffset = 30;
 inline constexpr int kSolutionsOffset = 31;

@@ -43,7 +43,8 @@ void UartGenerator::generate(int uart, const UartUnit& u, ResultLists& lists) co
     const int wordLength = index(*u.wordLength, 4);
     const int parity = index(*u.parity, kParityBits.size());
     const bool twoStops = index(*u.stopBits, 2) == 1;
-    const int lcr = wordLength | (twoStops ? 1 << 2 : 0) | (kParityBits.at(static_cast<std::size_t>(parity)) << 3);
+    const int lcr =
+        wordLength | (twoStops ? 1 << 2 : 0) | (kParityBits.at(static_cast<std::size_t>(parity)) << 3);
     const bool fifo = u.fifo->checked();
     const int trigger = index(*u.trigger, kTriggerLevels.size());
     // FIFO enable with both FIFOs reset, and the trigger level.
@@ -57,7 +58,8 @@ void UartGenerator::generate(int uart, const UartUnit& u, ResultLists& lists) co
     std::vector<std::string> out = spi::commentOpening(name);
     std::string rate = "   Baud rate: " + u.baud->text();
     if (u.figures.actual)
-        rate += " (actual " + rateText(*u.figures.actual) + ", error " + errorText(u.figures.errorPercent) + " %)";
+        rate += " (actual " + rateText(*u.figures.actual) + ", error " + errorText(u.figures.errorPercent) +
+                " %)";
     out.push_back(rate + spi::clockSourceText(u.clock.clock->text()));
     if (u.figures.wanted && u.figures.actual && !u.figures.withinLimit())
         out.push_back("   The error is above the " + errorText(u.figures.limitPercent).substr(1) +
@@ -95,8 +97,8 @@ void UartGenerator::generate(int uart, const UartUnit& u, ResultLists& lists) co
     if (device_.pclkDiv13xx) {
         // The UART clock is the main clock over UARTCLKDIV; its reset value 0 stops the clock.
         const int divider = std::max(0, u.clock.divider->itemIndex()) + 1;
-        out.push_back("LPC_SYSCON->UARTCLKDIV = " + std::to_string(divider) + ";     /* UART clock: main clock / " +
-                      std::to_string(divider) + " */");
+        out.push_back("LPC_SYSCON->UARTCLKDIV = " + std::to_string(divider) +
+                      ";     /* UART clock: main clock / " + std::to_string(divider) + " */");
     }
     const std::string prefix = device_.cortexM3 ? "LPC_" + name + "->" : "U" + std::to_string(uart);
     out.push_back(byteLine(prefix + "LCR = ", lcr | 0x80, true));

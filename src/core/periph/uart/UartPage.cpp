@@ -109,17 +109,18 @@ void UartPage::declareUnit(int uart, Control* page) {
     hinted(*u.dll, n + " DLL, divisor latch low byte. Right click to set the baud rate.");
     u.dlm = &decimalEdit(s, uartControl(uart, "DLM_edit"), u.groupBox, base + kDlmOffset, 3, 0, 255, "0");
     hinted(*u.dlm, n + " DLM, divisor latch high byte. Right click to set the baud rate.");
-    u.divAddVal = &decimalEdit(s, uartControl(uart, "DIVADDVAL_edit"), u.groupBox, base + kDivAddValOffset, 2, 0,
-                               14, "0");
+    u.divAddVal = &decimalEdit(s, uartControl(uart, "DIVADDVAL_edit"), u.groupBox, base + kDivAddValOffset, 2,
+                               0, 14, "0");
     hinted(*u.divAddVal, n + " FDR[3:0] DIVADDVAL, 0 switches the fractional divider off; below MULVAL");
-    u.mulVal = &decimalEdit(s, uartControl(uart, "MULVAL_edit"), u.groupBox, base + kMulValOffset, 2, 1, 15, "1");
+    u.mulVal =
+        &decimalEdit(s, uartControl(uart, "MULVAL_edit"), u.groupBox, base + kMulValOffset, 2, 1, 15, "1");
     hinted(*u.mulVal, n + " FDR[7:4] MULVAL, 1 to 15");
     u.hintLabel = &s.addPlain(ControlKind::Label, uartControl(uart, "Hint_Label"), u.groupBox);
     u.clock = addClockPanel(u.groupBox, {n + "pclk_Panel", n + "pclk_div", n + "pclock_edit"},
                             ClockGroup::SerialPort, [this, uart] { solve(uart, !restoring_); });
     u.clock.divider->setTag(kDividerTag);
-    u.coverPanel =
-        &s.addPlain(ControlKind::Panel, uartControl(uart, "_Panel"), page, n + " is disabled or not available");
+    u.coverPanel = &s.addPlain(ControlKind::Panel, uartControl(uart, "_Panel"), page,
+                               n + " is disabled or not available");
     u.coverPanel->setTag(base + kCoverPanelOffset);
 }
 
@@ -216,8 +217,9 @@ void UartPage::solve(int uart, bool write) {
     auto& u = units_.at(static_cast<std::size_t>(uart));
     const double pclk = unitClockHz(uart);
     const auto wanted = model::parseDecimal(u.baud->text());
-    u.solved = wanted ? solveBaud(pclk, static_cast<double>(*wanted), u.section.fractionalDivider, kSolutionCount)
-                      : std::vector<BaudSolution>{};
+    u.solved =
+        wanted ? solveBaud(pclk, static_cast<double>(*wanted), u.section.fractionalDivider, kSolutionCount)
+               : std::vector<BaudSolution>{};
     std::vector<std::string> items;
     for (const auto& s : u.solved)
         items.push_back(solutionText(s));

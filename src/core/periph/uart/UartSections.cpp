@@ -26,8 +26,9 @@ profile::Lines bodyOf(const profile::Lines& lines, const std::string& header, st
 
 // A name the code can put after "LPC_" and before "_IRQn": letters and digits.
 bool isUnitName(std::string_view name) {
-    return !name.empty() && name.size() <= 16 &&
-           std::all_of(name.begin(), name.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); });
+    return !name.empty() && name.size() <= 16 && std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c));
+    });
 }
 
 std::optional<std::string> lineProblem(const std::string& header, const std::string& line) {
@@ -66,14 +67,16 @@ profile::SectionDescription uartSections() {
     profile::SectionDescription description;
     for (int n = 0; n < kUartCount; ++n) {
         const std::string header = uartSection(n);
-        description.sections.push_back(
-            profile::SectionRule(header)
-                .withoutEmptyLines()
-                .readingAtMost(kUartSectionLines)
-                .checkingLines([header](const std::string& line, std::size_t) { return lineProblem(header, line); }));
+        description.sections.push_back(profile::SectionRule(header)
+                                           .withoutEmptyLines()
+                                           .readingAtMost(kUartSectionLines)
+                                           .checkingLines([header](const std::string& line, std::size_t) {
+                                               return lineProblem(header, line);
+                                           }));
     }
     for (int n = 0; n < kUartCount; ++n)
-        description.sections.push_back(profile::SectionRule(uartInitSection(n)).readingAtMost(kUartInitLines));
+        description.sections.push_back(
+            profile::SectionRule(uartInitSection(n)).readingAtMost(kUartInitLines));
     return description;
 }
 

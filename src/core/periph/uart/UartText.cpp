@@ -9,7 +9,8 @@ namespace {
 
 std::string fixed(double value, int decimals) {
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return ec == std::errc() ? std::string(buffer, end) : std::string("?");
 }
 
@@ -29,7 +30,8 @@ std::string errorText(double percent) {
 std::string solutionText(const BaudSolution& s) {
     std::string text = "DLM:DLL " + std::to_string(s.setting.divisor);
     if (s.setting.divAddVal != 0)
-        text += ", DIVADDVAL " + std::to_string(s.setting.divAddVal) + ", MULVAL " + std::to_string(s.setting.mulVal);
+        text += ", DIVADDVAL " + std::to_string(s.setting.divAddVal) + ", MULVAL " +
+                std::to_string(s.setting.mulVal);
     return text + ": " + rateText(s.rate) + " baud, error " + errorText(s.errorPercent) + " %";
 }
 

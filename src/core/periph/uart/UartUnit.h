@@ -23,7 +23,9 @@ struct BaudFigures {
     double errorPercent = 0;
     // The largest error the receiver tolerates for the frame (see UartPage::errorLimit).
     double limitPercent = 0;
-    bool withinLimit() const { return wanted && actual && errorPercent <= limitPercent && -errorPercent <= limitPercent; }
+    bool withinLimit() const {
+        return wanted && actual && errorPercent <= limitPercent && -errorPercent <= limitPercent;
+    }
 };
 
 // Typed handles to one UART's controls, resolved when the page declares them.

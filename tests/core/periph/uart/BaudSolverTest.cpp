@@ -69,8 +69,8 @@ TEST(BaudSolver, AllowedSettingsAreTheManualsRules) {
         bool allowed;
     };
     const Case cases[] = {
-        {{1, 0, 1}, true},   {{0, 0, 1}, false},     {{65535, 0, 1}, true}, {{65536, 0, 1}, false},
-        {{3, 1, 2}, true},   {{2, 1, 2}, false},     {{10, 0, 0}, false},   {{10, 5, 5}, false},
+        {{1, 0, 1}, true},    {{0, 0, 1}, false},   {{65535, 0, 1}, true}, {{65536, 0, 1}, false},
+        {{3, 1, 2}, true},    {{2, 1, 2}, false},   {{10, 0, 0}, false},   {{10, 5, 5}, false},
         {{10, 14, 15}, true}, {{10, 1, 16}, false}, {{10, -1, 2}, false},
     };
     for (const Case& c : cases)

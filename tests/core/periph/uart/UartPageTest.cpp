@@ -1,9 +1,8 @@
 #include "UartFixture.h"
-
 #include "app/ConfigurationCommands.h"
+#include "app/ProfileRules.h"
 #include "model/ListControls.h"
 #include "periph/irq/IrqControls.h"
-#include "app/ProfileRules.h"
 
 #include <algorithm>
 #include <fstream>
@@ -32,7 +31,8 @@ protected:
         return lines;
     }
     // Sets the text record of control `name` in the saved file.
-    static void setRecord(const std::filesystem::path& path, const std::string& name, const std::string& value) {
+    static void setRecord(const std::filesystem::path& path, const std::string& name,
+                          const std::string& value) {
         Lines lines = readLines(path);
         const auto it = std::find(lines.begin(), lines.end(), "[" + name + "]");
         ASSERT_NE(it, lines.end()) << name;
@@ -49,10 +49,11 @@ protected:
 
 TEST_F(UartPageTest, UnitsFollowTheProfileAndTheFractionalEditsOnlyWhereTheUnitHasTheDivider) {
     load("arm7");
-    EXPECT_EQ(shown({enableBoxName(0), enableBoxName(1), enableBoxName(2), enableBoxName(3), enableBoxName(4)}),
-              "yynnn");
-    EXPECT_EQ(shown({uartControl(0, "DIVADDVAL_edit"), uartControl(0, "MULVAL_edit"), uartControl(1, "DIVADDVAL_edit"),
-                     uartControl(1, "MULVAL_edit")}),
+    EXPECT_EQ(
+        shown({enableBoxName(0), enableBoxName(1), enableBoxName(2), enableBoxName(3), enableBoxName(4)}),
+        "yynnn");
+    EXPECT_EQ(shown({uartControl(0, "DIVADDVAL_edit"), uartControl(0, "MULVAL_edit"),
+                     uartControl(1, "DIVADDVAL_edit"), uartControl(1, "MULVAL_edit")}),
               "yynn");
     EXPECT_EQ(usable({uartControl(0, "_GroupBox")}), "n");
     box(enableBoxName(0)).click();
@@ -86,7 +87,7 @@ TEST_F(UartPageTest, TheBestSolutionsAreListedAndTheBestWrittenIntoTheDivisors) 
     EXPECT_EQ(rateCaption(0), "Baud rate: 117187.5 (error +1.73 %, limit 2.08 %)");
     // A new clock solves again.
     folder.form().clocks().setCpuClock(72);
-    EXPECT_EQ(divisors(0), "8 0 5 12") << rateCaption(0);
+    EXPECT_EQ(divisors(0), "8 0 2 9") << rateCaption(0); // 18 MHz: 8 x (1 + 2/9)
 }
 
 TEST_F(UartPageTest, BadRatesAreSaidInRedWithTheClosestSettingOffered) {
@@ -130,7 +131,7 @@ TEST_F(UartPageTest, ASavedSetupLoadsBackWithTheChosenSolutionAndTheSameCode) {
     EXPECT_EQ(divisors(0), chosen);
     EXPECT_EQ(unitCombo(0, "Solution_ComboBox").itemIndex(), 2);
     EXPECT_EQ(generatedBy<UartPage>(), code);
-    EXPECT_EQ(folder.ui.said(), "");
+    EXPECT_EQ(folder.ui.messages.size(), 1u) << "only the question before applying: " << folder.ui.said();
 }
 
 TEST_F(UartPageTest, ForbiddenDivisorsInAFileAreReplacedByTheBestSettingWithAWarning) {
@@ -144,7 +145,6 @@ TEST_F(UartPageTest, ForbiddenDivisorsInAFileAreReplacedByTheBestSettingWithAWar
         {{"MULVAL_edit", "0"}},
         {{"DIVADDVAL_edit", "9"}, {"MULVAL_edit", "9"}},
         {{"DLL_edit", "2"}, {"DIVADDVAL_edit", "1"}, {"MULVAL_edit", "2"}},
-        {{"DLL_edit", "999"}},
     };
     for (const auto& file : files) {
         SCOPED_TRACE(std::string(file.front().edit) + " " + file.front().value);
@@ -185,12 +185,13 @@ TEST_F(UartPageTest, TheReceiveInterruptAndItsSourceOnTheInterruptsPageMakeOneWo
 }
 
 TEST(UartSections, TheProfileCheckNamesAUartLineThatIsNoMarker) {
-    const profile::Lines lines = {"[LPC21xx]", "[UART0]", "FDR", "MODEM", "[UART3]", "FDR", "FAST", "NAME@U-1"};
+    const profile::Lines lines = {"[LPC21xx]", "[INCLUDE]", "LPC214x.h", "[UART0]", "FDR",
+                                  "MODEM",     "[UART3]",   "FDR",       "FAST",    "NAME@U-1"};
     std::string all;
     for (const auto& p : app::checkProfile(lines))
         all += std::to_string(p.line) + ": " + p.message + "\n";
-    EXPECT_EQ(all, "7: [UART3] line \"FAST\" is none of FDR, MODEM, RS485, IRDA, NAME@<name>\n"
-                   "8: [UART3] line \"NAME@U-1\" is none of FDR, MODEM, RS485, IRDA, NAME@<name>\n");
+    EXPECT_EQ(all, "9: [UART3] line 'FAST' is none of FDR, MODEM, RS485, IRDA, NAME@<name>\n"
+                   "10: [UART3] line 'NAME@U-1' is none of FDR, MODEM, RS485, IRDA, NAME@<name>\n");
 }
 
 } // namespace

@@ -70,7 +70,8 @@ TEST(Binder, ModelChangesRedrawWidgetsWithoutRunningHandlersTwice) {
     auto* lists = gui.widget<QComboBox>("ReplaceFileSelectComboBox");
     EXPECT_FALSE(lists->isVisibleTo(gui.window.get())) << "its panel is hidden";
     gui.store().get<model::Control>("ReplacePanel").setVisible(true);
-    gui.store().get<model::PageControl>("pagecontrol1").setActivePageIndex(7);
+    auto& pages = gui.store().get<model::PageControl>("pagecontrol1");
+    pages.setActivePageIndex(static_cast<int>(pages.children().size()) - 1); // "Result", the last tab
     EXPECT_TRUE(lists->isVisibleTo(gui.window.get()));
 
     auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");

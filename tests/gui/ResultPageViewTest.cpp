@@ -27,7 +27,8 @@ protected:
     ResultPageView() {
         gui.folder.write("replace/keil.ini", "PINSEL=PSEL\r\nT0TCR=T0->TCR\r\nIO0DIR=IODIR0\r\n");
         gui.form->ScanReplaceLists(gui.folder.path() / "replace", "*.ini");
-        gui.widget<QTabWidget>("pagecontrol1")->setCurrentIndex(7);
+        auto* tabs = gui.widget<QTabWidget>("pagecontrol1");
+        tabs->setCurrentIndex(tabs->count() - 1); // "Result"
         gui.widget<QPushButton>("ViewReplaceButton")->click();
         QApplication::processEvents();
     }

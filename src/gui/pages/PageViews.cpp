@@ -8,6 +8,7 @@
 #include "gui/pages/ResultPageView.h"
 #include "gui/pages/SpiPageView.h"
 #include "gui/pages/TimersPageView.h"
+#include "gui/pages/UartPageView.h"
 #include "periph/adc/AdcPage.h"
 #include "periph/clock/ClocksPage.h"
 #include "periph/io/IoPage.h"
@@ -15,6 +16,7 @@
 #include "periph/pwm/PwmPage.h"
 #include "periph/spi/SpiPage.h"
 #include "periph/timer/TimerPage.h"
+#include "periph/uart/UartPage.h"
 
 namespace regforge::gui::pages {
 
@@ -39,7 +41,7 @@ const PageViewEntry kPageViews[] = {
     viewOf<periph::io::IoPage, IoPageView>(),           viewOf<periph::clock::ClocksPage, ClocksPageView>(),
     viewOf<periph::irq::IrqPage, InterruptsPageView>(), viewOf<periph::adc::AdcPage, AdcPageView>(),
     viewOf<periph::timer::TimerPage, TimersPageView>(), viewOf<periph::pwm::PwmPage, PwmPageView>(),
-    viewOf<periph::spi::SpiPage, SpiPageView>(),
+    viewOf<periph::spi::SpiPage, SpiPageView>(), viewOf<periph::uart::UartPage, UartPageView>(),
 };
 
 std::unique_ptr<PageView> viewFor(const binding::Binder& binder, const app::ShellTab& tab) {

@@ -17,6 +17,7 @@
 #include "periph/pwm/PwmControls.h"
 #include "periph/spi/SpiControls.h"
 #include "periph/timer/TimerControls.h"
+#include "periph/uart/UartControls.h"
 #include "support/HeaderNames.h"
 #include "support/ProgramFolder.h"
 
@@ -208,6 +209,8 @@ protected:
             clickIfShown(periph::clock::kEnableBox);
             for (int s = 0; s < 3; ++s)
                 clickIfShown(periph::spi::sspControl(s, "_checkbox"));
+            for (int u = 0; u < periph::uart::kUartCount; ++u)
+                clickIfShown(periph::uart::enableBoxName(u));
             check(device + " with every unit on");
         }
     }

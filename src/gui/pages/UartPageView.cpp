@@ -1,0 +1,130 @@
+#include "gui/pages/UartPageView.h"
+
+#include "gui/binding/Binder.h"
+#include "gui/pages/ViewParts.h"
+#include "gui/widgets/CaptionPanel.h"
+#include "periph/uart/UartControls.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace regforge::gui::pages {
+
+namespace u = periph::uart;
+
+namespace {
+
+QLabel* registerName(const char* text) {
+    auto* label = new QLabel(QString::fromLatin1(text));
+    label->setForegroundRole(QPalette::PlaceholderText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* fieldName(const char* text) {
+    return new QLabel(QString::fromLatin1(text));
+}
+
+QHBoxLayout* row() {
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(8);
+    return layout;
+}
+
+} // namespace
+
+UartPageView::UartPageView(const binding::Binder& binder) : PageView(binder, u::kTab.name) {}
+
+void UartPageView::arrangeContent(QVBoxLayout* body) {
+    const ScrolledColumn scrolled = scrolledColumn();
+    scroll_ = scrolled.area;
+    QVBoxLayout* units = scrolled.column;
+    units->setSpacing(14);
+    for (int n = 0; n < u::kUartCount; ++n) {
+        QWidget* enable = take(u::enableBoxName(n));
+        QWidget* group = take(u::uartControl(n, "_GroupBox"));
+        arrangeUnit(n, group);
+        units->addWidget(
+            coveredBlock(enable, group, takeAs<widgets::CaptionPanel>(u::uartControl(n, "_Panel")), 16, 1.1));
+    }
+    units->addStretch(1);
+    addScrolled(body, scrolled);
+}
+
+void UartPageView::arrangeUnit(int uart, QWidget* groupBox) {
+    const auto name = [uart](const char* suffix) { return u::uartControl(uart, suffix); };
+    QVBoxLayout* column = registerColumn(groupBox);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    int line = 0;
+    const auto addRow = [&](const char* registerText, QLayout* fields) {
+        if (registerText != nullptr)
+            grid->addWidget(registerName(registerText), line, 0);
+        grid->addLayout(fields, line++, 1);
+    };
+
+    auto* frame = row();
+    for (const char* suffix : {"WLS_ComboBox", "Parity_ComboBox", "Stop_ComboBox"})
+        frame->addWidget(take(name(suffix)));
+    frame->addStretch(1);
+    addRow("LCR", frame);
+
+    auto* fifo = row();
+    fifo->addWidget(take(name("FIFO_CheckBox")));
+    fifo->addWidget(fieldName("Receive trigger"));
+    fifo->addWidget(take(name("RxTrigger_ComboBox")));
+    fifo->addStretch(1);
+    addRow("FCR", fifo);
+
+    auto* interrupts = row();
+    for (const char* suffix : u::kInterruptSuffixes)
+        interrupts->addWidget(take(name(suffix)));
+    interrupts->addStretch(1);
+    addRow("IER", interrupts);
+
+    auto* baud = row();
+    baud->addWidget(fieldName("Wanted baud rate"));
+    QWidget* wanted = take(name("Baud_edit"));
+    sizeRegisterEdit(wanted);
+    baud->addWidget(wanted);
+    baud->addWidget(take(name("Solution_ComboBox")), 1);
+    addRow("Baud", baud);
+
+    auto* divisors = row();
+    for (const auto& [caption, suffix] :
+         {std::pair{"DLL", "DLL_edit"}, std::pair{"DLM", "DLM_edit"},
+          std::pair{"DIVADDVAL", "DIVADDVAL_edit"}, std::pair{"MULVAL", "MULVAL_edit"}}) {
+        QWidget* edit = take(name(suffix));
+        QLabel* label = fieldName(caption);
+        showAlongWith(edit, *binder().store().find(name(suffix)), {label});
+        divisors->addWidget(label);
+        sizeDividerEdit(edit);
+        divisors->addWidget(edit);
+    }
+    divisors->addStretch(1);
+    addRow("DLL/FDR", divisors);
+
+    auto* figures = row();
+    figures->addWidget(take(name("Rate_Label")));
+    figures->addStretch(1);
+    const std::string panel = name("pclk_Panel");
+    arrangeClockPanel(binder().widget(panel), take(panel + "_label"), take(name("pclk_div")),
+                      take(name("pclock_edit")), take(panel + "_unit"));
+    figures->addWidget(take(panel), 0, Qt::AlignVCenter);
+    addRow(nullptr, figures);
+
+    grid->setColumnStretch(1, 1);
+    column->addLayout(grid);
+    addSeparator(column);
+    addHint(column, takeAs<QLabel>(name("Hint_Label")));
+}
+
+void UartPageView::finishArrangement() {
+    for (int n = 0; n < u::kUartCount; ++n)
+        binder().widget(u::uartControl(n, "_Panel"))->raise();
+}
+
+} // namespace regforge::gui::pages

@@ -4,6 +4,7 @@
 #include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
 #include "periph/pwm/PwmPage.h"
+#include "periph/i2c/I2cPage.h"
 #include "periph/spi/SpiPage.h"
 #include "periph/timer/TimerPage.h"
 
@@ -15,6 +16,7 @@ std::vector<PageFactory> programPages() {
     return {
         pageOf<periph::io::IoPage>(),       pageOf<periph::irq::IrqPage>(), pageOf<periph::adc::AdcPage>(),
         pageOf<periph::timer::TimerPage>(), pageOf<periph::pwm::PwmPage>(), pageOf<periph::spi::SpiPage>(),
+        pageOf<periph::i2c::I2cPage>(),
     };
 }
 

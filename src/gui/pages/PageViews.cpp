@@ -1,6 +1,7 @@
 #include "gui/pages/PageViews.h"
 
 #include "gui/pages/AdcPageView.h"
+#include "gui/pages/I2cPageView.h"
 #include "gui/pages/InterruptsPageView.h"
 #include "gui/pages/IoPageView.h"
 #include "gui/pages/PwmPageView.h"
@@ -8,6 +9,7 @@
 #include "gui/pages/SpiPageView.h"
 #include "gui/pages/TimersPageView.h"
 #include "periph/adc/AdcPage.h"
+#include "periph/i2c/I2cPage.h"
 #include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
 #include "periph/pwm/PwmPage.h"
@@ -37,6 +39,7 @@ const PageViewEntry kPageViews[] = {
     viewOf<periph::io::IoPage, IoPageView>(),    viewOf<periph::irq::IrqPage, InterruptsPageView>(),
     viewOf<periph::adc::AdcPage, AdcPageView>(), viewOf<periph::timer::TimerPage, TimersPageView>(),
     viewOf<periph::pwm::PwmPage, PwmPageView>(), viewOf<periph::spi::SpiPage, SpiPageView>(),
+    viewOf<periph::i2c::I2cPage, I2cPageView>(),
 };
 
 std::unique_ptr<PageView> viewFor(const binding::Binder& binder, const app::ShellTab& tab) {

@@ -13,6 +13,7 @@
 #include "output/ReplaceList.h"
 #include "output/ReplaceListFile.h"
 #include "periph/adc/AdcControls.h"
+#include "periph/i2c/I2cControls.h"
 #include "periph/pwm/PwmControls.h"
 #include "periph/spi/SpiControls.h"
 #include "periph/timer/TimerControls.h"
@@ -206,6 +207,8 @@ protected:
             clickIfShown(periph::spi::kSpiEnableBox);
             for (int s = 0; s < 3; ++s)
                 clickIfShown(periph::spi::sspControl(s, "_checkbox"));
+            for (int b = 0; b < periph::i2c::kBusCount; ++b)
+                clickIfShown(periph::i2c::enableBoxName(b));
             check(device + " with every unit on");
         }
     }

@@ -1,10 +1,10 @@
 #include "app/ProgramPages.h"
 
 #include "periph/adc/AdcPage.h"
+#include "periph/i2c/I2cPage.h"
 #include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
 #include "periph/pwm/PwmPage.h"
-#include "periph/i2c/I2cPage.h"
 #include "periph/spi/SpiPage.h"
 #include "periph/timer/TimerPage.h"
 

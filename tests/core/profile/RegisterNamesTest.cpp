@@ -6,8 +6,8 @@
 // family's list, then the code, passed through its family's GCC replace list, is compiled with
 // arm-none-eabi-gcc against a header declaring exactly the listed names.
 
-#include "app/MainForm.h"
 #include "app/ConfigurationCommands.h"
+#include "app/MainForm.h"
 #include "model/CheckControls.h"
 #include "model/ListControls.h"
 #include "output/ReplaceList.h"

@@ -41,7 +41,8 @@ SclTiming solveBitRate(double pclkHz, double wantedHz, double highShare) {
     if (!(pclkHz > 0) || !(wantedHz > 0))
         return {};
     const double clocks = std::ceil(pclkHz / wantedHz - 1e-9);
-    const auto period = static_cast<std::int64_t>(std::min(clocks, 2.0 * static_cast<double>(kMaxHalfPeriod)));
+    const auto period =
+        static_cast<std::int64_t>(std::min(clocks, 2.0 * static_cast<double>(kMaxHalfPeriod)));
     const double share = std::clamp(highShare, 0.0, 0.5);
     SclTiming timing;
     timing.high = static_cast<std::int64_t>(std::floor(static_cast<double>(period) * share + 1e-9));
@@ -56,7 +57,8 @@ std::string timingProblem(const SclTiming& timing, double pclkHz, BusSpeed allow
         return "no bit rate";
     const SpeedLimits most = limitsOf(allowed);
     if (rate > most.maxHz * (1 + 1e-9))
-        return "above the " + std::string(most.name) + " limit of " + model::formatFrequency(4, "Hz", static_cast<float>(most.maxHz));
+        return "above the " + std::string(most.name) + " limit of " +
+               model::formatFrequency(4, "Hz", static_cast<float>(most.maxHz));
     const SpeedLimits needed = limitsOf(speedOf(rate));
     if (timing.lowSeconds(pclkHz) < needed.minLowSeconds * (1 - 1e-9))
         return "SCL low " + microseconds(timing.lowSeconds(pclkHz)) + ", " + needed.name + " needs " +

@@ -46,7 +46,8 @@ void I2cGenerator::generate(int n, const I2cBus& bus, const BusClock& clock, Res
     const std::int64_t mask = bus.mask->valueAsInt64() & 0x7F;
     const bool masked = slave && bus.section.addressMask && mask != 0;
 
-    std::vector<std::string> out = {"/" + std::string(78, '*'), std::string(37, ' ') + unit, std::string(79, '*')};
+    std::vector<std::string> out = {"/" + std::string(78, '*'), std::string(37, ' ') + unit,
+                                    std::string(79, '*')};
     if (slave) {
         std::string line = "   Operating in slave mode, own address " + hex(address, 2);
         if (masked)
@@ -57,14 +58,16 @@ void I2cGenerator::generate(int n, const I2cBus& bus, const BusClock& clock, Res
     } else {
         out.emplace_back("   Operating in master mode");
         const double rate = timing.rateHz(pclk);
-        out.push_back("   Bit rate: " + model::formatFrequency(4, "Hz", static_cast<float>(rate)) + ", SCL high " +
-                      microseconds(timing.highSeconds(pclk)) + ", low " + microseconds(timing.lowSeconds(pclk)) +
+        out.push_back("   Bit rate: " + model::formatFrequency(4, "Hz", static_cast<float>(rate)) +
+                      ", SCL high " + microseconds(timing.highSeconds(pclk)) + ", low " +
+                      microseconds(timing.lowSeconds(pclk)) +
                       "  (calculated with peripheral clock: " + clock.text + "MHz)");
         if (!bus.figure.problem.empty())
             out.push_back("   Note: " + bus.figure.problem);
     }
     out.push_back(bus.interrupt->checked()
-                      ? "   Interrupt on every bus state change (SI), handled by the " + bus.section.source + " source"
+                      ? "   Interrupt on every bus state change (SI), handled by the " + bus.section.source +
+                            " source"
                       : std::string("   No interrupt: the state changes are polled (SI in I2CONSET)"));
     out.emplace_back("*/");
     out.emplace_back();
@@ -79,13 +82,15 @@ void I2cGenerator::generate(int n, const I2cBus& bus, const BusClock& clock, Res
             for (const std::string& line : sectionLines(device_.profileLines, fastModePlusSection(n)))
                 if (!line.empty())
                     out.push_back(line);
-        out.push_back(prefix + "SCLH = " + std::to_string(timing.high) + ";     /* SCL high time in PCLK cycles */");
-        out.push_back(prefix + "SCLL = " + std::to_string(timing.low) + ";     /* SCL low time in PCLK cycles */");
+        out.push_back(prefix + "SCLH = " + std::to_string(timing.high) +
+                      ";     /* SCL high time in PCLK cycles */");
+        out.push_back(prefix + "SCLL = " + std::to_string(timing.low) +
+                      ";     /* SCL low time in PCLK cycles */");
     } else {
         const std::string number = bus.section.addressMask ? "0" : "";
         const std::int64_t adr = (address << 1) | (bus.generalCall->checked() ? 1 : 0);
-        out.push_back(prefix + "ADR" + number + " = " + hex(adr, 2) + ";     /* own address " + hex(address, 2) +
-                      (bus.generalCall->checked() ? ", general call answered */" : " */"));
+        out.push_back(prefix + "ADR" + number + " = " + hex(adr, 2) + ";     /* own address " +
+                      hex(address, 2) + (bus.generalCall->checked() ? ", general call answered */" : " */"));
         if (masked)
             out.push_back(prefix + "MASK0 = " + hex(mask << 1, 2) + ";     /* address bits not compared */");
     }

@@ -22,11 +22,12 @@ constexpr std::array<double, 3> kNamedRates = {100000.0, 400000.0, 1000000.0};
 constexpr const char* kDefaultHalfPeriod = "75"; // 100 kHz from the 15 MHz clock every device starts with
 
 NumericEdit& decimalEdit(model::ControlStore& store, const std::string& name, Control* parent, int tag,
-                         int maxLength, int minimum, int maximum, const char* text) {
+                         int maxLength, int maximum, const char* text) {
+    // No lower limit in the edit: a value below the unit's minimum stays as typed and the figure
+    // says so, a loaded one is corrected with a warning, and the code never writes it.
     auto& edit = store.add<NumericEdit>(name, parent);
     edit.setValueKind(model::ValueKind::Numeric);
     edit.setMaxLength(maxLength);
-    edit.setMinimumValue(minimum);
     edit.setMaximumValue(maximum);
     edit.setText(text);
     edit.setTag(tag);
@@ -95,15 +96,17 @@ void I2cPage::declareBus(int n, Control* page) {
     hinted(*b.mode, name + " master drives SCL at the bit rate below; a slave answers its own address");
     b.rate = &combo(s, busControl(n, "Rate_ComboBox"), b.groupBox, base + kRateOffset, itemsOf(kRateItems));
     hinted(*b.rate, name + " bit rate: 1 MHz needs pads with Fast-mode Plus");
-    b.rateEdit = &decimalEdit(s, busControl(n, "Rate_edit"), b.groupBox, base + kRateEditOffset, 4, 1, 1000, "100");
+    b.rateEdit =
+        &decimalEdit(s, busControl(n, "Rate_edit"), b.groupBox, base + kRateEditOffset, 4, 1000, "100");
     b.rateEdit->setEnabled(false);
     hinted(*b.rateEdit, name + " wanted bit rate in kHz (1..1000)");
     b.duty = &combo(s, busControl(n, "Duty_ComboBox"), b.groupBox, base + kDutyOffset, itemsOf(kDutyItems));
-    hinted(*b.duty, name + " SCL duty cycle: Fast-mode asks for a low time of 1.3 us, more than half of 2.5 us");
-    b.sclh = &decimalEdit(s, busControl(n, "SCLH_edit"), b.groupBox, base + kSclhOffset, 5, 4, 65535,
+    hinted(*b.duty,
+           name + " SCL duty cycle: Fast-mode asks for a low time of 1.3 us, more than half of 2.5 us");
+    b.sclh = &decimalEdit(s, busControl(n, "SCLH_edit"), b.groupBox, base + kSclhOffset, 5, 65535,
                           kDefaultHalfPeriod);
     hinted(*b.sclh, name + "SCLH, SCL high time in peripheral clocks (4..65535). Right click to set freq.");
-    b.scll = &decimalEdit(s, busControl(n, "SCLL_edit"), b.groupBox, base + kScllOffset, 5, 4, 65535,
+    b.scll = &decimalEdit(s, busControl(n, "SCLL_edit"), b.groupBox, base + kScllOffset, 5, 65535,
                           kDefaultHalfPeriod);
     hinted(*b.scll, name + "SCLL, SCL low time in peripheral clocks (4..65535). Right click to set freq.");
     b.rateLabel = &s.addPlain(ControlKind::Label, busControl(n, "Rate_label"), b.groupBox, "Bit rate :");
@@ -125,15 +128,17 @@ void I2cPage::declareBus(int n, Control* page) {
     b.interrupt = &s.add<CheckBox>(busControl(n, "SI_CheckBox"), b.groupBox);
     b.interrupt->setCaption("Interrupt");
     b.interrupt->setTag(base + kInterruptOffset);
-    hinted(*b.interrupt, name + " interrupt on each bus state change (SI); the Interrupts page gives its source "
-                                "a handler");
+    hinted(*b.interrupt, name +
+                             " interrupt on each bus state change (SI); the Interrupts page gives its source "
+                             "a handler");
     b.sourceLabel = &s.addPlain(ControlKind::Label, busControl(n, "Source_label"), b.groupBox);
     b.sourceLabel->setTag(base + kSourceLabelOffset);
     b.hintLabel = &s.addPlain(ControlKind::Label, busControl(n, "Hint_Label"), b.groupBox);
     b.clock = addClockPanel(b.groupBox, {clockPanelName(n), clockDividerName(n), clockEditName(n)},
                             ClockGroup::CounterUnit, [this, n] { followClock(n); });
     b.clock.divider->setTag(kDividerTag);
-    b.coverPanel = &s.addPlain(ControlKind::Panel, coverPanelName(n), page, name + " is disabled or not available");
+    b.coverPanel =
+        &s.addPlain(ControlKind::Panel, coverPanelName(n), page, name + " is disabled or not available");
     b.coverPanel->setTag(base + kCoverPanelOffset);
 }
 
@@ -158,8 +163,7 @@ void I2cPage::addPopupRows(int n) {
         row.frequencyCalculator = [] { return FrequencyCalculator::Offered; };
         row.calculatorTarget = true;
         row.frequencyStart = [this, n] {
-            return std::optional<CalculatorStart>(
-                dividerStart(unitClock(bus(n)), 0, 2 * kMaxHalfPeriod));
+            return std::optional<CalculatorStart>(dividerStart(unitClock(bus(n)), 0, 2 * kMaxHalfPeriod));
         };
         row.apply = [this, n](const CalculatorAnswer& answer) {
             const auto period = answerValue(answer);
@@ -228,8 +232,9 @@ double I2cPage::wantedHz(int n) const {
 
 double I2cPage::highShare(int n) const {
     const int item = bus(n).duty->itemIndex();
-    return item >= 0 && item < static_cast<int>(kHighShares.size()) ? kHighShares.at(static_cast<std::size_t>(item))
-                                                                      : 0.5;
+    return item >= 0 && item < static_cast<int>(kHighShares.size())
+               ? kHighShares.at(static_cast<std::size_t>(item))
+               : 0.5;
 }
 
 double I2cPage::busClockHz(int n) const {
@@ -276,11 +281,12 @@ void I2cPage::refreshBusFigure(int n) {
         figure.problem =
             timingProblem(timing, pclk, b.section.fastModePlus ? BusSpeed::FastPlus : BusSpeed::Fast);
         const double wanted = wantedHz(n);
-        if (figure.problem.empty() && b.solved && b.mode->itemIndex() == kMaster) {
-            if (wanted <= 0)
-                figure.problem = "no bit rate asked for";
-            else if (*figure.hz < wanted * 0.9)
-                figure.problem = "the closest to " + model::formatFrequency(4, "Hz", static_cast<float>(wanted)) +
+        if (b.mode->itemIndex() == kMaster && wanted <= 0)
+            figure.problem = "no bit rate asked for";
+        else if (figure.problem.empty() && b.solved && b.mode->itemIndex() == kMaster) {
+            if (*figure.hz < wanted * 0.9)
+                figure.problem = "the closest to " +
+                                 model::formatFrequency(4, "Hz", static_cast<float>(wanted)) +
                                  " this clock allows";
         }
     } else if (b.figure.hz) {
@@ -336,6 +342,8 @@ void I2cPage::afterRestore() {
 }
 
 void I2cPage::correctLoadedSetup(LoadCorrections&) {
+    // The corrections keep the loaded registers: nothing is solved again meanwhile.
+    restoring_ = true;
     std::vector<std::string> corrected;
     for (int n = 0; n < kBusCount; ++n) {
         auto& b = unit(n);
@@ -364,6 +372,9 @@ void I2cPage::correctLoadedSetup(LoadCorrections&) {
             b.address->setValueFromInt64(0x7F);
         }
     }
+    restoring_ = false;
+    for (int n = 0; n < kBusCount; ++n)
+        refreshBusFigure(n);
     if (corrected.empty())
         return;
     std::string list;

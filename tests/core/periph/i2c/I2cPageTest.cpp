@@ -1,4 +1,6 @@
 #include "periph/i2c/I2cPage.h"
+
+#include "app/ConfigurationCommands.h"
 #include "support/PageFixture.h"
 
 #include <fstream>
@@ -58,9 +60,14 @@ TEST_F(I2cPageTest, RatesAreSolvedAndFollowTheClockUntilTyped) {
     EXPECT_TRUE(get("I2C0Rate_edit").enabled());
     edit("I2C0Rate_edit").setText("50");
     EXPECT_EQ(registers(0), "144/216");
+    edit("I2C0Rate_edit").setText("1000");
+    EXPECT_EQ(caption("I2C0Rate_label"), "Bit rate: 1 MHz (above the Fast-mode limit of 400 KHz)");
     edit("I2C0Rate_edit").setText("0");
-    EXPECT_EQ(caption("I2C0Rate_label"), "Bit rate: 50 KHz (no bit rate asked for)") << "the last registers stand";
+    EXPECT_EQ(caption("I2C0Rate_label"), "Bit rate: 1 MHz (no bit rate asked for)")
+        << "the last registers stand";
     edit("I2C0Rate_edit").setText("50");
+    edit("I2C0SCLH_edit").setText("3");
+    EXPECT_EQ(caption("I2C0Rate_label"), "Bit rate: 50 KHz (SCLH and SCLL must be at least 4)");
     // Typed registers stay when the clock changes; the figure follows.
     edit("I2C0SCLH_edit").setText("100");
     edit("I2C0SCLL_edit").setText("100");
@@ -75,16 +82,17 @@ TEST_F(I2cPageTest, MasterBlockOnArm7) {
     combo("I2C1Rate_ComboBox").setItemIndex(kFastRate);
     combo("I2C1Duty_ComboBox").setItemIndex(1);
     box("I2C1SI_CheckBox").click();
-    EXPECT_EQ(joined(generated()),
-              joined({kOpen, "                                     I2C1", kRule, "   Operating in master mode",
-                      "   Bit rate: 394.7368 KHz, SCL high 1 us, low 1.533 us  (calculated with peripheral clock: "
-                      "15MHz)",
-                      "   Interrupt on every bus state change (SI), handled by the I2C1 source", "*/", "",
-                      "PCONP |= (1 << 19);     /* power up I2C1 */",
-                      "I21CONCLR = 0x6C;     /* stop the unit: clear AA, SI, STA and I2EN */",
-                      "I21SCLH = 15;     /* SCL high time in PCLK cycles */",
-                      "I21SCLL = 23;     /* SCL low time in PCLK cycles */",
-                      "I21CONSET = 0x40;     /* I2EN: enable the unit as master */", ""}));
+    EXPECT_EQ(
+        joined(generated()),
+        joined({kOpen, "                                     I2C1", kRule, "   Operating in master mode",
+                "   Bit rate: 394.7368 KHz, SCL high 1 us, low 1.533 us  (calculated with peripheral clock: "
+                "15MHz)",
+                "   Interrupt on every bus state change (SI), handled by the I2C1 source", "*/", "",
+                "PCONP |= (1 << 19);     /* power up I2C1 */",
+                "I21CONCLR = 0x6C;     /* stop the unit: clear AA, SI, STA and I2EN */",
+                "I21SCLH = 15;     /* SCL high time in PCLK cycles */",
+                "I21SCLL = 23;     /* SCL low time in PCLK cycles */",
+                "I21CONSET = 0x40;     /* I2EN: enable the unit as master */", ""}));
 }
 
 TEST_F(I2cPageTest, SlaveAndFastModePlusBlocksOnCortexM3) {
@@ -98,26 +106,37 @@ TEST_F(I2cPageTest, SlaveAndFastModePlusBlocksOnCortexM3) {
     edit("I2C2ADR_edit").setText("50");
     edit("I2C2MASK_edit").setText("03");
     box("I2C2GC_CheckBox").click();
-    EXPECT_EQ(joined(generated()),
-              joined({kOpen, "                                     I2C0", kRule, "   Operating in master mode",
-                      "   Bit rate: 1 MHz, SCL high 0.333 us, low 0.667 us  (calculated with peripheral clock: "
-                      "60MHz)",
-                      "   No interrupt: the state changes are polled (SI in I2CONSET)", "*/", "",
-                      "LPC_SC->PCONP |= (1 << 7);     /* power up I2C0 */",
-                      "LPC_I2C0->I2CONCLR = 0x6C;     /* stop the unit: clear AA, SI, STA and I2EN */",
-                      "LPC_PINCON->I2CPADCFG = 0x05;     /* Fast-mode Plus pads */",
-                      "LPC_I2C0->I2SCLH = 20;     /* SCL high time in PCLK cycles */",
-                      "LPC_I2C0->I2SCLL = 40;     /* SCL low time in PCLK cycles */",
-                      "LPC_I2C0->I2CONSET = 0x40;     /* I2EN: enable the unit as master */", "", kOpen,
-                      "                                     I2C2", kRule,
-                      "   Operating in slave mode, own address 0x50 (bits of mask 0x03 ignored), answers the "
-                      "general call",
-                      "   No interrupt: the state changes are polled (SI in I2CONSET)", "*/", "",
-                      "LPC_I2C2->I2CONCLR = 0x6C;     /* stop the unit: clear AA, SI, STA and I2EN */",
-                      "LPC_I2C2->I2ADR0 = 0xA1;     /* own address 0x50, general call answered */",
-                      "LPC_I2C2->I2MASK0 = 0x06;     /* address bits not compared */",
-                      "LPC_I2C2->I2CONSET = 0x44;     /* I2EN and AA: enable the unit, answer its own address */",
-                      ""}));
+    EXPECT_EQ(
+        joined(generated()),
+        joined({kOpen,
+                "                                     I2C0",
+                kRule,
+                "   Operating in master mode",
+                "   Bit rate: 1 MHz, SCL high 0.333 us, low 0.667 us  (calculated with peripheral clock: "
+                "60MHz)",
+                "   No interrupt: the state changes are polled (SI in I2CONSET)",
+                "*/",
+                "",
+                "LPC_SC->PCONP |= (1 << 7);     /* power up I2C0 */",
+                "LPC_I2C0->I2CONCLR = 0x6C;     /* stop the unit: clear AA, SI, STA and I2EN */",
+                "LPC_PINCON->I2CPADCFG = 0x05;     /* Fast-mode Plus pads */",
+                "LPC_I2C0->I2SCLH = 20;     /* SCL high time in PCLK cycles */",
+                "LPC_I2C0->I2SCLL = 40;     /* SCL low time in PCLK cycles */",
+                "LPC_I2C0->I2CONSET = 0x40;     /* I2EN: enable the unit as master */",
+                "",
+                kOpen,
+                "                                     I2C2",
+                kRule,
+                "   Operating in slave mode, own address 0x50 (bits of mask 0x03 ignored), answers the "
+                "general call",
+                "   No interrupt: the state changes are polled (SI in I2CONSET)",
+                "*/",
+                "",
+                "LPC_I2C2->I2CONCLR = 0x6C;     /* stop the unit: clear AA, SI, STA and I2EN */",
+                "LPC_I2C2->I2ADR0 = 0xA1;     /* own address 0x50, general call answered */",
+                "LPC_I2C2->I2MASK0 = 0x06;     /* address bits not compared */",
+                "LPC_I2C2->I2CONSET = 0x44;     /* I2EN and AA: enable the unit, answer its own address */",
+                ""}));
     box("I2C0_CheckBox").click();
     box("I2C2_CheckBox").click();
     EXPECT_TRUE(generated().empty()) << "nothing for units that are off";
@@ -154,9 +173,9 @@ TEST_F(I2cPageTest, SettingsSurviveSaveAndLoadAndForbiddenValuesAreCorrected) {
         ASSERT_NE(at, std::string::npos) << from;
         saved.replace(at, from.size(), to);
     };
-    replace("I2C0SCLH_edit,1530,30", "I2C0SCLH_edit,1530,2");
-    replace("I2C0Rate_edit,1521,250", "I2C0Rate_edit,1521,0");
-    replace("I2C1Rate_ComboBox,1620,0", "I2C1Rate_ComboBox,1620,2");
+    replace("[I2C0SCLH_edit]\r\n30", "[I2C0SCLH_edit]\r\n2");
+    replace("[I2C0Rate_edit]\r\n250", "[I2C0Rate_edit]\r\n0");
+    replace("[I2C1Rate_ComboBox]\r\n0", "[I2C1Rate_ComboBox]\r\n2");
     std::ofstream(path, std::ios::binary) << saved;
     folder.ui.messages.clear();
     ASSERT_EQ(folder.form().configuration().loadConfiguration(path), config::LoadOutcome::Loaded);
@@ -164,8 +183,8 @@ TEST_F(I2cPageTest, SettingsSurviveSaveAndLoadAndForbiddenValuesAreCorrected) {
                   std::to_string(combo("I2C1Rate_ComboBox").itemIndex()),
               "4/40 100 1");
     EXPECT_NE(folder.ui.said().find("Warning: I2C values out of range: This file holds I2C values the "
-                                          "registers cannot take: I2C0SCLH_edit 2 -> 4, I2C0Rate_edit 0 -> 100, "
-                                          "I2C1 1 MHz -> 400 kHz (no Fast-mode Plus)"),
+                                    "registers cannot take: I2C0SCLH_edit 2 -> 4, I2C0Rate_edit 0 -> 100, "
+                                    "I2C1 1 MHz -> 400 kHz (no Fast-mode Plus)"),
               std::string::npos)
         << folder.ui.said();
 }

@@ -26,16 +26,16 @@ protected:
 
 TEST_F(PageChange, ClockPanelShowsOnPeripheralPagesOnly) {
     EXPECT_FALSE(visible("ClockPanel")) << "the I/O page is first";
-    for (int page : {2, 3, 4, 5}) {
+    for (int page : {2, 3, 4, 5, 6}) {
         show(page);
         EXPECT_TRUE(visible("ClockPanel")) << page;
         EXPECT_TRUE(visible("pclk_div")) << "one common divider by default";
     }
-    for (int page : {6, 1, 0}) {
+    for (int page : {7, 1, 0}) {
         show(page);
         EXPECT_FALSE(visible("ClockPanel")) << page;
     }
-    EXPECT_EQ(scrolls, 7);
+    EXPECT_EQ(scrolls, 8);
 }
 
 TEST_F(PageChange, PerPeripheralDividersHideTheCommonDivider) {

@@ -2,6 +2,7 @@
 
 #include "periph/adc/AdcPage.h"
 #include "periph/clock/ClocksPage.h"
+#include "periph/i2c/I2cPage.h"
 #include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
 #include "periph/pwm/PwmPage.h"
@@ -17,7 +18,7 @@ std::vector<PageFactory> programPages() {
     return {
         pageOf<periph::io::IoPage>(),   pageOf<periph::clock::ClocksPage>(), pageOf<periph::irq::IrqPage>(),
         pageOf<periph::adc::AdcPage>(), pageOf<periph::timer::TimerPage>(),  pageOf<periph::pwm::PwmPage>(),
-        pageOf<periph::spi::SpiPage>(), pageOf<periph::uart::UartPage>(),
+        pageOf<periph::spi::SpiPage>(), pageOf<periph::uart::UartPage>(),    pageOf<periph::i2c::I2cPage>(),
     };
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/pages/AdcPageView.h"
 #include "gui/pages/ClocksPageView.h"
+#include "gui/pages/I2cPageView.h"
 #include "gui/pages/InterruptsPageView.h"
 #include "gui/pages/IoPageView.h"
 #include "gui/pages/PwmPageView.h"
@@ -11,6 +12,7 @@
 #include "gui/pages/UartPageView.h"
 #include "periph/adc/AdcPage.h"
 #include "periph/clock/ClocksPage.h"
+#include "periph/i2c/I2cPage.h"
 #include "periph/io/IoPage.h"
 #include "periph/irq/IrqPage.h"
 #include "periph/pwm/PwmPage.h"
@@ -41,7 +43,8 @@ const PageViewEntry kPageViews[] = {
     viewOf<periph::io::IoPage, IoPageView>(),           viewOf<periph::clock::ClocksPage, ClocksPageView>(),
     viewOf<periph::irq::IrqPage, InterruptsPageView>(), viewOf<periph::adc::AdcPage, AdcPageView>(),
     viewOf<periph::timer::TimerPage, TimersPageView>(), viewOf<periph::pwm::PwmPage, PwmPageView>(),
-    viewOf<periph::spi::SpiPage, SpiPageView>(), viewOf<periph::uart::UartPage, UartPageView>(),
+    viewOf<periph::spi::SpiPage, SpiPageView>(),        viewOf<periph::uart::UartPage, UartPageView>(),
+    viewOf<periph::i2c::I2cPage, I2cPageView>(),
 };
 
 std::unique_ptr<PageView> viewFor(const binding::Binder& binder, const app::ShellTab& tab) {

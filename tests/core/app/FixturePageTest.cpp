@@ -97,7 +97,7 @@ TEST(FixturePage, ARegisteredPageTakesPartInEveryStep) {
     pages.push_back(pageOf<FixturePage>());
     MainForm& form = folder.start(std::move(pages));
     auto& page = form.page<FixturePage>();
-    EXPECT_EQ(form.tabs()[form.pages().size() - 1].tab.caption, std::string("Fixture"));
+    EXPECT_EQ(form.tabs()[programPages().size()].tab.caption, std::string("Fixture"));
 
     // Device load: the page's section is read; a section it cannot use fails the load.
     ASSERT_TRUE(folder.load("PART"));

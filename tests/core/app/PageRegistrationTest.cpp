@@ -127,10 +127,10 @@ TEST_F(PageRegistration, AnAddedPageHasItsTabBeforeTheResultAndShowsTheClockBarI
     std::vector<std::string> captions;
     for (const model::Control* tab : tabs.children())
         captions.push_back(tab->name() + " " + tab->caption());
-    EXPECT_EQ(captions,
-              (std::vector<std::string>{"IO_page I/O", "Clocks_page Clocks", "TabSheet1 Interrupts",
-                                        "TabSheet2 ADC", "TabSheet4 Timers", "TabSheet5 PWM", "TabSheet6 SPI/SSP",
-                                        "Uart_page UART", "Extra_page Extra", "Result_page Result"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"IO_page I/O", "Clocks_page Clocks", "TabSheet1 Interrupts",
+                                                  "TabSheet2 ADC", "TabSheet4 Timers", "TabSheet5 PWM",
+                                                  "TabSheet6 SPI/SSP", "Uart_page UART", "TabSheetI2C I2C",
+                                                  "Extra_page Extra", "Result_page Result"}));
 
     ASSERT_TRUE(folder.load("PART"));
     const auto visible = [&](const char* name) { return form.store().get<model::Control>(name).visible(); };

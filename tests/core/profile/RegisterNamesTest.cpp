@@ -14,6 +14,7 @@
 #include "output/ReplaceListFile.h"
 #include "periph/adc/AdcControls.h"
 #include "periph/clock/ClockControls.h"
+#include "periph/i2c/I2cControls.h"
 #include "periph/pwm/PwmControls.h"
 #include "periph/spi/SpiControls.h"
 #include "periph/timer/TimerControls.h"
@@ -211,6 +212,8 @@ protected:
                 clickIfShown(periph::spi::sspControl(s, "_checkbox"));
             for (int u = 0; u < periph::uart::kUartCount; ++u)
                 clickIfShown(periph::uart::enableBoxName(u));
+            for (int b = 0; b < periph::i2c::kBusCount; ++b)
+                clickIfShown(periph::i2c::enableBoxName(b));
             check(device + " with every unit on");
         }
     }

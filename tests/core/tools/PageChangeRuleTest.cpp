@@ -26,16 +26,16 @@ protected:
 
 TEST_F(PageChange, ClockPanelShowsOnPeripheralPagesOnly) {
     EXPECT_FALSE(visible("ClockPanel")) << "the I/O page is first";
-    for (int page : {1, 3, 4, 5, 6, 7}) {
+    for (int page : {1, 3, 4, 5, 6, 7, 8}) {
         show(page);
         EXPECT_TRUE(visible("ClockPanel")) << page;
         EXPECT_TRUE(visible("pclk_div")) << "one common divider by default";
     }
-    for (int page : {8, 2, 0}) {
+    for (int page : {9, 2, 0}) {
         show(page);
         EXPECT_FALSE(visible("ClockPanel")) << page;
     }
-    EXPECT_EQ(scrolls, 9);
+    EXPECT_EQ(scrolls, 10);
 }
 
 TEST_F(PageChange, PerPeripheralDividersHideTheCommonDivider) {

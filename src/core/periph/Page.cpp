@@ -72,4 +72,11 @@ bool Page::unitEnableClick(const UnitFrame& unit) const {
     return true;
 }
 
+bool Page::onTab(const model::Control& control, const char* tabName) {
+    for (const model::Control* c = &control; c != nullptr; c = c->parent())
+        if (c->name() == tabName)
+            return true;
+    return false;
+}
+
 } // namespace regforge::periph

@@ -129,6 +129,16 @@ protected:
     // The enable box: usable only with a device loaded; the group box and the cover panel follow
     // it. False when it was refused.
     bool unitEnableClick(const UnitFrame& unit) const;
+    // Whether `control` lies on the tab named `tabName`.
+    static bool onTab(const model::Control& control, const char* tabName);
+    // Whether every unit's enable box is clear.
+    template <class Units>
+    static bool allOff(const Units& units) {
+        for (const UnitFrame& unit : units)
+            if (unit.enableBox != nullptr && unit.enableBox->checked())
+                return false;
+        return true;
+    }
     // Before a reset: the unit greyed and covered.
     static void coverUnit(const UnitFrame& unit);
     template <class Units>

@@ -393,4 +393,8 @@ void I2cPage::generate(ResultLists& lists) const {
     });
 }
 
+bool I2cPage::saveRecord(const model::Control& control, SavedLines& /*out*/) const {
+    return onTab(control, kTab.name) && allOff(buses_);
+}
+
 } // namespace regforge::periph::i2c

@@ -52,6 +52,9 @@ public:
     // The solver stays quiet while a file is applied; afterwards a unit whose loaded registers
     // equal the solver's keeps following the clock.
     void beforeRestore() override { restoring_ = true; }
+    // With every unit off the page writes no records, so files of set-ups without the unit
+    // stay as they were; a load without them leaves the units off.
+    bool saveRecord(const model::Control& control, SavedLines& out) const override;
     void afterRestore() override;
     // Values the registers cannot hold (SCLH or SCLL below 4, 1 MHz without Fast-mode Plus, a
     // rate of 0, an address above 0x7F) are brought into range, with one warning naming them.

@@ -348,4 +348,8 @@ void UartPage::generate(ResultLists& lists) const {
     generateSwitchedOn(units_, [&](int n, const UartUnit& u) { generator.generate(n, u, lists); });
 }
 
+bool UartPage::saveRecord(const model::Control& control, SavedLines& /*out*/) const {
+    return onTab(control, kTab.name) && allOff(units_);
+}
+
 } // namespace regforge::periph::uart

@@ -33,6 +33,9 @@ public:
 
     // While a file is applied the edits keep what it holds: the solver writes nothing.
     void beforeRestore() override { restoring_ = true; }
+    // With every unit off the page writes no records, so files of set-ups without the unit
+    // stay as they were; a load without them leaves the units off.
+    bool saveRecord(const model::Control& control, SavedLines& out) const override;
     void afterRestore() override;
     // Divisors the manual forbids (DLM:DLL 0, MULVAL 0, DIVADDVAL >= MULVAL, a fraction with
     // DLM:DLL below 3, a fraction on a unit without the divider) become the best setting for

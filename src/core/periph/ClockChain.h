@@ -57,6 +57,8 @@ public:
     const model::ComboBox& commonDivider() const { return *divider_; }
     // The CPU clock edit: read-only while the clock set-up sets the CPU clock.
     void setCpuClockFixed(bool fixed);
+    // Whether the CPU clock is set by the clock page (and so by the generated code).
+    bool cpuClockFixed() const { return cpu_ != nullptr && cpu_->readOnly(); }
     // The clock (MHz) a unit counts from: its own where the device gives it a divider, else
     // the common peripheral clock.
     const model::NumericEdit& unitClock(const PeripheralClockPanel& unit) const;

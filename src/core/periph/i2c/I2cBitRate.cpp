@@ -11,7 +11,7 @@ namespace regforge::periph::i2c {
 
 namespace {
 
-// The I2C-bus specification's limits per speed (fSCL, tLOW, tHIGH), as the user manuals'
+// The I2C-bus standard's (UM10204) limits per speed (fSCL, tLOW, tHIGH), as the user manuals'
 // I2C chapters quote them.
 constexpr std::array<SpeedLimits, 3> kLimits = {{
     {"Standard-mode", 100000.0, 4.7e-6, 4.0e-6},

@@ -5,7 +5,7 @@
 
 namespace regforge::periph::i2c {
 
-// The bus speeds of the I2C specification and what they allow: the highest bit rate and the
+// The bus speeds of the I2C-bus standard and what they allow: the highest bit rate and the
 // shortest SCL low and high times.
 enum class BusSpeed { Standard, Fast, FastPlus, TooFast };
 
@@ -41,7 +41,7 @@ struct SclTiming {
 // The registers for `wantedHz` from `pclkHz` with `highShare` of each period high (0.5: an even
 // duty cycle). The period is the fewest clocks that do not exceed the wanted rate (the bus
 // speed is a limit, not a target to pass); the high part is rounded down, since the low time
-// is the one the specification asks more of. Both are kept within 4..65535, so a rate the clock
+// is the one the bus standard asks more of. Both are kept within 4..65535, so a rate the clock
 // cannot reach gives the closest the registers allow. Nothing (zeros) for a rate or clock of 0.
 SclTiming solveBitRate(double pclkHz, double wantedHz, double highShare);
 

@@ -12,7 +12,7 @@ namespace regforge::periph::i2c {
 // The "I2C" page: the I2C units 0 to 2, each a master with a bit rate (100 kHz, 400 kHz, 1 MHz
 // where the unit's pads allow Fast-mode Plus, or a number of kHz) solved into SCLH/SCLL with
 // the chosen duty cycle, or a slave with its own address (and mask). The actual rate and what
-// the bus specification says against it show live; the unit's interrupt is handled by its
+// the bus standard says against it show live; the unit's interrupt is handled by its
 // source on the Interrupts page.
 class I2cPage : public Page {
 public:

@@ -18,7 +18,7 @@ FUZZ_TARGETS ?= profile_sections pin_sections timer_sections adc_sections pwm_se
 PREFIX ?= /usr/local
 BIN := $(BUILD_DIR)/bin
 
-APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev fonts-dejavu-core \
+APT_PACKAGES := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libfontconfig-dev fonts-dejavu-core \
 	libgtest-dev libgmock-dev libbenchmark-dev libjpeg-dev dpkg-dev gcc-arm-none-eabi
 # make fuzz: clang and its libFuzzer and sanitizer run-time libraries.
 FUZZ_PACKAGES := clang-14 libclang-rt-14-dev

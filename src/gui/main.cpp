@@ -1,4 +1,5 @@
 #include "app/MainForm.h"
+#include "gui/FontWarmUp.h"
 #include "gui/MainWindow.h"
 #include "gui/QtUi.h"
 #include "io/DataFolders.h"
@@ -9,6 +10,7 @@
 #include <filesystem>
 
 int main(int argc, char* argv[]) {
+    regforge::gui::FontWarmUp fonts;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Regforge"));
 
@@ -23,6 +25,7 @@ int main(int argc, char* argv[]) {
         ui, regforge::io::DataFolders::locate(programFolder, dataDir,
                                               regforge::io::UserEnvironment::fromProcess()));
     form.FormCreate();
+    fonts.finish();
     regforge::gui::MainWindow window(form);
     // A failed start-up has told the user why; the loop then ends at once.
     if (!form.terminateRequested())

@@ -10,7 +10,7 @@ TEST(PinTable, ReadsPinsWithFunctionsInSelectOrderAndTheResetFunction) {
         "[LPC21xx]",
         "[PINSEL]",
         "PINSEL0,1,0@P0.0:PORT0.0;TXD0,PWM1,Reserved,",
-        "LPC_IOCON->R_PIO0_11@PIO0_11:Reserved;PORT0.11,AD0,CT32B0_MAT3,",
+        "LPC_IOCON->R_PIO0_11@PIO0_11:Reserved,PORT0.11;AD0;CT32B0_MAT3,",
         "no pin here",
         "PINSEL0,3,2@P0.1:PORT0.1;RXD0,PWM3,EINT0,DROPPED",
         "[IODIR]",
@@ -24,8 +24,9 @@ TEST(PinTable, ReadsPinsWithFunctionsInSelectOrderAndTheResetFunction) {
     EXPECT_EQ(pins[0].resetFunction, 0);
     EXPECT_EQ(pins[1].name, "PIO0_11");
     EXPECT_EQ(pins[1].port, "PIO0");
-    EXPECT_EQ(pins[1].functions.front(), "Reserved");
-    EXPECT_EQ(pins[1].resetFunction, 0);
+    // The function before the first ";" is the reset function, wherever it stands.
+    EXPECT_EQ(pins[1].functions, (std::vector<std::string>{"Reserved", "PORT0.11", "AD0", "CT32B0_MAT3"}));
+    EXPECT_EQ(pins[1].resetFunction, 1);
     // A token without its "," is dropped; the section ends at the next header.
     EXPECT_EQ(pins[2].functions, (std::vector<std::string>{"PORT0.1", "RXD0", "PWM3", "EINT0"}));
 }

@@ -121,6 +121,7 @@ void ClocksPage::declareControls(Control* page) {
     tree_ = label(kTreeLabel, "");
     status_ = label(kStatusLabel, "");
     status_->setFontColour(model::kRed);
+    status_->setVisible(false);
     limit_ = label(kLimitLabel, "");
 
     frame_.coverPanel = &s.addPlain(ControlKind::Panel, kCoverPanel, page, kCoverCaption);
@@ -166,6 +167,7 @@ void ClocksPage::reset() {
     clearFigures();
     for (Control* label : {status_, limit_})
         label->setCaption("");
+    status_->setVisible(false);
 }
 
 void ClocksPage::clearFigures() {
@@ -290,6 +292,8 @@ void ClocksPage::showStatus() {
     for (const auto& p : problems)
         text += (text.empty() ? "" : "; ") + p;
     status_->setCaption(text);
+    // Nothing to say takes no room on the page.
+    status_->setVisible(!text.empty());
     // The edits holding what the solver had to give way on are red too.
     colour(*crystal_, on() && r.source.kind == SourceKind::MainOscillator && solution_.inputOutOfRange);
     colour(*wanted_, on() && solution_.wantedAboveMax);
@@ -328,7 +332,8 @@ void ClocksPage::refreshFigures() {
         if (const auto divisor = ownDivisor(field.unit); divisor && *divisor > 0)
             peripherals += ", " + field.unit + " " + frequencyText(figures_.cpu / *divisor);
     pclkFigure_->setCaption(peripherals);
-    flashFigure_->setCaption("Flash: " + std::to_string(figures_.flashClocks) + " CPU clocks per access");
+    flashFigure_->setCaption("Flash: " + std::to_string(figures_.flashClocks) + " CPU clock" +
+                             (figures_.flashClocks == 1 ? "" : "s") + " per access");
     colour(*flashFigure_, !facts_->flashCovers(figures_.cpu));
     const bool mn = facts_->pll == PllKind::MN;
     const std::string cpuFrom =

@@ -52,7 +52,7 @@ TEST_F(ClocksPageView, CpuClockFieldFollowsTheChosenSettingAndIsReadOnlyWhileThe
     Q_EMIT settings->activated(other);
     EXPECT_EQ(model.itemIndex(), other);
     EXPECT_NE(cpu->text(), "100");
-    // The item names the clock to the Hz; the field holds it unrounded.
+    // The item and the field both name the clock to six decimals.
     const QString item = settings->itemText(other);
     const qsizetype from = item.indexOf(QStringLiteral(": ")) + 2;
     const double listed = item.mid(from, item.indexOf(QStringLiteral(" MHz"), from) - from).toDouble();

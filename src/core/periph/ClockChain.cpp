@@ -9,6 +9,11 @@ namespace regforge::periph {
 
 namespace {
 
+constexpr const char* kCpuClockHint = "Enter here the core clock in MHz (MAX:200MHz)";
+// The hint while the clock set-up sets the CPU clock: the edit takes no typing then.
+constexpr const char* kFixedCpuClockHint =
+    "The clock set-up sets the CPU clock: change its wanted CPU clock, or switch it off";
+
 std::vector<std::string> numberedDividers(int last) {
     std::vector<std::string> items;
     for (int n = 1; n <= last; ++n)
@@ -43,7 +48,7 @@ void ClockChain::declareBar(model::ControlStore& store, model::Control& form) {
     // field becomes 1 on leaving instead of leaving the figures at an older clock.
     cpu.setMinimumValue(1);
     cpu.setTag(90);
-    cpu.setHint("Enter here the core clock in MHz (MAX:200MHz)");
+    cpu.setHint(kCpuClockHint);
     store.addPlain(model::ControlKind::Label, "Label37", &bar, "MHz");
     store.addPlain(model::ControlKind::Label, "Label4", &bar, "Pclock");
     auto& divider = store.add<model::ComboBox>("pclk_div", &bar);
@@ -89,14 +94,18 @@ PeripheralClockPanel ClockChain::addUnit(model::ControlStore& store, model::Cont
     return unit;
 }
 
+// To six decimals: a hertz is far below any figure's precision, and the edit shows no
+// binary-fraction noise of a computed clock.
 void ClockChain::setCpuClock(double mhz) {
     if (cpu_ != nullptr)
-        cpu_->setText(model::formatGeneral(mhz));
+        cpu_->setText(model::formatGeneral(model::roundToDecimals(mhz, 6)));
 }
 
 void ClockChain::setCpuClockFixed(bool fixed) {
-    if (cpu_ != nullptr)
-        cpu_->setReadOnly(fixed);
+    if (cpu_ == nullptr)
+        return;
+    cpu_->setReadOnly(fixed);
+    cpu_->setHint(fixed ? kFixedCpuClockHint : kCpuClockHint);
 }
 
 const model::NumericEdit& ClockChain::unitClock(const PeripheralClockPanel& unit) const {

@@ -95,7 +95,7 @@ QGridLayout* ClocksPageView::inputGrid() {
 
 QWidget* ClocksPageView::treePanel() {
     // The tree reads left to right as the clock flows, on a sunken strip like a read-out; it
-    // wraps rather than widen the page.
+    // wraps rather than widen the page, between its segments only (the caption keeps each whole).
     auto* panel = new QFrame;
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
@@ -119,8 +119,9 @@ QGridLayout* ClocksPageView::figureGrid() {
     grid->addWidget(take(c::kInputFigure), 0, 0);
     grid->addWidget(take(c::kCcoFigure), 0, 1);
     grid->addWidget(take(c::kCpuFigure), 0, 2);
-    grid->addWidget(take(c::kUsbFigure), 1, 0);
-    grid->addWidget(take(c::kFlashFigure), 1, 1, 1, 2);
+    // The flash timing leads the second row: the USB figure after it shows only on parts with USB.
+    grid->addWidget(take(c::kFlashFigure), 1, 0);
+    grid->addWidget(take(c::kUsbFigure), 1, 1, 1, 2);
     auto* peripherals = takeAs<QLabel>(c::kPclkFigure);
     peripherals->setWordWrap(true);
     grid->addWidget(peripherals, 2, 0, 1, 4);

@@ -230,9 +230,13 @@ TEST_F(Problems, FreshDevicesHaveOnlyTheClockNote) {
         ASSERT_EQ(list.problems().size(), 1u) << list.problems().front().what;
         EXPECT_EQ(list.problems()[0].severity, Severity::Note);
         EXPECT_EQ(list.summary(), "1 note");
-        // The clock set-up writes the clocks the figures assume: no note then.
+        // The clock set-up writes the clocks the figures assume: no note then. 48 MHz is a clock
+        // every part makes exactly from the 12 MHz crystal (the LPC2378's errata CCO range makes
+        // no 60 MHz, which the page would report).
+        form().clocks().setCpuClock(48);
         clickBox(*this, "clk_checkbox");
-        EXPECT_EQ(form().collectProblems().summary(), "No problems");
+        const auto on = form().collectProblems();
+        EXPECT_EQ(on.summary(), "No problems") << (on.empty() ? "" : on.problems().front().what);
     }
 }
 

@@ -24,7 +24,8 @@
 //   connected may not take effect, so they are written before connecting.
 // - LPC177x/178x: UM10470 chapter 3: SCS, CLKSRCSEL, PLL0CON (PLLE only), PLL0CFG (MSEL 4:0, PSEL
 //   6:5), PLL0STAT (PLOCK bit 10), CCLKSEL (CCLKDIV 4:0, PLL0 as source bit 8), PCLKSEL, USBCLKSEL
-//   (USBDIV 4:0, USBSEL 9:8), FLASHCFG.
+//   (USBDIV 4:0, USBSEL 9:8), EMCCLKSEL (EMCDIV bit 0: the memory controller at the CPU clock or
+//   half of it; the data sheet's EMC clock limit is below the CPU's), FLASHCFG.
 // - LPC13xx: UM10375 chapter 3: PDRUNCFG (SYSOSC_PD bit 5, SYSPLL_PD bit 7, USBPLL_PD bit 8,
 //   USBPAD_PD bit 10), SYSOSCCTRL (FREQRANGE bit 1), SYSPLLCLKSEL/UEN, SYSPLLCTRL (MSEL 4:0, PSEL
 //   6:5), SYSPLLSTAT (LOCK bit 0), MAINCLKSEL/UEN, SYSAHBCLKDIV, the USB PLL and USB clock registers,
@@ -147,6 +148,11 @@ bool usbFromDivider(const PllSetting& s) {
     return s.usb && s.usb->exact && s.usb->divider != 0;
 }
 
+// Whether the external memory controller runs from half the CPU clock: only above its limit.
+bool emcHalved(const ClockBlockInput& in) {
+    return in.facts.emcMax && in.facts.sequence == Sequence::Lpc177x && in.setting.cpu > *in.facts.emcMax;
+}
+
 Lines commentBlock(const ClockBlockInput& in) {
     const ClockFacts& f = in.facts;
     const PllSetting& s = in.setting;
@@ -175,6 +181,10 @@ Lines commentBlock(const ClockBlockInput& in) {
                           ": M = " + std::to_string(s.usb->pllM) + ", P = " + std::to_string(s.usb->pllP) +
                           ", CCO " + frequencyText(s.usb->pllCco) + ")");
     }
+    if (emcHalved(in))
+        out.push_back("   EMC clock: " + frequencyText(s.cpu / 2) + " (CPU clock / 2)");
+    else if (f.emcMax && f.sequence == Sequence::Lpc177x)
+        out.push_back("   EMC clock: " + frequencyText(s.cpu) + " (CPU clock)");
     for (const auto& write : in.dividers) {
         std::string fields;
         for (const auto& field : write.fields)
@@ -300,6 +310,12 @@ void lpc177x(Block& b, const ClockBlockInput& in) {
     b.fed("LPC_SC->PLL0FEED", {{"LPC_SC->PLL0CFG", cfg}, {"LPC_SC->PLL0CON", 1}},
           "M = " + std::to_string(s.m) + ", P = " + std::to_string(s.p));
     writeDividers(b, in, "peripheral clock divider");
+    // The memory controller's clock follows the CPU clock: halved before the CPU speeds up
+    // where the new clock is above the controller's limit.
+    if (in.facts.emcMax)
+        b.set("LPC_SC->EMCCLKSEL", emcHalved(in) ? 1u : 0u,
+              emcHalved(in) ? "EMC clock = CPU clock / 2: at most " + frequencyText(*in.facts.emcMax)
+                            : std::string("EMC clock = CPU clock"));
     b.waitFor(b.reg("LPC_SC->PLL0STAT") + " & (1 << 10)", "PLOCK");
     flashCfg(b, "LPC_SC->FLASHCFG", in.facts.flashClocks(s.cpu));
     b.open(b.reg("LPC_SC->PLL0STAT") + " & (1 << 10)", "run from PLL0 once locked");
@@ -395,7 +411,15 @@ std::string frequencyText(double hz) {
     return model::formatGeneral(model::roundToDecimals(hz / 1e3, 6)) + " kHz";
 }
 
-Lines clockBlock(const ClockBlockInput& input, const profile::RegisterNames& names) {
+std::string ppmText(double ppm) {
+    const double rounded = model::roundToDecimals(ppm, 1);
+    return (rounded > 0 ? "+" : "") + model::formatGeneral(rounded) + " ppm";
+}
+
+Lines clockBlock(const ClockBlockInput& typed, const profile::RegisterNames& names) {
+    // The code never assumes a crystal outside the family's range.
+    ClockBlockInput input = typed;
+    input.source = usableSource(input.facts, typed.source);
     const Sequence sequence = input.facts.sequence;
     Block block(names, sequence == Sequence::Lpc21xx ? 2 : 8, input.facts.cortexM3());
     switch (sequence) {

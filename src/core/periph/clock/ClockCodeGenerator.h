@@ -31,5 +31,7 @@ std::vector<std::string> clockBlock(const ClockBlockInput& input, const profile:
 
 // "12 MHz", "14.7456 MHz", "32.768 kHz".
 std::string frequencyText(double hz);
+// An error to a tenth of a ppm: "+1234.5 ppm", "-20 ppm".
+std::string ppmText(double ppm);
 
 } // namespace regforge::periph::clock

@@ -41,7 +41,8 @@ inline constexpr const char* kWantedUnit = "clk_wanted_unit";
 inline constexpr const char* kUnitCaption = "MHz";
 
 // The solutions, best first (exact ones first, then the closest): one item per solution,
-// "M 25, N 2, CPU / 3: 100 MHz, CCO 300 MHz, exact" or "... +1234 ppm". Its saved record holds
+// "M 25, N 2, CPU / 3: 100 MHz, CCO 300 MHz, exact" or "... +1234 ppm" (no "CPU / n" where the
+// part has no CPU clock divider). Its saved record holds
 // the chosen setting itself (M, N or P, CPU divider), so a load can tell whether the part reaches it.
 inline constexpr const char* kSolutionsLabel = "clk_solutions_label";
 inline constexpr const char* kSolutionsLabelCaption = "PLL settings";
@@ -59,8 +60,10 @@ inline constexpr const char* kCpuFigure = "clk_cpu_fig";     // "CPU: 100 MHz"
 inline constexpr const char* kUsbFigure = "clk_usb_fig";     // "USB: 48 MHz (CCO / 6)"
 inline constexpr const char* kPclkFigure = "clk_pclk_fig";   // "Peripherals: 25 MHz"
 inline constexpr const char* kFlashFigure = "clk_flash_fig"; // "Flash: 5 CPU clocks per access"
-inline constexpr const char* kTreeLabel = "clk_tree";        // one-line clock tree
-inline constexpr const char* kStatusLabel = "clk_status";    // what is wrong, red; empty when fine
-inline constexpr const char* kLimitLabel = "clk_limit";      // the profile's LIMIT text
+// One-line clock tree, its segments joined by " » " and each kept whole (no-break spaces), so a
+// wrapped tree breaks only between segments.
+inline constexpr const char* kTreeLabel = "clk_tree";
+inline constexpr const char* kStatusLabel = "clk_status"; // what is wrong, red; empty when fine
+inline constexpr const char* kLimitLabel = "clk_limit";   // the profile's LIMIT text
 
 } // namespace regforge::periph::clock

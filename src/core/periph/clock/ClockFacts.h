@@ -77,6 +77,9 @@ struct ClockFacts {
     ValueList cpuDividers{1};
     double cpuMax = 0;
     std::string limit;
+    // The external memory controller's clock limit where its clock is the CPU clock or half of it
+    // (EMCCLKSEL on LPC177x/178x).
+    std::optional<double> emcMax;
     std::optional<UsbFacts> usb;
     std::vector<FlashStep> flash;
     std::optional<DividerField> commonDivider;

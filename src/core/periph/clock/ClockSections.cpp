@@ -179,6 +179,8 @@ std::optional<std::string> applyLine(ClockFacts& facts, const std::string& line)
         return list(facts.cpuDividers);
     if (key == "CPUMAX")
         return frequency(facts.cpuMax);
+    if (key == "EMCMAX")
+        return frequency(facts.emcMax);
     if (key == "LIMIT") {
         facts.limit = value;
         return std::nullopt;
@@ -323,13 +325,22 @@ profile::SectionDescription clockSections() {
             return;
         ClockFacts facts;
         std::set<std::string> keys;
+        int lastFlash = -1;
         for (const int index : checker.body(kClocksSection)) {
             const std::string& line = checker.text(index);
-            if (!line.empty() && !applyLine(facts, line))
-                keys.insert(keyOf(line));
+            if (line.empty() || applyLine(facts, line))
+                continue;
+            keys.insert(keyOf(line));
+            if (keyOf(line) == "FLASH")
+                lastFlash = index;
         }
         if (const auto missing = missingFact(keys, facts))
             checker.report(header, *missing);
+        // The flash timing of every CPU clock the part runs comes from the table.
+        else if (!facts.flashCovers(facts.cpuMax))
+            checker.report(lastFlash, "the last FLASH step ends at " +
+                                          model::formatGeneral(facts.flash.back().uptoHz) +
+                                          " Hz, below CPUMAX " + model::formatGeneral(facts.cpuMax) + " Hz");
     };
     return description;
 }

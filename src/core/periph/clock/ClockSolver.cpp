@@ -116,8 +116,9 @@ bool sameFigures(const PllSetting& a, const PllSetting& b) {
 
 } // namespace
 
-std::optional<UsbSetting> usbFor(const ClockFacts& facts, const ClockSource& source,
+std::optional<UsbSetting> usbFor(const ClockFacts& facts, const ClockSource& typed,
                                  const PllSetting& setting) {
+    const ClockSource source = usableSource(facts, typed);
     if (!facts.usb)
         return std::nullopt;
     std::optional<UsbSetting> closest;
@@ -145,11 +146,20 @@ std::optional<UsbSetting> usbFor(const ClockFacts& facts, const ClockSource& sou
     return closest;
 }
 
-ClockSolution solveClocks(const ClockFacts& facts, const ClockRequest& request) {
+ClockSource usableSource(const ClockFacts& facts, const ClockSource& source) {
+    ClockSource usable = source;
+    if (source.kind == SourceKind::MainOscillator && source.hz > 0)
+        usable.hz = std::clamp(source.hz, facts.crystal.min, facts.crystal.max);
+    return usable;
+}
+
+ClockSolution solveClocks(const ClockFacts& facts, const ClockRequest& typed) {
     ClockSolution solution;
-    solution.wantedAboveMax = request.wantedHz > facts.cpuMax;
+    solution.wantedAboveMax = typed.wantedHz > facts.cpuMax;
     solution.inputOutOfRange =
-        request.source.kind == SourceKind::MainOscillator && !facts.crystal.contains(request.source.hz);
+        typed.source.kind == SourceKind::MainOscillator && !facts.crystal.contains(typed.source.hz);
+    ClockRequest request = typed;
+    request.source = usableSource(facts, typed.source);
     if (request.wantedHz > 0 && request.source.hz > 0 && facts.cpuMax > 0 && !facts.cpuDividers.empty()) {
         Search search{facts, request, {}};
         if (facts.pll == PllKind::MN)
@@ -179,8 +189,10 @@ ClockSolution solveClocks(const ClockFacts& facts, const ClockRequest& request) 
     return solution;
 }
 
-std::optional<PllSetting> checkSetting(const ClockFacts& facts, const ClockRequest& request,
+std::optional<PllSetting> checkSetting(const ClockFacts& facts, const ClockRequest& typed,
                                        const PllSetting& setting) {
+    ClockRequest request = typed;
+    request.source = usableSource(facts, typed.source);
     const double fin = request.source.hz;
     if (fin <= 0 || request.wantedHz <= 0 || !listed(facts.m, setting.m) ||
         !listed(facts.cpuDividers, setting.cpuDivider))

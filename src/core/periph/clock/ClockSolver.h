@@ -58,7 +58,7 @@ struct ClockRequest {
 struct ClockSolution {
     std::vector<PllSetting> settings;
     bool wantedAboveMax = false;  // the wanted clock is above CPUMAX: the best is the closest below
-    bool inputOutOfRange = false; // the crystal is outside CRYSTAL
+    bool inputOutOfRange = false; // the crystal is outside CRYSTAL: solved for the nearest end
     bool noExact = false;         // no setting gives the wanted clock exactly
     bool usbNotExact = false;     // USB wanted, but no setting gives 48 MHz exactly
 };
@@ -66,6 +66,11 @@ struct ClockSolution {
 inline constexpr double kUsbHz = 48'000'000;
 // How many settings the page lists.
 inline constexpr std::size_t kMostSettings = 12;
+
+// The source the clocks are worked from: a main oscillator outside the family's crystal range
+// counts as the nearest end of that range (the solver, the setting check, the page's figures and
+// the clock code all use this, so no setting ever assumes a crystal the part cannot run).
+ClockSource usableSource(const ClockFacts& facts, const ClockSource& source);
 
 // Tries every multiplier, pre- or post-divider and CPU divider the facts allow, keeps the PLL
 // input, CCO and PLL output in their ranges and the CPU clock at most CPUMAX, and lists the

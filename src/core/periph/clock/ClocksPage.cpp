@@ -20,20 +20,30 @@ namespace {
 
 // The typed clocks may go well past any part's limits: the page says what is wrong with them.
 constexpr int kMostTypedMhz = 1000;
+// A no-break space in the code page the captions are held in.
+constexpr char kNoBreakSpace = '\xA0';
+// "»" in the same code page: one character, so the tree never breaks inside its arrows.
+constexpr const char* kTreeArrow = "\xA0\xBB ";
 
-std::string ppmText(double ppm) {
-    const double rounded = model::roundToDecimals(ppm, 1);
-    return (rounded > 0 ? "+" : "") + model::formatGeneral(rounded) + " ppm";
+// ", CPU / 3", or nothing where the part has no CPU clock divider.
+std::string cpuDividerText(const ClockFacts& facts, const PllSetting& s) {
+    return facts.cpuDividers == ValueList{1} ? std::string() : ", CPU / " + std::to_string(s.cpuDivider);
 }
 
 std::string settingText(const ClockFacts& facts, const PllSetting& s) {
     std::string text =
         "M " + std::to_string(s.m) +
         (facts.pll == PllKind::MN ? ", N " + std::to_string(s.n) : ", P " + std::to_string(s.p)) +
-        ", CPU / " + std::to_string(s.cpuDivider) + ": " + frequencyText(s.cpu) + ", CCO " +
-        frequencyText(s.cco) + ", " + (s.exact ? std::string("exact") : ppmText(s.errorPpm));
+        cpuDividerText(facts, s) + ": " + frequencyText(s.cpu) + ", CCO " + frequencyText(s.cco) + ", " +
+        (s.exact ? std::string("exact") : ppmText(s.errorPpm));
     if (s.usb)
         text += s.usb->exact ? ", USB 48 MHz" : ", USB not 48 MHz";
+    return text;
+}
+
+// One segment of the clock tree: its spaces do not break.
+std::string segment(std::string text) {
+    std::replace(text.begin(), text.end(), ' ', kNoBreakSpace);
     return text;
 }
 
@@ -111,6 +121,7 @@ void ClocksPage::declareControls(Control* page) {
     tree_ = label(kTreeLabel, "");
     status_ = label(kStatusLabel, "");
     status_->setFontColour(model::kRed);
+    status_->setVisible(false);
     limit_ = label(kLimitLabel, "");
 
     frame_.coverPanel = &s.addPlain(ControlKind::Panel, kCoverPanel, page, kCoverCaption);
@@ -149,9 +160,18 @@ void ClocksPage::reset() {
     usb_->setChecked(false);
     settings_->clearItems();
     solution_ = {};
-    figures_ = {};
     loaded_.reset();
     facts_.reset();
+    colour(*crystal_, false);
+    colour(*wanted_, false);
+    clearFigures();
+    for (Control* label : {status_, limit_})
+        label->setCaption("");
+    status_->setVisible(false);
+}
+
+void ClocksPage::clearFigures() {
+    figures_ = {};
     for (Control* label : {inputFigure_, ccoFigure_, cpuFigure_, usbFigure_, pclkFigure_, flashFigure_})
         colour(*label, false);
     inputFigure_->setCaption("Input:");
@@ -160,8 +180,7 @@ void ClocksPage::reset() {
     usbFigure_->setCaption("USB:");
     pclkFigure_->setCaption("Peripherals:");
     flashFigure_->setCaption("Flash:");
-    for (Control* label : {tree_, status_, limit_})
-        label->setCaption("");
+    tree_->setCaption("");
 }
 
 void ClocksPage::loadProfile() {
@@ -175,13 +194,16 @@ void ClocksPage::loadProfile() {
     facts_ = readClockFacts(device().profileLines);
     frame_.enableBox->setVisible(facts_.has_value());
     usb_->setVisible(facts_ && facts_->usb.has_value());
+    usbFigure_->setVisible(facts_ && facts_->usb.has_value());
     limit_->setCaption(facts_ ? facts_->limit : std::string());
 }
 
 void ClocksPage::enableClick() {
     context().clocks.setCpuClockFixed(on());
-    if (!on())
+    if (!on()) {
+        showStatus();
         return;
+    }
     // The page starts from the clock the user typed; a loaded file then restores its own.
     if (!restoring_) {
         model::MuteGuard guard(*wanted_);
@@ -254,7 +276,8 @@ void ClocksPage::showStatus() {
                 std::string(kSourceItems[static_cast<std::size_t>(std::max(0, source_->itemIndex()))]));
         else if (solution_.inputOutOfRange)
             problems.push_back("The crystal must be " + frequencyText(facts_->crystal.min) + " .. " +
-                               frequencyText(facts_->crystal.max));
+                               frequencyText(facts_->crystal.max) + ": the settings are worked for " +
+                               frequencyText(usableSource(*facts_, r.source).hz));
         if (solution_.wantedAboveMax)
             problems.push_back("The CPU clock is at most " + frequencyText(facts_->cpuMax) +
                                " on this part: the closest below is offered");
@@ -269,15 +292,24 @@ void ClocksPage::showStatus() {
     for (const auto& p : problems)
         text += (text.empty() ? "" : "; ") + p;
     status_->setCaption(text);
+    // Nothing to say takes no room on the page.
+    status_->setVisible(!text.empty());
+    // The edits holding what the solver had to give way on are red too.
+    colour(*crystal_, on() && r.source.kind == SourceKind::MainOscillator && solution_.inputOutOfRange);
+    colour(*wanted_, on() && solution_.wantedAboveMax);
 }
 
 void ClocksPage::refreshFigures() {
     const auto s = chosen();
     if (!s || !facts_) {
-        figures_ = {};
+        // Nothing is chosen: no figure of an earlier setting stays on show.
+        if (on())
+            clearFigures();
+        else
+            figures_ = {};
         return;
     }
-    figures_.input = request().source.hz;
+    figures_.input = usableSource(*facts_, request().source).hz;
     figures_.cco = s->cco;
     figures_.cpu = s->cpu;
     figures_.usb = s->usb ? std::optional<double>(s->usb->hz) : std::nullopt;
@@ -289,23 +321,31 @@ void ClocksPage::refreshFigures() {
     ccoFigure_->setCaption("CCO: " + frequencyText(figures_.cco));
     colour(*ccoFigure_, !facts_->cco.contains(figures_.cco));
     cpuFigure_->setCaption("CPU: " + frequencyText(figures_.cpu));
-    colour(*cpuFigure_, solution_.wantedAboveMax || figures_.cpu > facts_->cpuMax);
-    usbFigure_->setCaption(figures_.usb ? "USB: " + frequencyText(*figures_.usb) : std::string("USB: off"));
-    colour(*usbFigure_, figures_.usb && !(s->usb && s->usb->exact));
+    colour(*cpuFigure_, figures_.cpu > facts_->cpuMax);
+    const bool usbWanted = request().usb;
+    usbFigure_->setCaption(figures_.usb ? "USB: " + frequencyText(*figures_.usb)
+                                        : std::string(usbWanted ? "USB: cannot be made" : "USB: off"));
+    colour(*usbFigure_, usbWanted && !(s->usb && s->usb->exact));
     std::string peripherals = "Peripherals: " + frequencyText(figures_.peripheral);
     // The units the clock code gives dividers of their own, with the clock they count from.
     for (const auto& field : facts_->unitDividers)
         if (const auto divisor = ownDivisor(field.unit); divisor && *divisor > 0)
             peripherals += ", " + field.unit + " " + frequencyText(figures_.cpu / *divisor);
     pclkFigure_->setCaption(peripherals);
-    flashFigure_->setCaption("Flash: " + std::to_string(figures_.flashClocks) + " CPU clocks per access");
+    flashFigure_->setCaption("Flash: " + std::to_string(figures_.flashClocks) + " CPU clock" +
+                             (figures_.flashClocks == 1 ? "" : "s") + " per access");
     colour(*flashFigure_, !facts_->flashCovers(figures_.cpu));
     const bool mn = facts_->pll == PllKind::MN;
-    tree_->setCaption(std::string(kSourceItems[static_cast<std::size_t>(std::max(0, source_->itemIndex()))]) +
-                      " " + frequencyText(figures_.input) + " -> PLL (CCO " + frequencyText(figures_.cco) +
-                      ") -> CPU " + frequencyText(figures_.cpu) + " (" + (mn ? "CCO" : "PLL output") + " / " +
-                      std::to_string(s->cpuDivider) + ") -> peripherals " +
-                      frequencyText(figures_.peripheral));
+    const std::string cpuFrom =
+        facts_->cpuDividers == ValueList{1}
+            ? std::string()
+            : " (" + std::string(mn ? "CCO" : "PLL output") + " / " + std::to_string(s->cpuDivider) + ")";
+    tree_->setCaption(
+        segment(std::string(kSourceItems[static_cast<std::size_t>(std::max(0, source_->itemIndex()))]) + " " +
+                frequencyText(figures_.input)) +
+        kTreeArrow + segment("PLL (CCO " + frequencyText(figures_.cco) + ")") + kTreeArrow +
+        segment("CPU " + frequencyText(figures_.cpu) + cpuFrom) + kTreeArrow +
+        segment("peripherals " + frequencyText(figures_.peripheral)));
 }
 
 int ClocksPage::commonDivisor() const {
@@ -323,7 +363,7 @@ void ClocksPage::generate(ResultLists& lists) const {
     const auto s = chosen();
     if (!s || !facts_)
         return;
-    ClockBlockInput input{*facts_, request().source, *s, {}, clockChain().commonMhz()};
+    ClockBlockInput input{*facts_, usableSource(*facts_, request().source), *s, {}, clockChain().commonMhz()};
     input.dividers =
         dividerWrites(*facts_, commonDivisor(), [this](const std::string& unit) { return ownDivisor(unit); });
     const auto names = profile::RegisterNames::fromProfile(device().profileLines);

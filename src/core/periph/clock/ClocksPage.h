@@ -49,6 +49,9 @@ public:
     void afterRestore() override;
     // A saved setting the part cannot reach, or a source it lacks, is replaced by the best one.
     void correctLoadedSetup(LoadCorrections& corrections) override;
+    // What the solver had to give way on, while the page is on. The clock bar's own problems
+    // (a CPU clock above the part's maximum) stay the clock bar's.
+    void reportProblems(const SetupFacts& facts, ProblemList& out) const override;
 
     // The handlers: the enable box, any input of the solver, the choice of a setting.
     void enableClick();
@@ -70,6 +73,8 @@ private:
     std::optional<double> sourceHz(SourceKind kind) const;
     void fillSettings();
     void showStatus();
+    // The figures' captions back to their bare names.
+    void clearFigures();
     // The unit's own divisor where its page shows a divider of its own.
     std::optional<int> ownDivisor(const std::string& unit) const;
     int commonDivisor() const;

@@ -275,6 +275,7 @@ if (LPC_SC->SCS & (1 << 6))     /* the PLL takes it only once it runs */
    PLL0: M = 10, P = 1, CCO 240 MHz, output 120 MHz
    CPU clock: 120 MHz (PLL output)
    USB clock: 48 MHz (PLL1: M = 4, P = 2, CCO 192 MHz)
+   EMC clock: 60 MHz (CPU clock / 2)
    LPC_SC->PCLKSEL: peripheral clock / 4
    Flash: 6 CPU clocks per access
 */
@@ -298,6 +299,7 @@ if (LPC_SC->SCS & (1 << 6))     /* the PLL takes it only once it runs */
    LPC_SC->PLL0FEED = 0x55;
    __enable_irq();
    LPC_SC->PCLKSEL = 0x00000004;     /* peripheral clock divider */
+   LPC_SC->EMCCLKSEL = 0x00000001;     /* EMC clock = CPU clock / 2: at most 80 MHz */
    for (clockWait = 0; clockWait < 100000 && !(LPC_SC->PLL0STAT & (1 << 10)); clockWait++)     /* PLOCK */
       ;
    LPC_SC->FLASHCFG = (LPC_SC->FLASHCFG & 0x00000FFF) | 0x00005000;     /* FLASHTIM = 5: 6 CPU clocks per access */

@@ -56,6 +56,15 @@ TEST(ClockSections, EveryFixtureReadsAndBadLinesNameTheirLine) {
     EXPECT_EQ(problem({"SPEED=1"}),
               "[CLOCKS] line 19: unknown clock key 'SPEED' / unknown clock key 'SPEED'");
 
+    // The flash table must reach the part's maximum: the last FLASH line is named.
+    profile::Lines fast = clockFixtureLines("LPC1768");
+    *std::find(fast.begin(), fast.end(), "CPUMAX=100000000") = "CPUMAX=120000000";
+    const auto lastFlash = std::find(fast.begin(), fast.end(), "FLASH=100000000,5") - fast.begin();
+    const auto flashChecked = app::checkProfile(fast);
+    ASSERT_EQ(flashChecked.size(), 1u);
+    EXPECT_EQ(flashChecked[0].line, lastFlash + 1);
+    EXPECT_EQ(flashChecked[0].message, "the last FLASH step ends at 100000000 Hz, below CPUMAX 120000000 Hz");
+
     // A section that lacks a key the solver needs.
     profile::Lines lines = {"[CLOCKS]", "SEQUENCE=LPC21XX", "CRYSTAL=10000000,25000000"};
     EXPECT_THROW(readClockFacts(lines), profile::ProfileError);

@@ -109,13 +109,35 @@ TEST(ClockSolver, LimitCasesOfferTheClosestValidSettingAndSaySo) {
     ASSERT_FALSE(solution.settings.empty());
     EXPECT_DOUBLE_EQ(solution.settings.front().cpu, 100e6);
 
-    // A crystal outside the PLL's input range: flagged, and nothing reaches the PLL.
-    request.source.hz = 30e6;
-    request.wantedHz = 60e6;
-    solution = solveClocks(clockFixtureFacts("LPC2148"), request);
-    EXPECT_TRUE(solution.inputOutOfRange);
-    EXPECT_TRUE(solution.settings.empty());
-    EXPECT_TRUE(solution.noExact);
+    // A crystal outside the family's range: flagged, and solved for the nearest end of the range,
+    // never for the typed crystal (the LPC1768 would reach 100 MHz from 30 MHz with N = 2).
+    struct OutOfRange {
+        const char* part;
+        double crystalMhz, wantedMhz, usedMhz;
+        int m, np, cpuDivider;
+        double cpuMhz, ccoMhz;
+    };
+    for (const OutOfRange& c : {OutOfRange{"LPC2148", 30, 60, 25, 2, 2, 1, 50, 200},
+                                OutOfRange{"LPC1768", 30, 100, 25, 6, 1, 3, 100, 300},
+                                OutOfRange{"LPC1343", 8, 72, 10, 7, 2, 1, 70, 280}}) {
+        SCOPED_TRACE(c.part);
+        const ClockFacts facts = clockFixtureFacts(c.part);
+        const ClockRequest typed{{SourceKind::MainOscillator, c.crystalMhz * 1e6}, c.wantedMhz * 1e6, false};
+        solution = solveClocks(facts, typed);
+        EXPECT_TRUE(solution.inputOutOfRange);
+        EXPECT_DOUBLE_EQ(usableSource(facts, typed.source).hz, c.usedMhz * 1e6);
+        ASSERT_FALSE(solution.settings.empty());
+        const PllSetting& best = solution.settings.front();
+        EXPECT_EQ(best.m, c.m);
+        EXPECT_EQ(facts.pll == PllKind::MN ? best.n : best.p, c.np);
+        EXPECT_EQ(best.cpuDivider, c.cpuDivider);
+        EXPECT_DOUBLE_EQ(best.cpu, c.cpuMhz * 1e6);
+        EXPECT_DOUBLE_EQ(best.cco, c.ccoMhz * 1e6);
+        EXPECT_DOUBLE_EQ(best.input * (facts.pll == PllKind::MN ? best.n : 1), c.usedMhz * 1e6);
+        const auto checked = checkSetting(facts, typed, best);
+        ASSERT_TRUE(checked) << "the setting check works from the same input";
+        EXPECT_DOUBLE_EQ(checked->cpu, best.cpu);
+    }
 
     // No M makes 48 MHz from 14.7456 MHz on the USB PLL.
     request.source.hz = 14.7456e6;

@@ -55,13 +55,21 @@ TEST_F(ClocksPageTest, OffByDefaultAndAbsentWithoutClockFacts) {
 TEST_F(ClocksPageTest, OnItSetsTheCpuClockThatEveryFigureFollowsAndOffGivesTheEditBack) {
     load("LPC1768");
     cpuEdit().setText("48");
+    const std::string ownHint = cpuEdit().hint();
     switchOn("12", "100");
     EXPECT_TRUE(cpuEdit().readOnly());
+    EXPECT_NE(cpuEdit().hint().find("The clock set-up sets the CPU clock"), std::string::npos)
+        << "the read-only edit says why";
     EXPECT_EQ(cpuEdit().text(), "100");
     EXPECT_EQ(combo(kSolutionsList).text(), "M 25, N 2, CPU / 3: 100 MHz, CCO 300 MHz, exact");
     EXPECT_EQ(timer0Clock(), "25") << "the timer's 1/4 divider follows the chosen clock";
-    EXPECT_EQ(caption(kTreeLabel),
-              "Main oscillator 12 MHz -> PLL (CCO 300 MHz) -> CPU 100 MHz (CCO / 3) -> peripherals 25 MHz");
+    // The tree's segments keep together (no-break spaces) and its arrows are one character.
+    std::string tree =
+        "Main oscillator 12 MHz > PLL (CCO 300 MHz) > CPU 100 MHz (CCO / 3) > peripherals 25 MHz";
+    std::replace(tree.begin(), tree.end(), ' ', '\xA0');
+    for (auto at = tree.find("\xA0>\xA0"); at != std::string::npos; at = tree.find("\xA0>\xA0"))
+        tree.replace(at, 3, "\xA0\xBB ");
+    EXPECT_EQ(caption(kTreeLabel), tree);
     EXPECT_EQ(caption(kCcoFigure), "CCO: 300 MHz");
     EXPECT_EQ(caption(kFlashFigure), "Flash: 5 CPU clocks per access");
     EXPECT_EQ(caption(kStatusLabel), "");
@@ -86,29 +94,105 @@ TEST_F(ClocksPageTest, OnItSetsTheCpuClockThatEveryFigureFollowsAndOffGivesTheEd
 
     box(kEnableBox).click();
     EXPECT_FALSE(cpuEdit().readOnly());
+    EXPECT_EQ(cpuEdit().hint(), ownHint);
     EXPECT_EQ(cpuEdit().text(), "90") << "switching off changes nothing else";
     EXPECT_TRUE(generatedBy<ClocksPage>().empty());
 }
 
 TEST_F(ClocksPageTest, OutOfRangeInputsAreShownRedWithTheClosestValidSetting) {
-    load("LPC1768");
-    switchOn("12", "120");
-    EXPECT_EQ(cpuEdit().text(), "100");
-    EXPECT_EQ(get(kCpuFigure).fontColour(), model::kRed);
-    EXPECT_NE(caption(kStatusLabel).find("at most 100 MHz"), std::string::npos) << caption(kStatusLabel);
+    struct Case {
+        const char* part;
+        const char* crystal;
+        const char* wanted;
+        bool usb;
+        const char* cpuEdit;
+        // Red or not: crystal edit, wanted edit, input, CPU and USB figures.
+        const char* red;
+        const char* status;
+        // A line the clock block holds ("" for none to look for).
+        const char* blockLine;
+    };
+    const Case cases[] = {
+        // The wanted edit is red, not the CPU figure: the chosen 100 MHz is within the limit.
+        {"LPC1768", "12", "120", false, "100", "nynnn", "The CPU clock is at most 100 MHz", ""},
+        // Solved for the nearest end of the crystal range, and the code says so.
+        {"LPC1768", "30", "100", false, "100", "ynynn",
+         "The crystal must be 1 MHz .. 25 MHz: the settings are worked for 25 MHz",
+         "   Input clock: 25 MHz (main oscillator)"},
+        {"LPC2148", "14.7456", "58.9824", true, "58.9824", "nnnny", "USB clock 48 MHz exactly", ""},
+        // The closest setting's clock shows rounded in the clock bar: 72 MHz / 7.
+        {"LPC1343", "12", "10.3", false, "10.285714", "nnnnn", "the closest are offered",
+         "   CPU clock: 10.285714 MHz (PLL output / 7)"},
+        // Nothing to give way on; no USB figure on a part without USB.
+        {"LPC2468", "12", "72", false, "72", "nnnnn", "", "   CPU clock: 72 MHz (CCO / 4)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.part) + " " + c.crystal + " " + c.wanted);
+        load(c.part);
+        switchOn(c.crystal, c.wanted, c.usb);
+        EXPECT_EQ(cpuEdit().text(), c.cpuEdit);
+        std::string red;
+        for (const char* name : {kCrystalEdit, kWantedEdit, kInputFigure, kCpuFigure, kUsbFigure})
+            red += get(name).fontColour() == model::kRed ? 'y' : 'n';
+        EXPECT_EQ(red, c.red);
+        EXPECT_NE(caption(kStatusLabel).find(c.status), std::string::npos) << caption(kStatusLabel);
+        // A part without a CPU clock divider names none.
+        const bool divider = page().facts()->cpuDividers != ValueList{1};
+        EXPECT_EQ(combo(kSolutionsList).text().find("CPU / ") != std::string::npos, divider);
+        EXPECT_EQ(caption(kTreeLabel).find("\xA0/\xA0") != std::string::npos, divider);
+        EXPECT_EQ(shown({kUsbFigure}), page().facts()->usb ? "y" : "n");
+        const Lines block = generatedBy<ClocksPage>();
+        if (*c.blockLine != 0) {
+            EXPECT_NE(std::find(block.begin(), block.end(), c.blockLine), block.end())
+                << testing::joined(block);
+        }
+        if (c.usb) {
+            EXPECT_TRUE(std::none_of(block.begin(), block.end(), [](const std::string& l) {
+                return l.find("PLL1") != std::string::npos && l.find("/*") != 0 && l.rfind("   ", 0) != 0;
+            })) << "no USB code without an exact 48 MHz";
+        }
+    }
+}
 
-    edit(kCrystalEdit).setText("30");
-    EXPECT_EQ(get(kInputFigure).fontColour(), model::kRed);
-    EXPECT_NE(caption(kStatusLabel).find("The crystal must be 1 MHz .. 25 MHz"), std::string::npos);
-
-    load("LPC2148");
-    switchOn("14.7456", "58.9824", true);
-    EXPECT_NE(caption(kStatusLabel).find("USB clock 48 MHz exactly"), std::string::npos)
-        << caption(kStatusLabel);
-    const Lines block = generatedBy<ClocksPage>();
-    EXPECT_TRUE(std::none_of(block.begin(), block.end(), [](const std::string& l) {
-        return l.find("PLL1") != std::string::npos && l.find("/*") != 0 && l.rfind("   ", 0) != 0;
-    })) << "no USB code without an exact 48 MHz";
+TEST_F(ClocksPageTest, ProblemsNameWhatTheSolverGaveWayOn) {
+    struct Case {
+        const char* part;
+        const char* crystal;
+        const char* wanted;
+        bool usb;
+        // The page's problems, "severity|subject|what", one a line.
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"LPC1768", "12", "100", false, ""},
+        // The chosen 100 MHz is within the limit: the clock bar reports nothing, the page the wish.
+        {"LPC1768", "12", "120", false,
+         "warning|CCLK|wanted CPU clock 120 MHz is above the LPC1768's 100 MHz: the code sets the closest "
+         "below\n"},
+        {"LPC1768", "30", "100", false,
+         "error|Crystal|crystal 30 MHz is outside the LPC1768's 1 MHz .. 25 MHz: the code is worked for 25 "
+         "MHz\n"},
+        {"LPC1343", "12", "10.3", false,
+         "warning|CCLK|no setting gives 10.3 MHz exactly: the chosen gives 10.285714 MHz (-1387 ppm)\n"},
+        {"LPC2148", "14.7456", "58.9824", true,
+         "error|USB|the USB clock must be 48 MHz exactly, but no setting makes it from 14.7456 MHz: the "
+         "code leaves it unset\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.part) + " " + c.crystal + " " + c.wanted);
+        load(c.part);
+        switchOn(c.crystal, c.wanted, c.usb);
+        std::string found;
+        std::string bar;
+        const ProblemList list = folder.form().collectProblems();
+        for (const auto& p : list.problems()) {
+            const std::string line =
+                std::string(periph::severityText(p.severity)) + "|" + p.subject + "|" + p.what + "\n";
+            (p.tab == kTab.name ? found : bar) += line;
+        }
+        EXPECT_EQ(found, c.expected);
+        EXPECT_EQ(bar.find("CCLK"), std::string::npos) << bar;
+    }
 }
 
 TEST_F(ClocksPageTest, SavedFilesHoldThePageOnlyWhileItIsOn) {

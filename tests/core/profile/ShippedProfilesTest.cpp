@@ -71,9 +71,16 @@ constexpr Expected kShipped[] = {
     {"LPC2478", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
     // LQFP80 parts bond out 52 of the 70 port pins of the LQFP100 parts.
     {"LPC1751", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1752", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1754", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
     {"LPC1756", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1758", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
     {"LPC1759", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1763", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     {"LPC1764", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
+    {"LPC1765", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
+    {"LPC1766", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
+    {"LPC1767", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     {"LPC1768", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     {"LPC1769", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     // The 177x has one PCLKSEL divider for every peripheral: the common divider serves all.

@@ -62,9 +62,17 @@ constexpr Expected kShipped[] = {
     {"LPC2138", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
     {"LPC2146", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
     {"LPC2148", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
-    // The 23xx and 24xx have a PCLKSEL divider per peripheral; the 100-pin LPC2368 lacks the
-    // pins the 144-pin parts add.
+    // The 23xx and 24xx have a PCLKSEL divider per peripheral; the 100-pin parts lack the pins
+    // the 144-pin parts add.
+    {"LPC2361", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2362", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2364", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2365", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2366", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2367", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
     {"LPC2368", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2387", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2377", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
     {"LPC2378", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
     {"LPC2388", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
     {"LPC2468", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},

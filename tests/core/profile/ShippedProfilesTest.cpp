@@ -56,10 +56,24 @@ struct Expected {
 
 // Every shipped part, by family: the flags its family sets and the pins its package has.
 constexpr Expected kShipped[] = {
+    {"LPC2101", "21xx", "LPC2103.h", false, false, true, false, false, false, 32},
+    {"LPC2102", "21xx", "LPC2103.h", false, false, true, false, false, false, 32},
     {"LPC2103", "21xx", "LPC2103.h", false, false, true, false, false, false, 32},
+    {"LPC2104", "21xx", "LPC210x.h", false, false, true, false, false, false, 32},
+    {"LPC2105", "21xx", "LPC210x.h", false, false, true, false, false, false, 32},
     {"LPC2106", "21xx", "LPC210x.h", false, false, true, false, false, false, 32},
+    {"LPC2114", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
+    {"LPC2119", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
+    {"LPC2124", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
     {"LPC2129", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
+    {"LPC2131", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
+    {"LPC2132", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
+    {"LPC2134", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
+    {"LPC2136", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
     {"LPC2138", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
+    {"LPC2141", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
+    {"LPC2142", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
+    {"LPC2144", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
     {"LPC2146", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
     {"LPC2148", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
     // The 23xx and 24xx have a PCLKSEL divider per peripheral; the 100-pin parts lack the pins

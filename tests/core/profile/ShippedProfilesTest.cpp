@@ -77,7 +77,7 @@ constexpr Expected kShipped[] = {
     {"LPC2146", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
     {"LPC2148", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
     // The 23xx and 24xx have a PCLKSEL divider per peripheral; the 100-pin parts lack the pins
-    // the 144-pin parts add.
+    // the 144-pin parts add, the TFBGA180 LPC2458 the upper external bus pins of the 208-pin parts.
     {"LPC2361", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
     {"LPC2362", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
     {"LPC2364", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
@@ -89,7 +89,11 @@ constexpr Expected kShipped[] = {
     {"LPC2377", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
     {"LPC2378", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
     {"LPC2388", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
+    {"LPC2420", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
+    {"LPC2458", "24xx", "LPC24xx.h", false, false, false, false, true, false, 136},
+    {"LPC2460", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
     {"LPC2468", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
+    {"LPC2470", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
     {"LPC2478", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
     // LQFP80 parts bond out 52 of the 70 port pins of the LQFP100 parts.
     {"LPC1751", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
@@ -107,7 +111,12 @@ constexpr Expected kShipped[] = {
     {"LPC1769", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     // The 177x has one PCLKSEL divider for every peripheral: the common divider serves all.
     {"LPC1774", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1776", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1777", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
     {"LPC1778", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1785", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1786", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1787", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
     {"LPC1788", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
     // The HVQFN33 LPC1311 has 28 port pins; on the USB parts USB_DM/USB_DP take PIO3_4/PIO3_5.
     {"LPC1311", "13xx", "LPC13xx.h", true, true, false, true, true, true, 28},

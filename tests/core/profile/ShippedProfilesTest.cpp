@@ -9,6 +9,7 @@
 #include "io/TextFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
+#include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumberText.h"
 #include "model/NumericEdit.h"
@@ -318,6 +319,33 @@ TEST_F(ShippedProfiles, EveryProfileLoadsWithItsDeviceFlagsAndCompletePins) {
             EXPECT_EQ(gpioCount, 1);
         }
     }
+}
+
+// With every part shipped the list stays usable: it is sorted, which keeps each family's parts
+// together, and typing in the filter narrows it and selects a part it shows.
+TEST_F(ShippedProfiles, DeviceListKeepsFamiliesTogetherAndFiltersAsYouType) {
+    auto& devices = control<model::ComboBox>("mcu_ComboBox");
+    std::vector<std::string> families;
+    for (const auto& name : devices.items()) {
+        const auto expected = std::find_if(std::begin(kShipped), std::end(kShipped),
+                                           [&](const Expected& e) { return name == e.device; });
+        ASSERT_NE(expected, std::end(kShipped)) << name << " is shipped but not in the table above";
+        if (families.empty() || families.back() != expected->family)
+            families.push_back(expected->family);
+    }
+    EXPECT_EQ(families, (std::vector<std::string>{"13xx", "175x", "177x", "21xx", "23xx", "24xx"}));
+
+    auto& filter = control<model::Edit>("mcu_FilterEdit");
+    filter.setText("2364");
+    EXPECT_EQ(devices.text(), "LPC2364");
+    filter.setText("lpc17 8");
+    std::vector<std::string> shown;
+    for (int i = 0; i < devices.count(); ++i)
+        if (devices.shown(i))
+            shown.push_back(devices.items()[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(shown, (std::vector<std::string>{"LPC1758", "LPC1768", "LPC1778", "LPC1785", "LPC1786",
+                                               "LPC1787", "LPC1788"}));
+    EXPECT_EQ(devices.text(), "LPC1758");
 }
 
 TEST_F(ShippedProfiles, SpotCheckedPinFunctionsFollowTheManuals) {

@@ -67,6 +67,7 @@ constexpr Expected kShipped[] = {
     {"LPC2119", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
     {"LPC2124", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
     {"LPC2129", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
+    {"LPC2194", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
     {"LPC2131", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
     {"LPC2132", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
     {"LPC2134", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},

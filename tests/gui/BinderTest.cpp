@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
@@ -84,6 +85,12 @@ TEST(Binder, ModelChangesRedrawWidgetsWithoutRunningHandlersTwice) {
     EXPECT_EQ(box->itemText(0), "LPC1343") << "sorted by the model";
     EXPECT_EQ(box->currentText(), "LPC2378");
     EXPECT_EQ(handlerRuns, 2) << "cleared by setItems, then selected; the redraw adds none";
+    devices.setFilter("1343");
+    auto* rows = qobject_cast<QListView*>(box->view());
+    ASSERT_NE(rows, nullptr);
+    EXPECT_TRUE(rows->isRowHidden(1) && !rows->isRowHidden(0))
+        << "the drop-down offers what the filter shows";
+    EXPECT_EQ(box->currentText(), "LPC1343");
 
     gui.store().get<model::Control>("IO_page").setEnabled(false);
     EXPECT_FALSE(box->isEnabled());

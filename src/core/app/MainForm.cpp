@@ -150,6 +150,9 @@ void MainForm::connectHandlers() {
     store_.get<model::ComboBox>("mcu_ComboBox").setItemStyler([this](int, const std::string& item) {
         return item == device_.deviceName ? model::ItemStyle{model::kRed, true} : model::ItemStyle{};
     });
+    store_.get<model::Edit>("mcu_FilterEdit").changed.connect([this](model::Control& filter) {
+        store_.get<model::ComboBox>("mcu_ComboBox").setFilter(static_cast<model::Edit&>(filter).text());
+    });
     store_.get<model::Control>("about_button").clicked.connect([this](model::Control&) {
         about_buttonClick();
     });

@@ -26,6 +26,9 @@ void declareDeviceBar(model::ControlStore& store, model::Control& firstPage) {
     devices.setTag(-1); // never saved in a configuration
     devices.setSorted(true);
     devices.setDropDownCount(15);
+    // Typing here narrows the device list (a part number, a family such as "lpc23"); an edit
+    // is not saved in a configuration.
+    store.add<model::Edit>("mcu_FilterEdit", page).setHint("Type part of a device name to narrow the list");
     store.addPlain(ControlKind::Button, "LoadProfileBitBtn", page, "Load profile");
     store.addPlain(ControlKind::Button, "ShowPicture", page, "Show MCU").setEnabled(false);
     store.addPlain(ControlKind::Button, "LoadConfigButton", page, "Load configuration");

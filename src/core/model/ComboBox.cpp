@@ -82,6 +82,35 @@ ItemStyle ComboBox::itemStyle(int index) const {
     return styler_(index, items_[static_cast<std::size_t>(index)]);
 }
 
+void ComboBox::setFilter(std::string filter) {
+    if (filter == filter_)
+        return;
+    filter_ = std::move(filter);
+    notifyView(Aspect::Items);
+    if (itemIndex_ >= 0 && shown(itemIndex_))
+        return;
+    for (int i = 0; i < count(); ++i)
+        if (shown(i)) {
+            setItemIndex(i);
+            return;
+        }
+}
+
+bool ComboBox::shown(int index) const {
+    if (index < 0 || index >= count())
+        return false;
+    const std::string item = io::toLowerAscii(items_[static_cast<std::size_t>(index)]);
+    const std::string filter = io::toLowerAscii(filter_);
+    for (std::size_t at = filter.find_first_not_of(' '); at != std::string::npos;
+         at = filter.find_first_not_of(' ', at)) {
+        const auto end = std::min(filter.find(' ', at), filter.size());
+        if (item.find(filter.substr(at, end - at)) == std::string::npos)
+            return false;
+        at = end;
+    }
+    return true;
+}
+
 void ComboBox::setSorted(bool sorted) {
     sorted_ = sorted;
     if (sorted_) {

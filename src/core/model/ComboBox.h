@@ -51,6 +51,14 @@ public:
     int dropDownCount() const { return dropDownCount_; }
     void setDropDownCount(int count) { dropDownCount_ = count; }
 
+    // A filter narrows the list the user picks from without changing its items: an item is
+    // shown when every blank-separated word of the filter occurs in it, letter case aside (an
+    // empty filter shows all). When the selected item is filtered out, the first shown one is
+    // selected, so the closed box never names an item the list hides.
+    void setFilter(std::string filter);
+    const std::string& filter() const { return filter_; }
+    bool shown(int index) const;
+
     // Owner drawing: the styler decides each item's colour and weight; restyle() asks views
     // to draw the items again after what the styler looks at has changed.
     void setItemStyler(ItemStyler styler);
@@ -61,6 +69,7 @@ private:
     std::vector<std::string> items_;
     int itemIndex_ = -1;
     std::string editText_;
+    std::string filter_;
     bool sorted_ = false;
     bool editable_ = false;
     int dropDownCount_ = 8;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QLineEdit>
+#include <QListView>
 #include <QPalette>
 
 namespace regforge::gui::binding {
@@ -40,6 +41,10 @@ void ComboBinding::showItems(int /*index*/) {
         items.append(fromWindows1252(item));
     box_->clear();
     box_->addItems(items);
+    // The model's filter decides which items the drop-down list offers.
+    if (auto* list = qobject_cast<QListView*>(box_->view()))
+        for (int i = 0; i < combo_.count(); ++i)
+            list->setRowHidden(i, !combo_.shown(i));
     for (int i = 0; i < combo_.count(); ++i) {
         const model::ItemStyle style = combo_.itemStyle(i);
         if (style == model::ItemStyle{})

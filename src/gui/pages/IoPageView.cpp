@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace regforge::gui::pages {
@@ -46,7 +47,7 @@ void IoPageView::arrangeContent(QVBoxLayout* body) {
 
 void IoPageView::arrangeDeviceBar(QVBoxLayout* body) {
     // Two rows with their buttons in columns:
-    //   Device          [device list    ] [Load profile      ] [Show MCU]
+    //   Device          [filter][device list] [Load profile      ] [Show MCU]
     //   Configuration   [Load configuration] [Save configuration]
     auto* bar = new QGridLayout;
     bar->setHorizontalSpacing(8);
@@ -55,7 +56,15 @@ void IoPageView::arrangeDeviceBar(QVBoxLayout* body) {
     auto* devices = takeAs<QComboBox>("mcu_ComboBox");
     devices->setMinimumContentsLength(14);
     devices->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    bar->addWidget(devices, 0, 1);
+    auto* filter = takeAs<QLineEdit>("mcu_FilterEdit");
+    filter->setPlaceholderText(QObject::tr("filter"));
+    filter->setClearButtonEnabled(true);
+    filter->setMaximumWidth(110);
+    auto* pick = new QHBoxLayout;
+    pick->setSpacing(4);
+    pick->addWidget(filter);
+    pick->addWidget(devices, 1);
+    bar->addLayout(pick, 0, 1);
     bar->addWidget(take("LoadProfileBitBtn"), 0, 2);
     bar->addWidget(take("ShowPicture"), 0, 3);
     bar->addWidget(new QLabel(QObject::tr("Configuration")), 1, 0);

@@ -183,6 +183,34 @@ TEST_F(Store, SortedComboKeepsSelectionAcrossInsertions) {
     EXPECT_EQ(combo.indexOfIgnoringCase("lpc2148"), 2);
 }
 
+// The device list's filter: every word must occur, letter case aside; the items stay, the
+// selection moves to the first shown item only when the filter hides it.
+TEST_F(Store, ComboFilterNarrowsTheOfferedItemsAndKeepsAShownSelection) {
+    auto& combo = store.add<ComboBox>("mcu_ComboBox", page);
+    combo.setItems({"LPC1768", "LPC2138", "LPC2364", "LPC2368"});
+    combo.setItemIndex(3);
+    const auto shown = [&] {
+        std::vector<std::string> names;
+        for (int i = 0; i < combo.count(); ++i)
+            if (combo.shown(i))
+                names.push_back(combo.items()[static_cast<std::size_t>(i)]);
+        return names;
+    };
+    combo.setFilter("lpc23");
+    EXPECT_EQ(shown(), (std::vector<std::string>{"LPC2364", "LPC2368"}));
+    EXPECT_EQ(combo.text(), "LPC2368") << "a shown selection stays";
+    combo.setFilter(" 2 8 ");
+    EXPECT_EQ(shown(), (std::vector<std::string>{"LPC2138", "LPC2368"}));
+    combo.setFilter("17");
+    EXPECT_EQ(combo.text(), "LPC1768") << "the first shown item replaces a hidden selection";
+    combo.setFilter("lpc99");
+    EXPECT_TRUE(shown().empty());
+    EXPECT_EQ(combo.text(), "LPC1768") << "nothing shown: the selection stays";
+    combo.setFilter("");
+    EXPECT_EQ(shown().size(), 4u);
+    EXPECT_EQ(combo.count(), 4) << "filtering never removes items";
+}
+
 TEST_F(Store, EditableComboSelectsTheItemItsTextNames) {
     auto& combo = store.add<ComboBox>("ISR_ComboBox", page);
     combo.setEditable(true);

@@ -197,7 +197,7 @@ protected:
         }
         EXPECT_EQ(examples, 6) << "one example per family";
         const auto devices = folder.form().store().get<model::ComboBox>("mcu_ComboBox").items();
-        EXPECT_GE(devices.size(), 24u);
+        EXPECT_GE(devices.size(), 50u);
         for (const auto& device : devices) {
             ASSERT_TRUE(folder.load(device)) << device;
             for (int t = 0; t < 4; ++t)

@@ -9,6 +9,7 @@
 #include "io/TextFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
+#include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumberText.h"
 #include "model/NumericEdit.h"
@@ -56,29 +57,68 @@ struct Expected {
 
 // Every shipped part, by family: the flags its family sets and the pins its package has.
 constexpr Expected kShipped[] = {
+    {"LPC2101", "21xx", "LPC2103.h", false, false, true, false, false, false, 32},
+    {"LPC2102", "21xx", "LPC2103.h", false, false, true, false, false, false, 32},
     {"LPC2103", "21xx", "LPC2103.h", false, false, true, false, false, false, 32},
+    {"LPC2104", "21xx", "LPC210x.h", false, false, true, false, false, false, 32},
+    {"LPC2105", "21xx", "LPC210x.h", false, false, true, false, false, false, 32},
     {"LPC2106", "21xx", "LPC210x.h", false, false, true, false, false, false, 32},
+    {"LPC2114", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
+    {"LPC2119", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
+    {"LPC2124", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
     {"LPC2129", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
+    {"LPC2194", "21xx", "LPC21xx.h", false, false, true, false, false, false, 46},
+    {"LPC2131", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
+    {"LPC2132", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
+    {"LPC2134", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
+    {"LPC2136", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
     {"LPC2138", "21xx", "LPC213x.h", false, false, true, false, false, false, 47},
+    {"LPC2141", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
+    {"LPC2142", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
+    {"LPC2144", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
     {"LPC2146", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
     {"LPC2148", "21xx", "LPC214x.h", false, false, true, false, false, false, 45},
-    // The 23xx and 24xx have a PCLKSEL divider per peripheral; the 100-pin LPC2368 lacks the
-    // pins the 144-pin parts add.
+    // The 23xx and 24xx have a PCLKSEL divider per peripheral; the 100-pin parts lack the pins
+    // the 144-pin parts add, the TFBGA180 LPC2458 the upper external bus pins of the 208-pin parts.
+    {"LPC2361", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2362", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2364", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2365", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2366", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2367", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
     {"LPC2368", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2387", "23xx", "LPC23xx.h", false, false, false, false, true, false, 70},
+    {"LPC2377", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
     {"LPC2378", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
     {"LPC2388", "23xx", "LPC23xx.h", false, false, false, false, true, false, 104},
+    {"LPC2420", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
+    {"LPC2458", "24xx", "LPC24xx.h", false, false, false, false, true, false, 136},
+    {"LPC2460", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
     {"LPC2468", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
+    {"LPC2470", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
     {"LPC2478", "24xx", "LPC24xx.h", false, false, false, false, true, false, 160},
     // LQFP80 parts bond out 52 of the 70 port pins of the LQFP100 parts.
     {"LPC1751", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1752", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1754", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
     {"LPC1756", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1758", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
     {"LPC1759", "175x", "LPC17xx.h", true, false, false, false, true, false, 52},
+    {"LPC1763", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     {"LPC1764", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
+    {"LPC1765", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
+    {"LPC1766", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
+    {"LPC1767", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     {"LPC1768", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     {"LPC1769", "175x", "LPC17xx.h", true, false, false, false, true, false, 70},
     // The 177x has one PCLKSEL divider for every peripheral: the common divider serves all.
     {"LPC1774", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1776", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1777", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
     {"LPC1778", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1785", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1786", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
+    {"LPC1787", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
     {"LPC1788", "177x", "LPC177x_8x.h", true, true, true, false, true, false, 165},
     // The HVQFN33 LPC1311 has 28 port pins; on the USB parts USB_DM/USB_DP take PIO3_4/PIO3_5.
     {"LPC1311", "13xx", "LPC13xx.h", true, true, false, true, true, true, 28},
@@ -280,6 +320,33 @@ TEST_F(ShippedProfiles, EveryProfileLoadsWithItsDeviceFlagsAndCompletePins) {
             EXPECT_EQ(gpioCount, 1);
         }
     }
+}
+
+// With every part shipped the list stays usable: it is sorted, which keeps each family's parts
+// together, and typing in the filter narrows it and selects a part it shows.
+TEST_F(ShippedProfiles, DeviceListKeepsFamiliesTogetherAndFiltersAsYouType) {
+    auto& devices = control<model::ComboBox>("mcu_ComboBox");
+    std::vector<std::string> families;
+    for (const auto& name : devices.items()) {
+        const auto expected = std::find_if(std::begin(kShipped), std::end(kShipped),
+                                           [&](const Expected& e) { return name == e.device; });
+        ASSERT_NE(expected, std::end(kShipped)) << name << " is shipped but not in the table above";
+        if (families.empty() || families.back() != expected->family)
+            families.push_back(expected->family);
+    }
+    EXPECT_EQ(families, (std::vector<std::string>{"13xx", "175x", "177x", "21xx", "23xx", "24xx"}));
+
+    auto& filter = control<model::Edit>("mcu_FilterEdit");
+    filter.setText("2364");
+    EXPECT_EQ(devices.text(), "LPC2364");
+    filter.setText("lpc17 8");
+    std::vector<std::string> shown;
+    for (int i = 0; i < devices.count(); ++i)
+        if (devices.shown(i))
+            shown.push_back(devices.items()[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(shown, (std::vector<std::string>{"LPC1758", "LPC1768", "LPC1778", "LPC1785", "LPC1786",
+                                               "LPC1787", "LPC1788"}));
+    EXPECT_EQ(devices.text(), "LPC1758");
 }
 
 TEST_F(ShippedProfiles, SpotCheckedPinFunctionsFollowTheManuals) {

@@ -278,8 +278,9 @@ void I2cPage::refreshBusFigure(int n) {
     figure.pclkHz = pclk;
     if (timing.high >= kMinHalfPeriod && timing.low >= kMinHalfPeriod && pclk > 0) {
         figure.hz = timing.rateHz(pclk);
-        figure.problem =
+        figure.timing =
             timingProblem(timing, pclk, b.section.fastModePlus ? BusSpeed::FastPlus : BusSpeed::Fast);
+        figure.problem = figure.timing;
         const double wanted = wantedHz(n);
         if (b.mode->itemIndex() == kMaster && wanted <= 0)
             figure.problem = "no bit rate asked for";

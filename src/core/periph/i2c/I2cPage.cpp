@@ -134,7 +134,10 @@ void I2cPage::declareBus(int n, Control* page) {
     b.sourceLabel = &s.addPlain(ControlKind::Label, busControl(n, "Source_label"), b.groupBox);
     b.sourceLabel->setTag(base + kSourceLabelOffset);
     b.hintLabel = &s.addPlain(ControlKind::Label, busControl(n, "Hint_Label"), b.groupBox);
-    b.clock = addClockPanel(b.groupBox, {clockPanelName(n), clockDividerName(n), clockEditName(n)},
+    // The unit's own divider reaches the clock set-up only while the unit is on: with every unit
+    // off the page saves nothing, its dividers among it.
+    b.clock = addClockPanel(b.groupBox,
+                            {clockPanelName(n), clockDividerName(n), clockEditName(n), name, b.enableBox},
                             ClockGroup::CounterUnit, [this, n] { followClock(n); });
     b.clock.divider->setTag(kDividerTag);
     b.coverPanel =

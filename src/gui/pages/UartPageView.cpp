@@ -5,6 +5,7 @@
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/uart/UartControls.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -62,13 +63,23 @@ void UartPageView::arrangeUnit(int uart, QWidget* groupBox) {
     interrupts->addStretch(1);
     addRow("IER", interrupts);
 
+    // The wanted rate with the unit's clock beside it, then the solutions across both columns:
+    // their texts are long, and the closed list may cut one at the design width.
     auto* baud = fieldRow();
     baud->addWidget(fieldName("Wanted baud rate"));
     QWidget* wanted = take(name("Baud_edit"));
     sizeRegisterEdit(wanted);
     baud->addWidget(wanted);
-    baud->addWidget(take(name("Solution_ComboBox")), 1);
+    baud->addStretch(1);
+    baud->addWidget(takeClockPanel(name("pclk_Panel"), name("pclk_div"), name("pclock_edit")), 0,
+                    Qt::AlignVCenter);
     addRow("Baud", baud);
+    auto* solutions = fieldRow();
+    auto* solutionList = takeAs<QComboBox>(name("Solution_ComboBox"));
+    solutionList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    solutionList->setMinimumContentsLength(24);
+    solutions->addWidget(solutionList, 1);
+    grid->addLayout(solutions, line++, 0, 1, 2);
 
     auto* divisors = fieldRow();
     for (const auto& [caption, suffix] :
@@ -85,10 +96,7 @@ void UartPageView::arrangeUnit(int uart, QWidget* groupBox) {
     addRow("DLL/FDR", divisors);
 
     auto* figures = fieldRow();
-    figures->addWidget(take(name("Rate_Label")));
-    figures->addStretch(1);
-    figures->addWidget(takeClockPanel(name("pclk_Panel"), name("pclk_div"), name("pclock_edit")), 0,
-                       Qt::AlignVCenter);
+    figures->addWidget(take(name("Rate_Label")), 1);
     addRow(nullptr, figures);
     finishUnitColumn(column, grid, 1, takeAs<QLabel>(name("Hint_Label")));
 }

@@ -14,12 +14,6 @@ std::string unitName(int bus) {
     return "I2C" + std::to_string(bus);
 }
 
-// "SCL0" on most parts; the parts with a single I2C unit may name its pins "SCL".
-std::string pinFunction(const SetupFacts& facts, int bus, const char* signal) {
-    const std::string numbered = signal + std::to_string(bus);
-    return bus == 0 ? offeredFunction(facts, {numbered, signal}) : offeredFunction(facts, {numbered});
-}
-
 std::string joined(const std::vector<std::string>& pins) {
     std::string text;
     for (const auto& pin : pins)
@@ -44,8 +38,8 @@ void I2cPage::reportProblems(const SetupFacts& facts, ProblemList& out) const {
         if (!b.enableBox->visible())
             continue;
         const std::string name = unitName(n);
-        const auto signals =
-            device().board.signalsOf(name, {pinFunction(facts, n, "SCL"), pinFunction(facts, n, "SDA")});
+        const auto signals = device().board.signalsOf(
+            name, {numberedFunction(facts, "SCL", n), numberedFunction(facts, "SDA", n)});
         if (!b.enableBox->checked()) {
             reportPinsOfUnitOff(facts, out, name, signals, *b.enableBox);
             continue;

@@ -13,13 +13,6 @@ std::string unitName(int uart) {
     return "UART" + std::to_string(uart);
 }
 
-// "TXD0" on most parts; the single UART of the LPC13xx (and of the parts that name their pins
-// without the number) has "TXD".
-std::string pinFunction(const SetupFacts& facts, int uart, const char* signal) {
-    const std::string numbered = signal + std::to_string(uart);
-    return uart == 0 ? offeredFunction(facts, {numbered, signal}) : offeredFunction(facts, {numbered});
-}
-
 } // namespace
 
 void UartPage::describeSetup(SetupFacts& facts) const {
@@ -37,8 +30,8 @@ void UartPage::reportProblems(const SetupFacts& facts, ProblemList& out) const {
         if (!u.enableBox->visible())
             continue;
         const std::string name = unitName(n);
-        const auto signals =
-            device().board.signalsOf(name, {pinFunction(facts, n, "TXD"), pinFunction(facts, n, "RXD")});
+        const auto signals = device().board.signalsOf(
+            name, {numberedFunction(facts, "TXD", n), numberedFunction(facts, "RXD", n)});
         if (!u.enableBox->checked()) {
             reportPinsOfUnitOff(facts, out, name, signals, *u.enableBox);
             continue;

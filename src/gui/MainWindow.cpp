@@ -18,6 +18,7 @@
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -85,6 +86,13 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
         floating->installEventFilter(this);
     }
     content_->installEventFilter(this);
+    // The tab row ends where the about button begins: with more tabs than fit, their scroll
+    // buttons stay clear of it.
+    auto* corner = new QWidget(pageControl_);
+    auto* room = new QHBoxLayout(corner);
+    room->setContentsMargins(0, 0, 0, 0);
+    room->addSpacing(aboutButton_->sizeHint().width() + 2);
+    pageControl_->setCornerWidget(corner, Qt::TopRightCorner);
     // Presses and keys anywhere in the window may close the about panel.
     qApp->installEventFilter(this);
     placeClockBar();

@@ -84,7 +84,7 @@ PeripheralClockPanel ClockChain::addUnit(model::ControlStore& store, model::Cont
     clock.setReadOnly(true);
     store.addPlain(model::ControlKind::Label, names.panel + "_unit", &panel, "MHz");
 
-    const PeripheralClockPanel unit{&panel, &divider, &clock, group, names.unit};
+    const PeripheralClockPanel unit{&panel, &divider, &clock, group, names.unit, names.onlyWhileOn};
     units_.push_back(unit);
     divider.changed.connect([this, unit, figures = std::move(unitChanged)](model::Control&) {
         recompute(unit);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/ControlStore.h"
 #include "model/NumericEdit.h"
@@ -22,6 +23,10 @@ struct ClockPanelNames {
     // The unit's profile section name ("TIMER0", "SSP1"), by which the clock set-up finds the
     // unit's divider field.
     std::string unit{};
+    // The box that switches the unit on, for a page that saves nothing of its units while all
+    // are off: the clock set-up writes the unit's own divider only while the box is checked
+    // (else the unit's field takes the common divider, as the divider of a reloaded file would).
+    model::CheckBox* onlyWhileOn = nullptr;
 };
 
 // The window's clock chain: the CPU clock, the common divider and the common peripheral clock

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/NumericEdit.h"
 #include "profile/DeviceState.h"
@@ -22,9 +23,17 @@ struct PeripheralClockPanel {
     ClockGroup group = ClockGroup::CounterUnit;
     // The unit's profile section name ("TIMER0").
     std::string unit{};
+    // Where set, the unit's own divider counts for the clock set-up only while this box is
+    // checked.
+    model::CheckBox* onlyWhileOn = nullptr;
 
     // Whether the device gives this unit a divider of its own to show.
     bool shownFor(const profile::DeviceState& device) const;
+    // Whether the clock set-up writes this unit's own divider: shown, and the unit on where
+    // that matters.
+    bool ownDividerWritten(const profile::DeviceState& device) const {
+        return shownFor(device) && (onlyWhileOn == nullptr || onlyWhileOn->checked());
+    }
 };
 
 // The four items every divider shows before a device refills it.

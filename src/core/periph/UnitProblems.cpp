@@ -9,6 +9,11 @@ std::string offeredFunction(const SetupFacts& facts, std::initializer_list<std::
     return {};
 }
 
+std::string numberedFunction(const SetupFacts& facts, const char* signal, int unit) {
+    const std::string numbered = signal + std::to_string(unit);
+    return unit == 0 ? offeredFunction(facts, {numbered, signal}) : offeredFunction(facts, {numbered});
+}
+
 void requirePin(const SetupFacts& facts, ProblemList& out, Severity severity, const std::string& unit,
                 const std::string& function, const model::Control& control, const std::string& need) {
     if (function.empty() || !facts.pinsKnown || facts.routed(function) != nullptr)

@@ -15,6 +15,9 @@ namespace regforge::periph {
 // The first of `candidates` some pin of the device offers ("MAT0.1" or "CT32B0_MAT1"); empty when
 // the device offers none, and then the rules about it stay silent.
 std::string offeredFunction(const SetupFacts& facts, std::initializer_list<std::string> candidates);
+// The function `signal` followed by the unit's number ("TXD0", "SCL1") some pin offers; for unit 0
+// also the bare `signal` of parts with a single such unit ("TXD", "SCL"). Empty when none is.
+std::string numberedFunction(const SetupFacts& facts, const char* signal, int unit);
 
 // The unit is on and needs `function` on a pin: a problem on `control` when no pin has it.
 void requirePin(const SetupFacts& facts, ProblemList& out, Severity severity, const std::string& unit,

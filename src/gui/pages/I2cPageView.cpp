@@ -14,26 +14,6 @@ namespace regforge::gui::pages {
 
 namespace c = periph::i2c;
 
-namespace {
-
-QLabel* registerName(const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text));
-    label->setForegroundRole(QPalette::PlaceholderText);
-    return label;
-}
-
-QLabel* fieldName(const char* text) {
-    return new QLabel(QString::fromLatin1(text));
-}
-
-QHBoxLayout* row() {
-    auto* layout = new QHBoxLayout;
-    layout->setSpacing(8);
-    return layout;
-}
-
-} // namespace
-
 I2cPageView::I2cPageView(const binding::Binder& binder) : PageView(binder, c::kTab.name) {}
 
 void I2cPageView::arrangeContent(QVBoxLayout* body) {
@@ -50,40 +30,45 @@ QWidget* I2cPageView::arrangeBus(int bus) {
     QWidget* enable = take(c::enableBoxName(bus));
     QWidget* group = take(c::groupBoxName(bus));
     QVBoxLayout* column = registerColumn(group);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(6);
+    auto* grid = registerGrid();
 
-    auto* mode = row();
+    // The mode and bit rate, then the duty cycle.
+    auto* mode = fieldRow();
     mode->addWidget(take(name("Mode_ComboBox")));
     mode->addWidget(fieldName("Bit rate"));
     mode->addWidget(take(name("Rate_ComboBox")));
     QWidget* rate = take(name("Rate_edit"));
     sizeDividerEdit(rate);
     mode->addWidget(rate);
-    mode->addWidget(take(name("Duty_ComboBox")));
     mode->addStretch(1);
     grid->addWidget(registerName("CONSET"), 0, 0);
     grid->addLayout(mode, 0, 1);
+    auto* duty = fieldRow();
+    duty->addWidget(fieldName("Duty cycle"));
+    duty->addWidget(take(name("Duty_ComboBox")));
+    duty->addStretch(1);
+    grid->addLayout(duty, 1, 1);
 
-    auto* divider = row();
+    // The registers with the unit's clock at the right, and below them the rate they give with
+    // what the bus standard says.
+    auto* divider = fieldRow();
     for (const char* suffix : {"SCLH_edit", "SCLL_edit"}) {
         divider->addWidget(fieldName(suffix[3] == 'H' ? "SCLH" : "SCLL"));
         QWidget* edit = take(name(suffix));
         sizeDividerEdit(edit);
         divider->addWidget(edit);
     }
-    divider->addSpacing(12);
-    divider->addWidget(take(name("Rate_label")));
     divider->addStretch(1);
-    const std::string panel = c::clockPanelName(bus);
-    arrangeClockPanel(binder().widget(panel), take(panel + "_label"), take(c::clockDividerName(bus)),
-                      take(c::clockEditName(bus)), take(panel + "_unit"));
-    divider->addWidget(take(panel), 0, Qt::AlignVCenter);
-    grid->addWidget(registerName("SCLH/SCLL"), 1, 0);
-    grid->addLayout(divider, 1, 1);
+    divider->addWidget(
+        takeClockPanel(c::clockPanelName(bus), c::clockDividerName(bus), c::clockEditName(bus)), 0,
+        Qt::AlignVCenter);
+    grid->addWidget(registerName("SCLH/SCLL"), 2, 0);
+    grid->addLayout(divider, 2, 1);
+    auto* figure = fieldRow();
+    figure->addWidget(take(name("Rate_label")), 1);
+    grid->addLayout(figure, 3, 1);
 
-    auto* address = row();
+    auto* address = fieldRow();
     for (const char* suffix : {"ADR_edit", "MASK_edit"}) {
         QWidget* edit = take(name(suffix));
         sizeRegisterEdit(edit);
@@ -91,19 +76,16 @@ QWidget* I2cPageView::arrangeBus(int bus) {
     }
     address->addWidget(take(name("GC_CheckBox")));
     address->addStretch(1);
-    grid->addWidget(registerName("ADR/MASK"), 2, 0);
-    grid->addLayout(address, 2, 1);
+    grid->addWidget(registerName("ADR/MASK"), 4, 0);
+    grid->addLayout(address, 4, 1);
 
-    auto* interrupt = row();
+    auto* interrupt = fieldRow();
     interrupt->addWidget(take(name("SI_CheckBox")));
     interrupt->addWidget(take(name("Source_label")));
     interrupt->addStretch(1);
-    grid->addWidget(registerName("SI"), 3, 0);
-    grid->addLayout(interrupt, 3, 1);
-    grid->setColumnStretch(1, 1);
-    column->addLayout(grid);
-    addSeparator(column);
-    addHint(column, takeAs<QLabel>(name("Hint_Label")));
+    grid->addWidget(registerName("SI"), 5, 0);
+    grid->addLayout(interrupt, 5, 1);
+    finishUnitColumn(column, grid, 1, takeAs<QLabel>(name("Hint_Label")));
     return coveredBlock(enable, group, takeAs<widgets::CaptionPanel>(c::coverPanelName(bus)), 16, 1.1);
 }
 

@@ -1,6 +1,7 @@
 #include "gui/pages/PageView.h"
 
 #include "gui/binding/Binder.h"
+#include "gui/pages/ViewParts.h"
 #include "model/ControlKind.h"
 
 #include <QScrollArea>
@@ -35,6 +36,13 @@ void PageView::arrange() {
 
 QBoxLayout* PageView::restLayout(QVBoxLayout* body) {
     return body;
+}
+
+QWidget* PageView::takeClockPanel(const std::string& panel, const std::string& divider,
+                                  const std::string& clock) {
+    arrangeClockPanel(binder().widget(panel), take(panel + "_label"), take(divider), take(clock),
+                      take(panel + "_unit"));
+    return take(panel);
 }
 
 QWidget* PageView::take(std::string_view name) {

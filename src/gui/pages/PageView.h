@@ -50,6 +50,9 @@ protected:
         return qobject_cast<W*>(take(name));
     }
     const binding::Binder& binder() const { return binder_; }
+    // A unit's clock panel with its caption, divider, clock edit and unit arranged in a row,
+    // taken for placing.
+    QWidget* takeClockPanel(const std::string& panel, const std::string& divider, const std::string& clock);
 
 private:
     void placeRest(QBoxLayout* rest);

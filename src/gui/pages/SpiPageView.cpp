@@ -20,23 +20,6 @@ namespace {
 constexpr int kNameColumn = 0;
 constexpr int kFieldsColumn = 1;
 
-QLabel* registerName(const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text));
-    label->setForegroundRole(QPalette::PlaceholderText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
-}
-
-QLabel* fieldName(const char* text) {
-    return new QLabel(QString::fromLatin1(text));
-}
-
-QHBoxLayout* row() {
-    auto* layout = new QHBoxLayout;
-    layout->setSpacing(8);
-    return layout;
-}
-
 } // namespace
 
 SpiPageView::SpiPageView(const binding::Binder& binder) : PageView(binder, s::kTab.name) {}
@@ -69,20 +52,18 @@ QWidget* SpiPageView::arrangePort(const std::string& enableBox, const std::strin
 
 void SpiPageView::arrangeSpi(QWidget* groupBox) {
     QVBoxLayout* column = registerColumn(groupBox);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(6);
+    auto* grid = registerGrid();
 
     // SPCR: the six boxes, then the transfer length (its cover panel in the same cell) and
     // the clock mode.
-    auto* boxes = row();
+    auto* boxes = fieldRow();
     for (const char* name : s::kSpiBoxNames)
         boxes->addWidget(take(name));
     boxes->addStretch(1);
     grid->addWidget(registerName("SPCR"), 0, kNameColumn);
     grid->addLayout(boxes, 0, kFieldsColumn);
 
-    auto* settings = row();
+    auto* settings = fieldRow();
     auto* lengthCell = new QGridLayout;
     lengthCell->setContentsMargins(0, 0, 0, 0);
     QWidget* length = take(s::kSpiBitsCombo);
@@ -102,26 +83,22 @@ void SpiPageView::arrangeSpi(QWidget* groupBox) {
     grid->addWidget(registerName("SPCCR"), 2, kNameColumn);
     grid->addLayout(dividerRow("Counter", s::kSpiCounterEdit, {}), 2, kFieldsColumn);
     grid->addLayout(figureRow(0, s::kSpiClockLabel), 3, kFieldsColumn);
-    grid->setColumnStretch(kFieldsColumn, 1);
-    column->addLayout(grid);
-    arrangeHint(column, s::kSpiHintLabel);
+    finishUnitColumn(column, grid, kFieldsColumn, takeAs<QLabel>(s::kSpiHintLabel));
 }
 
 void SpiPageView::arrangeSsp(int ssp, QWidget* groupBox) {
     const auto name = [ssp](const char* suffix) { return s::sspControl(ssp, suffix); };
     QVBoxLayout* column = registerColumn(groupBox);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(6);
+    auto* grid = registerGrid();
 
     // CR0: frame format and data size, then the clock mode with its two boxes.
-    auto* format = row();
+    auto* format = fieldRow();
     format->addWidget(take(name("FRF_ComboBox")));
     format->addWidget(take(name("DSS_ComboBox")));
     format->addStretch(1);
     grid->addWidget(registerName("CR0"), 0, kNameColumn);
     grid->addLayout(format, 0, kFieldsColumn);
-    auto* mode = row();
+    auto* mode = fieldRow();
     mode->addWidget(fieldName("Clock mode"));
     mode->addWidget(take(name("Mode_ComboBox")));
     mode->addWidget(take(name("CPOL_CheckBox")));
@@ -130,7 +107,7 @@ void SpiPageView::arrangeSsp(int ssp, QWidget* groupBox) {
     mode->addStretch(1);
     grid->addLayout(mode, 1, kFieldsColumn);
 
-    auto* control = row();
+    auto* control = fieldRow();
     for (const char* suffix : {"LBM_CheckBox", "SSE_CheckBox", "MS_CheckBox", "SOD_CheckBox"})
         control->addWidget(take(name(suffix)));
     control->addStretch(1);
@@ -138,7 +115,7 @@ void SpiPageView::arrangeSsp(int ssp, QWidget* groupBox) {
     grid->addLayout(control, 2, kFieldsColumn);
 
     // The interrupt mask, and the DMA enables beside it where the device has them.
-    auto* interrupts = row();
+    auto* interrupts = fieldRow();
     for (const char* suffix : s::kSspInterruptSuffixes)
         interrupts->addWidget(take(name(suffix)));
     interrupts->addSpacing(8);
@@ -151,9 +128,7 @@ void SpiPageView::arrangeSsp(int ssp, QWidget* groupBox) {
     grid->addWidget(registerName("CPSR"), 4, kNameColumn);
     grid->addLayout(dividerRow("CPSDVSR", name("CPSDVSR_edit"), name("SCR_edit")), 4, kFieldsColumn);
     grid->addLayout(figureRow(ssp + 1, name("clock_label")), 5, kFieldsColumn);
-    grid->setColumnStretch(kFieldsColumn, 1);
-    column->addLayout(grid);
-    arrangeHint(column, name("Hint_Label"));
+    finishUnitColumn(column, grid, kFieldsColumn, takeAs<QLabel>(name("Hint_Label")));
 }
 
 QLayout* SpiPageView::dividerRow(const std::string& dividerLabel, const std::string& dividerEdit,
@@ -181,16 +156,10 @@ QLayout* SpiPageView::figureRow(int port, const std::string& clockLabel) {
     layout->addWidget(take(clockLabel));
     layout->addStretch(1);
 
-    const std::string panelName = s::clockPanelName(port);
-    arrangeClockPanel(binder().widget(panelName), take(panelName + "_label"), take(s::clockDividerName(port)),
-                      take(s::clockEditName(port)), take(panelName + "_unit"));
-    layout->addWidget(take(panelName), 0, Qt::AlignVCenter);
+    layout->addWidget(
+        takeClockPanel(s::clockPanelName(port), s::clockDividerName(port), s::clockEditName(port)), 0,
+        Qt::AlignVCenter);
     return layout;
-}
-
-void SpiPageView::arrangeHint(QBoxLayout* column, const std::string& hintLabel) {
-    addSeparator(column);
-    addHint(column, takeAs<QLabel>(hintLabel));
 }
 
 void SpiPageView::finishArrangement() {

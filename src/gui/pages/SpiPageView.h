@@ -31,7 +31,6 @@ private:
                         const std::string& rateEdit);
     // The bus clock figure and, at the right, the port's own clock panel.
     QLayout* figureRow(int port, const std::string& clockLabel);
-    void arrangeHint(QBoxLayout* column, const std::string& hintLabel);
 
     QScrollArea* scroll_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/uart/UartControls.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,27 +14,6 @@
 namespace regforge::gui::pages {
 
 namespace u = periph::uart;
-
-namespace {
-
-QLabel* registerName(const char* text) {
-    auto* label = new QLabel(QString::fromLatin1(text));
-    label->setForegroundRole(QPalette::PlaceholderText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
-}
-
-QLabel* fieldName(const char* text) {
-    return new QLabel(QString::fromLatin1(text));
-}
-
-QHBoxLayout* row() {
-    auto* layout = new QHBoxLayout;
-    layout->setSpacing(8);
-    return layout;
-}
-
-} // namespace
 
 UartPageView::UartPageView(const binding::Binder& binder) : PageView(binder, u::kTab.name) {}
 
@@ -56,9 +36,7 @@ void UartPageView::arrangeContent(QVBoxLayout* body) {
 void UartPageView::arrangeUnit(int uart, QWidget* groupBox) {
     const auto name = [uart](const char* suffix) { return u::uartControl(uart, suffix); };
     QVBoxLayout* column = registerColumn(groupBox);
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(6);
+    auto* grid = registerGrid();
     int line = 0;
     const auto addRow = [&](const char* registerText, QLayout* fields) {
         if (registerText != nullptr)
@@ -66,34 +44,44 @@ void UartPageView::arrangeUnit(int uart, QWidget* groupBox) {
         grid->addLayout(fields, line++, 1);
     };
 
-    auto* frame = row();
+    auto* frame = fieldRow();
     for (const char* suffix : {"WLS_ComboBox", "Parity_ComboBox", "Stop_ComboBox"})
         frame->addWidget(take(name(suffix)));
     frame->addStretch(1);
     addRow("LCR", frame);
 
-    auto* fifo = row();
+    auto* fifo = fieldRow();
     fifo->addWidget(take(name("FIFO_CheckBox")));
     fifo->addWidget(fieldName("Receive trigger"));
     fifo->addWidget(take(name("RxTrigger_ComboBox")));
     fifo->addStretch(1);
     addRow("FCR", fifo);
 
-    auto* interrupts = row();
+    auto* interrupts = fieldRow();
     for (const char* suffix : u::kInterruptSuffixes)
         interrupts->addWidget(take(name(suffix)));
     interrupts->addStretch(1);
     addRow("IER", interrupts);
 
-    auto* baud = row();
+    // The wanted rate with the unit's clock beside it, then the solutions across both columns:
+    // their texts are long, and the closed list may cut one at the design width.
+    auto* baud = fieldRow();
     baud->addWidget(fieldName("Wanted baud rate"));
     QWidget* wanted = take(name("Baud_edit"));
     sizeRegisterEdit(wanted);
     baud->addWidget(wanted);
-    baud->addWidget(take(name("Solution_ComboBox")), 1);
+    baud->addStretch(1);
+    baud->addWidget(takeClockPanel(name("pclk_Panel"), name("pclk_div"), name("pclock_edit")), 0,
+                    Qt::AlignVCenter);
     addRow("Baud", baud);
+    auto* solutions = fieldRow();
+    auto* solutionList = takeAs<QComboBox>(name("Solution_ComboBox"));
+    solutionList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    solutionList->setMinimumContentsLength(24);
+    solutions->addWidget(solutionList, 1);
+    grid->addLayout(solutions, line++, 0, 1, 2);
 
-    auto* divisors = row();
+    auto* divisors = fieldRow();
     for (const auto& [caption, suffix] :
          {std::pair{"DLL", "DLL_edit"}, std::pair{"DLM", "DLM_edit"},
           std::pair{"DIVADDVAL", "DIVADDVAL_edit"}, std::pair{"MULVAL", "MULVAL_edit"}}) {
@@ -107,19 +95,10 @@ void UartPageView::arrangeUnit(int uart, QWidget* groupBox) {
     divisors->addStretch(1);
     addRow("DLL/FDR", divisors);
 
-    auto* figures = row();
-    figures->addWidget(take(name("Rate_Label")));
-    figures->addStretch(1);
-    const std::string panel = name("pclk_Panel");
-    arrangeClockPanel(binder().widget(panel), take(panel + "_label"), take(name("pclk_div")),
-                      take(name("pclock_edit")), take(panel + "_unit"));
-    figures->addWidget(take(panel), 0, Qt::AlignVCenter);
+    auto* figures = fieldRow();
+    figures->addWidget(take(name("Rate_Label")), 1);
     addRow(nullptr, figures);
-
-    grid->setColumnStretch(1, 1);
-    column->addLayout(grid);
-    addSeparator(column);
-    addHint(column, takeAs<QLabel>(name("Hint_Label")));
+    finishUnitColumn(column, grid, 1, takeAs<QLabel>(name("Hint_Label")));
 }
 
 void UartPageView::finishArrangement() {

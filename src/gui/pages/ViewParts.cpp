@@ -145,6 +145,37 @@ QVBoxLayout* registerColumn(QWidget* groupBox) {
     return column;
 }
 
+QGridLayout* registerGrid() {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->setVerticalSpacing(6);
+    return grid;
+}
+
+QLabel* registerName(const char* text) {
+    auto* label = new QLabel(QString::fromLatin1(text));
+    label->setForegroundRole(QPalette::PlaceholderText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* fieldName(const char* text) {
+    return new QLabel(QString::fromLatin1(text));
+}
+
+QHBoxLayout* fieldRow() {
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(8);
+    return layout;
+}
+
+void finishUnitColumn(QVBoxLayout* column, QGridLayout* grid, int fieldsColumn, QLabel* hint) {
+    grid->setColumnStretch(fieldsColumn, 1);
+    column->addLayout(grid);
+    addSeparator(column);
+    addHint(column, hint);
+}
+
 void addSeparator(QBoxLayout* column) {
     auto* line = new QFrame;
     line->setFrameShape(QFrame::HLine);

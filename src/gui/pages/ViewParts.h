@@ -85,6 +85,17 @@ QWidget* coveredBlock(QWidget* enableBox, QWidget* groupBox, widgets::CaptionPan
 // The column inside a unit's register group.
 QVBoxLayout* registerColumn(QWidget* groupBox);
 
+// A unit's register grid: register names in the first column, what they hold in the second.
+QGridLayout* registerGrid();
+// A register's name at the left of the grid, greyed.
+QLabel* registerName(const char* text);
+// A view-made caption in front of a field.
+QLabel* fieldName(const char* text);
+// One row of fields in the grid.
+QHBoxLayout* fieldRow();
+// Closes a unit's column: the grid (its field column stretching), the separator and the hint.
+void finishUnitColumn(QVBoxLayout* column, QGridLayout* grid, int fieldsColumn, QLabel* hint);
+
 // A sunken line across the column.
 void addSeparator(QBoxLayout* column);
 

@@ -8,12 +8,14 @@
 #include "model/NumericEdit.h"
 #include "model/Tree.h"
 #include "periph/adc/AdcControls.h"
+#include "periph/i2c/I2cControls.h"
 #include "periph/io/IoPage.h"
 #include "periph/io/PinState.h"
 #include "periph/irq/IrqControls.h"
 #include "periph/irq/IrqPage.h"
 #include "periph/spi/SpiControls.h"
 #include "periph/timer/TimerControls.h"
+#include "periph/uart/UartControls.h"
 #include "support/ProgramFolder.h"
 
 #include <filesystem>
@@ -92,6 +94,18 @@ struct RuleCase {
 
 void clickBox(Problems& t, const std::string& name) {
     t.form().store().get<model::CheckBox>(name).click();
+}
+
+void uartOn(Problems& t, const char* baud = nullptr) {
+    clickBox(t, uart::enableBoxName(0));
+    if (baud != nullptr)
+        t.control<model::NumericEdit>(uart::uartControl(0, "Baud_edit")).setText(baud);
+}
+
+void i2cOn(Problems& t, int rateItem = i2c::kStandardRate, int dutyItem = 0) {
+    clickBox(t, i2c::enableBoxName(0));
+    t.control<model::ComboBox>(i2c::busControl(0, "Rate_ComboBox")).setItemIndex(rateItem);
+    t.control<model::ComboBox>(i2c::busControl(0, "Duty_ComboBox")).setItemIndex(dutyItem);
 }
 
 TEST_F(Problems, EachRuleFiresAndItsNearMissDoesNot) {
@@ -179,6 +193,89 @@ TEST_F(Problems, EachRuleFiresAndItsNearMissDoesNot) {
              t.addSource("TIMER1");
              clickBox(t, timer::enableBoxName(1));
              clickBox(t, timer::kMatchControlBoxes[1][0]);
+         }},
+        {"UART on without its pins", "LPC2148", [](Problems& t) { uartOn(t); },
+         "warning|UART|UART0|UART0 is on but no TXD0 pin is routed",
+         [](Problems& t) {
+             uartOn(t);
+             t.route("P0.0", "TXD0");
+         }},
+        {"UART pin routed while the UART is off", "LPC2148", [](Problems& t) { t.route("P0.1", "RXD0"); },
+         "warning|UART|P0.1|P0.1 is routed to RXD0 but UART0 is off",
+         [](Problems& t) {
+             t.route("P0.1", "RXD0");
+             uartOn(t);
+         }},
+        {"UART interrupt without an NVIC entry", "LPC1768",
+         [](Problems& t) {
+             uartOn(t);
+             clickBox(t, uart::uartControl(0, "RBRIE_CheckBox"));
+         },
+         "error|UART|UART0|UART0 interrupts (IER) but UART0 has no vector slot",
+         [](Problems& t) {
+             uartOn(t);
+             clickBox(t, uart::uartControl(0, "RBRIE_CheckBox"));
+             t.addSource("UART0");
+         }},
+        {"LPC13xx UART names its own source", "LPC1343",
+         [](Problems& t) {
+             uartOn(t);
+             clickBox(t, uart::uartControl(0, "THREIE_CheckBox"));
+         },
+         "UART0 interrupts (IER) but UART has no vector slot",
+         [](Problems& t) {
+             uartOn(t);
+             clickBox(t, uart::uartControl(0, "THREIE_CheckBox"));
+             t.addSource("UART");
+         }},
+        {"UART rate error above what 8N1 tolerates (2.30 %)", "LPC2148",
+         [](Problems& t) { uartOn(t, "900000"); },
+         "error|UART|UART0|UART0 runs +4.17 % off 900000 baud, more than the 2.30 %",
+         [](Problems& t) { uartOn(t, "921600"); }},
+        {"UART rate above PCLK / 16", "LPC2148", [](Problems& t) { uartOn(t, "1000000"); },
+         "error|UART|UART0|UART0 cannot run at 1000000 baud", [](Problems& t) { uartOn(t, "937500"); }},
+        {"UART FIFO off", "LPC2148",
+         [](Problems& t) {
+             uartOn(t);
+             clickBox(t, uart::uartControl(0, "FIFO_CheckBox"));
+         },
+         "warning|UART|UART0|UART0 is on with its FIFOs off", [](Problems& t) { uartOn(t); }},
+        {"I2C on without its clock line", "LPC2148", [](Problems& t) { i2cOn(t); },
+         "error|I2C|I2C0|I2C0 is on but no SCL0 pin is routed",
+         [](Problems& t) {
+             i2cOn(t);
+             t.route("P0.2", "SCL0");
+         }},
+        {"I2C pin routed while the unit is off", "LPC1768", [](Problems& t) { t.route("P0.27", "SDA0"); },
+         "warning|I2C|P0.27|P0.27 is routed to SDA0 but I2C0 is off",
+         [](Problems& t) {
+             t.route("P0.27", "SDA0");
+             i2cOn(t);
+         }},
+        {"I2C interrupt without a vector slot", "LPC2148",
+         [](Problems& t) {
+             i2cOn(t);
+             clickBox(t, i2c::busControl(0, "SI_CheckBox"));
+         },
+         "error|I2C|I2C0|I2C0 interrupts (SI) but I2C0 has no vector slot",
+         [](Problems& t) {
+             i2cOn(t);
+             clickBox(t, i2c::busControl(0, "SI_CheckBox"));
+             t.addSource("I2C0");
+         }},
+        {"I2C 400 kHz with an even duty cycle: SCL low too short", "LPC2148",
+         [](Problems& t) { i2cOn(t, i2c::kFastRate); },
+         "error|I2C|I2C0|I2C0 bit rate: SCL low 1.27 us, Fast-mode needs 1.3 us",
+         [](Problems& t) { i2cOn(t, i2c::kFastRate, 1); }},
+        {"LPC177x Fast-mode Plus off the HIDRIVE pads", "LPC1788",
+         [](Problems& t) {
+             i2cOn(t, i2c::kFastPlusRate, 1);
+             t.route("P0.27", "SDA0");
+         },
+         "warning|I2C|P0.27|I2C0 runs above 400 kHz but SDA0 is on P0.27",
+         [](Problems& t) {
+             i2cOn(t, i2c::kFastPlusRate, 1);
+             t.route("P5.2", "SDA0");
          }},
         {"SWD pin as GPIO locks the debugger out", "LPC1343",
          [](Problems& t) { t.route("PIO0_10", "PORT0.10"); },

@@ -591,7 +591,7 @@ TEST_F(ShippedProfiles, EveryTimerIsPoweredBeforeItsRegistersAreWritten) {
 
 // The saved examples, loaded the way the user loads them on a fresh start: each must restore
 // without a complaint, save back to the very same bytes, and run timer 0 as a 1 kHz tick that
-// resets and interrupts on MR0.
+// resets and interrupts on MR0, with UART0 and I2C0 on and no error in the problems list.
 TEST_F(ShippedProfiles, ExampleConfigurationsLoadBackExactlyAndGenerate) {
     using namespace periph::timer;
     const fs::path examples = kRepository / "examples";
@@ -638,6 +638,16 @@ TEST_F(ShippedProfiles, ExampleConfigurationsLoadBackExactlyAndGenerate) {
         EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
             return line.find("SPI") != std::string::npos || line.find("SSP") != std::string::npos;
         }));
+        // ... and brings up UART0 at 115200 8N1 with its FIFOs, and I2C0 as a 100 kHz master.
+        const auto starting = [&lines](const std::string& text) {
+            return std::count_if(lines.begin(), lines.end(),
+                                 [&](const std::string& line) { return line.rfind(text, 0) == 0; });
+        };
+        EXPECT_EQ(starting("   Baud rate: 115200 (actual "), 1);
+        EXPECT_EQ(starting("   Frame: 8 data bits, no parity, 1 stop bit (8N1)"), 1);
+        EXPECT_EQ(starting("   FIFOs enabled"), 1);
+        EXPECT_EQ(starting("   Bit rate: 100 KHz, "), 1);
+        EXPECT_EQ(form().collectProblems().count(periph::Severity::Error), 0);
     }
     // One example per family.
     EXPECT_EQ(found,

@@ -188,8 +188,11 @@ void ClocksPage::loadProfile() {
     // peripheral figures too.
     if (!unitDividersFollowed_) {
         unitDividersFollowed_ = true;
-        for (const auto& unit : clockChain().units())
+        for (const auto& unit : clockChain().units()) {
             unit.divider->changed.connect([this](Control&) { refreshFigures(); });
+            if (unit.onlyWhileOn != nullptr)
+                unit.onlyWhileOn->changed.connect([this](Control&) { refreshFigures(); });
+        }
     }
     facts_ = readClockFacts(device().profileLines);
     frame_.enableBox->setVisible(facts_.has_value());
@@ -354,7 +357,7 @@ int ClocksPage::commonDivisor() const {
 
 std::optional<int> ClocksPage::ownDivisor(const std::string& unit) const {
     for (const auto& panel : clockChain().units())
-        if (panel.unit == unit && panel.shownFor(device()))
+        if (panel.unit == unit && panel.ownDividerWritten(device()))
             return divisorOf(panel.divider->text());
     return std::nullopt;
 }

@@ -18,6 +18,9 @@ struct BusFigure {
     std::optional<double> hz;
     double pclkHz = 0;
     std::string problem;
+    // What the bus standard says against SCLH and SCLL (a part of `problem`); empty when the
+    // timing is within the standard.
+    std::string timing;
 
     // "Bit rate: 100 KHz"; "Bit rate :" before the first rate.
     std::string caption() const;

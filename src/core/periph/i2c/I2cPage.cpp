@@ -134,7 +134,10 @@ void I2cPage::declareBus(int n, Control* page) {
     b.sourceLabel = &s.addPlain(ControlKind::Label, busControl(n, "Source_label"), b.groupBox);
     b.sourceLabel->setTag(base + kSourceLabelOffset);
     b.hintLabel = &s.addPlain(ControlKind::Label, busControl(n, "Hint_Label"), b.groupBox);
-    b.clock = addClockPanel(b.groupBox, {clockPanelName(n), clockDividerName(n), clockEditName(n)},
+    // The unit's own divider reaches the clock set-up only while the unit is on: with every unit
+    // off the page saves nothing, its dividers among it.
+    b.clock = addClockPanel(b.groupBox,
+                            {clockPanelName(n), clockDividerName(n), clockEditName(n), name, b.enableBox},
                             ClockGroup::CounterUnit, [this, n] { followClock(n); });
     b.clock.divider->setTag(kDividerTag);
     b.coverPanel =
@@ -278,8 +281,9 @@ void I2cPage::refreshBusFigure(int n) {
     figure.pclkHz = pclk;
     if (timing.high >= kMinHalfPeriod && timing.low >= kMinHalfPeriod && pclk > 0) {
         figure.hz = timing.rateHz(pclk);
-        figure.problem =
+        figure.timing =
             timingProblem(timing, pclk, b.section.fastModePlus ? BusSpeed::FastPlus : BusSpeed::Fast);
+        figure.problem = figure.timing;
         const double wanted = wantedHz(n);
         if (b.mode->itemIndex() == kMaster && wanted <= 0)
             figure.problem = "no bit rate asked for";

@@ -59,6 +59,10 @@ public:
     // Values the registers cannot hold (SCLH or SCLL below 4, 1 MHz without Fast-mode Plus, a
     // rate of 0, an address above 0x7F) are brought into range, with one warning naming them.
     void correctLoadedSetup(LoadCorrections& corrections) override;
+    // Each unit's interrupt for the Interrupts page; units on without SCL and SDA, pins of units
+    // that are off, an interrupt without a handler, and a master timing the bus standard forbids.
+    void describeSetup(SetupFacts& facts) const override;
+    void reportProblems(const SetupFacts& facts, ProblemList& out) const override;
 
 private:
     void declareBus(int n, model::Control* page);

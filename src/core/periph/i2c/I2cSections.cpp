@@ -3,12 +3,15 @@
 #include "periph/i2c/I2cControls.h"
 #include "profile/SectionChecker.h"
 
+#include <algorithm>
+
 namespace regforge::periph::i2c {
 
 namespace {
 
 constexpr const char* kRegisterKey = "REG@";
 constexpr const char* kSourceKey = "ISR@";
+constexpr const char* kPadsKey = "PADS@";
 
 bool startsWith(const std::string& line, std::string_view key) {
     return line.compare(0, key.size(), key) == 0;
@@ -17,13 +20,13 @@ bool startsWith(const std::string& line, std::string_view key) {
 std::optional<std::string> lineProblem(const std::string& header, const std::string& line) {
     if (line.empty() || line == kMaskMarker)
         return std::nullopt;
-    for (const char* key : {kRegisterKey, kSourceKey})
+    for (const char* key : {kRegisterKey, kSourceKey, kPadsKey})
         if (startsWith(line, key)) {
             if (line.size() == std::string_view(key).size())
                 return header + " line " + profile::quoted(line) + " names nothing";
             return std::nullopt;
         }
-    return header + " line " + profile::quoted(line) + " is neither REG@, ISR@ nor " + kMaskMarker;
+    return header + " line " + profile::quoted(line) + " is none of REG@, ISR@, PADS@, " + kMaskMarker;
 }
 
 } // namespace
@@ -49,6 +52,13 @@ I2cSection readBusSection(const profile::Lines& lines, int bus, bool cortexM3) {
             section.registerPrefix = line.substr(std::string_view(kRegisterKey).size());
         else if (startsWith(line, kSourceKey))
             section.source = line.substr(std::string_view(kSourceKey).size());
+        else if (startsWith(line, kPadsKey))
+            for (std::size_t at = std::string_view(kPadsKey).size(); at < line.size();) {
+                const std::size_t end = std::min(line.find('@', at), line.size());
+                if (end > at)
+                    section.fastModePlusPads.push_back(line.substr(at, end - at));
+                at = end + 1;
+            }
     }
     if (section.registerPrefix.empty())
         section.registerPrefix = cortexM3 ? "LPC_I2C" + n + "->I2" : "I2" + n;

@@ -4,6 +4,7 @@
 #include "profile/SectionRules.h"
 
 #include <string>
+#include <vector>
 
 namespace regforge::periph::i2c {
 
@@ -11,7 +12,8 @@ namespace regforge::periph::i2c {
 // "REG@prefix" (the register names are the prefix followed by CONSET, SCLH, ...: "I20" on an
 // ARM7 part, "LPC_I2C0->I2" or "LPC_I2C0->" as the Cortex-M3 headers spell the members),
 // "ISR@source" (the unit's interrupt source in [ISR]) and "MASK" (the slave address has a
-// mask register, and the address registers are numbered: ADR0, MASK0).
+// mask register, and the address registers are numbered: ADR0, MASK0), and "PADS@pin@pin..." where
+// only some pins of the unit have pads that take Fast-mode Plus (the LPC177x: P5.2 and P5.3).
 struct I2cSection {
     bool present = false;
     std::string registerPrefix;
@@ -20,6 +22,8 @@ struct I2cSection {
     // "[I2Cn_FMPLUS]" is present: the unit's pads allow Fast-mode Plus, and its lines set
     // them up for it.
     bool fastModePlus = false;
+    // The pins whose pads take Fast-mode Plus; empty: every pin of the unit does.
+    std::vector<std::string> fastModePlusPads;
 };
 
 inline std::string busSection(int bus) {

@@ -116,7 +116,9 @@ void UartPage::declareUnit(int uart, Control* page) {
         &decimalEdit(s, uartControl(uart, "MULVAL_edit"), u.groupBox, base + kMulValOffset, 2, 1, 15, "1");
     hinted(*u.mulVal, n + " FDR[7:4] MULVAL, 1 to 15");
     u.hintLabel = &s.addPlain(ControlKind::Label, uartControl(uart, "Hint_Label"), u.groupBox);
-    u.clock = addClockPanel(u.groupBox, {n + "pclk_Panel", n + "pclk_div", n + "pclock_edit"},
+    // The unit's own divider reaches the clock set-up only while the unit is on: with every unit
+    // off the page saves nothing, its dividers among it.
+    u.clock = addClockPanel(u.groupBox, {n + "pclk_Panel", n + "pclk_div", n + "pclock_edit", n, u.enableBox},
                             ClockGroup::SerialPort, [this, uart] { solve(uart, !restoring_); });
     u.clock.divider->setTag(kDividerTag);
     u.coverPanel = &s.addPlain(ControlKind::Panel, uartControl(uart, "_Panel"), page,

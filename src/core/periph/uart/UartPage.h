@@ -41,6 +41,11 @@ public:
     // DLM:DLL below 3, a fraction on a unit without the divider) become the best setting for
     // the unit's rate, with a warning naming the units.
     void correctLoadedSetup(LoadCorrections& corrections) override;
+    // Each unit's interrupt for the Interrupts page; units on without their pins, pins of units
+    // that are off, interrupts without a handler, a rate the receiver does not tolerate and the
+    // FIFO left off.
+    void describeSetup(SetupFacts& facts) const override;
+    void reportProblems(const SetupFacts& facts, ProblemList& out) const override;
 
     // The wanted rate changed: new solutions, the best written into the edits.
     void baudChange(int uart);

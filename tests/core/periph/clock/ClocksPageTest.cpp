@@ -6,6 +6,7 @@
 #include "core/periph/clock/ClockFixture.h"
 #include "io/TextFile.h"
 #include "periph/timer/TimerControls.h"
+#include "periph/uart/UartControls.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -75,6 +76,22 @@ TEST_F(ClocksPageTest, OnItSetsTheCpuClockThatEveryFigureFollowsAndOffGivesTheEd
     EXPECT_EQ(caption(kStatusLabel), "");
     combo(timer::timerControl(0, "pclk_div")).setItemIndex(3);
     EXPECT_EQ(caption(kPclkFigure), "Peripherals: 25 MHz, TIMER0 100 MHz, TIMER1 25 MHz, TIMER2 25 MHz");
+    // The UART page saves nothing while its units are off, so a UART's own divider counts (and
+    // reaches PCLKSEL) only while the UART is on.
+    combo(uart::uartControl(0, "pclk_div")).setItemIndex(2);
+    EXPECT_EQ(caption(kPclkFigure), "Peripherals: 25 MHz, TIMER0 100 MHz, TIMER1 25 MHz, TIMER2 25 MHz");
+    const auto pclksel0 = [this] {
+        for (const auto& line : generatedBy<ClocksPage>())
+            if (line.find("PCLKSEL0 = ") != std::string::npos)
+                return line;
+        return std::string();
+    };
+    EXPECT_EQ(pclksel0(), "   LPC_SC->PCLKSEL0 = 0x00000004;     /* before PLL0 is connected */");
+    box(uart::enableBoxName(0)).click();
+    EXPECT_EQ(caption(kPclkFigure),
+              "Peripherals: 25 MHz, TIMER0 100 MHz, TIMER1 25 MHz, UART0 50 MHz, TIMER2 25 MHz");
+    EXPECT_EQ(pclksel0(), "   LPC_SC->PCLKSEL0 = 0x00000084;     /* before PLL0 is connected */");
+    box(uart::enableBoxName(0)).click();
 
     // Another setting: the clock bar and the timer follow it.
     edit(kWantedEdit).setText("90");

@@ -132,7 +132,8 @@ void ClocksPage::connectHandlers() {
     connectUnitSwitch(frame_, [this] { enableClick(); });
     for (Control* input : std::initializer_list<Control*>{source_, crystal_, wanted_, usb_})
         input->changed.connect([this](Control&) {
-            if (on())
+            // While a file is restored, the load corrections solve once at the end.
+            if (on() && !restoring_)
                 resolve();
         });
     settings_->changed.connect([this](Control&) { settingChange(); });
@@ -207,8 +208,11 @@ void ClocksPage::enableClick() {
         showStatus();
         return;
     }
-    // The page starts from the clock the user typed; a loaded file then restores its own.
-    if (!restoring_) {
+    // A loaded file restores its own wanted clock, and the load solves once all is restored.
+    if (restoring_)
+        return;
+    // The page starts from the clock the user typed.
+    {
         model::MuteGuard guard(*wanted_);
         wanted_->setText(model::formatGeneral(clockChain().cpuMhz()));
     }

@@ -35,6 +35,13 @@ TEST_F(UartGeneratorTest, Uart0With115200Baud8N1AndItsReceiveInterruptOnAnArm7) 
                 "U0DLL = 0x06;     /* decimal 6 */", "U0DLM = 0x00;     /* decimal 0 */",
                 "U0FDR = 0xE5;     /* binary: 11100101 */", "U0LCR = 0x03;     /* binary: 00000011 */",
                 "U0FCR = 0x07;     /* binary: 00000111 */", "U0IER = 0x01;     /* binary: 00000001 */", ""}));
+
+    // 15 MHz / 16 / 9375 = 100 exactly: the divisor alone, the fractional divider at its reset value.
+    unitEdit(0, "Baud_edit").setText("9375");
+    const Lines exact = generated();
+    EXPECT_EQ(joined({exact[4], exact[12], exact[14]}),
+              joined({"   Dividers: DLM:DLL = 100, fractional divider off",
+                      "U0DLL = 0x64;     /* decimal 100 */", "U0FDR = 0x10;     /* binary: 00010000 */"}));
 }
 
 TEST_F(UartGeneratorTest, AUartWithoutFractionalDividerWritesNoFdrAndItsFrameBits) {

@@ -223,6 +223,7 @@ bool ConfigurationCommands::restore(const config::Lines& file) {
     const periph::SavedRecords records(file);
     RestoreScope scope(pages);
     try {
+        const periph::ClockChain::Hold hold(form_.clocks());
         for (const auto& page : pages)
             page->restoreFirst(records);
         restoreReplaceList(records);

@@ -172,7 +172,10 @@ void ClockChain::refresh() {
             copyCommonDivider(false);
         }
     }
-    changed.emit();
+    if (holds_ > 0)
+        pending_ = true;
+    else
+        changed.emit();
 }
 
 } // namespace regforge::periph

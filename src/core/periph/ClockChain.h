@@ -81,6 +81,25 @@ public:
     // Every clock was recomputed: the pages refresh their figures, in page order.
     model::Signal<> changed;
 
+    // While a hold lives, recomputed clocks are not announced; the last hold to end announces
+    // them once when anything was recomputed (a loaded file's records change the clocks many
+    // times; the pages need only the end result).
+    class Hold {
+    public:
+        explicit Hold(ClockChain& chain) : chain_(chain) { ++chain_.holds_; }
+        ~Hold() {
+            if (--chain_.holds_ == 0 && chain_.pending_) {
+                chain_.pending_ = false;
+                chain_.changed.emit();
+            }
+        }
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+    private:
+        ClockChain& chain_;
+    };
+
 private:
     void bindBar(model::NumericEdit& cpu, model::ComboBox& divider, model::NumericEdit& common);
     void recompute(const PeripheralClockPanel& unit) const;
@@ -91,6 +110,8 @@ private:
     void copyCommonDivider(bool countersOnly) const;
 
     const profile::DeviceState& device_;
+    int holds_ = 0;
+    bool pending_ = false;
     model::NumericEdit* cpu_ = nullptr;
     model::ComboBox* divider_ = nullptr;
     model::NumericEdit* common_ = nullptr;

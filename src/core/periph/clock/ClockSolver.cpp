@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <tuple>
+#include <compare>
+#include <cstdint>
 
 namespace regforge::periph::clock {
 
@@ -98,29 +99,61 @@ bool usbExact(const PllSetting& s) {
     return s.usb && s.usb->exact;
 }
 
-// Best first; see solveClocks.
-bool better(const PllSetting& a, const PllSetting& b, bool usbWanted) {
-    const auto key = [usbWanted](const PllSetting& s) {
-        // Clocks compared to the hertz and errors to a thousandth of a ppm, so rounding never
-        // decides between two settings that give the same figures.
-        return std::make_tuple(!s.exact, usbWanted && !usbExact(s),
-                               std::llround(std::fabs(s.errorPpm) * 1000), std::llround(s.cco), s.cpuDivider,
-                               s.n + s.p, s.m);
-    };
-    return key(a) < key(b);
+// A non-negative figure rounded to a whole number of units, so rounding never decides between two
+// settings that give the same figures.
+long long rounded(double value) {
+    return static_cast<long long>(value + 0.5);
 }
+
+// The order key of a setting, best first; see solveClocks. Clocks are compared to the hertz and
+// errors to a thousandth of a ppm.
+struct RankKey {
+    bool notExact;
+    bool usbNotExact;
+    long long errorMilliPpm;
+    long long ccoHz;
+    int cpuDivider;
+    int divider;
+    int m;
+    auto operator<=>(const RankKey&) const = default;
+};
+
+RankKey rankKey(const PllSetting& s, bool usbNotExact) {
+    return {!s.exact,  usbNotExact, rounded(std::fabs(s.errorPpm) * 1000), rounded(s.cco), s.cpuDivider,
+            s.n + s.p, s.m};
+}
+
+struct Ranked {
+    RankKey key;
+    std::uint32_t index;
+    bool operator<(const Ranked& other) const { return key < other.key; }
+};
 
 bool sameFigures(const PllSetting& a, const PllSetting& b) {
     return sameHz(a.cpu, b.cpu) && sameHz(a.cco, b.cco) && usbExact(a) == usbExact(b);
 }
 
-} // namespace
-
-std::optional<UsbSetting> usbFor(const ClockFacts& facts, const ClockSource& typed,
-                                 const PllSetting& setting) {
-    const ClockSource source = usableSource(facts, typed);
-    if (!facts.usb)
+// The second PLL's exact 48 MHz, which depends on the source only.
+std::optional<UsbSetting> usbFromSecondPll(const ClockFacts& facts, const ClockSource& source) {
+    // The second PLL runs from the main oscillator only.
+    if (!facts.usb || !facts.usb->pll || source.kind != SourceKind::MainOscillator ||
+        !facts.usb->pll->input.contains(source.hz))
         return std::nullopt;
+    const UsbPll& pll = *facts.usb->pll;
+    for (const int m : pll.m) {
+        if (!sameHz(m * source.hz, kUsbHz))
+            continue;
+        for (const int p : pll.p) {
+            const double cco = 2.0 * p * kUsbHz;
+            if (pll.cco.contains(cco))
+                return UsbSetting{0, m, p, cco, kUsbHz, true};
+        }
+    }
+    return std::nullopt;
+}
+
+// The main PLL's divider: exact 48 MHz, else the closest it makes.
+std::optional<UsbSetting> usbFromDivider(const ClockFacts& facts, const PllSetting& setting) {
     std::optional<UsbSetting> closest;
     for (const int d : facts.usb->dividers) {
         const double hz = setting.output / d;
@@ -129,21 +162,24 @@ std::optional<UsbSetting> usbFor(const ClockFacts& facts, const ClockSource& typ
         if (!closest || std::fabs(hz - kUsbHz) < std::fabs(closest->hz - kUsbHz))
             closest = UsbSetting{d, 0, 0, 0, hz, false};
     }
-    // The second PLL runs from the main oscillator only.
-    if (facts.usb->pll && source.kind == SourceKind::MainOscillator &&
-        facts.usb->pll->input.contains(source.hz)) {
-        const UsbPll& pll = *facts.usb->pll;
-        for (const int m : pll.m) {
-            if (!sameHz(m * source.hz, kUsbHz))
-                continue;
-            for (const int p : pll.p) {
-                const double cco = 2.0 * p * kUsbHz;
-                if (pll.cco.contains(cco))
-                    return UsbSetting{0, m, p, cco, kUsbHz, true};
-            }
-        }
-    }
     return closest;
+}
+
+std::optional<UsbSetting> usbWith(const ClockFacts& facts, const std::optional<UsbSetting>& secondPll,
+                                  const PllSetting& setting) {
+    auto divider = usbFromDivider(facts, setting);
+    if (divider && divider->exact)
+        return divider;
+    return secondPll ? secondPll : divider;
+}
+
+} // namespace
+
+std::optional<UsbSetting> usbFor(const ClockFacts& facts, const ClockSource& typed,
+                                 const PllSetting& setting) {
+    if (!facts.usb)
+        return std::nullopt;
+    return usbWith(facts, usbFromSecondPll(facts, usableSource(facts, typed)), setting);
 }
 
 ClockSource usableSource(const ClockFacts& facts, const ClockSource& source) {
@@ -166,23 +202,29 @@ ClockSolution solveClocks(const ClockFacts& facts, const ClockRequest& typed) {
             search.searchMn();
         else
             search.searchMp();
-        auto& found = search.found;
+        const auto& found = search.found;
         const bool usbWanted = request.usb && facts.usb.has_value();
-        if (usbWanted)
-            for (auto& s : found)
-                s.usb = usbFor(facts, request.source, s);
-        const auto order = [usbWanted](const PllSetting& a, const PllSetting& b) {
-            return better(a, b, usbWanted);
-        };
+        const auto secondPll = usbWanted ? usbFromSecondPll(facts, request.source) : std::nullopt;
+        // Each setting is ranked once by a small key; only the few listed are made whole.
+        std::vector<Ranked> ranked;
+        ranked.reserve(found.size());
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            const auto divider = usbWanted && !secondPll ? usbFromDivider(facts, found[i]) : std::nullopt;
+            const bool usbNotExact = usbWanted && !secondPll && !(divider && divider->exact);
+            ranked.push_back({rankKey(found[i], usbNotExact), static_cast<std::uint32_t>(i)});
+        }
         // Only the head of the order is listed: put it first, then sort just that part.
-        const std::size_t head = std::min<std::size_t>(found.size(), 512);
-        std::nth_element(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(head), found.end(),
-                         order);
-        std::sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(head), order);
-        for (std::size_t i = 0; i < head && solution.settings.size() < kMostSettings; ++i)
+        const std::size_t head = std::min<std::size_t>(ranked.size(), 512);
+        std::nth_element(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(head), ranked.end());
+        std::sort(ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(head));
+        for (std::size_t i = 0; i < head && solution.settings.size() < kMostSettings; ++i) {
+            PllSetting setting = found[ranked[i].index];
+            if (usbWanted)
+                setting.usb = usbWith(facts, secondPll, setting);
             if (std::none_of(solution.settings.begin(), solution.settings.end(),
-                             [&](const PllSetting& s) { return sameFigures(s, found[i]); }))
-                solution.settings.push_back(found[i]);
+                             [&](const PllSetting& s) { return sameFigures(s, setting); }))
+                solution.settings.push_back(setting);
+        }
     }
     solution.noExact = solution.settings.empty() || !solution.settings.front().exact;
     solution.usbNotExact = request.usb && (solution.settings.empty() || !usbExact(solution.settings.front()));

@@ -404,6 +404,7 @@ void MainForm::Result_btnClick() {
     }
     memo.setLines(std::move(result.lines));
     ui_.setClipboard(memo.text() + "\n");
+    statusNoted.emit(codeCopiedNote(device_.deviceName, store_.get<model::ComboBox>("mcu_ComboBox").text()));
 }
 
 CodeResult MainForm::createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList) {

@@ -378,6 +378,8 @@ bool MainForm::closeAboutPanel() {
 bool MainForm::LoadProfileBitBtnClick() {
     const bool loaded = replacingSetup([this] { return loader_->LoadProfileBitBtnClick(); },
                                        [](bool done) { return done ? LoadEnd::Replaced : LoadEnd::Kept; });
+    if (loaded)
+        config_->forgetCurrentFile();
     // The device list draws the loaded device differently.
     store_.get<model::ComboBox>("mcu_ComboBox").restyle();
     return loaded;

@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 #include "model/CheckControls.h"
+#include "model/ComboBox.h"
 #include "model/Containers.h"
 
 #include <QApplication>
@@ -180,6 +181,23 @@ TEST(MainWindow, CommandKeysAndEnterPressTheButtons) {
     view->setFocus();
     key(view, Qt::Key_Return);
     EXPECT_TRUE(gui.store().get<model::Control>("ReplacePanel").visible());
+}
+
+// The loaded device's name shows bold in the device list; the buttons beside it stay put.
+TEST(MainWindow, ButtonsBesideTheDeviceListStayWhenTheLoadedNameTurnsBold) {
+    GuiFixture gui;
+    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/io/pinsel.ini", std::ios::binary);
+    std::stringstream profile;
+    profile << in.rdbuf();
+    gui.folder.write("include/LPC2148.ini", profile.str());
+    QApplication::processEvents();
+    const QPoint before = gui.widget<QWidget>("LoadProfileBitBtn")->pos();
+    auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
+    devices.setItemIndex(devices.indexOf("LPC2148"));
+    ASSERT_TRUE(gui.form->LoadProfileBitBtnClick());
+    QApplication::processEvents();
+    EXPECT_TRUE(gui.widget<QWidget>("mcu_ComboBox")->font().bold());
+    EXPECT_EQ(gui.widget<QWidget>("LoadProfileBitBtn")->pos(), before);
 }
 
 // Starting and closing without a resize leaves the settings file as it was, start after start:

@@ -1,10 +1,12 @@
 #include "gui/MainWindow.h"
 
+#include "app/KeyCommands.h"
 #include "app/MainForm.h"
 #include "app/ShellLayout.h"
 #include "app/WindowGeometry.h"
 #include "gui/binding/Binder.h"
 #include "gui/binding/FormBinding.h"
+#include "gui/binding/Windows1252.h"
 #include "gui/pages/PageViews.h"
 #include "gui/pages/QuickSelectMenu.h"
 #include "gui/pages/ShellPanels.h"
@@ -14,20 +16,24 @@
 #include "periph/io/IoPage.h"
 #include "tools/EditPopup.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <algorithm>
@@ -44,11 +50,12 @@ constexpr int kAboutMargin = 6;
 MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                              Qt::WindowCloseButtonHint),
+                              Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint),
       form_(form), scroll_(new QScrollArea(this)), content_(new QWidget) {
     scroll_->setObjectName(QStringLiteral("Form1_client"));
     scroll_->setFrameShape(QFrame::NoFrame);
-    scroll_->setWidgetResizable(true);
+    // The window sizes the client area's content itself: it follows the client area.
+    scroll_->setWidgetResizable(false);
     scroll_->verticalScrollBar()->setSingleStep(kScrollBarStep);
     scroll_->viewport()->installEventFilter(this);
     setCentralWidget(scroll_);
@@ -117,6 +124,8 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
     });
     quickSelect_ = std::make_unique<pages::QuickSelectMenu>(*binder_, form_.page<periph::io::IoPage>());
     setUpProblems();
+    setUpStatusNote();
+    setUpCommandKeys();
 
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
 }
@@ -127,6 +136,7 @@ MainWindow::~MainWindow() {
     form_.setupTouched.disconnect(touchedConnection_);
     form_.problemsChanged.disconnect(problemsConnection_);
     form_.focusRequested.disconnect(focusConnection_);
+    form_.statusNoted.disconnect(noteConnection_);
     quickSelect_.reset();
     form_.store().get<model::PageControl>("pagecontrol1").viewChanged.disconnect(pageConnection_);
     pageViews_.clear();
@@ -155,6 +165,32 @@ void MainWindow::setUpProblems() {
             widget->setFocus(Qt::OtherFocusReason);
     });
     showProblems();
+}
+
+// Load, save, save as and "Create code" have keys that work from any page; the core runs them
+// as their buttons, when those can be pressed.
+void MainWindow::setUpCommandKeys() {
+    for (const app::CommandKey& key : app::kCommandKeys) {
+        auto* shortcut = new QShortcut(QKeySequence(QString::fromLatin1(key.keys)), this);
+        shortcut->setObjectName(QStringLiteral("Key_") + QString::fromLatin1(key.keys));
+        connect(shortcut, &QShortcut::activated, this,
+                [this, command = key.command] { app::runKeyCommand(form_, command); });
+    }
+}
+
+// The core's notes after an action (the code went to the clipboard) show beside the count for
+// the time the core gives them.
+void MainWindow::setUpStatusNote() {
+    statusNote_ = new QLabel(this);
+    statusNote_->setObjectName("StatusNote");
+    statusBar()->addWidget(statusNote_, 1);
+    noteTimer_ = new QTimer(this);
+    noteTimer_->setSingleShot(true);
+    connect(noteTimer_, &QTimer::timeout, statusNote_, &QLabel::clear);
+    noteConnection_ = form_.statusNoted.connect([this](const app::StatusNote& note) {
+        statusNote_->setText(binding::fromWindows1252(note.text));
+        noteTimer_->start(note.milliseconds);
+    });
 }
 
 void MainWindow::showProblems() {
@@ -270,7 +306,7 @@ void MainWindow::placeOnScreen() {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     adoptLateFrame();
-    capClientSize();
+    followClientArea();
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
@@ -289,18 +325,16 @@ void MainWindow::adoptLateFrame() {
     placeOnScreen();
 }
 
-void MainWindow::capClientSize() {
-    // The page control is as large as it was designed, or as its pages need when larger.
-    const QSize pageControl =
+void MainWindow::followClientArea() {
+    // The page control is as large as the client area, and never smaller than it was designed
+    // or than its pages need; below that the client area scrolls.
+    const QSize minimum =
         QSize(app::kPageControlWidth, app::kPageControlHeight).expandedTo(content_->minimumSizeHint());
     const QSize client = scroll_->viewport()->size();
-    const app::ClientSize capped = app::capClientSize(
-        {client.width(), client.height()}, {pageControl.width(), pageControl.height()},
-        scroll_->verticalScrollBar()->isVisible(), scroll_->horizontalScrollBar()->isVisible());
-    const int narrower = client.width() - capped.width;
-    const int shorter = client.height() - capped.height;
-    if (narrower > 0 || shorter > 0)
-        resize(width() - std::max(narrower, 0), height() - std::max(shorter, 0));
+    const app::ClientSize size =
+        app::pageControlSize({client.width(), client.height()}, {minimum.width(), minimum.height()});
+    if (content_->size() != QSize(size.width, size.height))
+        content_->resize(size.width, size.height);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -348,6 +382,22 @@ bool MainWindow::aboutPanelDismissed(QObject* watched, const QEvent* event) {
     return false;
 }
 
+// Return and Enter press the focused button of this window, as the space bar does.
+bool MainWindow::buttonPressedByEnter(QObject* watched, const QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+        (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    auto* button = qobject_cast<QAbstractButton*>(watched);
+    if (button == nullptr || button->window() != this || !button->isEnabled() ||
+        (qobject_cast<QPushButton*>(button) == nullptr && qobject_cast<QToolButton*>(button) == nullptr))
+        return false;
+    button->click();
+    return true;
+}
+
 // Up and Down on a register edit of this window go to the core first, which steps the value.
 bool MainWindow::stepKeyUsed(QObject* watched, const QEvent* event) {
     if (event->type() != QEvent::KeyPress)
@@ -362,7 +412,8 @@ bool MainWindow::stepKeyUsed(QObject* watched, const QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (aboutPanelDismissed(watched, event) || stepKeyUsed(watched, event))
+    if (aboutPanelDismissed(watched, event) || stepKeyUsed(watched, event) ||
+        buttonPressedByEnter(watched, event))
         return true;
     if (watched == scroll_->viewport() && event->type() == QEvent::Wheel) {
         const auto* wheel = static_cast<QWheelEvent*>(event);
@@ -372,6 +423,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         scrollByWheel(notches);
         return true;
     }
+    if ((watched == scroll_->viewport() && event->type() == QEvent::Resize) ||
+        (watched == content_ && event->type() == QEvent::LayoutRequest))
+        followClientArea();
     if (((watched == aboutPanel_ || watched == aboutButton_) && event->type() == QEvent::Show) ||
         (watched == content_ && event->type() == QEvent::Resize))
         placeAboutPanel();

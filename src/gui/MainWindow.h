@@ -4,7 +4,9 @@
 #include <memory>
 #include <vector>
 
+class QLabel;
 class QPushButton;
+class QTimer;
 class QScrollArea;
 class QTabWidget;
 
@@ -60,7 +62,7 @@ private:
     void buildNextPage();
     void placeClockBar();
     void placeAboutPanel();
-    void capClientSize();
+    void followClientArea();
     void adoptLateFrame();
     // The core's placement: the whole frame inside the screen's free area, centred.
     void placeOnScreen();
@@ -68,8 +70,11 @@ private:
     // The status line's count and the problems panel follow the core's list.
     void setUpProblems();
     void showProblems();
+    void setUpStatusNote();
+    void setUpCommandKeys();
     bool aboutPanelDismissed(QObject* watched, const QEvent* event);
     bool stepKeyUsed(QObject* watched, const QEvent* event);
+    bool buttonPressedByEnter(QObject* watched, const QEvent* event);
 
     app::MainForm& form_;
     QScrollArea* scroll_;
@@ -85,6 +90,9 @@ private:
     int touchedConnection_ = 0;
     int problemsConnection_ = 0;
     int focusConnection_ = 0;
+    int noteConnection_ = 0;
+    QLabel* statusNote_ = nullptr;
+    QTimer* noteTimer_ = nullptr;
     QPushButton* problemCount_ = nullptr;
     widgets::ProblemsPanel* problemsPanel_ = nullptr;
     bool titlePending_ = false;

@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 #include "model/CheckControls.h"
+#include "model/ComboBox.h"
 #include "model/Containers.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QWheelEvent>
 #include <fstream>
@@ -96,10 +98,10 @@ TEST(MainWindow, SizeComesFromSettingsAndGoesBackOnClose) {
     GuiFixture gui({}, "[VERSION]\r\n2.2.2\r\n[FORMSIZE]\r\n600\r\n540\r\n");
     EXPECT_EQ(gui.window->frameGeometry().size(), QSize(540, 600));
 
-    // The client area never grows beyond the page control.
-    gui.window->resize(1200, 1200);
-    EXPECT_LT(gui.window->width(), 700);
-    EXPECT_LT(gui.window->height(), 800);
+    // The window grows as the user makes it, its page control with it.
+    gui.window->resize(1200, 1000);
+    QApplication::processEvents();
+    EXPECT_EQ(gui.window->size(), QSize(1200, 1000));
 
     gui.window->resize(500, 420);
     const QSize outer = gui.window->frameGeometry().size();
@@ -112,6 +114,90 @@ TEST(MainWindow, SizeComesFromSettingsAndGoesBackOnClose) {
     const std::string expected =
         "[FORMSIZE]\r\n" + std::to_string(outer.height()) + "\r\n" + std::to_string(outer.width());
     EXPECT_NE(text.str().find(expected), std::string::npos) << text.str();
+}
+
+// The design size is where the window starts and the least the pages get; a larger window gives
+// its pages the room, a smaller one scrolls them.
+TEST(MainWindow, PageControlFollowsTheWindowDownToItsDesignSize) {
+    GuiFixture gui;
+    QApplication::processEvents();
+    auto* pages = gui.widget<QWidget>("pagecontrol1");
+    QScrollArea* client = gui.window->clientArea();
+    EXPECT_EQ(gui.window->frameGeometry().size(), QSize(555, 663)) << "the default";
+    const QSize designTree = gui.widget<QWidget>("IO_Treeview")->size();
+
+    gui.window->resize(1200, 1000);
+    QApplication::processEvents();
+    EXPECT_EQ(gui.window->size(), QSize(1200, 1000));
+    EXPECT_FALSE(client->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(client->horizontalScrollBar()->isVisible());
+    EXPECT_GE(pages->width(), client->viewport()->width() - 8);
+    EXPECT_GE(pages->height(), client->viewport()->height() - 8);
+    const QSize grownTree = gui.widget<QWidget>("IO_Treeview")->size();
+    EXPECT_GT(grownTree.width(), designTree.width() + 500) << "the pin tree takes the room";
+    EXPECT_GT(grownTree.height(), designTree.height() + 250);
+
+    // The timers of a pair stand side by side once there is room for both.
+    auto* tabs = gui.widget<QTabWidget>("pagecontrol1");
+    tabs->setCurrentIndex(4);
+    QApplication::processEvents();
+    const auto top = [&](const char* name) { return gui.widget<QWidget>(name)->mapTo(pages, QPoint()).y(); };
+    EXPECT_EQ(top("T0_checkbox"), top("T1_checkbox"));
+    const auto memoHeight = [&] {
+        tabs->setCurrentIndex(tabs->count() - 1);
+        QApplication::processEvents();
+        return gui.widget<QWidget>("Memo1")->height();
+    };
+    const int grownMemo = memoHeight();
+
+    gui.window->resize(300, 200);
+    QApplication::processEvents();
+    EXPECT_GE(client->widget()->width(), 547) << "never below the design size: the client area scrolls";
+    EXPECT_GE(client->widget()->height(), 636);
+    EXPECT_TRUE(client->verticalScrollBar()->isVisible());
+    gui.window->resize(555, 663);
+    QApplication::processEvents();
+    EXPECT_GT(grownMemo, memoHeight() + 250) << "the result text takes the room";
+    tabs->setCurrentIndex(4);
+    QApplication::processEvents();
+    EXPECT_GT(top("T1_checkbox"), top("T0_checkbox")) << "one column at the design size";
+}
+
+// Load, save, save as and "Create code" have keys; Enter presses the focused button.
+TEST(MainWindow, CommandKeysAndEnterPressTheButtons) {
+    GuiFixture gui;
+    const auto keyFor = [&](const char* keys) {
+        return gui.window->findChild<QShortcut*>(QStringLiteral("Key_") + QLatin1String(keys));
+    };
+    for (const char* keys : {"Ctrl+O", "Ctrl+S", "Ctrl+Shift+S", "F9"})
+        ASSERT_NE(keyFor(keys), nullptr) << keys;
+    gui.ui.files.push_back(std::nullopt);
+    Q_EMIT keyFor("Ctrl+O")->activated();
+    ASSERT_EQ(gui.ui.fileRequests.size(), 1u) << "the load asks for its file";
+    Q_EMIT keyFor("Ctrl+S")->activated();
+    EXPECT_EQ(gui.ui.fileRequests.size(), 1u) << "nothing to save before a device is loaded";
+
+    auto* view = gui.widget<QPushButton>("ViewReplaceButton");
+    view->setFocus();
+    key(view, Qt::Key_Return);
+    EXPECT_TRUE(gui.store().get<model::Control>("ReplacePanel").visible());
+}
+
+// The loaded device's name shows bold in the device list; the buttons beside it stay put.
+TEST(MainWindow, ButtonsBesideTheDeviceListStayWhenTheLoadedNameTurnsBold) {
+    GuiFixture gui;
+    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/io/pinsel.ini", std::ios::binary);
+    std::stringstream profile;
+    profile << in.rdbuf();
+    gui.folder.write("include/LPC2148.ini", profile.str());
+    QApplication::processEvents();
+    const QPoint before = gui.widget<QWidget>("LoadProfileBitBtn")->pos();
+    auto& devices = gui.store().get<model::ComboBox>("mcu_ComboBox");
+    devices.setItemIndex(devices.indexOf("LPC2148"));
+    ASSERT_TRUE(gui.form->LoadProfileBitBtnClick());
+    QApplication::processEvents();
+    EXPECT_TRUE(gui.widget<QWidget>("mcu_ComboBox")->font().bold());
+    EXPECT_EQ(gui.widget<QWidget>("LoadProfileBitBtn")->pos(), before);
 }
 
 // Starting and closing without a resize leaves the settings file as it was, start after start:

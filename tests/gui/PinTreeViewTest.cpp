@@ -10,10 +10,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QToolTip>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -133,6 +136,46 @@ TEST_F(PinTreeViewTest, ClicksOnTheIconsReachTheTreeWithTheirPartAndTheRowShowsT
     tree().setNodeBold(0, true);
     EXPECT_EQ(view->topLevelItem(0)->data(0, PinTreeView::StateRole).toInt(), 8);
     EXPECT_TRUE(view->topLevelItem(0)->font(0).bold());
+}
+
+// Without the mouse: Space and Enter do the state-icon click of the current row, P and Shift+P
+// the pull-mode clicks of its pin; the menu key offers the same, named after what they do.
+TEST_F(PinTreeViewTest, KeysAndTheContextMenuRunTheRowsClicks) {
+    const auto press = [this](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(view, &event);
+    };
+    tree().setSelected(0);
+    press(Qt::Key_Space);
+    EXPECT_EQ(tree().node(0).stateIndex, 6) << "the pin turned output";
+    press(Qt::Key_Return);
+    EXPECT_EQ(tree().node(0).stateIndex, 5);
+    press(Qt::Key_P);
+    EXPECT_EQ(tree().node(0).imageIndex, 4);
+    tree().setSelected(3); // PWM1
+    press(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(tree().node(3).stateIndex, 4) << "PWM1 selected";
+    press(Qt::Key_P, Qt::ShiftModifier);
+    EXPECT_EQ(tree().node(0).imageIndex, 1) << "the pin's pull mode, from its function's row";
+    EXPECT_EQ(tree().selected(), 3);
+    const auto clicksBefore = clicks.size();
+    press(Qt::Key_Down);
+    EXPECT_GT(tree().selected(), 3) << "the arrows still move";
+    EXPECT_EQ(clicks.size(), clicksBefore);
+
+    QStringList entries;
+    QTimer::singleShot(0, [&entries] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions())
+                entries << action->text() + " " + action->shortcut().toString();
+            menu->close();
+        }
+    });
+    tree().setSelected(1);
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(view, &menuKey);
+    EXPECT_EQ(entries,
+              (QStringList{"Select this function Space", "Next pull mode P", "Swap pull mode Shift+P"}));
 }
 
 TEST_F(PinTreeViewTest, RestingOnAnIconShowsWhatAClickDoes) {

@@ -118,6 +118,7 @@ bool ConfigurationCommands::saveConfiguration(const std::filesystem::path& path)
         return false;
     }
     dialogFile_ = path;
+    currentFile_ = path;
     return true;
 }
 
@@ -213,8 +214,9 @@ LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path
     warnCorrections(ui, deviceName, correctLoadedSetup());
     if (!restored)
         return LoadOutcome::DataError;
-    // Only a file that loaded whole is offered again next time.
+    // Only a file that loaded whole is offered again next time, and saved back to.
     rememberLastLoaded(path);
+    currentFile_ = path;
     return LoadOutcome::Loaded;
 }
 

@@ -33,6 +33,12 @@ public:
     // headless run has no window state to remember and leaves the settings file alone).
     void setRemembersLastLoaded(bool remembers) { remembersLastLoaded_ = remembers; }
 
+    // The configuration last loaded whole or saved since the device was loaded, which a plain
+    // save writes back to; empty when there is none.
+    const std::filesystem::path& currentFile() const { return currentFile_; }
+    // A device loaded by itself starts a set-up of no file.
+    void forgetCurrentFile() { currentFile_.clear(); }
+
     // The file the open and save dialogs start on: the last one saved or chosen this run.
     const std::filesystem::path& dialogFileName() const { return dialogFile_; }
 
@@ -47,6 +53,7 @@ private:
     MainForm& form_;
     bool remembersLastLoaded_ = true;
     std::filesystem::path dialogFile_;
+    std::filesystem::path currentFile_;
 };
 
 } // namespace regforge::app

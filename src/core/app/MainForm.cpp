@@ -378,6 +378,8 @@ bool MainForm::closeAboutPanel() {
 bool MainForm::LoadProfileBitBtnClick() {
     const bool loaded = replacingSetup([this] { return loader_->LoadProfileBitBtnClick(); },
                                        [](bool done) { return done ? LoadEnd::Replaced : LoadEnd::Kept; });
+    if (loaded)
+        config_->forgetCurrentFile();
     // The device list draws the loaded device differently.
     store_.get<model::ComboBox>("mcu_ComboBox").restyle();
     return loaded;
@@ -404,6 +406,7 @@ void MainForm::Result_btnClick() {
     }
     memo.setLines(std::move(result.lines));
     ui_.setClipboard(memo.text() + "\n");
+    statusNoted.emit(codeCopiedNote(device_.deviceName, store_.get<model::ComboBox>("mcu_ComboBox").text()));
 }
 
 CodeResult MainForm::createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList) {

@@ -3,6 +3,7 @@
 #include "app/CodeResult.h"
 #include "app/ProgramPages.h"
 #include "app/ShellLayout.h"
+#include "app/StatusNote.h"
 #include "io/DataFolders.h"
 #include "model/ControlStore.h"
 #include "model/EditContext.h"
@@ -122,8 +123,11 @@ public:
     bool LoadProfileBitBtnClick();
     // The clock chain: whoever sets the CPU clock through it, every clock and figure follows.
     periph::ClockChain& clocks() { return clocks_; }
-    // "Create code": the generators' text in its frame, shown and copied to the clipboard.
+    // "Create code": the generators' text in its frame, shown and copied to the clipboard; the
+    // status line then says so.
     void Result_btnClick();
+    // The window's status line shows the note for its time.
+    model::Signal<const StatusNote&> statusNoted;
     // The text "Create code" shows (the replace list applied when switched on), or the reason
     // there is none. Changes nothing in the window. A given `replaceList` is applied instead of
     // the window's own, whether that is switched on or not.

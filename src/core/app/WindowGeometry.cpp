@@ -6,18 +6,10 @@ namespace regforge::app {
 
 namespace {
 constexpr int kWheelStep = 8;
-constexpr int kScrollBarRoom = 16;
 } // namespace
 
-ClientSize capClientSize(ClientSize current, ClientSize pageControl, bool verticalBarVisible,
-                         bool horizontalBarVisible) {
-    const int maxWidth = pageControl.width + (verticalBarVisible ? 0 : kScrollBarRoom);
-    const int maxHeight = pageControl.height + (horizontalBarVisible ? 0 : kScrollBarRoom);
-    if (current.width > maxWidth)
-        current.width = maxWidth;
-    if (current.height > maxHeight)
-        current.height = maxHeight;
-    return current;
+ClientSize pageControlSize(ClientSize client, ClientSize minimum) {
+    return {std::max(client.width, minimum.width), std::max(client.height, minimum.height)};
 }
 
 ScreenRect placeOnScreen(ClientSize outer, ScreenRect available) {

@@ -8,9 +8,10 @@ struct ClientSize {
     int height;
 };
 
-// The client area never grows beyond the page control (plus room for a hidden scroll bar).
-ClientSize capClientSize(ClientSize current, ClientSize pageControl, bool verticalBarVisible,
-                         bool horizontalBarVisible);
+// The page control follows the window: it takes the whole client area, and never less than
+// `minimum` (its design size, or what its pages need when that is larger), below which the
+// client area scrolls. So the client area never grows beyond the page control.
+ClientSize pageControlSize(ClientSize client, ClientSize minimum);
 // A rectangle on the desktop, in pixels: left, top, width, height.
 struct ScreenRect {
     int x;

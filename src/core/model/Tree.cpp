@@ -114,6 +114,12 @@ std::string Tree::iconHint(int index, TreeHitPart part) const {
     return iconHint_(index, part);
 }
 
+std::vector<TreeAction> Tree::actions(int index) const {
+    if (!actions_ || index < 0 || index >= count())
+        return {};
+    return actions_(index);
+}
+
 bool Tree::requestExpanded(int index, bool expanded, TreeHitPart mouseOver) {
     if (index < 0 || index >= count() || nodes_[static_cast<std::size_t>(index)].expanded == expanded)
         return false;

@@ -23,6 +23,14 @@ struct TreeNode {
 enum class TreeHitPart { Text, StateIcon, Image, Button };
 enum class MouseButton { Left, Right };
 
+// Something the keyboard or a node's context menu does on a node: the page's own id for it, the
+// menu entry and the keys that run it ("Space", "Shift+P", as key sequences are written).
+struct TreeAction {
+    int id = 0;
+    std::string caption;
+    std::vector<std::string> keys;
+};
+
 // A tree view whose nodes carry the pin and GPIO-interrupt settings in their indexes.
 class Tree : public Control {
 public:
@@ -80,6 +88,14 @@ public:
     void setIconHint(IconHint hint) { iconHint_ = std::move(hint); }
     std::string iconHint(int index, TreeHitPart part) const;
 
+    // What can be done on a node without the mouse; the page owning the tree provides the list
+    // and runs the chosen action (the same call its mouse clicks make).
+    using ActionSource = std::function<std::vector<TreeAction>(int index)>;
+    void setActionSource(ActionSource source) { actions_ = std::move(source); }
+    std::vector<TreeAction> actions(int index) const;
+    Signal<Tree&, int, int> actionChosen;
+    void chooseAction(int index, int id) { actionChosen.emit(*this, index, id); }
+
 private:
     TreeNode* at(int index);
     void nodeChanged(int index);
@@ -91,6 +107,7 @@ private:
     std::string imageList_;
     std::string stateImageList_;
     IconHint iconHint_;
+    ActionSource actions_;
 };
 
 } // namespace regforge::model

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "periph/CounterClock.h"
+
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -82,6 +84,17 @@ struct EditPopupRow {
 // counts its clock (`mode` at 0), and its value goes into the prescaler.
 EditPopupRow prescalerRow(model::NumericEdit* prescale, const model::ComboBox* mode,
                           std::function<const model::NumericEdit&()> unitClock);
+
+// A timer's match register: the calculator divides the counter clock (the unit clock over
+// PR + 1) into the wanted match rate, MR + 1 counts per match as when the match resets the
+// counter, while the counter counts its clock (`mode` at 0); its value goes into the register.
+EditPopupRow matchRow(model::NumericEdit* match, const model::ComboBox* mode,
+                      std::function<CounterClock()> counterClock);
+
+// The calculator for a register that divides the counter clock `counterHz`, started at that
+// clock in the unit its figure shows; none while there is no finite clock.
+std::optional<CalculatorStart> counterClockStart(std::optional<float> counterHz, std::int32_t registerOffset,
+                                                 std::int64_t registerMax);
 
 // The calculator for a divider of the unit clock `clockMhz` (the edit's text), started at that
 // clock in MHz.

@@ -3,6 +3,10 @@
 #include "gui/binding/Windows1252.h"
 #include "gui/widgets/PinTreeView.h"
 
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
 namespace regforge::gui::binding {
 
 namespace {
@@ -54,6 +58,28 @@ TreeBinding::TreeBinding(model::Tree& tree, QWidget* parent)
                 if (index >= 0)
                     tree_.requestExpanded(index, expand, toModel(mouseOver));
             });
+    // Keys and the context menu run the actions the page offers on a node.
+    view_->setKeyHandler([this](QTreeWidgetItem* row, const QString& keys) {
+        const int index = indexOf(row);
+        for (const model::TreeAction& action : tree_.actions(index))
+            for (const std::string& key : action.keys)
+                if (keys == QString::fromStdString(key)) {
+                    userAction([&] { tree_.chooseAction(index, action.id); });
+                    return true;
+                }
+        return false;
+    });
+    view_->setMenuSource([this](QTreeWidgetItem* row, QMenu& menu) {
+        const int index = indexOf(row);
+        for (const model::TreeAction& action : tree_.actions(index)) {
+            QAction* entry = menu.addAction(fromWindows1252(action.caption));
+            if (!action.keys.empty())
+                entry->setShortcut(QKeySequence(QString::fromStdString(action.keys.front())));
+            const int id = action.id;
+            connect(entry, &QAction::triggered, this,
+                    [this, index, id] { userAction([&] { tree_.chooseAction(index, id); }); });
+        }
+    });
     connect(view_, &PinTreeView::spacePressed, this, [this] { userAction([&] { tree_.pressKey(' '); }); });
     view_->setIconHintSource([this](QTreeWidgetItem* row, PinTreePart part) {
         const int index = indexOf(row);

@@ -20,7 +20,7 @@ namespace {
 
 QLabel* rowHeading(const char* text) {
     auto* label = new QLabel(QObject::tr(text));
-    label->setForegroundRole(QPalette::PlaceholderText);
+    label->setForegroundRole(QPalette::WindowText);
     return label;
 }
 
@@ -121,7 +121,7 @@ void AdcPageView::arrangeRegisters(int converter, QWidget* groupBox) {
     for (const char* name : {a::kChannelHintLabels[index], a::kInterruptHintLabels[index]}) {
         auto* hint = takeAs<QLabel>(name);
         hint->setMinimumHeight(hint->fontMetrics().lineSpacing() + 2);
-        hint->setForegroundRole(QPalette::PlaceholderText);
+        hint->setForegroundRole(QPalette::WindowText);
         hints->addWidget(hint, 1);
     }
     column->addLayout(hints);

@@ -127,7 +127,7 @@ QGridLayout* ClocksPageView::figureGrid() {
     grid->addWidget(peripherals, 2, 0, 1, 4);
     // The part's own limit closes the group as a note.
     QLabel* limit = textLine(c::kLimitLabel);
-    limit->setForegroundRole(QPalette::PlaceholderText);
+    limit->setForegroundRole(QPalette::WindowText);
     grid->addWidget(limit, 3, 0, 1, 4);
     grid->setColumnStretch(3, 1);
     return grid;

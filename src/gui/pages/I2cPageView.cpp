@@ -1,6 +1,7 @@
 #include "gui/pages/I2cPageView.h"
 
 #include "gui/binding/Binder.h"
+#include "gui/pages/ColumnFlowLayout.h"
 #include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/i2c/I2cControls.h"
@@ -18,9 +19,11 @@ I2cPageView::I2cPageView(const binding::Binder& binder) : PageView(binder, c::kT
 
 void I2cPageView::arrangeContent(QVBoxLayout* body) {
     const ScrolledColumn scrolled = scrolledColumn();
-    scrolled.column->setSpacing(14);
+    // Side by side where the page is wide enough.
+    auto* buses = new ColumnFlowLayout;
+    scrolled.column->addLayout(buses);
     for (int bus = 0; bus < c::kBusCount; ++bus)
-        scrolled.column->addWidget(arrangeBus(bus));
+        buses->addWidget(arrangeBus(bus));
     scrolled.column->addStretch(1);
     addScrolled(body, scrolled);
 }

@@ -1,5 +1,6 @@
 #include "gui/pages/InterruptsPageView.h"
 
+#include "gui/pages/ColumnFlowLayout.h"
 #include "gui/pages/ViewParts.h"
 #include "gui/widgets/PinIcons.h"
 #include "periph/irq/IrqControls.h"
@@ -37,14 +38,13 @@ void setText(QWidget* button, const char* text) {
 InterruptsPageView::InterruptsPageView(const binding::Binder& binder) : PageView(binder, irq::kPage) {}
 
 void InterruptsPageView::arrangeContent(QVBoxLayout* body) {
-    // The sources over the triggers, in one column that scrolls below the clock bar: the
-    // window is never wider than its narrowest page allows.
+    // The sources over the triggers, in one column that scrolls below the clock bar, or side by
+    // side where the page is wide enough; the lists take the height there is.
     const ScrolledColumn scrolled = scrolledColumn();
-    QVBoxLayout* column = scrolled.column;
-    column->setSpacing(14);
-    column->addWidget(arrangeSources());
-    column->addWidget(arrangeTriggers());
-    column->addStretch(1);
+    auto* units = new ColumnFlowLayout;
+    units->addWidget(arrangeSources());
+    units->addWidget(arrangeTriggers());
+    scrolled.column->addLayout(units, 1);
     addScrolled(body, scrolled);
 }
 
@@ -88,7 +88,7 @@ QWidget* InterruptsPageView::arrangeSources() {
     for (const char* info : irq::kInfoLabels) {
         auto* label = takeAs<QLabel>(info);
         if (label != nullptr)
-            label->setForegroundRole(QPalette::PlaceholderText);
+            label->setForegroundRole(QPalette::WindowText);
         layout->addWidget(label);
     }
     return column;

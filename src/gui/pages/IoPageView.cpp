@@ -56,6 +56,14 @@ void IoPageView::arrangeDeviceBar(QVBoxLayout* body) {
     auto* devices = takeAs<QComboBox>("mcu_ComboBox");
     devices->setMinimumContentsLength(14);
     devices->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // As wide as the loaded device's name needs in bold, whether the name shows bold or not:
+    // the buttons beside the list stay where they are when a device loads.
+    const QFont plain = devices->font();
+    QFont bold = plain;
+    bold.setBold(true);
+    devices->setFont(bold);
+    devices->setFixedWidth(devices->sizeHint().width());
+    devices->setFont(plain);
     auto* filter = takeAs<QLineEdit>("mcu_FilterEdit");
     filter->setPlaceholderText(QObject::tr("filter"));
     filter->setClearButtonEnabled(true);

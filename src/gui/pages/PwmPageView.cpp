@@ -132,9 +132,9 @@ void PwmPageView::arrangeRegisters(int unit, QWidget* groupBox) {
     addSeparator(column);
 
     // The figures, and the unit's own clock where the device divides per peripheral.
-    column->addLayout(
-        figuresRow({p::clockLabelName(unit), p::tickLabelName(unit), p::frequencyLabelName(unit)},
-                   p::clockPanelName(unit), p::clockDividerName(unit), p::clockEditName(unit)));
+    column->addLayout(figuresRow({p::clockLabelName(unit), p::tickLabelName(unit),
+                                  p::frequencyLabelName(unit), p::pulseFiguresLabelName(unit)},
+                                 p::clockPanelName(unit), p::clockDividerName(unit), p::clockEditName(unit)));
 
     addHint(column, takeAs<QLabel>(p::hintLabelName(unit)));
 }

@@ -25,7 +25,8 @@ void ResultPageView::arrangeContent(QVBoxLayout* body) {
     buttons->addWidget(take("ViewReplaceButton"));
     body->addLayout(buttons);
 
-    body->addWidget(arrangeReplacePanel());
+    // The replace table and the text share the height there is.
+    body->addWidget(arrangeReplacePanel(), 1);
     body->addWidget(take("Memo1"), 1);
 }
 

@@ -1,6 +1,7 @@
 #include "gui/pages/SpiPageView.h"
 
 #include "gui/binding/Binder.h"
+#include "gui/pages/ColumnFlowLayout.h"
 #include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/spi/SpiControls.h"
@@ -28,14 +29,15 @@ void SpiPageView::arrangeContent(QVBoxLayout* body) {
     // Four ports are taller than the page: they scroll below the clock bar.
     const ScrolledColumn scrolled = scrolledColumn();
     scroll_ = scrolled.area;
-    QVBoxLayout* ports = scrolled.column;
-    ports->setSpacing(14);
+    // Side by side where the page is wide enough.
+    auto* ports = new ColumnFlowLayout;
+    scrolled.column->addLayout(ports);
 
     ports->addWidget(arrangePort(s::kSpiEnableBox, s::kSpiGroupBox, s::kSpiCoverPanel));
     for (int ssp = 0; ssp < s::kSspCount; ++ssp)
         ports->addWidget(arrangePort(s::sspControl(ssp, "_checkbox"), s::sspControl(ssp, "_GroupBox"),
                                      s::sspControl(ssp, "_Panel")));
-    ports->addStretch(1);
+    scrolled.column->addStretch(1);
     addScrolled(body, scrolled);
 }
 

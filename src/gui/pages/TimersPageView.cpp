@@ -1,6 +1,7 @@
 #include "gui/pages/TimersPageView.h"
 
 #include "gui/binding/Binder.h"
+#include "gui/pages/ColumnFlowLayout.h"
 #include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/timer/TimerControls.h"
@@ -45,24 +46,22 @@ void TimersPageView::arrangeContent(QVBoxLayout* body) {
     body->addLayout(
         pairSwitchRow("Show timers", take("ShowTimer01RadioButton"), take("ShowTimer23RadioButton")));
 
-    // Two timers are taller than the page: they scroll below the clock bar and the switch.
+    // Two timers above each other are taller than the page: they scroll below the clock bar and
+    // the switch.
     const ScrolledColumn scrolled = scrolledColumn();
     scroll_ = scrolled.area;
     QVBoxLayout* timers = scrolled.column;
     timers->setSpacing(0);
 
+    // The two timers of a pair stand side by side where the page is wide enough.
     auto* firstPair = new QWidget;
-    auto* firstColumn = new QVBoxLayout(firstPair);
-    firstColumn->setContentsMargins(0, 0, 0, 0);
-    firstColumn->setSpacing(14);
+    auto* firstColumn = new ColumnFlowLayout(firstPair);
     firstColumn->addWidget(arrangeTimer(0));
     firstColumn->addWidget(arrangeTimer(1));
     timers->addWidget(firstPair);
 
     QWidget* secondPair = take("PanelTimers23");
-    auto* secondColumn = new QVBoxLayout(secondPair);
-    secondColumn->setContentsMargins(0, 0, 0, 0);
-    secondColumn->setSpacing(14);
+    auto* secondColumn = new ColumnFlowLayout(secondPair);
     secondColumn->addWidget(arrangeTimer(2));
     secondColumn->addWidget(arrangeTimer(3));
     timers->addWidget(secondPair);
@@ -133,9 +132,10 @@ void TimersPageView::arrangeRegisters(int timer, QWidget* groupBox) {
     addSeparator(column);
 
     // The figures, and the timer's own clock where the device divides per peripheral.
-    column->addLayout(figuresRow({t::clockLabelName(timer), t::tickLabelName(timer)},
-                                 t::timerControl(timer, "pclk_panel"), t::timerControl(timer, "pclk_div"),
-                                 t::timerControl(timer, "pclock_edit")));
+    column->addLayout(
+        figuresRow({t::clockLabelName(timer), t::tickLabelName(timer), t::matchFiguresLabelName(timer)},
+                   t::timerControl(timer, "pclk_panel"), t::timerControl(timer, "pclk_div"),
+                   t::timerControl(timer, "pclock_edit")));
 
     addHint(column, takeAs<QLabel>(t::hintLabelName(timer)));
 }

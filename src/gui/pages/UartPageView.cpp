@@ -1,6 +1,7 @@
 #include "gui/pages/UartPageView.h"
 
 #include "gui/binding/Binder.h"
+#include "gui/pages/ColumnFlowLayout.h"
 #include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
 #include "periph/uart/UartControls.h"
@@ -20,8 +21,9 @@ UartPageView::UartPageView(const binding::Binder& binder) : PageView(binder, u::
 void UartPageView::arrangeContent(QVBoxLayout* body) {
     const ScrolledColumn scrolled = scrolledColumn();
     scroll_ = scrolled.area;
-    QVBoxLayout* units = scrolled.column;
-    units->setSpacing(14);
+    // Side by side where the page is wide enough.
+    auto* units = new ColumnFlowLayout;
+    scrolled.column->addLayout(units);
     for (int n = 0; n < u::kUartCount; ++n) {
         QWidget* enable = take(u::enableBoxName(n));
         QWidget* group = take(u::uartControl(n, "_GroupBox"));
@@ -29,7 +31,7 @@ void UartPageView::arrangeContent(QVBoxLayout* body) {
         units->addWidget(
             coveredBlock(enable, group, takeAs<widgets::CaptionPanel>(u::uartControl(n, "_Panel")), 16, 1.1));
     }
-    units->addStretch(1);
+    scrolled.column->addStretch(1);
     addScrolled(body, scrolled);
 }
 

@@ -50,7 +50,7 @@ void showOneOfPair(QWidget* first, QWidget* second, const model::Control& second
 
 QLabel* heading(const char* text) {
     auto* label = new QLabel(QObject::tr(text));
-    label->setForegroundRole(QPalette::PlaceholderText);
+    label->setForegroundRole(QPalette::WindowText);
     label->setContentsMargins(0, 6, 0, 0);
     label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     return label;
@@ -154,7 +154,7 @@ QGridLayout* registerGrid() {
 
 QLabel* registerName(const char* text) {
     auto* label = new QLabel(QString::fromLatin1(text));
-    label->setForegroundRole(QPalette::PlaceholderText);
+    label->setForegroundRole(QPalette::WindowText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
 }
@@ -187,7 +187,7 @@ void addHint(QBoxLayout* column, QLabel* hint) {
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     hint->setMinimumHeight(2 * hint->fontMetrics().lineSpacing() + 2);
-    hint->setForegroundRole(QPalette::PlaceholderText);
+    hint->setForegroundRole(QPalette::WindowText);
     column->addWidget(hint);
 }
 

@@ -46,7 +46,8 @@ void showAlongWith(QWidget* source, const model::Control& control, std::vector<Q
 // at a time), and scrolls back to the top at each switch.
 void showOneOfPair(QWidget* first, QWidget* second, const model::Control& secondControl, QScrollArea* scroll);
 
-// A greyed caption over a block of rows or a column of boxes, with a little air above it.
+// A caption over a block of rows or a column of boxes, in the text colour (readable on the
+// window colour), with a little air above it.
 QLabel* heading(const char* text);
 
 // A register grid's heading row: `caption` over the label and value columns (from
@@ -87,7 +88,7 @@ QVBoxLayout* registerColumn(QWidget* groupBox);
 
 // A unit's register grid: register names in the first column, what they hold in the second.
 QGridLayout* registerGrid();
-// A register's name at the left of the grid, greyed.
+// A register's name at the left of the grid.
 QLabel* registerName(const char* text);
 // A view-made caption in front of a field.
 QLabel* fieldName(const char* text);

@@ -59,7 +59,7 @@ private:
 template <std::size_t N>
 void addRow(QGridLayout* grid, int row, const QString& title, const std::array<LegendEntry, N>& entries) {
     auto* heading = new QLabel(title);
-    heading->setForegroundRole(QPalette::PlaceholderText);
+    heading->setForegroundRole(QPalette::WindowText);
     grid->addWidget(heading, row, 0);
     for (std::size_t i = 0; i < N; ++i) {
         auto* entry = new QWidget;

@@ -2,9 +2,12 @@
 
 #include "gui/widgets/PinTreeDelegate.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <algorithm>
@@ -184,7 +187,41 @@ bool PinTreeView::viewportEvent(QEvent* event) {
     return true;
 }
 
+// The menu key opens the current row's menu; the right button a row's, except on its normal
+// icon, where the press itself is the click that swaps the icon's value.
+void PinTreeView::contextMenuEvent(QContextMenuEvent* event) {
+    QTreeWidgetItem* item = nullptr;
+    QPoint at = event->globalPos();
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        if (partAt(event->pos(), &item) == PinTreePart::Image)
+            item = nullptr;
+    } else if ((item = currentItem()) != nullptr) {
+        const QRect row = visualItemRect(item);
+        at = viewport()->mapToGlobal(QPoint(row.left() + kIconSize, row.bottom()));
+    }
+    if (item == nullptr || !menuSource_) {
+        event->ignore();
+        return;
+    }
+    QMenu menu(this);
+    menuSource_(item, menu);
+    if (menu.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    menu.exec(at);
+}
+
 void PinTreeView::keyPressEvent(QKeyEvent* event) {
+    if (keyHandler_ && currentItem() != nullptr) {
+        // The keypad's Enter is the same key as Return's neighbour on the main block.
+        const QKeyCombination chord(event->modifiers() & ~Qt::KeypadModifier, Qt::Key(event->key()));
+        if (keyHandler_(currentItem(), QKeySequence(chord).toString(QKeySequence::PortableText))) {
+            event->accept();
+            return;
+        }
+    }
     if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier)
         Q_EMIT spacePressed();
     QTreeWidgetItem* item = currentItem();

@@ -6,6 +6,8 @@
 #include <QRect>
 #include <QString>
 #include <QTreeWidget>
+
+class QMenu;
 #include <functional>
 #include <optional>
 #include <string>
@@ -53,6 +55,13 @@ public:
     // Where the tooltip of an icon comes from; an empty text shows none.
     using IconHintSource = std::function<QString(QTreeWidgetItem* item, PinTreePart part)>;
     void setIconHintSource(IconHintSource source) { iconHints_ = std::move(source); }
+    // What a key on the current row does, the key written as a key sequence ("Shift+P"); true
+    // when it did something. Asked before the tree's own keys.
+    using KeyHandler = std::function<bool(QTreeWidgetItem* item, const QString& keys)>;
+    void setKeyHandler(KeyHandler handler) { keyHandler_ = std::move(handler); }
+    // Fills the context menu of a row; an empty menu is not shown.
+    using MenuSource = std::function<void(QTreeWidgetItem* item, QMenu& menu)>;
+    void setMenuSource(MenuSource source) { menuSource_ = std::move(source); }
 
 Q_SIGNALS:
     // A left click (press and release on the same row) or a right-button press.
@@ -69,6 +78,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
 
 private:
@@ -82,6 +92,8 @@ private:
     QPersistentModelIndex pressed_;
     PinTreePart pressedPart_ = PinTreePart::None;
     IconHintSource iconHints_;
+    KeyHandler keyHandler_;
+    MenuSource menuSource_;
 };
 
 } // namespace regforge::gui::widgets

@@ -21,7 +21,7 @@ void SlotNumberDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const QRect numberRect(option.rect.left(), option.rect.top(), gutter - 6, option.rect.height());
     painter->fillRect(QRect(option.rect.left(), option.rect.top(), gutter, option.rect.height()),
                       option.palette.alternateBase());
-    painter->setPen(option.palette.color(QPalette::PlaceholderText));
+    painter->setPen(option.palette.color(QPalette::Text));
     painter->drawText(numberRect, Qt::AlignRight | Qt::AlignVCenter, QString::number(number.toInt()));
     painter->restore();
 }

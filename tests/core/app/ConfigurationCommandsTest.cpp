@@ -2,6 +2,7 @@
 // "Save configuration" and "Load configuration" on the real window: the dialogs, the checks and
 // the question before a load, the order of its steps, the replace record and the settings file.
 #include "app/ConfigurationCommands.h"
+#include "app/KeyCommands.h"
 #include "app/MainForm.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
@@ -77,6 +78,33 @@ protected:
     int modeChanges = 0;
     int burstChanges = 0;
 };
+
+// The keys: a save writes back to the file last loaded or saved without asking, "save as" always
+// asks, and a device loaded by itself has no file to write back to.
+TEST_F(ConfigurationCommandsTest, SaveKeyWritesBackToTheCurrentFileAndSaveAsAsks) {
+    const auto first = folder.dir.path() / "first.sav";
+    ui().files.push_back(first);
+    EXPECT_TRUE(runKeyCommand(form(), KeyCommand::SaveConfiguration));
+    EXPECT_EQ(ui().fileRequests.size(), 1u) << "no file yet: the save asks";
+    control<model::CheckBox>("T0_checkbox").setChecked(true);
+    EXPECT_TRUE(runKeyCommand(form(), KeyCommand::SaveConfiguration));
+    EXPECT_EQ(ui().fileRequests.size(), 1u);
+    EXPECT_NE(read("first.sav").find("[T0_checkbox]\r\n1"), std::string::npos);
+
+    const auto second = folder.dir.path() / "second.sav";
+    ui().files.push_back(second);
+    EXPECT_TRUE(runKeyCommand(form(), KeyCommand::SaveConfigurationAs));
+    EXPECT_EQ(ui().fileRequests.size(), 2u);
+    EXPECT_EQ(commands().currentFile(), second);
+    EXPECT_EQ(load(first), LoadOutcome::Loaded);
+    EXPECT_EQ(commands().currentFile(), first);
+
+    ASSERT_TRUE(form().LoadProfileBitBtnClick());
+    EXPECT_TRUE(commands().currentFile().empty());
+    control<model::Control>("SaveConfigButton").setEnabled(false);
+    EXPECT_FALSE(runKeyCommand(form(), KeyCommand::SaveConfiguration)) << "what its button cannot do";
+    EXPECT_FALSE(runKeyCommand(form(), KeyCommand::SaveConfigurationAs));
+}
 
 TEST_F(ConfigurationCommandsTest, SaveThenLoadAsksFirstAndGivesEveryValueBack) {
     control<model::CheckBox>("T0_checkbox").setChecked(true);

@@ -1,5 +1,6 @@
 #include "app/MainForm.h"
 #include "model/CheckControls.h"
+#include "model/ComboBox.h"
 #include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
@@ -47,6 +48,25 @@ TEST_F(CreateCode, GivesTheResultTextAndChangesNothingInTheWindow) {
     EXPECT_EQ(form().store().get<model::Memo>("Memo1").lines(), result.lines);
     EXPECT_FALSE(form().store().get<model::Control>("ReplacePanel").visible());
     EXPECT_EQ(folder.ui.clipboard, form().store().get<model::Memo>("Memo1").text() + "\n");
+}
+
+// The status line says where the text went, and for which device when the list shows another.
+TEST_F(CreateCode, StatusLineSaysTheCodeWentToTheClipboardAndForWhichDevice) {
+    std::vector<StatusNote> notes;
+    form().statusNoted.connect([&](const StatusNote& note) { notes.push_back(note); });
+    form().Result_btnClick();
+    EXPECT_TRUE(notes.empty()) << "no device, no code, no note";
+
+    ASSERT_TRUE(folder.load("Tiny"));
+    form().Result_btnClick();
+    form().store().get<model::ComboBox>("mcu_ComboBox").setText("NoPins");
+    form().Result_btnClick();
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes[0].text, "Code for Tiny copied to the clipboard");
+    EXPECT_EQ(notes[1].text, "Code for Tiny copied to the clipboard: it is for the loaded device, not for "
+                             "NoPins selected in the device list (press \"Load profile\" to switch)");
+    EXPECT_GT(notes[1].milliseconds, notes[0].milliseconds);
+    EXPECT_GT(notes[0].milliseconds, 0);
 }
 
 TEST_F(CreateCode, AppliesTheReplaceListWhenSwitchedOn) {

@@ -14,17 +14,17 @@ TEST(WindowGeometry, WheelStepsStopAtBothEnds) {
     EXPECT_EQ(wheelDown(0, 400, 500), 0) << "nothing to scroll";
 }
 
-TEST(WindowGeometry, ClientNeverOutgrowsThePageControl) {
-    const ClientSize page{547, 636};
-    const auto capped = capClientSize({900, 900}, page, false, false);
-    EXPECT_EQ(capped.width, 563);
-    EXPECT_EQ(capped.height, 652);
-    const auto withBars = capClientSize({900, 900}, page, true, true);
-    EXPECT_EQ(withBars.width, 547);
-    EXPECT_EQ(withBars.height, 636);
-    const auto small = capClientSize({300, 200}, page, false, false);
-    EXPECT_EQ(small.width, 300);
-    EXPECT_EQ(small.height, 200);
+TEST(WindowGeometry, PageControlFollowsTheClientAreaDownToItsMinimum) {
+    const ClientSize design{547, 636};
+    const auto grown = pageControlSize({1180, 940}, design);
+    EXPECT_EQ(grown.width, 1180);
+    EXPECT_EQ(grown.height, 940);
+    const auto small = pageControlSize({300, 200}, design);
+    EXPECT_EQ(small.width, 547) << "below its minimum the client area scrolls";
+    EXPECT_EQ(small.height, 636);
+    const auto wide = pageControlSize({1180, 400}, design);
+    EXPECT_EQ(wide.width, 1180);
+    EXPECT_EQ(wide.height, 636);
 }
 
 TEST(WindowGeometry, WindowStartsCentredAndInsideTheFreeArea) {

@@ -56,9 +56,11 @@ TEST_F(EditPopupTest, EnteringAnEditSetsTheContextAndOnlyCalculatorEditsBecomeTh
     EXPECT_EQ(form.editContext().activeEditTag, 351);
     EXPECT_EQ(form.editContext().activeEditMaxLength, 8);
     EXPECT_EQ(form.editContext().calcTargetEdit, &edit("T0PR"));
-    popup.MivoEditEnter(edit("T0MR1"));
-    EXPECT_EQ(form.editContext().activeEditTag, 354);
+    popup.MivoEditEnter(edit("T0TC"));
+    EXPECT_EQ(form.editContext().activeEditTag, 350);
     EXPECT_EQ(form.editContext().calcTargetEdit, &edit("T0PR"));
+    popup.MivoEditEnter(edit("T0MR1"));
+    EXPECT_EQ(form.editContext().calcTargetEdit, &edit("T0MR1"));
     popup.MivoEditEnter(edit("T1PR"));
     EXPECT_EQ(form.editContext().activeEditMaxLength, 4);
     EXPECT_EQ(form.editContext().calcTargetEdit, &edit("T1PR"));
@@ -76,11 +78,12 @@ TEST_F(EditPopupTest, PopupOffersTheItemsThatSuitTheEnteredEdit) {
             s += on ? 'y' : 'n';
         return s;
     };
-    EXPECT_EQ(offered("T0MR1"), "nyyn");
+    EXPECT_EQ(offered("T0MR1"), "yyyn");
     EXPECT_EQ(offered("T0TC"), "nyyn");
     EXPECT_EQ(offered("T0PR"), "yyyn");
     form.store().get<model::ComboBox>("T0CTCR10").setItemIndex(1);
     EXPECT_EQ(offered("T0PR"), "ynyn") << "a timer counting pulses has no clock to calculate from";
+    EXPECT_EQ(offered("T0MR1"), "ynyn");
     EXPECT_EQ(offered("clkdiv0"), "yyny") << "each opening starts afresh";
     EXPECT_EQ(offered("SSP0SCR_edit"), "yynn");
     EXPECT_EQ(offered("SSP2CPSDVSR_edit"), "yynn");
@@ -222,13 +225,34 @@ TEST_F(EditPopupTest, PwmPeriodStartsFromTheCounterClockWithoutSubtractingOne) {
     EXPECT_EQ(ui.calculatorRuns, runs);
 }
 
+// A wanted match rate sets the match register for the prescaler as it stands: MR + 1 counts of
+// the counter clock per match, as when the match resets the counter.
+TEST_F(EditPopupTest, TimerMatchRateStartsFromTheCounterClockAndSubtractsOne) {
+    std::string seen;
+    ui.calculator = [&](Calculator& c) {
+        seen = startOf(c);
+        return userApplies("1", 2)(c);
+    };
+    popup.MivoEditEnter(edit("T0MR0"));
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(seen, "15 15 3 4294967295 1") << "clock, start value, MHz, limit, offset";
+    EXPECT_EQ(edit("T0MR0").shownText(), "0x00003A97") << "15 MHz / 1 KHz - 1";
+
+    edit("T0PR").setText("E"); // a 1 MHz counter clock
+    popup.MivoEditEnter(edit("T0MR2"));
+    popup.CalcFromFreqPopupClick();
+    EXPECT_EQ(seen, "1 1 3 4294967295 1");
+    EXPECT_EQ(edit("T0MR2").shownText(), "0x000003E7") << "1 MHz / 1 KHz - 1";
+    EXPECT_EQ(edit("T0MR0").shownText(), "0x00003A97") << "only the entered register";
+}
+
 TEST(EditPopupWiring, EnteringOpeningAndClickingRunTheHandlers) {
     testing::TempDir folder;
     FakeUi ui;
     app::MainForm form(ui, folder.path());
     auto& store = form.store();
     auto& prescaler = store.get<model::NumericEdit>("T0PR");
-    auto& match = store.get<model::NumericEdit>("T0MR1");
+    auto& counter = store.get<model::NumericEdit>("T0TC");
     auto& cpuClock = store.get<model::NumericEdit>("pllclock_edit");
     const model::EditContext& edit = form.editContext();
     EXPECT_TRUE(form.editPopup().carriesPopup(prescaler));
@@ -237,12 +261,12 @@ TEST(EditPopupWiring, EnteringOpeningAndClickingRunTheHandlers) {
     cpuClock.entered.emit(cpuClock);
     EXPECT_EQ(edit.activeEditTag, 0) << "the CPU clock edit carries no popup";
     prescaler.entered.emit(prescaler);
-    match.entered.emit(match);
+    counter.entered.emit(counter);
     store.get<model::Control>("IntegerInputPopup").click();
     EXPECT_FALSE(store.get<model::MenuItem>("CalcFromFreqPopup").visible());
     ui.inputs = {"16"};
     store.get<model::MenuItem>("InsertIntegterPopup").click();
-    EXPECT_EQ(match.shownText(), "0x00000010");
+    EXPECT_EQ(counter.shownText(), "0x00000010");
     ui.calculator = userApplies("1", 2);
     store.get<model::MenuItem>("CalcFromFreqPopup").click();
     EXPECT_EQ(prescaler.shownText(), "0x00003A97");

@@ -78,6 +78,8 @@ void IoPage::connectHandlers() {
     t.setIconHint([this](int node, model::TreeHitPart part) {
         return pinIconHint(*tree_, node, part, lists_, device().hasIocon);
     });
+    t.setActionSource([this](int node) { return pinTreeActions(*tree_, node, lists_); });
+    t.actionChosen.connect([this](model::Tree&, int node, int action) { IO_TreeviewAction(node, action); });
     openDrainButton_->clicked.connect([this](model::Control&) { OpenDrainButtonClick(); });
     quickSelectorButton_->clicked.connect([this](model::Control&) { QuickSelectorButtonClick(); });
 }
@@ -165,6 +167,27 @@ void IoPage::IO_TreeviewClick(int node, model::TreeHitPart part, model::MouseBut
         clicks_.stateIconClick(node);
     else if (part == model::TreeHitPart::Image)
         clicks_.pullModeClick(node, PullModeStep::Next);
+}
+
+void IoPage::IO_TreeviewAction(int node, int action) {
+    switch (action) {
+    case kChooseAction:
+        IO_TreeviewClick(node, model::TreeHitPart::StateIcon, model::MouseButton::Left);
+        break;
+    case kNextPullMode:
+    case kSwapPullMode: {
+        // The pull mode is the pin's: its icon is clicked, and the node chosen stays selected.
+        const int pin = pullModeNode(tree(), node, lists_);
+        if (pin < 0)
+            return;
+        IO_TreeviewClick(pin, model::TreeHitPart::Image,
+                         action == kNextPullMode ? model::MouseButton::Left : model::MouseButton::Right);
+        tree().setSelected(node);
+        break;
+    }
+    default:
+        break;
+    }
 }
 
 void IoPage::IO_TreeviewDblClick(int node, model::TreeHitPart part) {

@@ -9,6 +9,7 @@
 #include "periph/io/IoControls.h"
 #include "periph/io/PinLists.h"
 #include "periph/io/PinSections.h"
+#include "periph/io/PinTreeActions.h"
 #include "periph/io/PinTreeClicks.h"
 #include "periph/io/QuickSelector.h"
 
@@ -37,6 +38,8 @@ public:
     // A click on a node part: left clicks select the node, then a state icon changes the setting
     // and a normal icon steps the pull mode; the right button swaps between two pull modes.
     void IO_TreeviewClick(int node, model::TreeHitPart part, model::MouseButton button);
+    // A key or context-menu entry of the tree (a PinTreeActionId): the click it stands for.
+    void IO_TreeviewAction(int node, int action);
     // A double click on a pull-mode icon steps it like a click.
     void IO_TreeviewDblClick(int node, model::TreeHitPart part);
     // Whether a pin may fold or unfold with the mouse over this part: clicks on the icons never

@@ -153,6 +153,10 @@ inline std::string tickLabelName(int unit) {
 inline std::string frequencyLabelName(int unit) {
     return pwmName("pwm", unit, "frequency");
 }
+// Each enabled output's duty cycle and pulse width, one line per output.
+inline std::string pulseFiguresLabelName(int unit) {
+    return pwmName("pwm", unit, "_pulseFigures");
+}
 inline std::string hintLabelName(int unit) {
     return pwmName("pwm", unit, "_hintLabel");
 }

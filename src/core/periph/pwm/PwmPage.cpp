@@ -2,6 +2,7 @@
 
 #include "model/NumberText.h"
 #include "model/ValueFormat.h"
+#include "periph/MatchFigures.h"
 #include "periph/pwm/PwmGenerator.h"
 #include "periph/pwm/PwmSections.h"
 #include "profile/ProfileSections.h"
@@ -102,6 +103,8 @@ void PwmPage::declareUnit(int unit, Control* parent) {
     pu.frequencyLabel =
         &s.addPlain(ControlKind::Label, frequencyLabelName(unit), pu.groupBox, "PWM frequency :");
     pu.hintLabel = &s.addPlain(ControlKind::Label, hintLabelName(unit), pu.groupBox);
+    pu.pulseFiguresLabel = &s.addPlain(ControlKind::Label, pulseFiguresLabelName(unit), pu.groupBox);
+    pu.pulseFiguresLabel->setVisible(false);
     pu.clock = addClockPanel(
         pu.groupBox,
         {clockPanelName(unit), clockDividerName(unit), clockEditName(unit), "PWM" + std::to_string(unit)},
@@ -266,22 +269,8 @@ void PwmPage::addPopupRows(int unit) {
 
 std::optional<CalculatorStart> PwmPage::periodStart(int unit) const {
     const auto& pu = units_[static_cast<std::size_t>(unit)];
-    // The calculator counts from the counter clock in the unit its figure shows. Counting edges
-    // there is no frequency to start from.
-    const std::optional<float> hz = pu.figures.counter.hz;
-    if (!hz || !std::isfinite(static_cast<double>(*hz)))
-        return std::nullopt;
-    const model::ScaledFrequency figure = model::scaleFrequency(4, *hz);
-    CalculatorStart start;
-    start.registerOffset = 0;
-    start.registerMax = registerMaxOf(*pu.matchRegisters[0]);
-    start.frequency = figure.number;
-    start.frequencyUnit = figure.thousands + 1;
-    // The input clock in MHz, whatever unit the figure had.
-    const double mhz =
-        model::parseFloat(figure.number).value_or(0.0) / std::pow(1000.0, 2 - figure.thousands);
-    start.inputClock = model::formatGeneral(mhz);
-    return start;
+    // Counting edges there is no frequency to start from.
+    return counterClockStart(pu.figures.counter.hz, 0, registerMaxOf(*pu.matchRegisters[0]));
 }
 
 void PwmPage::reset() {
@@ -421,6 +410,27 @@ void PwmPage::refreshUnitFigures(int unit) {
     pu.clockLabel->setCaption(figures.counter.clockCaption());
     pu.tickLabel->setCaption(figures.counter.tickCaption());
     pu.frequencyLabel->setCaption(figures.frequencyCaption());
+    refreshPulseFigures(unit);
+}
+
+void PwmPage::refreshPulseFigures(int unit) {
+    const auto& pu = units_[static_cast<std::size_t>(unit)];
+    std::string text;
+    const std::int64_t period = pu.matchRegisters[0]->valueAsInt64();
+    for (int n = 1; pu.pwmMode->checked() && n <= kOutputCount; ++n) {
+        const auto at = static_cast<std::size_t>(n - 1);
+        if (!pu.outputEnableBoxes[at]->checked())
+            continue;
+        const std::int64_t reset = pu.matchRegisters[static_cast<std::size_t>(n)]->valueAsInt64();
+        const CheckBox* doubleEdge = pu.doubleEdgeBoxes[at];
+        const PwmPulse pulse =
+            doubleEdge != nullptr && doubleEdge->checked()
+                ? PwmPulse::doubleEdge(n, pu.matchRegisters[at]->valueAsInt64(), reset, period)
+                : PwmPulse::singleEdge(n, reset, period);
+        text += (text.empty() ? "" : "\n") + pulse.caption(pu.figures.counter);
+    }
+    pu.pulseFiguresLabel->setCaption(text);
+    pu.pulseFiguresLabel->setVisible(!text.empty());
 }
 
 std::string PwmFigures::frequencyCaption() const {
@@ -475,6 +485,7 @@ void PwmPage::outputLabelRefresh(int unit) {
         text += pu.outputEnableBoxes[n]->checked() ? ", output enabled" : ", output disabled";
         pu.outputLabels[n]->setCaption(std::move(text));
     }
+    refreshPulseFigures(unit);
 }
 
 void PwmPage::PWMMRChange(int unit, int match) {
@@ -482,6 +493,7 @@ void PwmPage::PWMMRChange(int unit, int match) {
     NumericEdit& edit = *pu.matchRegisters.at(static_cast<std::size_t>(match));
     const bool beyond = pu.pwmMode->checked() && edit.valueAsInt64() > pu.matchRegisters[0]->valueAsInt64();
     edit.setColour(beyond ? kMatchBeyondPeriod : kMatchWithinPeriod);
+    refreshPulseFigures(unit);
 }
 
 } // namespace regforge::periph::pwm

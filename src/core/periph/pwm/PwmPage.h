@@ -42,6 +42,8 @@ public:
     void PWMPRChange(int unit);
     // "Counter clk: ...", "Counts every: ..." and "PWM frequency: ..." of one unit.
     void refreshUnitFigures(int unit);
+    // Each enabled output's duty cycle and pulse width, in PWM mode.
+    void refreshPulseFigures(int unit);
     // PWM mode on: MR0 resets the counter and the outputs may be used; off: they are cleared.
     void PWMEnClick(int unit);
     // PWM mode holds MR0's reset box checked.

@@ -34,6 +34,8 @@ struct PwmUnit : CounterUnit<kMatchCount, kCaptureCount> {
     std::array<model::Control*, kOutputCount> outputLabels{};
     model::CheckBox* pwmMode = nullptr;
     model::Control* frequencyLabel = nullptr;
+    // Each enabled output's duty cycle and pulse width in PWM mode; hidden otherwise.
+    model::Control* pulseFiguresLabel = nullptr;
     // The figures the clock, tick and frequency labels show.
     PwmFigures figures;
     // MR0's reset box: PWM mode keeps it checked, so the period restarts on MR0.

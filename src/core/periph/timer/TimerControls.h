@@ -137,6 +137,10 @@ inline std::string clockLabelName(int timer) {
 inline std::string tickLabelName(int timer) {
     return timerName("timer", timer, "tick");
 }
+// How often each match register in use matches, one line per register.
+inline std::string matchFiguresLabelName(int timer) {
+    return timerName("timer", timer, "_matchFigures");
+}
 inline std::string hintLabelName(int timer) {
     return timerName("timer", timer, "_hintLabel");
 }

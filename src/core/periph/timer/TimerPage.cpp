@@ -3,6 +3,7 @@
 #include "model/Clocks.h"
 #include "model/NumberText.h"
 #include "model/ValueFormat.h"
+#include "periph/MatchFigures.h"
 #include "periph/timer/TimerGenerator.h"
 #include "periph/timer/TimerSections.h"
 #include "profile/ProfileSections.h"
@@ -105,6 +106,8 @@ void TimerPage::declareTimer(int timer, Control* parent) {
     for (int k = 0; k < 4; ++k)
         tm.pwmModeLabels[static_cast<std::size_t>(k)] = &s.addPlain(
             ControlKind::Label, kPwmModeLabels[index][static_cast<std::size_t>(k)], tm.groupBox, "PWM mode");
+    tm.matchFiguresLabel = &s.addPlain(ControlKind::Label, matchFiguresLabelName(timer), tm.groupBox);
+    tm.matchFiguresLabel->setVisible(false);
 
     tm.coverPanel = &s.addPlain(ControlKind::Panel, coverPanelName(timer), parent,
                                 "Timer " + t + " is disabled or not available");
@@ -213,6 +216,16 @@ void TimerPage::connectTimer(int timer) {
         tm.pwmModeBoxes[static_cast<std::size_t>(k)]->changed.connect(
             [this, timer, k](Control&) { pwmModeClick(timer, k); });
     }
+    // What makes a match happen, and what it does, changes how often it matches.
+    const auto refresh = [this, timer](Control&) { refreshMatchFigures(timer); };
+    for (Control* c : tm.matchRegisters)
+        c->changed.connect(refresh);
+    for (Control* c : tm.matchControlBoxes)
+        c->changed.connect(refresh);
+    for (Control* c : tm.matchActions)
+        c->changed.connect(refresh);
+    for (Control* c : tm.pwmModeBoxes)
+        c->changed.connect(refresh);
 }
 
 void TimerPage::addPopupRows(int timer) {
@@ -220,8 +233,9 @@ void TimerPage::addPopupRows(int timer) {
     addEditPopupRow(EditPopupRow::plainRegister(tm.counter));
     addEditPopupRow(prescalerRow(tm.prescale, tm.mode,
                                  [this, timer]() -> const NumericEdit& { return timerClockEdit(timer); }));
+    // A wanted match rate sets the match register for the counter clock the prescaler gives.
     for (NumericEdit* match : tm.matchRegisters)
-        addEditPopupRow(EditPopupRow::plainRegister(match));
+        addEditPopupRow(matchRow(match, tm.mode, [this, timer] { return counterClock(timer); }));
 
     addSteppedEdit(tm.prescale, StepGroup::ByOne);
     addSteppedEdit(tm.counter, StepGroup::ByOne);
@@ -396,12 +410,35 @@ void TimerPage::clearMatchAction(int timer, int output) {
 
 void TimerPage::refreshTimerFigures(int timer) {
     auto& tm = timers_[static_cast<std::size_t>(timer)];
-    tm.counterClock =
-        tm.mode->itemIndex() != 0
-            ? CounterClock::counterMode()
-            : CounterClock::timerMode(timerClockEdit(timer).valueAsFloat(), tm.prescale->valueAsInt64());
+    tm.counterClock = counterClock(timer);
     tm.clockLabel->setCaption(tm.counterClock.clockCaption());
     tm.tickLabel->setCaption(tm.counterClock.tickCaption());
+    refreshMatchFigures(timer);
+}
+
+CounterClock TimerPage::counterClock(int timer) const {
+    const auto& tm = timers_[static_cast<std::size_t>(timer)];
+    return tm.mode->itemIndex() != 0
+               ? CounterClock::counterMode()
+               : CounterClock::timerMode(timerClockEdit(timer).valueAsFloat(), tm.prescale->valueAsInt64());
+}
+
+void TimerPage::refreshMatchFigures(int timer) {
+    const auto& tm = timers_[static_cast<std::size_t>(timer)];
+    std::vector<MatchSetting> settings;
+    for (int m = 0; m < kMatchCount; ++m) {
+        const auto at = static_cast<std::size_t>(m);
+        const auto boxes = tm.matchBoxes(m);
+        const bool acts = tm.matchActions[at]->itemIndex() > 0 || tm.pwmModeBoxes[at]->checked();
+        settings.push_back({tm.matchRegisters[at]->valueAsInt64(),
+                            acts || boxes[0]->checked() || boxes[1]->checked() || boxes[2]->checked(),
+                            boxes[1]->checked(), boxes[2]->checked()});
+    }
+    std::string text;
+    for (const MatchFigure& figure : matchFigures(settings, tm.is32Bit() ? 1LL << 32 : 1LL << 16))
+        text += (text.empty() ? "" : "\n") + figure.caption(tm.counterClock);
+    tm.matchFiguresLabel->setCaption(text);
+    tm.matchFiguresLabel->setVisible(!text.empty());
 }
 
 void TimerPage::timerGroupBoxMouseMove(int timer) {

@@ -33,6 +33,10 @@ public:
     void reportProblems(const SetupFacts& facts, ProblemList& out) const override;
     // "Counter clk: ..." and "Counts every: ..." from the prescaler and the timer's clock.
     void refreshTimerFigures(int timer);
+    // The clock the timer counts now: its unit clock over PR + 1, none in counter mode.
+    CounterClock counterClock(int timer) const;
+    // One line per match register in use: how often it matches ("MR0: every 1 ms (1 KHz)").
+    void refreshMatchFigures(int timer);
     // The mouse over a group box clears the hint labels of the two timers shown together.
     void timerGroupBoxMouseMove(int timer);
     // "0/1" or "2/3": which pair of timers is shown.

@@ -21,6 +21,8 @@ struct TimerUnit : CounterUnit<kMatchCount, kCaptureCount> {
     std::array<model::Control*, 4> pwmModeLabels{};
     // The figures the two labels show.
     CounterClock counterClock;
+    // How often each match in use matches, one line per match; hidden while none is in use.
+    model::Control* matchFiguresLabel = nullptr;
 
     bool is32Bit() const { return counter->maxLength() == 8; }
     // Whether the device offers PWM mode on this timer: its PWM-mode boxes are shown.

@@ -179,6 +179,33 @@ TEST_F(PinTreeClicks, PullModeClicksFollowTheProfileCycle) {
     EXPECT_EQ(seen, (std::vector<int>{2, 1, 4, 3, 1, 2, 1}));
 }
 
+// The keyboard and the context menu offer on each node what its clicks do, and run those clicks:
+// the pull-mode keys work from any node of a pin and leave that node selected.
+TEST_F(PinTreeClicks, TreeActionsOfferAndRunTheClicksOfTheNode) {
+    ASSERT_TRUE(load(fixture("pinsel.ini")));
+    const auto captions = [&](int n) {
+        std::string text;
+        for (const model::TreeAction& action : tree().actions(n))
+            text += action.caption + " [" + action.keys.front() + "]; ";
+        return text;
+    };
+    EXPECT_EQ(captions(0), "Make it an output [Space]; Next pull mode [P]; Swap pull mode [Shift+P]; ");
+    EXPECT_EQ(captions(3), "Select this function [Space]; Next pull mode [P]; Swap pull mode [Shift+P]; ");
+    EXPECT_EQ(captions(4), "Next pull mode [P]; Swap pull mode [Shift+P]; ") << "Reserved cannot be chosen";
+    EXPECT_EQ(captions(20), "Make it an output [Space]; ") << "a pin without pull mode";
+
+    tree().chooseAction(0, kChooseAction);
+    EXPECT_EQ(state(0), GpioOutput);
+    tree().chooseAction(3, kChooseAction);
+    EXPECT_EQ(states(1, 4), (std::vector<int>{3, 3, 4, 13}));
+    EXPECT_EQ(tree().selected(), 3);
+    tree().chooseAction(3, kNextPullMode);
+    EXPECT_EQ(image(0), 4);
+    tree().chooseAction(1, kSwapPullMode);
+    EXPECT_EQ(image(0), 1);
+    EXPECT_EQ(tree().selected(), 1);
+}
+
 TEST_F(PinTreeClicks, RightClickOn175xSwapsBetweenFirstAndLastCode) {
     ASSERT_TRUE(load("[PINSEL]\nLPC_PINCON->PINSEL0,1,0@P0.0:PORT0.0;A,B,C,\n[IODIR]\nLPC_GPIO0->FIODIR,0\n"
                      "[PINMODE]\n0\n2\n3\n1\n[LPC175x]\n[CORTEXM3]\n[INCLUDE]\nx.h\n"));

@@ -294,6 +294,32 @@ TEST_F(PwmPageTest, FiguresFollowPrescalerMr0AndTheUnitsOwnClock) {
     EXPECT_EQ(caption(clockLabelName(1)), "Counter clk: 18 MHz");
 }
 
+// In PWM mode each enabled output tells its duty cycle and pulse width over the MR0 period.
+TEST_F(PwmPageTest, PulseFiguresGiveEachEnabledOutputsDutyCycle) {
+    loadWithUnit("arm7_two_units", 0);
+    const auto& label = get(pulseFiguresLabelName(0));
+    box("PWM0TCR_EnPWM").click();
+    edit("PWM0PR").setText("E");    // 1 MHz
+    edit("PWM0MR0").setText("3E8"); // 1000 counts: 1 ms
+    EXPECT_FALSE(label.visible()) << "no output enabled";
+    edit("PWM0MR1").setText("FA");
+    edit("PWM0MR2").setText("320");
+    edit("PWM0MR3").setText("C8");
+    edit("PWM0MR4").setText("7D0");
+    for (int n : {1, 3, 4})
+        box(outputEnableBoxName(0, n)).click();
+    box(doubleEdgeBoxName(0, 3)).click();
+    EXPECT_TRUE(label.visible());
+    EXPECT_EQ(label.caption(), "PWM1: duty 25 % (250 us high of 1 ms)\n"
+                               "PWM3: duty 40 % (400 us high of 1 ms)\n"
+                               "PWM4: duty 100 % (1 ms high of 1 ms)");
+    edit("PWM0MR1").setText("0");
+    EXPECT_EQ(label.caption().substr(0, 34), "PWM1: duty 0 % (0 sec high of 1 ms")
+        << "a zero match keeps it low";
+    box("PWM0TCR_EnPWM").click();
+    EXPECT_FALSE(label.visible()) << "out of PWM mode";
+}
+
 TEST_F(PwmPageTest, SingleDividerDeviceCountsFromTheCommonClock) {
     loadWithUnit("arm7_one_unit", 0);
     EXPECT_FALSE(get("pwm0pclk_panel").visible());

@@ -1,4 +1,5 @@
 #include "TimerFixture.h"
+#include "periph/timer/TimerControls.h"
 #include "support/GeneratedText.h"
 
 #include <string>
@@ -291,6 +292,38 @@ TEST_F(TimerPageTest, FiguresFollowPrescalerAndClock) {
     edit("T0PR").setText("0");
     get<model::NumericEdit>("pllclock_edit").setText("72");
     EXPECT_EQ(figures(0), "Counter clk: 18 MHz | Counts every: 55.56 ns");
+}
+
+// Each match in use says how often it matches at the counter clock: the first resetting match
+// ends the cycle, a stop ends the count, a match past either is never reached.
+TEST_F(TimerPageTest, MatchFiguresSayHowOftenEachMatchInUseMatches) {
+    loadWithTimer0("arm7_single_divider"); // 15 MHz
+    const auto mcr = [&](int m, int bit) -> model::CheckBox& {
+        return box(kMatchControlBoxes[0][static_cast<std::size_t>(3 * m + bit)]);
+    };
+    const auto& label = get(matchFiguresLabelName(0));
+    EXPECT_FALSE(label.visible()) << "no match in use";
+
+    edit("T0MR0").setText("3A97"); // 14999
+    mcr(0, 0).setChecked(true);
+    EXPECT_EQ(label.caption(), "MR0: every 286.33 sec (0.0035 Hz)") << "the 32-bit counter wraps";
+    mcr(0, 1).setChecked(true);
+    edit("T0MR1").setText("1D4B");
+    mcr(1, 0).setChecked(true);
+    edit("T0MR2").setText("4E20");
+    combo("EMC0_2combobox").setItemIndex(3);
+    EXPECT_TRUE(label.visible());
+    EXPECT_EQ(label.caption(), "MR0: every 1 ms (1 KHz)\n"
+                               "MR1: every 1 ms (1 KHz)\n"
+                               "MR2: never reached (MR0 resets the counter first)");
+    mcr(1, 2).setChecked(true);
+    EXPECT_EQ(label.caption(), "MR0: never reached (MR1 stops the counter first)\n"
+                               "MR1: once, after 499.93 us\n"
+                               "MR2: never reached (MR1 stops the counter first)");
+    mcr(1, 2).setChecked(false);
+    combo("T0CTCR10").setItemIndex(1);
+    EXPECT_EQ(label.caption().substr(0, 27), "MR0: every 15000 counts\nMR1") << "counting edges";
+    EXPECT_EQ(edit("T0MR0").text(), "00003A97") << "the figures change no register";
 }
 
 TEST_F(TimerPageTest, TimerDividerDrivesOnlyItsOwnClock) {

@@ -31,6 +31,14 @@ std::string formatFrequency(int decimals, std::string_view unit, float hz) {
     return text;
 }
 
+std::string formatFrequencySi(int decimals, float hz) {
+    if (!std::isfinite(static_cast<double>(hz)))
+        return std::string(kNoValueText);
+    static constexpr std::string_view kPrefixes[] = {" Hz", " kHz", " MHz"};
+    ScaledFrequency scaled = scaleFrequency(decimals, hz);
+    return std::move(scaled.number) + std::string(kPrefixes[scaled.thousands]);
+}
+
 std::string formatPeriod(int decimals, float hz) {
     const double f = hz;
     // A period of a zero, negative or unbounded frequency is no number worth showing.

@@ -23,6 +23,9 @@ ScaledFrequency scaleFrequency(int decimals, float hz);
 // The frequency scaled to " M", " K" or " " and followed by `unit`: (2, "Hz", 4500000)
 // gives "4.5 MHz". A non-finite frequency gives kNoValueText.
 std::string formatFrequency(int decimals, std::string_view unit, float hz);
+// The same with the SI prefixes " M", " k" and " ", for figures beyond the captions the pages
+// have always shown: (0, 1000) gives "1 kHz".
+std::string formatFrequencySi(int decimals, float hz);
 
 // The period of the frequency in " ns", " us", " ms" or " sec": (2, 3000) gives
 // "333.33 us". A frequency that is not positive and finite gives kNoValueText.

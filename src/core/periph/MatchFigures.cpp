@@ -100,7 +100,7 @@ std::string MatchFigure::caption(const CounterClock& clock) const {
         return text + "every " + countsOf(counts);
     const float rate = *clock.hz / static_cast<float>(counts);
     return text + "every " + timeOf(counts, *clock.hz) + " (" +
-           model::formatFrequency(kRateDecimals, "Hz", rate) + ")";
+           model::formatFrequencySi(kRateDecimals, rate) + ")";
 }
 
 PwmPulse PwmPulse::singleEdge(int output, std::int64_t resetValue, std::int64_t periodCounts) {

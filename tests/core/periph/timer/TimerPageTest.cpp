@@ -313,8 +313,8 @@ TEST_F(TimerPageTest, MatchFiguresSayHowOftenEachMatchInUseMatches) {
     edit("T0MR2").setText("4E20");
     combo("EMC0_2combobox").setItemIndex(3);
     EXPECT_TRUE(label.visible());
-    EXPECT_EQ(label.caption(), "MR0: every 1 ms (1 KHz)\n"
-                               "MR1: every 1 ms (1 KHz)\n"
+    EXPECT_EQ(label.caption(), "MR0: every 1 ms (1 kHz)\n"
+                               "MR1: every 1 ms (1 kHz)\n"
                                "MR2: never reached (MR0 resets the counter first)");
     mcr(1, 2).setChecked(true);
     EXPECT_EQ(label.caption(), "MR0: never reached (MR1 stops the counter first)\n"

@@ -16,6 +16,7 @@
 #include "output/ReplaceList.h"
 #include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
+#include "output/SetupFiles.h"
 #include "periph/ClockProblems.h"
 #include "tools/EditPopup.h"
 
@@ -406,33 +407,64 @@ void MainForm::Result_btnClick() {
     ui_.setClipboard(memo.text() + "\n");
 }
 
-CodeResult MainForm::createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList) {
+CodeResult MainForm::generateLists(periph::ResultLists& lists) {
     if (!device_.loaded())
-        return {CodeResult::Status::NoDevice, {}, {}};
+        return {CodeResult::Status::NoDevice, {}, {}, {}};
     for (const auto& page : pages_)
         if (!page->readyForResult())
-            return {CodeResult::Status::NoPins, {}, {}};
-    periph::ResultLists lists;
+            return {CodeResult::Status::NoPins, {}, {}, {}};
     try {
         runGenerators(lists);
     } catch (const regforge::Error& e) {
         // Only a damaged configuration can put text a generator cannot convert into a
         // register edit; the user is told which instead of getting half a program.
-        return {CodeResult::Status::GeneratorFailed, {}, e.what()};
+        return {CodeResult::Status::GeneratorFailed, {}, e.what(), {}};
     }
+    return {};
+}
+
+std::optional<std::vector<output::ReplacePair>>
+MainForm::replacePairs(const std::optional<std::vector<output::ReplacePair>>& replaceList) const {
+    if (replaceList)
+        return replaceList;
+    if (store_.get<model::ToggleButton>("ReplaceUseButton").down())
+        return replace_->activeList();
+    return std::nullopt;
+}
+
+CodeResult MainForm::createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList) {
+    periph::ResultLists lists;
+    if (CodeResult failed = generateLists(lists); !failed.created())
+        return failed;
     std::vector<std::string> lines = output::frameResult(device_, lists);
-    if (replaceList || store_.get<model::ToggleButton>("ReplaceUseButton").down()) {
-        const std::vector<output::ReplacePair> pairs = replaceList ? *replaceList : replace_->activeList();
+    if (const auto pairs = replacePairs(replaceList)) {
         std::string text;
         for (std::size_t i = 0; i < lines.size(); ++i)
             text += (i > 0 ? "\n" : "") + lines[i];
         try {
-            lines = io::splitLines(output::applyReplaceList(text, pairs)).lines;
+            lines = io::splitLines(output::applyReplaceList(text, *pairs)).lines;
         } catch (const output::ReplaceError& e) {
-            return {CodeResult::Status::GeneratorFailed, {}, e.what()};
+            return {CodeResult::Status::GeneratorFailed, {}, e.what(), {}};
         }
     }
-    return {CodeResult::Status::Created, std::move(lines), {}};
+    return {CodeResult::Status::Created, std::move(lines), {}, {}};
+}
+
+CodeResult MainForm::createFiles(output::Compiler compiler,
+                                 const std::optional<std::vector<output::ReplacePair>>& replaceList) {
+    periph::ResultLists lists;
+    if (CodeResult failed = generateLists(lists); !failed.created())
+        return failed;
+    std::vector<output::GeneratedFile> files = output::frameSetupFiles(device_, lists, compiler);
+    if (const auto pairs = replacePairs(replaceList)) {
+        try {
+            for (auto& file : files)
+                file.text = output::applyReplaceList(file.text, *pairs);
+        } catch (const output::ReplaceError& e) {
+            return {CodeResult::Status::GeneratorFailed, {}, e.what(), {}};
+        }
+    }
+    return {CodeResult::Status::Created, {}, {}, std::move(files)};
 }
 
 bool MainForm::SaveCodeButtonClick() {

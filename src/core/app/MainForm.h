@@ -128,6 +128,10 @@ public:
     // there is none. Changes nothing in the window. A given `replaceList` is applied instead of
     // the window's own, whether that is switched on or not.
     CodeResult createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList = std::nullopt);
+    // The same result as the files the tool owns in the user's build (CodeResult::files), for
+    // `compiler`, with the same replace list.
+    CodeResult createFiles(output::Compiler compiler,
+                           const std::optional<std::vector<output::ReplacePair>>& replaceList = std::nullopt);
     // "Save code as...": asks for a C file and writes the text "Create code" shows into it,
     // replacing the file whole. True when the file was written; otherwise the user was told why
     // (or cancelled the dialog).
@@ -169,6 +173,11 @@ private:
     void declareControls(std::vector<PageFactory> pages);
     void connectHandlers();
     void runGenerators(periph::ResultLists& lists);
+    // The generators' lists, or why there are none (Created when they ran).
+    CodeResult generateLists(periph::ResultLists& lists);
+    // The replace list a result applies: `replaceList` when given, else the window's when switched on.
+    std::optional<std::vector<output::ReplacePair>>
+    replacePairs(const std::optional<std::vector<output::ReplacePair>>& replaceList) const;
     // Loads replace the set-up wholesale; what a complete load leaves is the new point of
     // comparison. `settle` says how the load ended: Replaced takes the new baseline, Partial marks
     // the set-up changed, Kept (nothing was touched) leaves the old baseline.

@@ -70,17 +70,19 @@ std::string namesOnlyHeader(const std::set<std::string>& names) {
             functions += "void " + name + "(void);\n";
         } else {
             registers +=
-                "extern volatile unsigned long rf_" + name + ";\n#define " + name + " rf_" + name + "\n";
+                "RF_EXTERN volatile unsigned long rf_" + name + ";\n#define " + name + " rf_" + name + "\n";
         }
     }
-    std::string text = "#ifndef RF_NAMES_ONLY_H\n#define RF_NAMES_ONLY_H\n" + registers;
+    std::string text = "#ifndef RF_NAMES_ONLY_H\n#define RF_NAMES_ONLY_H\n#ifdef RF_DEFINE_NAMES\n#define "
+                       "RF_EXTERN\n#else\n#define RF_EXTERN extern\n#endif\n" +
+                       registers;
     for (const auto& [pointer, members] : structures) {
         text += "typedef struct {\n";
         for (const auto& [name, length] : members)
             text += "    volatile unsigned int " + name + (length ? "[" + std::to_string(length) + "]" : "") +
                     ";\n";
-        text += "} rf_" + pointer + "_Type;\nextern rf_" + pointer + "_Type rf_" + pointer + ";\n#define " +
-                pointer + " (&rf_" + pointer + ")\n";
+        text += "} rf_" + pointer + "_Type;\nRF_EXTERN rf_" + pointer + "_Type rf_" + pointer +
+                ";\n#define " + pointer + " (&rf_" + pointer + ")\n";
     }
     if (!irqs.empty())
         text += "typedef enum {\n" + irqs + "} IRQn_Type;\n";

@@ -15,6 +15,8 @@ std::set<std::string> headerNames(const std::filesystem::path& list, const std::
 // registers as macros of volatile objects; Cortex-M3 peripherals as structures reached through
 // LPC_xxx pointer macros, the IRQn_Type enumeration, the NVIC functions the code calls; handlers
 // as functions. Nothing else, so a name the code writes and the header lacks fails to compile.
+// The one file that includes it after defining RF_DEFINE_NAMES defines the objects, so the code
+// links.
 std::string namesOnlyHeader(const std::set<std::string>& names);
 
 // Compiles one C text with arm-none-eabi-gcc -Wall -Werror (ARM7 or Cortex-M3 code) with

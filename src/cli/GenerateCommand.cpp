@@ -56,8 +56,9 @@ std::string_view GenerateCommand::description() const {
            "DIR/regforge_setup.h and DIR/regforge_setup.c, whose regforge_setup() does what the pasted\n"
            "main does before its endless loop and whose interrupt handlers call weak hooks\n"
            "(regforge_on_TIMER0) the user's own files define. A file whose text is unchanged is not\n"
-           "written, so it keeps its time stamp. --compiler keil|gcc (Keil by default) chooses how the\n"
-           "handlers and weak defaults are spelled. DIR must be an existing folder. With --files DIR\n"
+           "written, so it keeps its time stamp. --compiler keil|gcc chooses how the handlers and weak\n"
+           "defaults are spelled; without it the configuration's own choice counts (Keil unless it was\n"
+           "saved with GCC). DIR must be an existing folder. With --files DIR\n"
            "--verify nothing is written: the command exits 1 with a diff when DIR holds anything else\n"
            "than those two texts, 0 when it holds exactly them.\n";
 }
@@ -89,7 +90,8 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
 
     const bool asFiles = invocation.has("-F");
     const app::CodeResult result =
-        asFiles ? form->createFiles(chosenCompiler(invocation), replaceList) : form->createCode(replaceList);
+        asFiles ? form->createFiles(chosenCompiler(invocation, form->compiler()), replaceList)
+                : form->createCode(replaceList);
     switch (result.status) {
     case app::CodeResult::Status::Created:
         break;

@@ -16,7 +16,8 @@ public:
             {"-r", "--replace", "LIST", "apply the stored replace list LIST instead of the configuration's"},
             {"-f", "--force", "", "replace FILE even when it is read-only"},
             {"-F", "--files", "DIR", "write regforge_setup.h and regforge_setup.c into the folder DIR"},
-            {"-c", "--compiler", "NAME", "the syntax of the files' handlers: keil (the default) or gcc"},
+            {"-c", "--compiler", "NAME",
+             "the syntax of the files' handlers: keil or gcc (default: the configuration's)"},
             {"-V", "--verify", "",
              "write nothing; exit 1 with a diff when FILE (or DIR) differs from the code"}};
     }

@@ -10,10 +10,10 @@ namespace regforge::cli {
 
 namespace fs = std::filesystem;
 
-output::Compiler chosenCompiler(const Invocation& invocation) {
+output::Compiler chosenCompiler(const Invocation& invocation, output::Compiler configured) {
     const std::string* name = invocation.option("-c");
     const auto named = name ? output::compilerNamed(*name) : std::nullopt;
-    return named.value_or(output::Compiler::Keil);
+    return named.value_or(configured);
 }
 
 int checkFilesOptions(const Invocation& invocation, std::ostream& err) {

@@ -13,8 +13,8 @@ namespace regforge::cli {
 // (kExitOk when they are usable, else the exit code, the reason on `err`).
 int checkFilesOptions(const Invocation& invocation, std::ostream& err);
 
-// The compiler --compiler names; Keil when it is not given.
-output::Compiler chosenCompiler(const Invocation& invocation);
+// The compiler --compiler names; `configured` (the configuration's own choice) when it is not given.
+output::Compiler chosenCompiler(const Invocation& invocation, output::Compiler configured);
 
 // Writes the created files into DIR (only those whose text changed) or, with --verify, compares
 // them with what DIR holds: exit 1 with a diff on `err` when they differ.

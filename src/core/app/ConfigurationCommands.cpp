@@ -118,6 +118,7 @@ bool ConfigurationCommands::saveConfiguration(const std::filesystem::path& path)
         return false;
     }
     dialogFile_ = path;
+    currentFile_ = path;
     return true;
 }
 
@@ -215,6 +216,7 @@ LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path
         return LoadOutcome::DataError;
     // Only a file that loaded whole is offered again next time.
     rememberLastLoaded(path);
+    currentFile_ = path;
     return LoadOutcome::Loaded;
 }
 
@@ -226,6 +228,10 @@ bool ConfigurationCommands::restore(const config::Lines& file) {
         for (const auto& page : pages)
             page->restoreFirst(records);
         restoreReplaceList(records);
+        // A file saved before the choice existed has no record: it loads with Keil.
+        form_.store()
+            .get<model::ComboBox>(output::kCompilerComboBox)
+            .setItemIndex(static_cast<int>(config::compilerChoice(records)));
         config::restoreRecords(records, form_.store(), pages);
         form_.clocks().refresh();
     } catch (const regforge::Error&) {

@@ -2,6 +2,7 @@
 
 #include "app/ConfigurationCommands.h"
 #include "app/DeviceLoader.h"
+#include "app/ExportFilesCommand.h"
 #include "app/ShellLayout.h"
 #include "config/ConfigFile.h"
 #include "config/SettingsFile.h"
@@ -127,6 +128,7 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
     replace_ =
         std::make_unique<output::ReplaceListPanel>(store_, ui_, folders_, [this] { scanReplaceFolders(); });
     config_ = std::make_unique<ConfigurationCommands>(*this);
+    exportFiles_ = std::make_unique<ExportFilesCommand>(*this);
     loader_ = std::make_unique<DeviceLoader>(
         context_, pages_,
         [this](const std::string& name, const profile::Lines& lines) { return trialLoad(name, lines); });
@@ -186,6 +188,9 @@ void MainForm::connectHandlers() {
     store_.get<model::Control>("Result_btn").clicked.connect([this](model::Control&) { Result_btnClick(); });
     store_.get<model::Control>("SaveCodeButton").clicked.connect([this](model::Control&) {
         SaveCodeButtonClick();
+    });
+    store_.get<model::Control>("ExportFilesButton").clicked.connect([this](model::Control&) {
+        ExportFilesButtonClick();
     });
     store_.get<model::Control>("ReplaceUseButton").clicked.connect([this](model::Control&) {
         ReplaceUseButtonClick();
@@ -448,6 +453,15 @@ CodeResult MainForm::createCode(const std::optional<std::vector<output::ReplaceP
         }
     }
     return {CodeResult::Status::Created, std::move(lines), {}, {}};
+}
+
+output::Compiler MainForm::compiler() const {
+    const int index = store_.get<model::ComboBox>(output::kCompilerComboBox).itemIndex();
+    return index == static_cast<int>(output::Compiler::Gcc) ? output::Compiler::Gcc : output::Compiler::Keil;
+}
+
+bool MainForm::ExportFilesButtonClick() {
+    return exportFiles_->ExportFilesButtonClick();
 }
 
 CodeResult MainForm::createFiles(output::Compiler compiler,

@@ -27,6 +27,7 @@
 
 namespace regforge::app {
 class ConfigurationCommands;
+class ExportFilesCommand;
 class DeviceLoader;
 } // namespace regforge::app
 namespace regforge::tools {
@@ -128,6 +129,10 @@ public:
     // there is none. Changes nothing in the window. A given `replaceList` is applied instead of
     // the window's own, whether that is switched on or not.
     CodeResult createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList = std::nullopt);
+    // The Result page's choice of compiler for the generated files.
+    output::Compiler compiler() const;
+    // "Export files...": the files for the user's build, into a folder the user picks.
+    bool ExportFilesButtonClick();
     // The same result as the files the tool owns in the user's build (CodeResult::files), for
     // `compiler`, with the same replace list.
     CodeResult createFiles(output::Compiler compiler,
@@ -207,6 +212,7 @@ private:
     std::unique_ptr<tools::KeyboardStepping> stepping_;
     std::unique_ptr<output::ReplaceListPanel> replace_;
     std::unique_ptr<ConfigurationCommands> config_;
+    std::unique_ptr<ExportFilesCommand> exportFiles_;
     bool terminateRequested_ = false;
     bool restoresWindowSize_ = true;
     bool triesLoadsFirst_ = true;

@@ -114,15 +114,19 @@ std::string compileForArm(const std::string& code, const std::string& header, bo
                                 " -std=gnu11 -ffreestanding -Wall -Werror -c -I" + (folder / "inc").string() +
                                 " " + (folder / "code.c").string() + " -o " + (folder / "code.o").string() +
                                 " 2>&1";
-    std::string messages;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            messages.append(buffer, n);
-        if (pclose(pipe) != 0 && messages.empty())
-            messages = "compiler failed";
-    }
-    return messages;
+    const auto [status, messages] = runCommand(command);
+    return status != 0 && messages.empty() ? "compiler failed" : messages;
+}
+
+std::pair<int, std::string> runCommand(const std::string& command) {
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return {-1, "cannot run " + command};
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    return {pclose(pipe), output};
 }
 
 } // namespace regforge::testing

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
+#include <utility>
 
 namespace regforge::testing {
 
@@ -24,6 +25,9 @@ std::string namesOnlyHeader(const std::set<std::string>& names);
 // it compiled cleanly.
 std::string compileForArm(const std::string& code, const std::string& header, bool cortexM3,
                           const std::filesystem::path& folder);
+
+// Runs a shell command line: its exit status and what it printed on standard output.
+std::pair<int, std::string> runCommand(const std::string& command);
 
 // The compiler's path, empty when it is not installed.
 std::string armCompiler();

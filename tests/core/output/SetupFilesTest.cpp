@@ -12,14 +12,6 @@ using Kind = InterruptHandler::Kind;
 
 const std::vector<std::string> kTitle = {"/* title */"};
 
-// Both files as one text, each after a line naming it.
-std::string bothFiles(const std::vector<GeneratedFile>& files) {
-    std::string text;
-    for (const auto& file : files)
-        text += "==> " + file.name + " <==\n" + file.text;
-    return text;
-}
-
 // A small ARM7 result: a fast interrupt (whose pasted advice the files leave out), a vectored one
 // with the profile's own acknowledge line, the default handler; and a Cortex-M3 one.
 struct Result {
@@ -59,10 +51,12 @@ TEST(SetupFiles, WholeTextOfBothFilesPerFamilyAndCompiler) {
                  {"Arm7Gcc", arm7(), Compiler::Gcc},
                  {"CortexM3Keil", cortexM3(), Compiler::Keil},
                  {"CortexM3Gcc", cortexM3(), Compiler::Gcc}};
-    for (const auto& c : cases)
-        EXPECT_EQ(bothFiles(frameSetupFiles(c.result.device, c.result.lists, c.compiler)),
-                  regforge::testing::expectedText(std::string("SetupFilesTest/") + c.name))
-            << c.name;
+    for (const auto& c : cases) {
+        std::string both; // each file after a line naming it
+        for (const auto& file : frameSetupFiles(c.result.device, c.result.lists, c.compiler))
+            both += "==> " + file.name + " <==\n" + file.text;
+        EXPECT_EQ(both, regforge::testing::expectedText(std::string("SetupFilesTest/") + c.name)) << c.name;
+    }
 }
 
 } // namespace

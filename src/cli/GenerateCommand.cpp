@@ -5,6 +5,7 @@
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
+#include "cli/GenerateFiles.h"
 #include "cli/SavedConfiguration.h"
 #include "cli/StoredReplaceList.h"
 #include "io/NameText.h"
@@ -50,15 +51,27 @@ std::string_view GenerateCommand::description() const {
            "the code generation fails; the reason goes to standard error. A FILE the user may not\n"
            "write (a read-only file) is refused unless --force is given. With --verify nothing is written:\n"
            "the command exits 1 with a unified diff on standard error when FILE differs from what -o FILE\n"
-           "would write now (a missing FILE differs), 0 when it is the same.\n";
+           "would write now (a missing FILE differs), 0 when it is the same.\n"
+           "With --files DIR the code goes into the two files a build compiles instead of being pasted:\n"
+           "DIR/regforge_setup.h and DIR/regforge_setup.c, whose regforge_setup() does what the pasted\n"
+           "main does before its endless loop and whose interrupt handlers call weak hooks\n"
+           "(regforge_on_TIMER0) the user's own files define. A file whose text is unchanged is not\n"
+           "written, so it keeps its time stamp. --compiler keil|gcc chooses how the handlers and weak\n"
+           "defaults are spelled; without it the configuration's own choice counts (Keil unless it was\n"
+           "saved with GCC). DIR must be an existing folder. With --files DIR\n"
+           "--verify nothing is written: the command exits 1 with a diff when DIR holds anything else\n"
+           "than those two texts, 0 when it holds exactly them.\n";
 }
 
 int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::ostream& err) const {
-    if (invocation.has("-V") && !invocation.has("-o")) {
-        err << "regforge-cli: error: --verify needs -o FILE\nusage: regforge-cli generate CONFIG.sav -o FILE "
+    if (invocation.has("-V") && !invocation.has("-o") && !invocation.has("-F")) {
+        err << "regforge-cli: error: --verify needs -o FILE or --files DIR\nusage: regforge-cli generate "
+               "CONFIG.sav -o FILE "
                "--verify\n";
         return kExitUsage;
     }
+    if (const int usable = checkFilesOptions(invocation, err); usable != kExitOk)
+        return usable;
     if (!namedDataFolderUsable(invocation, err))
         return kExitFailed;
     CliUi ui(err);
@@ -75,7 +88,10 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
     const std::filesystem::path config = invocation.operands.at(0);
     std::error_code ec;
 
-    const app::CodeResult result = form->createCode(replaceList);
+    const bool asFiles = invocation.has("-F");
+    const app::CodeResult result =
+        asFiles ? form->createFiles(chosenCompiler(invocation, form->compiler()), replaceList)
+                : form->createCode(replaceList);
     switch (result.status) {
     case app::CodeResult::Status::Created:
         break;
@@ -90,6 +106,8 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
         return kExitFailed;
     }
 
+    if (asFiles)
+        return writeFiles(invocation, result.files, err);
     const std::string text = io::joinLines(result.lines, io::LineEnding::Lf);
     const std::string* output = invocation.option("-o");
     if (output == nullptr) {

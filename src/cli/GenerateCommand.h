@@ -4,8 +4,8 @@
 
 namespace regforge::cli {
 
-// `generate CONFIG.sav [-o FILE] [-r LIST]`: loads the configuration as the desktop program does and
-// writes the code "Create code" makes of it.
+// `generate CONFIG.sav [-o FILE | --files DIR [--compiler keil|gcc]] [-r LIST] [--verify]`: loads the
+// configuration as the desktop program does and writes the code "Create code" makes of it.
 class GenerateCommand : public Command {
 public:
     std::string_view name() const override { return "generate"; }
@@ -15,7 +15,11 @@ public:
             {"-o", "--output", "FILE", "write the code to FILE instead of standard output"},
             {"-r", "--replace", "LIST", "apply the stored replace list LIST instead of the configuration's"},
             {"-f", "--force", "", "replace FILE even when it is read-only"},
-            {"-V", "--verify", "", "write nothing; exit 1 with a diff when FILE differs from the code"}};
+            {"-F", "--files", "DIR", "write regforge_setup.h and regforge_setup.c into the folder DIR"},
+            {"-c", "--compiler", "NAME",
+             "the syntax of the files' handlers: keil or gcc (default: the configuration's)"},
+            {"-V", "--verify", "",
+             "write nothing; exit 1 with a diff when FILE (or DIR) differs from the code"}};
     }
     std::string_view summary() const override {
         return "load a saved configuration and print the generated C code";

@@ -133,7 +133,10 @@ ui::Answer QtUi::message(const std::string& caption, const std::string& text, ui
 std::optional<std::filesystem::path> QtUi::askForFile(const ui::FileRequest& request, bool save) {
     QFileDialog dialog(dialogParent(), fromWindows1252(request.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(!save && request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setFileMode(!save && request.folder      ? QFileDialog::Directory
+                       : !save && request.mustExist ? QFileDialog::ExistingFile
+                                                    : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::ShowDirsOnly, !save && request.folder);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     const QStringList filters = nameFiltersFrom(request.filter);
     if (!filters.isEmpty())

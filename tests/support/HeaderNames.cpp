@@ -70,17 +70,19 @@ std::string namesOnlyHeader(const std::set<std::string>& names) {
             functions += "void " + name + "(void);\n";
         } else {
             registers +=
-                "extern volatile unsigned long rf_" + name + ";\n#define " + name + " rf_" + name + "\n";
+                "RF_EXTERN volatile unsigned long rf_" + name + ";\n#define " + name + " rf_" + name + "\n";
         }
     }
-    std::string text = "#ifndef RF_NAMES_ONLY_H\n#define RF_NAMES_ONLY_H\n" + registers;
+    std::string text = "#ifndef RF_NAMES_ONLY_H\n#define RF_NAMES_ONLY_H\n#ifdef RF_DEFINE_NAMES\n#define "
+                       "RF_EXTERN\n#else\n#define RF_EXTERN extern\n#endif\n" +
+                       registers;
     for (const auto& [pointer, members] : structures) {
         text += "typedef struct {\n";
         for (const auto& [name, length] : members)
             text += "    volatile unsigned int " + name + (length ? "[" + std::to_string(length) + "]" : "") +
                     ";\n";
-        text += "} rf_" + pointer + "_Type;\nextern rf_" + pointer + "_Type rf_" + pointer + ";\n#define " +
-                pointer + " (&rf_" + pointer + ")\n";
+        text += "} rf_" + pointer + "_Type;\nRF_EXTERN rf_" + pointer + "_Type rf_" + pointer +
+                ";\n#define " + pointer + " (&rf_" + pointer + ")\n";
     }
     if (!irqs.empty())
         text += "typedef enum {\n" + irqs + "} IRQn_Type;\n";
@@ -112,15 +114,19 @@ std::string compileForArm(const std::string& code, const std::string& header, bo
                                 " -std=gnu11 -ffreestanding -Wall -Werror -c -I" + (folder / "inc").string() +
                                 " " + (folder / "code.c").string() + " -o " + (folder / "code.o").string() +
                                 " 2>&1";
-    std::string messages;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            messages.append(buffer, n);
-        if (pclose(pipe) != 0 && messages.empty())
-            messages = "compiler failed";
-    }
-    return messages;
+    const auto [status, messages] = runCommand(command);
+    return status != 0 && messages.empty() ? "compiler failed" : messages;
+}
+
+std::pair<int, std::string> runCommand(const std::string& command) {
+    std::string output;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return {-1, "cannot run " + command};
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        output.append(buffer, n);
+    return {pclose(pipe), output};
 }
 
 } // namespace regforge::testing

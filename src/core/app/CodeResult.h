@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/SetupFiles.h"
+
 #include <string>
 #include <vector>
 
@@ -17,6 +19,8 @@ struct CodeResult {
     Status status = Status::Created;
     std::vector<std::string> lines;
     std::string message;
+    // The files instead of `lines`, when the result was asked for as files.
+    std::vector<output::GeneratedFile> files;
 
     bool created() const { return status == Status::Created; }
 };

@@ -229,6 +229,10 @@ bool ConfigurationCommands::restore(const config::Lines& file) {
         for (const auto& page : pages)
             page->restoreFirst(records);
         restoreReplaceList(records);
+        // A file saved before the choice existed has no record: it loads with Keil.
+        form_.store()
+            .get<model::ComboBox>(output::kCompilerComboBox)
+            .setItemIndex(static_cast<int>(config::compilerChoice(records)));
         config::restoreRecords(records, form_.store(), pages);
         form_.clocks().refresh();
     } catch (const regforge::Error&) {

@@ -2,6 +2,7 @@
 
 #include "app/ConfigurationCommands.h"
 #include "app/DeviceLoader.h"
+#include "app/ExportFilesCommand.h"
 #include "app/ShellLayout.h"
 #include "config/ConfigFile.h"
 #include "config/SettingsFile.h"
@@ -16,6 +17,7 @@
 #include "output/ReplaceList.h"
 #include "output/ReplaceListPanel.h"
 #include "output/ResultFrame.h"
+#include "output/SetupFiles.h"
 #include "periph/ClockProblems.h"
 #include "tools/EditPopup.h"
 
@@ -126,6 +128,7 @@ void MainForm::declareControls(std::vector<PageFactory> pages) {
     replace_ =
         std::make_unique<output::ReplaceListPanel>(store_, ui_, folders_, [this] { scanReplaceFolders(); });
     config_ = std::make_unique<ConfigurationCommands>(*this);
+    exportFiles_ = std::make_unique<ExportFilesCommand>(*this);
     loader_ = std::make_unique<DeviceLoader>(
         context_, pages_,
         [this](const std::string& name, const profile::Lines& lines) { return trialLoad(name, lines); });
@@ -185,6 +188,9 @@ void MainForm::connectHandlers() {
     store_.get<model::Control>("Result_btn").clicked.connect([this](model::Control&) { Result_btnClick(); });
     store_.get<model::Control>("SaveCodeButton").clicked.connect([this](model::Control&) {
         SaveCodeButtonClick();
+    });
+    store_.get<model::Control>("ExportFilesButton").clicked.connect([this](model::Control&) {
+        ExportFilesButtonClick();
     });
     store_.get<model::Control>("ReplaceUseButton").clicked.connect([this](model::Control&) {
         ReplaceUseButtonClick();
@@ -409,33 +415,73 @@ void MainForm::Result_btnClick() {
     statusNoted.emit(codeCopiedNote(device_.deviceName, store_.get<model::ComboBox>("mcu_ComboBox").text()));
 }
 
-CodeResult MainForm::createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList) {
+CodeResult MainForm::generateLists(periph::ResultLists& lists) {
     if (!device_.loaded())
-        return {CodeResult::Status::NoDevice, {}, {}};
+        return {CodeResult::Status::NoDevice, {}, {}, {}};
     for (const auto& page : pages_)
         if (!page->readyForResult())
-            return {CodeResult::Status::NoPins, {}, {}};
-    periph::ResultLists lists;
+            return {CodeResult::Status::NoPins, {}, {}, {}};
     try {
         runGenerators(lists);
     } catch (const regforge::Error& e) {
         // Only a damaged configuration can put text a generator cannot convert into a
         // register edit; the user is told which instead of getting half a program.
-        return {CodeResult::Status::GeneratorFailed, {}, e.what()};
+        return {CodeResult::Status::GeneratorFailed, {}, e.what(), {}};
     }
+    return {};
+}
+
+std::optional<std::vector<output::ReplacePair>>
+MainForm::replacePairs(const std::optional<std::vector<output::ReplacePair>>& replaceList) const {
+    if (replaceList)
+        return replaceList;
+    if (store_.get<model::ToggleButton>("ReplaceUseButton").down())
+        return replace_->activeList();
+    return std::nullopt;
+}
+
+CodeResult MainForm::createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList) {
+    periph::ResultLists lists;
+    if (CodeResult failed = generateLists(lists); !failed.created())
+        return failed;
     std::vector<std::string> lines = output::frameResult(device_, lists);
-    if (replaceList || store_.get<model::ToggleButton>("ReplaceUseButton").down()) {
-        const std::vector<output::ReplacePair> pairs = replaceList ? *replaceList : replace_->activeList();
+    if (const auto pairs = replacePairs(replaceList)) {
         std::string text;
         for (std::size_t i = 0; i < lines.size(); ++i)
             text += (i > 0 ? "\n" : "") + lines[i];
         try {
-            lines = io::splitLines(output::applyReplaceList(text, pairs)).lines;
+            lines = io::splitLines(output::applyReplaceList(text, *pairs)).lines;
         } catch (const output::ReplaceError& e) {
-            return {CodeResult::Status::GeneratorFailed, {}, e.what()};
+            return {CodeResult::Status::GeneratorFailed, {}, e.what(), {}};
         }
     }
-    return {CodeResult::Status::Created, std::move(lines), {}};
+    return {CodeResult::Status::Created, std::move(lines), {}, {}};
+}
+
+output::Compiler MainForm::compiler() const {
+    const int index = store_.get<model::ComboBox>(output::kCompilerComboBox).itemIndex();
+    return index == static_cast<int>(output::Compiler::Gcc) ? output::Compiler::Gcc : output::Compiler::Keil;
+}
+
+bool MainForm::ExportFilesButtonClick() {
+    return exportFiles_->ExportFilesButtonClick();
+}
+
+CodeResult MainForm::createFiles(output::Compiler compiler,
+                                 const std::optional<std::vector<output::ReplacePair>>& replaceList) {
+    periph::ResultLists lists;
+    if (CodeResult failed = generateLists(lists); !failed.created())
+        return failed;
+    std::vector<output::GeneratedFile> files = output::frameSetupFiles(device_, lists, compiler);
+    if (const auto pairs = replacePairs(replaceList)) {
+        try {
+            for (auto& file : files)
+                file.text = output::applyReplaceList(file.text, *pairs);
+        } catch (const output::ReplaceError& e) {
+            return {CodeResult::Status::GeneratorFailed, {}, e.what(), {}};
+        }
+    }
+    return {CodeResult::Status::Created, {}, {}, std::move(files)};
 }
 
 bool MainForm::SaveCodeButtonClick() {

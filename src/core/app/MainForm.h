@@ -28,6 +28,7 @@
 
 namespace regforge::app {
 class ConfigurationCommands;
+class ExportFilesCommand;
 class DeviceLoader;
 } // namespace regforge::app
 namespace regforge::tools {
@@ -132,6 +133,14 @@ public:
     // there is none. Changes nothing in the window. A given `replaceList` is applied instead of
     // the window's own, whether that is switched on or not.
     CodeResult createCode(const std::optional<std::vector<output::ReplacePair>>& replaceList = std::nullopt);
+    // The Result page's choice of compiler for the generated files.
+    output::Compiler compiler() const;
+    // "Export files...": the files for the user's build, into a folder the user picks.
+    bool ExportFilesButtonClick();
+    // The same result as the files the tool owns in the user's build (CodeResult::files), for
+    // `compiler`, with the same replace list.
+    CodeResult createFiles(output::Compiler compiler,
+                           const std::optional<std::vector<output::ReplacePair>>& replaceList = std::nullopt);
     // "Save code as...": asks for a C file and writes the text "Create code" shows into it,
     // replacing the file whole. True when the file was written; otherwise the user was told why
     // (or cancelled the dialog).
@@ -173,6 +182,11 @@ private:
     void declareControls(std::vector<PageFactory> pages);
     void connectHandlers();
     void runGenerators(periph::ResultLists& lists);
+    // The generators' lists, or why there are none (Created when they ran).
+    CodeResult generateLists(periph::ResultLists& lists);
+    // The replace list a result applies: `replaceList` when given, else the window's when switched on.
+    std::optional<std::vector<output::ReplacePair>>
+    replacePairs(const std::optional<std::vector<output::ReplacePair>>& replaceList) const;
     // Loads replace the set-up wholesale; what a complete load leaves is the new point of
     // comparison. `settle` says how the load ended: Replaced takes the new baseline, Partial marks
     // the set-up changed, Kept (nothing was touched) leaves the old baseline.
@@ -202,6 +216,7 @@ private:
     std::unique_ptr<tools::KeyboardStepping> stepping_;
     std::unique_ptr<output::ReplaceListPanel> replace_;
     std::unique_ptr<ConfigurationCommands> config_;
+    std::unique_ptr<ExportFilesCommand> exportFiles_;
     bool terminateRequested_ = false;
     bool restoresWindowSize_ = true;
     bool triesLoadsFirst_ = true;

@@ -5,6 +5,7 @@
 #include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
+#include "output/Compiler.h"
 #include "output/ReplacePanelControls.h"
 
 namespace regforge::app {
@@ -64,6 +65,14 @@ void declareResultPage(model::ControlStore& store) {
     store.add<model::ValueList>(output::kListEditor, &replacePanel).setTitles("Old value", "New value");
     store.addPlain(ControlKind::Label, output::kEditLabel, &replacePanel, output::kEditLabelText)
         .setVisible(false);
+    // The generated files for the user's build: the compiler whose syntax they use, then the export.
+    store.addPlain(ControlKind::Label, "CompilerLabel", page, "Compiler:");
+    auto& compiler = store.add<model::ComboBox>(output::kCompilerComboBox, page);
+    compiler.setTag(-1); // saved in a record of its own, only when it is not Keil
+    compiler.setItems({std::begin(output::kCompilerItems), std::end(output::kCompilerItems)});
+    compiler.setItemIndex(static_cast<int>(output::Compiler::Keil));
+    compiler.setHint("The syntax of the exported files' interrupt handlers and weak hooks");
+    store.addPlain(ControlKind::Button, "ExportFilesButton", page, "Export files...");
     store.add<model::Memo>("Memo1", page);
 }
 

@@ -145,6 +145,8 @@ Lines buildConfiguration(const model::ControlStore& store, const profile::Device
     }
     const Lines replace = replaceRecord(store);
     out.insert(out.end(), replace.begin(), replace.end());
+    const Lines compiler = compilerRecord(store);
+    out.insert(out.end(), compiler.begin(), compiler.end());
     return out;
 }
 
@@ -165,6 +167,21 @@ void restoreRecords(const periph::SavedRecords& records, model::ControlStore& st
         if (!restored)
             restore(*c, *saved);
     }
+}
+
+Lines compilerRecord(const model::ControlStore& store) {
+    const auto* box = dynamic_cast<const model::ComboBox*>(store.find(output::kCompilerComboBox));
+    if (box == nullptr || box->itemIndex() != static_cast<int>(output::Compiler::Gcc))
+        return {};
+    return {std::string(kCompilerHeader), std::string(output::compilerName(output::Compiler::Gcc)),
+            std::string(kEndMarker)};
+}
+
+output::Compiler compilerChoice(const periph::SavedRecords& records) {
+    const auto saved = records.under(kCompilerHeader);
+    if (!saved)
+        return output::Compiler::Keil;
+    return output::compilerNamed(saved->line(1)).value_or(output::Compiler::Keil);
 }
 
 std::optional<ReplaceChoice> replaceChoice(const periph::SavedRecords& records) {

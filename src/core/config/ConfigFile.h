@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ControlStore.h"
+#include "output/Compiler.h"
 #include "periph/Page.h"
 #include "periph/SavedRecords.h"
 #include "profile/DeviceState.h"
@@ -23,6 +24,9 @@ inline constexpr std::string_view kProfileHeader = "[profile]";
 inline constexpr std::string_view kReplaceHeader = "[Replace]";
 inline constexpr std::string_view kEndMarker = "[]";
 
+// The compiler record: the generated files' compiler ("gcc"), then kEndMarker.
+inline constexpr std::string_view kCompilerHeader = "[Compiler]";
+
 // How a configuration load ended.
 enum class LoadOutcome {
     Loaded,            // device loaded and every value applied
@@ -44,6 +48,12 @@ Lines buildConfiguration(const model::ControlStore& store, const profile::Device
 Lines controlRecord(const model::Control& control, const Pages& pages);
 // The replace record that ends every configuration.
 Lines replaceRecord(const model::ControlStore& store);
+
+// The compiler record, after the replace record: only for a compiler other than Keil, so a
+// configuration for Keil is saved exactly as before the choice existed.
+Lines compilerRecord(const model::ControlStore& store);
+// The compiler a file's record names; Keil without a record or for a name not known.
+output::Compiler compilerChoice(const periph::SavedRecords& records);
 
 // Restores every control whose record the file holds, in declaration order, by its page's
 // rule or else by its kind; a menu item without a record is unchecked. The controls' handlers

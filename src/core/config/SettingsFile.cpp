@@ -8,6 +8,18 @@ namespace regforge::config {
 namespace {
 constexpr const char* kFormSize = "[FORMSIZE]";
 constexpr const char* kLastLoaded = "[LASTLOADED]";
+constexpr const char* kExportFolders = "[EXPORTFOLDERS]";
+
+// The line of `configPath` among the pairs after the export header at `header`, or the end of
+// the pairs (the next header or the end of the file) when it has none.
+std::size_t exportPair(const std::vector<std::string>& lines, std::size_t header,
+                       const std::string& configPath) {
+    std::size_t i = header + 1;
+    for (; i + 1 < lines.size() && (lines[i].empty() || lines[i][0] != '['); i += 2)
+        if (lines[i] == configPath)
+            return i;
+    return i < lines.size() && !lines[i].empty() && lines[i][0] == '[' ? i : lines.size();
+}
 } // namespace
 
 int findHeader(const std::vector<std::string>& lines, const std::string& header) {
@@ -101,6 +113,38 @@ void SettingsFile::writeLastLoaded(const std::string& configPath) const {
     } else {
         text.lines[h + 1] = configPath;
     }
+    save(text);
+}
+
+std::optional<std::string> SettingsFile::readExportFolder(const std::string& configPath) const {
+    if (!exists())
+        return std::nullopt;
+    const auto text = load();
+    const int h = findHeader(text.lines, kExportFolders);
+    if (h < 0)
+        return std::nullopt;
+    const std::size_t at = exportPair(text.lines, static_cast<std::size_t>(h), configPath);
+    if (at + 1 >= text.lines.size() || text.lines[at] != configPath)
+        return std::nullopt;
+    return text.lines[at + 1];
+}
+
+void SettingsFile::writeExportFolder(const std::string& configPath, const std::string& folder) const {
+    if (!exists())
+        return;
+    auto text = load();
+    auto& lines = text.lines;
+    int h = findHeader(lines, kExportFolders);
+    if (h < 0) {
+        lines.push_back(kExportFolders);
+        h = static_cast<int>(lines.size()) - 1;
+    }
+    const auto header = static_cast<std::size_t>(h);
+    const std::size_t at = exportPair(lines, header, configPath);
+    if (at + 1 < lines.size() && lines[at] == configPath)
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(at),
+                    lines.begin() + static_cast<std::ptrdiff_t>(at) + 2);
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(header) + 1, {configPath, folder});
     save(text);
 }
 

@@ -11,7 +11,8 @@
 namespace regforge::config {
 
 // The small settings file include/regforge: a list of lines read and written whole. Only the
-// window size and the last loaded configuration are interpreted; every other line is kept.
+// window size, the last loaded configuration and the export folders are interpreted; every other
+// line is kept.
 class SettingsFile {
 public:
     struct FormSize {
@@ -46,6 +47,13 @@ public:
     std::optional<std::string> readLastLoaded() const;
     // Sets the line after "[LASTLOADED]" in an existing file. Throws Error on failure.
     void writeLastLoaded(const std::string& configPath) const;
+
+    // The folder the files of configuration `configPath` were last exported to: the line after
+    // the configuration's line in the pairs under "[EXPORTFOLDERS]"; nullopt when there is none.
+    // Throws Error on read failure.
+    std::optional<std::string> readExportFolder(const std::string& configPath) const;
+    // Sets that folder in an existing file (the newest pair first). Throws Error on failure.
+    void writeExportFolder(const std::string& configPath, const std::string& folder) const;
 
 private:
     io::TextLines load() const;

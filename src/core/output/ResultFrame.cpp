@@ -5,11 +5,14 @@
 
 namespace regforge::output {
 
+std::vector<std::string> banner() {
+    return {"/" + std::string(84, '*'),
+            std::string("   Code created using the Regforge, visit ") + kMakerAddress + " ",
+            std::string(84, '*') + "/"};
+}
+
 std::vector<std::string> frameResult(const profile::DeviceState& device, const periph::ResultLists& lists) {
-    std::vector<std::string> out;
-    out.push_back("/" + std::string(84, '*'));
-    out.push_back(std::string("   Code created using the Regforge, visit ") + kMakerAddress + " ");
-    out.push_back(std::string(84, '*') + "/");
+    std::vector<std::string> out = banner();
     out.push_back("");
     out.push_back("#include <" + device.includeFile + ">");
     out.push_back("");

@@ -24,6 +24,7 @@ struct FileRequest {
     std::filesystem::path start;  // starting file or folder; empty for the dialog's own choice
     bool overwritePrompt = false; // save dialogs: ask before replacing a file
     bool mustExist = false;       // open dialogs: only existing files
+    bool folder = false;          // open dialogs: an existing folder instead of a file
 };
 
 // Everything modal the core asks of its user. The desktop program answers with dialogs, the

@@ -1,6 +1,7 @@
 #include "gui/pages/ResultPageView.h"
 
 #include "app/ShellLayout.h"
+#include "output/Compiler.h"
 #include "output/ReplacePanelControls.h"
 
 #include <QGridLayout>
@@ -20,6 +21,10 @@ void ResultPageView::arrangeContent(QVBoxLayout* body) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(take("Result_btn"));
     buttons->addWidget(take("SaveCodeButton"));
+    buttons->addSpacing(16);
+    buttons->addWidget(take("CompilerLabel"));
+    buttons->addWidget(take(output::kCompilerComboBox));
+    buttons->addWidget(take("ExportFilesButton"));
     buttons->addStretch(1);
     buttons->addWidget(take("ReplaceUseButton"));
     buttons->addWidget(take("ViewReplaceButton"));

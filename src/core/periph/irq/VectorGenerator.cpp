@@ -44,6 +44,23 @@ Lines handlerCode(const profile::Lines& profile, const std::string& source) {
     return profile::sectionBody(profile, handlerSection(source));
 }
 
+// The handler goes into the result's list of handlers and, in the pasted text's form, into the
+// text before `main`.
+void add(ResultLists& lists, InterruptHandler handler) {
+    append(lists.functionLines, pastedLines(handler));
+    lists.handlers.push_back(std::move(handler));
+}
+
+// What the user's part of a Cortex-M3 handler is named after: the handler without its suffix
+// (TIMER0_IRQHandler: TIMER0), so sources that share a handler share the hook.
+std::string hookName(const std::string& handler) {
+    for (const std::string suffix : {"_IRQHandler", "_Handler"})
+        if (handler.size() > suffix.size() &&
+            handler.compare(handler.size() - suffix.size(), suffix.size(), suffix) == 0)
+            return handler.substr(0, handler.size() - suffix.size());
+    return handler;
+}
+
 void heading(Lines& out, const std::string& title) {
     append(out, {kBannerTop, title, kBannerBottom, ""});
 }
@@ -78,12 +95,15 @@ void generateVicCode(const Lines& entries, const InterruptSources& sources,
         const std::string ch = sources.channelOf(x);
         const std::string desc = sources.descriptionOf(x);
         headOnce();
-        auto& f = lists.functionLines;
-        append(f, {kBannerTop, kTitleIndent + x + " FAST interrupt service function", kBannerBottom,
-                   "__irq void FIQ_Handler (void) {", "/* write code here */", "", ""});
-        append(f, handlerCode(profile, x));
-        append(f, {acknowledge, "}", ""});
-        append(f, kFiqAdvice);
+        InterruptHandler fiq{
+            InterruptHandler::Kind::Fast,
+            "FIQ_Handler",
+            x,
+            {kBannerTop, kTitleIndent + x + " FAST interrupt service function", kBannerBottom},
+            handlerCode(profile, x),
+            kFiqAdvice};
+        fiq.acknowledge.push_back(acknowledge);
+        add(lists, std::move(fiq));
         auto& m = lists.mainLines;
         m.push_back("   VICIntSelect = (1UL<<" + ch + ");" + kGap + "/* Set " + (described ? desc : x) +
                     " as FAST Interrupt */");
@@ -104,11 +124,14 @@ void generateVicCode(const Lines& entries, const InterruptSources& sources,
         const std::string ch = sources.channelOf(x);
         const std::string desc = sources.descriptionOf(x);
         headOnce();
-        auto& f = lists.functionLines;
-        append(f, {kBannerTop, handlerTitle(sources, x), kBannerBottom,
-                   "__irq void " + x + "_IRQHandler(void) {", "/* write code here */", "", ""});
-        append(f, handlerCode(profile, x));
-        append(f, {acknowledge, "}", ""});
+        InterruptHandler vectored{InterruptHandler::Kind::Vectored,
+                                  x + "_IRQHandler",
+                                  x,
+                                  {kBannerTop, handlerTitle(sources, x), kBannerBottom},
+                                  handlerCode(profile, x),
+                                  {}};
+        vectored.acknowledge.push_back(acknowledge);
+        add(lists, std::move(vectored));
         auto& m = lists.mainLines;
         m.push_back("   VICVectAddr" + s + " = (unsigned long) " + x + "_IRQHandler;" + kGap +
                     "/* set interrupt vector " + s + " */");
@@ -124,8 +147,12 @@ void generateVicCode(const Lines& entries, const InterruptSources& sources,
     }
 
     if (defaultHandler) {
-        append(lists.functionLines, {"/* Default Interrupt Function: may be called when ISR is disabled */",
-                                     "__irq void DefISR (void) {", "}", ""});
+        add(lists, {InterruptHandler::Kind::Default,
+                    "DefISR",
+                    {},
+                    {"/* Default Interrupt Function: may be called when ISR is disabled */"},
+                    {},
+                    {}});
         append(lists.mainLines, {"   VICDefVectAddr = (unsigned long) DefISR;" + std::string(kGap) +
                                      "/* un-assigned VIC interrupts */",
                                  ""});
@@ -156,11 +183,12 @@ void generateNvicCode(const Lines& entries, const InterruptSources& sources, con
         const bool named = !handlers.empty() && i >= 0 && static_cast<std::size_t>(i) < handlers.size();
         const std::string handler = named ? handlers[static_cast<std::size_t>(i)] : x + "_IRQHandler";
         if (written.insert(handler).second) {
-            auto& f = lists.functionLines;
-            append(f, {kBannerTop, handlerTitle(sources, x), kBannerBottom, "void " + handler + "(void) {",
-                       "/* write code here */", "", ""});
-            append(f, handlerCode(profile, x));
-            append(f, {"}", ""});
+            add(lists, {InterruptHandler::Kind::Plain,
+                        handler,
+                        hookName(handler),
+                        {kBannerTop, handlerTitle(sources, x), kBannerBottom},
+                        handlerCode(profile, x),
+                        {}});
         }
 
         const bool hasSuffix = x.size() >= 2 && x.compare(x.size() - 2, 2, "Qn") == 0;

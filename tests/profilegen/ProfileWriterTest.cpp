@@ -5,7 +5,9 @@
 
 #include "profilegen/FamilyTable.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,34 +16,21 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-const std::string kPinselFamily = R"(# a two-part PINSEL family
-@@SET functions 4
-@@SET dir IO{port}DIR,{bit}
-@@PARTS
-BIG  LQFP64 CAN USB
-SMALL LQFP48
-@@PINS
-P0.0  | PINSEL0,1,0 | *PORT0.0 TXD0 RD1{CAN}
-P0.1  | PINSEL0,3,2 | *PORT0.1 -    TD1{CAN} EINT0 | O | - | -
-P0.31 | PINSEL1,31,30 | *PORT0.31 VBUS{USB} | I
-P1.16 | PINSEL2,0,3 | PORT1.16 *TRACEPKT0 | | | | | LQFP64
-P1.17 | PINSEL2,0,3 | PORT1.17 *TRACEPKT1 | IO1DIR,17,I/O | - | | | LQFP64
-@@PROFILE
-[PINSEL]
-@PINSEL
-[IODIR]
-@IODIR
-{USB} [USB]
-{!CAN} ; no CAN on ${PART}
-[NOPINMODE]
-@NOPINMODE
-[NOOD]
-@NOOD
-[IO_ISR]
-@PORTPINS 1 0
-[DEFINE]
-#define BIT(n)      (1UL << (n))
-)";
+// A two-part PINSEL family and the profile of each part, as fixture files.
+std::string fixture(const std::string& name) {
+    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/profilegen/" + name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+Lines linesOf(const std::string& text) {
+    Lines lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
 
 Lines profileOf(const std::string& familyText, const std::string& partName) {
     const auto family = readFamilyTable(familyText, "t.fam");
@@ -55,58 +44,9 @@ Lines profileOf(const std::string& familyText, const std::string& partName) {
 }
 
 TEST(ProfileWriter, WritesEachPartsPinsFunctionsAndConditionalLines) {
-    const Lines big = {
-        "[PINSEL]",
-        "PINSEL0,1,0@P0.0:PORT0.0;TXD0,RD1,Reserved,",
-        "PINSEL0,3,2@P0.1:PORT0.1;Reserved,TD1,EINT0,",
-        "PINSEL1,31,30@P0.31:PORT0.31;VBUS,Reserved,Reserved,",
-        "PINSEL2,0,3@P1.16:PORT1.16,TRACEPKT0;Reserved,Reserved,",
-        "PINSEL2,0,3@P1.17:PORT1.17,TRACEPKT1;Reserved,Reserved,",
-        "[IODIR]",
-        "IO0DIR,0",
-        "IO0DIR,1,O",
-        "IO0DIR,31,I",
-        "IO1DIR,16",
-        "IO1DIR,17,I/O",
-        "[USB]",
-        "[NOPINMODE]",
-        "P0.1",
-        "P1.17",
-        "[NOOD]",
-        "P0.1",
-        "[IO_ISR]",
-        "P1.16",
-        "P1.17",
-        "P0.0",
-        "P0.1",
-        "P0.31",
-        "[DEFINE]",
-        "#define BIT(n)      (1UL << (n))",
-    };
-    EXPECT_EQ(profileOf(kPinselFamily, "BIG"), big);
+    EXPECT_EQ(profileOf(fixture("pinsel.fam"), "BIG"), linesOf(fixture("BIG.ini")));
 
-    const Lines small = {
-        "[PINSEL]",
-        "PINSEL0,1,0@P0.0:PORT0.0;TXD0,Reserved,Reserved,",
-        "PINSEL0,3,2@P0.1:PORT0.1;Reserved,Reserved,EINT0,",
-        "PINSEL1,31,30@P0.31:PORT0.31;Reserved,Reserved,Reserved,",
-        "[IODIR]",
-        "IO0DIR,0",
-        "IO0DIR,1,O",
-        "IO0DIR,31,I",
-        "; no CAN on SMALL",
-        "[NOPINMODE]",
-        "P0.1",
-        "[NOOD]",
-        "P0.1",
-        "[IO_ISR]",
-        "P0.0",
-        "P0.1",
-        "P0.31",
-        "[DEFINE]",
-        "#define BIT(n)      (1UL << (n))",
-    };
-    EXPECT_EQ(profileOf(kPinselFamily, "SMALL"), small);
+    EXPECT_EQ(profileOf(fixture("pinsel.fam"), "SMALL"), linesOf(fixture("SMALL.ini")));
 }
 
 TEST(ProfileWriter, WritesIoconOptionListsAndEightFunctions) {

@@ -42,10 +42,6 @@ public:
     // The file the open and save dialogs start on: the last one saved or chosen this run.
     const std::filesystem::path& dialogFileName() const { return dialogFile_; }
 
-    // The configuration file the set-up last came from or went to: the last one loaded whole or
-    // saved; empty before either.
-    const std::filesystem::path& currentFile() const { return currentFile_; }
-
 private:
     std::filesystem::path openDialogStart() const;
     // The file's values on the loaded device; false (and said so) when one could not be applied.

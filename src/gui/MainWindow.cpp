@@ -5,6 +5,7 @@
 #include "app/WindowGeometry.h"
 #include "gui/binding/Binder.h"
 #include "gui/binding/FormBinding.h"
+#include "gui/dialogs/PinoutWindow.h"
 #include "gui/pages/PageViews.h"
 #include "gui/pages/QuickSelectMenu.h"
 #include "gui/pages/ShellPanels.h"
@@ -14,12 +15,14 @@
 #include "periph/io/IoPage.h"
 #include "tools/EditPopup.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -117,6 +120,7 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
     });
     quickSelect_ = std::make_unique<pages::QuickSelectMenu>(*binder_, form_.page<periph::io::IoPage>());
     setUpProblems();
+    setUpMenus();
 
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
 }
@@ -127,6 +131,8 @@ MainWindow::~MainWindow() {
     form_.setupTouched.disconnect(touchedConnection_);
     form_.problemsChanged.disconnect(problemsConnection_);
     form_.focusRequested.disconnect(focusConnection_);
+    form_.undoChanged.disconnect(undoConnection_);
+    pinout_.reset();
     quickSelect_.reset();
     form_.store().get<model::PageControl>("pagecontrol1").viewChanged.disconnect(pageConnection_);
     pageViews_.clear();
@@ -155,6 +161,34 @@ void MainWindow::setUpProblems() {
             widget->setFocus(Qt::OtherFocusReason);
     });
     showProblems();
+}
+
+void MainWindow::setUpMenus() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    undo_ = edit->addAction(tr("&Undo"), this, [this] { form_.undo(); });
+    undo_->setObjectName(QStringLiteral("UndoAction"));
+    undo_->setShortcut(QKeySequence::Undo);
+    redo_ = edit->addAction(tr("&Redo"), this, [this] { form_.redo(); });
+    redo_->setObjectName(QStringLiteral("RedoAction"));
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const auto follow = [this] {
+        undo_->setEnabled(form_.canUndo());
+        redo_->setEnabled(form_.canRedo());
+    };
+    undoConnection_ = form_.undoChanged.connect(follow);
+    follow();
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* pinout = view->addAction(tr("&Pin-out view"), this, [this] { showPinout(); });
+    pinout->setObjectName(QStringLiteral("PinoutAction"));
+    pinout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+}
+
+dialogs::PinoutWindow& MainWindow::showPinout() {
+    if (!pinout_)
+        pinout_ = std::make_unique<dialogs::PinoutWindow>(form_);
+    pinout_->refresh();
+    pinout_->showBeside(*this);
+    return *pinout_;
 }
 
 void MainWindow::showProblems() {
@@ -312,6 +346,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     const QRect frame = frameGeometry();
     form_.store().get<model::Form>("Form1").setSize(frame.width(), frame.height());
     form_.FormClose();
+    // The pin-out window belongs to this one and goes with it.
+    if (pinout_)
+        pinout_->close();
     event->accept();
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+class QAction;
 class QPushButton;
 class QScrollArea;
 class QTabWidget;
@@ -27,6 +28,9 @@ class FormBinding;
 namespace widgets {
 class ProblemsPanel;
 }
+namespace dialogs {
+class PinoutWindow;
+}
 namespace pages {
 class PageView;
 class QuickSelectMenu;
@@ -44,6 +48,8 @@ public:
 
     binding::Binder& binder() { return *binder_; }
     QScrollArea* clientArea() const { return scroll_; }
+    // The live pin-out window, opened beside this one (made on first use).
+    dialogs::PinoutWindow& showPinout();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -67,6 +73,8 @@ private:
     void scrollByWheel(int notches);
     // The status line's count and the problems panel follow the core's list.
     void setUpProblems();
+    // Edit: undo and redo, enabled as the core's history allows; View: the live pin-out.
+    void setUpMenus();
     void showProblems();
     bool aboutPanelDismissed(QObject* watched, const QEvent* event);
     bool stepKeyUsed(QObject* watched, const QEvent* event);
@@ -85,6 +93,10 @@ private:
     int touchedConnection_ = 0;
     int problemsConnection_ = 0;
     int focusConnection_ = 0;
+    int undoConnection_ = 0;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    std::unique_ptr<dialogs::PinoutWindow> pinout_;
     QPushButton* problemCount_ = nullptr;
     widgets::ProblemsPanel* problemsPanel_ = nullptr;
     bool titlePending_ = false;

@@ -327,7 +327,10 @@ void MainForm::refreshTitle() {
 }
 
 SetupSnapshot MainForm::snapshot() const {
-    return {savedSetup(), replace_->activeList(), replace_->activeListName()};
+    std::string saved;
+    for (const auto& line : savedSetup())
+        (saved += line) += '\n';
+    return {std::move(saved), replace_->activeList(), replace_->activeListName()};
 }
 
 void MainForm::startUndoHistory() {
@@ -373,7 +376,11 @@ bool MainForm::goTo(const std::optional<SetupSnapshot>& step) {
         const profile::Lines lines = device_.profileLines;
         const std::string name = device_.deviceName;
         loader_->build(name, lines);
-        restored = config_->restoreSetup(step->saved);
+        config::Lines saved;
+        for (std::size_t start = 0, end; (end = step->saved.find('\n', start)) != std::string::npos;
+             start = end + 1)
+            saved.push_back(step->saved.substr(start, end - start));
+        restored = config_->restoreSetup(saved);
     } catch (const regforge::Error&) {
         restored = false;
     }

@@ -46,8 +46,7 @@ std::optional<SetupSnapshot> UndoHistory::redo() {
 std::size_t UndoHistory::bytes() const {
     std::size_t total = 0;
     for (const auto& step : steps_) {
-        for (const auto& line : step.saved)
-            total += line.size() + sizeof(std::string);
+        total += step.saved.size();
         for (const auto& pair : step.replacePairs)
             total += pair.find.size() + pair.replace.size() + sizeof(output::ReplacePair);
         total += step.replaceListName.size();

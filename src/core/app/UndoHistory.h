@@ -9,10 +9,11 @@
 
 namespace regforge::app {
 
-// One point the set-up can go back to: what a save would write, and the replace list being
-// edited (its pairs live only in the window until the list is saved).
+// One point the set-up can go back to: what a save would write (its lines joined by "\n": most
+// lines are a flag, and a string each would cost ten times the text), and the replace list
+// being edited (its pairs live only in the window until the list is saved).
 struct SetupSnapshot {
-    std::vector<std::string> saved;
+    std::string saved;
     std::vector<output::ReplacePair> replacePairs;
     std::string replaceListName;
 

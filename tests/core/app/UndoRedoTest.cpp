@@ -154,10 +154,10 @@ TEST_F(UndoRedo, ADeviceLoadStartsANewHistory) {
 TEST_F(UndoRedo, HistoryIsBoundedAndDropsTheOldestSteps) {
     UndoHistory history(3);
     for (int i = 0; i < 5; ++i)
-        history.record({{std::to_string(i)}, {}, {}});
+        history.record({std::to_string(i), {}, {}});
     EXPECT_EQ(history.size(), 3u);
-    EXPECT_EQ(history.undo()->saved.front(), "3");
-    EXPECT_EQ(history.undo()->saved.front(), "2");
+    EXPECT_EQ(history.undo()->saved, "3");
+    EXPECT_EQ(history.undo()->saved, "2");
     EXPECT_FALSE(history.undo());
 }
 

@@ -327,10 +327,26 @@ void MainForm::refreshTitle() {
 }
 
 SetupSnapshot MainForm::snapshot() const {
-    std::string saved;
-    for (const auto& line : savedSetup())
-        (saved += line) += '\n';
-    return {std::move(saved), replace_->activeList(), replace_->activeListName()};
+    // The records of buildConfiguration, each shared with the current step when unchanged.
+    const SetupSnapshot* before = undo_.current();
+    SetupSnapshot step{{}, replace_->activeList(), replace_->activeListName()};
+    const auto& controls = store_.all();
+    step.records.reserve(controls.size() + 2);
+    const auto add = [&](const config::Lines& lines) {
+        std::string text;
+        for (const auto& line : lines)
+            (text += line) += '\n';
+        const std::size_t i = step.records.size();
+        if (before != nullptr && i < before->records.size() && *before->records[i] == text)
+            step.records.push_back(before->records[i]);
+        else
+            step.records.push_back(std::make_shared<const std::string>(std::move(text)));
+    };
+    add({std::string(config::kProfileHeader), device_.deviceName});
+    for (const model::Control* c : controls)
+        add(config::controlRecord(*c, pages_));
+    add(config::replaceRecord(store_));
+    return step;
 }
 
 void MainForm::startUndoHistory() {
@@ -376,11 +392,7 @@ bool MainForm::goTo(const std::optional<SetupSnapshot>& step) {
         const profile::Lines lines = device_.profileLines;
         const std::string name = device_.deviceName;
         loader_->build(name, lines);
-        config::Lines saved;
-        for (std::size_t start = 0, end; (end = step->saved.find('\n', start)) != std::string::npos;
-             start = end + 1)
-            saved.push_back(step->saved.substr(start, end - start));
-        restored = config_->restoreSetup(saved);
+        restored = config_->restoreSetup(step->lines());
     } catch (const regforge::Error&) {
         restored = false;
     }

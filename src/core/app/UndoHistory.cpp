@@ -1,8 +1,28 @@
 #include "app/UndoHistory.h"
 
+#include <set>
 #include <utility>
 
 namespace regforge::app {
+
+bool SetupSnapshot::operator==(const SetupSnapshot& other) const {
+    if (records.size() != other.records.size() || replacePairs != other.replacePairs ||
+        replaceListName != other.replaceListName)
+        return false;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (records[i] != other.records[i] && *records[i] != *other.records[i])
+            return false;
+    return true;
+}
+
+std::vector<std::string> SetupSnapshot::lines() const {
+    std::vector<std::string> out;
+    for (const auto& record : records)
+        for (std::size_t start = 0, end; (end = record->find('\n', start)) != std::string::npos;
+             start = end + 1)
+            out.push_back(record->substr(start, end - start));
+    return out;
+}
 
 void UndoHistory::start(SetupSnapshot start) {
     steps_.clear();
@@ -45,8 +65,12 @@ std::optional<SetupSnapshot> UndoHistory::redo() {
 
 std::size_t UndoHistory::bytes() const {
     std::size_t total = 0;
+    std::set<const std::string*> counted;
     for (const auto& step : steps_) {
-        total += step.saved.size();
+        total += step.records.size() * sizeof(SetupSnapshot::Record);
+        for (const auto& record : step.records)
+            if (counted.insert(record.get()).second)
+                total += record->size();
         for (const auto& pair : step.replacePairs)
             total += pair.find.size() + pair.replace.size() + sizeof(output::ReplacePair);
         total += step.replaceListName.size();

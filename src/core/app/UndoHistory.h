@@ -3,21 +3,26 @@
 #include "output/ReplaceList.h"
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace regforge::app {
 
-// One point the set-up can go back to: what a save would write (its lines joined by "\n": most
-// lines are a flag, and a string each would cost ten times the text), and the replace list
-// being edited (its pairs live only in the window until the list is saved).
+// One point the set-up can go back to: what a save would write, and the replace list being
+// edited (its pairs live only in the window until the list is saved). What a save writes is
+// kept as one text per record (its lines each ended by "\n"), shared with the step before
+// wherever it did not change: a step costs the records it changed, not the whole file.
 struct SetupSnapshot {
-    std::string saved;
+    using Record = std::shared_ptr<const std::string>;
+    std::vector<Record> records;
     std::vector<output::ReplacePair> replacePairs;
     std::string replaceListName;
 
-    bool operator==(const SetupSnapshot&) const = default;
+    bool operator==(const SetupSnapshot& other) const;
+    // The lines a save would write.
+    std::vector<std::string> lines() const;
 };
 
 // The set-ups the user went through since the device was loaded, oldest first, and where the
@@ -41,7 +46,9 @@ public:
     std::optional<SetupSnapshot> redo();
 
     std::size_t size() const { return steps_.size(); }
-    // The bytes the snapshots hold (what the history costs).
+    // The step the window stands on; null when there is none.
+    const SetupSnapshot* current() const { return steps_.empty() ? nullptr : &steps_[current_]; }
+    // The bytes the snapshots hold, each shared record once (what the history costs).
     std::size_t bytes() const;
 
 private:

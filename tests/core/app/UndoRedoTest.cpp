@@ -94,6 +94,14 @@ TEST_F(UndoRedo, StepsBackAndForthOverPinsCalculatorAndReplaceList) {
     settle();
     EXPECT_EQ(form().replacePanel().activeList().size(), 1u);
 
+    EXPECT_EQ(form().undoHistory().current()->lines(), form().savedSetup()) << "a step is what a save writes";
+    // A step shares what did not change with the one before: it costs a small part of the file.
+    const std::size_t bytes = form().undoHistory().bytes();
+    get<model::CheckBox>("T1_checkbox").setChecked(true);
+    settle();
+    EXPECT_LT(form().undoHistory().bytes() - bytes, bytes / 4);
+    ASSERT_TRUE(form().undo());
+
     // A settled event that changed nothing adds no step.
     const std::size_t steps = form().undoHistory().size();
     settle();
@@ -154,10 +162,10 @@ TEST_F(UndoRedo, ADeviceLoadStartsANewHistory) {
 TEST_F(UndoRedo, HistoryIsBoundedAndDropsTheOldestSteps) {
     UndoHistory history(3);
     for (int i = 0; i < 5; ++i)
-        history.record({std::to_string(i), {}, {}});
+        history.record({{std::make_shared<const std::string>(std::to_string(i))}, {}, {}});
     EXPECT_EQ(history.size(), 3u);
-    EXPECT_EQ(history.undo()->saved, "3");
-    EXPECT_EQ(history.undo()->saved, "2");
+    EXPECT_EQ(*history.undo()->records.front(), "3");
+    EXPECT_EQ(*history.undo()->records.front(), "2");
     EXPECT_FALSE(history.undo());
 }
 

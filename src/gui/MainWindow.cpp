@@ -181,6 +181,9 @@ void MainWindow::setUpMenus() {
     QAction* pinout = view->addAction(tr("&Pin-out view"), this, [this] { showPinout(); });
     pinout->setObjectName(QStringLiteral("PinoutAction"));
     pinout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    // The keys work in the pin-out window too; a focused text field keeps its own undo.
+    for (QAction* action : {undo_, redo_, pinout})
+        action->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 dialogs::PinoutWindow& MainWindow::showPinout() {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace regforge::gui::dialogs {
 
@@ -83,11 +84,18 @@ void PinoutWindow::showBeside(const QWidget& main) {
     const QRect free = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
     QSize size = sizeHint().expandedTo(QSize(480, 520));
     size.setHeight(std::min(size.height(), free.height() - 2 * kGap));
-    QPoint at(frame.right() + kGap, frame.top());
-    if (at.x() + size.width() > free.right()) {
-        const int left = frame.left() - kGap - size.width();
-        // Beside the main window on whichever side has room; else where the most of it shows.
-        at.setX(left >= free.left() ? left : std::max(free.left(), free.right() - size.width()));
+    // Beside the main window on the side with more room, narrowed to that room when it holds at
+    // least the smallest useful drawing; with no such room, where the most of it shows (a normal
+    // window: a click on the main one brings that to the front).
+    const int right = free.right() - frame.right() - kGap;
+    const int left = frame.left() - kGap - free.left();
+    const int least = minimumSizeHint().width();
+    QPoint at;
+    if (std::max(right, left) >= least) {
+        size.setWidth(std::min(size.width(), std::max(right, left)));
+        at = QPoint(right >= left ? frame.right() + kGap : frame.left() - kGap - size.width(), frame.top());
+    } else {
+        at = QPoint(std::max(free.left(), free.right() - size.width()), frame.top());
     }
     at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() - size.height())));
     resize(size);

@@ -87,7 +87,11 @@ void PinoutView::place() {
     const auto& pins = model_.pins();
     if (!package || pins.empty())
         return;
-    const QRect area = rect().adjusted(4, 4, -4, -4);
+    // A square outline, centred in the view.
+    const QRect inner = rect().adjusted(4, 4, -4, -4);
+    const int square = std::min(inner.width(), inner.height());
+    const QRect area(inner.left() + (inner.width() - square) / 2, inner.top() + (inner.height() - square) / 2,
+                     square, square);
     if (package->outline() == profile::PackagePins::Outline::Grid) {
         // Balls by row letter and column number.
         std::map<std::string, int> rows;

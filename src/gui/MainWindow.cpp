@@ -7,6 +7,7 @@
 #include "gui/binding/Binder.h"
 #include "gui/binding/FormBinding.h"
 #include "gui/binding/Windows1252.h"
+#include "gui/dialogs/PinoutWindow.h"
 #include "gui/pages/PageViews.h"
 #include "gui/pages/QuickSelectMenu.h"
 #include "gui/pages/ShellPanels.h"
@@ -17,6 +18,7 @@
 #include "tools/EditPopup.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
@@ -24,6 +26,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -126,6 +129,7 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
     setUpProblems();
     setUpStatusNote();
     setUpCommandKeys();
+    setUpMenus();
 
     static_cast<binding::FormBinding*>(binder_->binding("Form1"))->applyOuterSize();
 }
@@ -137,6 +141,8 @@ MainWindow::~MainWindow() {
     form_.problemsChanged.disconnect(problemsConnection_);
     form_.focusRequested.disconnect(focusConnection_);
     form_.statusNoted.disconnect(noteConnection_);
+    form_.undoChanged.disconnect(undoConnection_);
+    pinout_.reset();
     quickSelect_.reset();
     form_.store().get<model::PageControl>("pagecontrol1").viewChanged.disconnect(pageConnection_);
     pageViews_.clear();
@@ -191,6 +197,37 @@ void MainWindow::setUpStatusNote() {
         statusNote_->setText(binding::fromWindows1252(note.text));
         noteTimer_->start(note.milliseconds);
     });
+}
+
+void MainWindow::setUpMenus() {
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    undo_ = edit->addAction(tr("&Undo"), this, [this] { form_.undo(); });
+    undo_->setObjectName(QStringLiteral("UndoAction"));
+    undo_->setShortcut(QKeySequence::Undo);
+    redo_ = edit->addAction(tr("&Redo"), this, [this] { form_.redo(); });
+    redo_->setObjectName(QStringLiteral("RedoAction"));
+    redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    const auto follow = [this] {
+        undo_->setEnabled(form_.canUndo());
+        redo_->setEnabled(form_.canRedo());
+    };
+    undoConnection_ = form_.undoChanged.connect(follow);
+    follow();
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* pinout = view->addAction(tr("&Pin-out view"), this, [this] { showPinout(); });
+    pinout->setObjectName(QStringLiteral("PinoutAction"));
+    pinout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    // The keys work in the pin-out window too; a focused text field keeps its own undo.
+    for (QAction* action : {undo_, redo_, pinout})
+        action->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+dialogs::PinoutWindow& MainWindow::showPinout() {
+    if (!pinout_)
+        pinout_ = std::make_unique<dialogs::PinoutWindow>(form_);
+    pinout_->refresh();
+    pinout_->showBeside(*this);
+    return *pinout_;
 }
 
 void MainWindow::showProblems() {
@@ -346,6 +383,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     const QRect frame = frameGeometry();
     form_.store().get<model::Form>("Form1").setSize(frame.width(), frame.height());
     form_.FormClose();
+    // The pin-out window belongs to this one and goes with it.
+    if (pinout_)
+        pinout_->close();
     event->accept();
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 class QLabel;
+class QAction;
 class QPushButton;
 class QTimer;
 class QScrollArea;
@@ -29,6 +30,9 @@ class FormBinding;
 namespace widgets {
 class ProblemsPanel;
 }
+namespace dialogs {
+class PinoutWindow;
+}
 namespace pages {
 class PageView;
 class QuickSelectMenu;
@@ -46,6 +50,8 @@ public:
 
     binding::Binder& binder() { return *binder_; }
     QScrollArea* clientArea() const { return scroll_; }
+    // The live pin-out window, opened beside this one (made on first use).
+    dialogs::PinoutWindow& showPinout();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -69,6 +75,8 @@ private:
     void scrollByWheel(int notches);
     // The status line's count and the problems panel follow the core's list.
     void setUpProblems();
+    // Edit: undo and redo, enabled as the core's history allows; View: the live pin-out.
+    void setUpMenus();
     void showProblems();
     void setUpStatusNote();
     void setUpCommandKeys();
@@ -93,6 +101,10 @@ private:
     int noteConnection_ = 0;
     QLabel* statusNote_ = nullptr;
     QTimer* noteTimer_ = nullptr;
+    int undoConnection_ = 0;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
+    std::unique_ptr<dialogs::PinoutWindow> pinout_;
     QPushButton* problemCount_ = nullptr;
     widgets::ProblemsPanel* problemsPanel_ = nullptr;
     bool titlePending_ = false;

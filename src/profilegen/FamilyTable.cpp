@@ -55,7 +55,7 @@ public:
     }
 
 private:
-    enum class Block { None, Parts, Pins, Profile };
+    enum class Block { None, Parts, Pins, Package, Profile };
 
     [[noreturn]] void fail(int line, const std::string& what) const {
         throw FamilyError(table_.fileName + ":" + std::to_string(line) + ": " + what);
@@ -81,6 +81,9 @@ private:
         case Block::Pins:
             readPin(text);
             return;
+        case Block::Package:
+            readPackagePin(text);
+            return;
         default:
             fail(lineNumber_, "text outside a block: \"" + text + "\"");
         }
@@ -95,6 +98,13 @@ private:
             block_ = Block::Parts;
         } else if (name == "@@PINS" && parts.size() == 1) {
             block_ = Block::Pins;
+        } else if (name == "@@PACKAGE" && parts.size() == 2) {
+            for (const auto& known : table_.packages)
+                if (known.name == parts[1])
+                    fail(lineNumber_, "the package " + parts[1] + " is listed twice");
+            table_.packages.push_back({lineNumber_, parts[1], {}});
+            usedTags_.emplace(parts[1], lineNumber_);
+            block_ = Block::Package;
         } else if (name == "@@PROFILE" && parts.size() == 1) {
             block_ = Block::Profile;
         } else {
@@ -142,6 +152,27 @@ private:
         part.tags.insert(fields.begin() + 1, fields.end());
         allTags_.insert(part.tags.begin(), part.tags.end());
         table_.parts.push_back(std::move(part));
+    }
+
+    void readPackagePin(const std::string& text) {
+        const auto fields = words(text);
+        Package& package = table_.packages.back();
+        if (fields.size() != 2)
+            fail(lineNumber_, "a package pin line is \"number name\"");
+        for (const auto& known : package.pins) {
+            if (known.number == fields[0])
+                fail(lineNumber_, "the package pin " + fields[0] + " is numbered twice");
+            if (known.name == fields[1] && findPin(fields[1]) != nullptr)
+                fail(lineNumber_, "the pin " + fields[1] + " has two package pins");
+        }
+        package.pins.push_back({lineNumber_, fields[0], fields[1]});
+    }
+
+    const PinRow* findPin(const std::string& name) const {
+        for (const auto& pin : table_.pins)
+            if (pin.name == name)
+                return &pin;
+        return nullptr;
     }
 
     Condition condition(const std::string& text) {

@@ -43,6 +43,19 @@ struct PinRow {
     Condition only;
 };
 
+// A package's pins as the data sheet's pin description numbers them: port pins by their tree
+// name, every other pin by the data sheet's name.
+struct PackagePin {
+    int line = 0;
+    std::string number;
+    std::string name;
+};
+struct Package {
+    int line = 0;
+    std::string name; // a part tag ("LQFP64"): the parts carrying it come in this package
+    std::vector<PackagePin> pins;
+};
+
 struct TemplateLine {
     int line = 0;
     std::string text;
@@ -55,6 +68,7 @@ struct FamilyTable {
     std::map<std::string, std::string> ioconLists;
     std::vector<Part> parts;
     std::vector<PinRow> pins;
+    std::vector<Package> packages;
     std::vector<TemplateLine> profile;
 };
 

@@ -1,6 +1,7 @@
 #include "profilegen/ProfileWriter.h"
 
 #include <algorithm>
+#include <set>
 #include <sstream>
 
 namespace regforge::profilegen {
@@ -59,6 +60,8 @@ private:
             });
         } else if (text == "@IOCON") {
             forEachPin([&](const PinRow& pin) { lines_.push_back(ioconLine(pin)); });
+        } else if (text == "@PACKAGE") {
+            writePackage(line.line);
         } else if (text.rfind("@PORTPINS", 0) == 0) {
             writePortPins(text.substr(9), line.line);
         } else if (looksLikeExpansion(text)) {
@@ -66,6 +69,34 @@ private:
         } else {
             lines_.push_back(substituted(text));
         }
+    }
+
+    // The [PACKAGE] section of a part whose tags name a package of the table; nothing for a
+    // part without one. Every pin the part has must carry a number.
+    void writePackage(int templateLine) {
+        const Package* package = nullptr;
+        for (const auto& known : family_.packages)
+            if (part_.tags.count(known.name) != 0)
+                package = &known;
+        if (package == nullptr)
+            return;
+        std::set<std::string> numbered;
+        lines_.push_back("[PACKAGE]");
+        lines_.push_back(package->name);
+        for (const auto& pin : package->pins) {
+            const bool portPin = std::any_of(family_.pins.begin(), family_.pins.end(),
+                                             [&](const PinRow& row) { return row.name == pin.name; });
+            const bool partHasIt = std::any_of(pins_.begin(), pins_.end(),
+                                               [&](const PinRow* row) { return row->name == pin.name; });
+            if (portPin && !partHasIt)
+                fail(pin.line, "the " + package->name + " pin " + pin.number + " is " + pin.name +
+                                   ", which " + part_.name + " does not have");
+            numbered.insert(pin.name);
+            lines_.push_back(pin.number + "=" + pin.name);
+        }
+        for (const PinRow* pin : pins_)
+            if (numbered.count(pin->name) == 0)
+                fail(templateLine, "the pin " + pin->name + " has no " + package->name + " number");
     }
 
     // "@WORD" in capitals: a misspelt expansion, which must not reach a profile as text.

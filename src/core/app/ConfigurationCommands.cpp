@@ -221,26 +221,58 @@ LoadOutcome ConfigurationCommands::loadConfiguration(const std::filesystem::path
 }
 
 bool ConfigurationCommands::restore(const config::Lines& file) {
-    const auto& pages = form_.pages();
     const periph::SavedRecords records(file);
-    RestoreScope scope(pages);
+    RestoreScope scope(form_.pages());
     try {
-        const periph::ClockChain::Hold hold(form_.clocks());
-        for (const auto& page : pages)
-            page->restoreFirst(records);
-        restoreReplaceList(records);
-        // A file saved before the choice existed has no record: it loads with Keil.
-        form_.store()
-            .get<model::ComboBox>(output::kCompilerComboBox)
-            .setItemIndex(static_cast<int>(config::compilerChoice(records)));
-        config::restoreRecords(records, form_.store(), pages);
-        form_.clocks().refresh();
+        applyRecords(records, [&] { restoreReplaceList(records); });
     } catch (const regforge::Error&) {
         form_.ui().message("Error ", "There was an error loading the file data", ui::Icon::Error,
                            ui::Buttons::Ok);
         return false;
     }
     return true;
+}
+
+void ConfigurationCommands::applyRecords(const periph::SavedRecords& records,
+                                         const std::function<void()>& restoreReplace) {
+    const auto& pages = form_.pages();
+    const periph::ClockChain::Hold hold(form_.clocks());
+    for (const auto& page : pages)
+        page->restoreFirst(records);
+    restoreReplace();
+    // A file saved before the choice existed has no record: it loads with Keil.
+    form_.store()
+        .get<model::ComboBox>(output::kCompilerComboBox)
+        .setItemIndex(static_cast<int>(config::compilerChoice(records)));
+    config::restoreRecords(records, form_.store(), pages);
+    form_.clocks().refresh();
+}
+
+bool ConfigurationCommands::restoreSetup(const config::Lines& saved) {
+    const periph::SavedRecords records(saved);
+    try {
+        {
+            RestoreScope scope(form_.pages());
+            applyRecords(records, [&] { restoreReplaceChoice(records); });
+        }
+        // What was saved from this device needs no correction; the pass keeps the load's order.
+        correctLoadedSetup();
+    } catch (const regforge::Error&) {
+        return false;
+    }
+    return true;
+}
+
+void ConfigurationCommands::restoreReplaceChoice(const periph::SavedRecords& records) {
+    auto& store = form_.store();
+    const auto choice = config::replaceChoice(records);
+    auto& use = store.get<model::ToggleButton>("ReplaceUseButton");
+    use.setDown(choice && choice->use);
+    use.setFontColour(use.down() ? model::kRed : model::kDefaultColour);
+    if (choice) {
+        auto& lists = store.get<model::ComboBox>(output::kListSelector);
+        lists.setItemIndex(lists.indexOfIgnoringCase(choice->listName));
+    }
 }
 
 void ConfigurationCommands::restoreReplaceList(const periph::SavedRecords& records) {

@@ -4,6 +4,7 @@
 #include "periph/LoadCorrections.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 namespace regforge::app {
@@ -29,6 +30,12 @@ public:
     // device and applies its values (the command line answers the question itself).
     config::LoadOutcome loadConfiguration(const std::filesystem::path& path);
 
+    // Puts the loaded device's set-up back to `saved` (what a save wrote) the way a load applies
+    // a file, without the file, the question or the device load, and without the replace list
+    // file: the caller rebuilt the device and puts back the replace list itself. False when a
+    // value could not be applied.
+    bool restoreSetup(const config::Lines& saved);
+
     // Whether a load remembers its file in the settings file (the desktop program does; a
     // headless run has no window state to remember and leaves the settings file alone).
     void setRemembersLastLoaded(bool remembers) { remembersLastLoaded_ = remembers; }
@@ -46,7 +53,10 @@ private:
     std::filesystem::path openDialogStart() const;
     // The file's values on the loaded device; false (and said so) when one could not be applied.
     bool restore(const config::Lines& file);
+    // The pages' records around the replace record, then the clock refresh.
+    void applyRecords(const periph::SavedRecords& records, const std::function<void()>& restoreReplace);
     void restoreReplaceList(const periph::SavedRecords& records);
+    void restoreReplaceChoice(const periph::SavedRecords& records);
     periph::LoadCorrections correctLoadedSetup();
     void rememberLastLoaded(const std::filesystem::path& path) const;
 

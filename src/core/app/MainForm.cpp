@@ -79,11 +79,13 @@ auto MainForm::replacingSetup(Load load, Settle settle) {
     case LoadEnd::Replaced:
         takeBaseline();
         showTitle(false);
+        startUndoHistory();
         break;
     case LoadEnd::Partial:
         // Nothing saved matches a half-applied set-up: it shows as changed until saved.
         baseline_->forget();
         showTitle(true);
+        startUndoHistory();
         break;
     case LoadEnd::Kept:
         refreshTitle();
@@ -324,7 +326,93 @@ bool MainForm::confirmDiscardChanges() {
 }
 
 void MainForm::refreshTitle() {
+    recordUndoStep();
     showTitle(setupChanged());
+    // The title itself is no change of the set-up.
+    undoSeen_ = baseline_->notifications();
+}
+
+SetupSnapshot MainForm::snapshot() const {
+    // The records of buildConfiguration, each shared with the current step when unchanged.
+    const SetupSnapshot* before = undo_.current();
+    SetupSnapshot step{{}, replace_->activeList(), replace_->activeListName()};
+    const auto& controls = store_.all();
+    step.records.reserve(controls.size() + 2);
+    const auto add = [&](const config::Lines& lines) {
+        std::string text;
+        for (const auto& line : lines)
+            (text += line) += '\n';
+        const std::size_t i = step.records.size();
+        if (before != nullptr && i < before->records.size() && *before->records[i] == text)
+            step.records.push_back(before->records[i]);
+        else
+            step.records.push_back(std::make_shared<const std::string>(std::move(text)));
+    };
+    add({std::string(config::kProfileHeader), device_.deviceName});
+    for (const model::Control* c : controls)
+        add(config::controlRecord(*c, pages_));
+    add(config::replaceRecord(store_));
+    return step;
+}
+
+void MainForm::startUndoHistory() {
+    if (!tracksChanges_)
+        return;
+    if (device_.loaded())
+        undo_.start(snapshot());
+    else
+        undo_.clear();
+    undoSeen_ = baseline_->notifications();
+    undoChanged.emit();
+}
+
+void MainForm::recordUndoStep() {
+    // Only a notification since the last step can have changed what a save writes.
+    if (!tracksChanges_ || loading_ > 0 || !device_.loaded() || baseline_->notifications() == undoSeen_)
+        return;
+    undoSeen_ = baseline_->notifications();
+    const bool could = undo_.canUndo() || undo_.canRedo();
+    if (undo_.record(snapshot()) || !could)
+        undoChanged.emit();
+}
+
+bool MainForm::undo() {
+    recordUndoStep();
+    return goTo(undo_.undo());
+}
+
+bool MainForm::redo() {
+    recordUndoStep();
+    return goTo(undo_.redo());
+}
+
+// The device is built again from the profile it was loaded from, then the step's values are
+// applied as a configuration load applies a file's: the pages' restore rules stay the only
+// way a set-up is put back.
+bool MainForm::goTo(const std::optional<SetupSnapshot>& step) {
+    if (!step)
+        return false;
+    ++loading_;
+    bool restored = false;
+    try {
+        const profile::Lines lines = device_.profileLines;
+        const std::string name = device_.deviceName;
+        loader_->build(name, lines);
+        restored = config_->restoreSetup(step->lines());
+    } catch (const regforge::Error&) {
+        restored = false;
+    }
+    replace_->restoreActiveList(step->replacePairs, step->replaceListName);
+    --loading_;
+    if (!restored) {
+        // The profile loaded before; a step it cannot take back says so and starts afresh.
+        ui_.message("Error", "The change could not be undone.", Icon::Error, Buttons::Ok);
+        startUndoHistory();
+    }
+    showTitle(setupChanged());
+    undoSeen_ = baseline_->notifications();
+    undoChanged.emit();
+    return restored;
 }
 
 // Right after a baseline the set-up is unchanged by definition; building it again to compare

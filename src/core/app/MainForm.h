@@ -4,6 +4,7 @@
 #include "app/ProgramPages.h"
 #include "app/ShellLayout.h"
 #include "app/StatusNote.h"
+#include "app/UndoHistory.h"
 #include "io/DataFolders.h"
 #include "model/ControlStore.h"
 #include "model/EditContext.h"
@@ -19,6 +20,7 @@
 #include "tools/KeyboardStepping.h"
 #include "ui/Ui.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -93,6 +95,17 @@ public:
     // The window caption: the device and whether its set-up changed, then the program. The
     // problems list follows with it, once per event.
     void refreshTitle();
+
+    // Undo and redo over the user's changes since the device was loaded: each puts back what a
+    // save wrote then (and the replace list being edited) without touching the device, the file
+    // names or the page shown. True when there was a step to go to.
+    bool undo();
+    bool redo();
+    bool canUndo() const { return undo_.canUndo(); }
+    bool canRedo() const { return undo_.canRedo(); }
+    const UndoHistory& undoHistory() const { return undo_; }
+    // Whether undo or redo became possible or impossible.
+    model::Signal<> undoChanged;
 
     // The problems of the current set-up: the clock bar's, then each page's in page order.
     periph::ProblemList collectProblems() const;
@@ -194,6 +207,11 @@ private:
     template <class Load, class Settle>
     auto replacingSetup(Load load, Settle settle);
     void takeBaseline();
+    SetupSnapshot snapshot() const;
+    // After an event: the set-up becomes a new undo step when it changed.
+    void recordUndoStep();
+    void startUndoHistory();
+    bool goTo(const std::optional<SetupSnapshot>& step);
     // "Load profile" of `lines` on a window of its own: the reason when it fails.
     std::optional<std::string> trialLoad(const std::string& name, const profile::Lines& lines) const;
     void showTitle(bool changed);
@@ -223,6 +241,9 @@ private:
     bool tracksChanges_ = true;
     std::unique_ptr<config::SetupBaseline> baseline_;
     int loading_ = 0;
+    UndoHistory undo_;
+    // The baseline's notification count the last undo step was taken at.
+    std::uint64_t undoSeen_ = 0;
     // The file the code was last saved to; the next save dialog starts there.
     std::filesystem::path codeFile_;
     periph::ProblemList problems_;

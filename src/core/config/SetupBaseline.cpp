@@ -10,6 +10,7 @@ SetupBaseline::SetupBaseline(const model::ControlStore& store, const profile::De
     differing_.assign(controls.size(), false);
     for (std::size_t i = 0; i < controls.size(); ++i)
         controls[i]->viewChanged.connect([this, i](const model::Control&, model::Aspect, int) {
+            ++notifications_;
             if (!touched_[i]) {
                 touched_[i] = true;
                 touchedList_.push_back(i);

@@ -5,6 +5,7 @@
 #include "profile/DeviceState.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace regforge::config {
@@ -26,6 +27,8 @@ public:
     // Whether a save would write something other than the point of comparison. No device,
     // no set-up to lose.
     bool differs();
+    // How many control notifications the window has seen: unchanged, nothing can have changed.
+    std::uint64_t notifications() const { return notifications_; }
 
 private:
     Lines fixedPart() const;
@@ -41,6 +44,7 @@ private:
     std::vector<bool> touched_;
     std::vector<std::size_t> touchedList_;
     std::size_t differingCount_ = 0;
+    std::uint64_t notifications_ = 0;
     // The device name and the replace record at take().
     Lines fixed_;
 };

@@ -109,6 +109,14 @@ void ReplaceListPanel::forgetActiveList() {
     updateSaveButton();
 }
 
+void ReplaceListPanel::restoreActiveList(const std::vector<ReplacePair>& pairs, std::string name) {
+    if (editing())
+        endEditing();
+    setActiveName(std::move(name));
+    setActiveList(pairs);
+    updateSaveButton();
+}
+
 bool ReplaceListPanel::editing() const {
     const model::Control* add = store_.find(kAddButton);
     return add != nullptr && add->caption() == kApplyCaption;

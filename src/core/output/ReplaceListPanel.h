@@ -55,6 +55,8 @@ public:
     const std::string& activeListName() const { return activeName_; }
     // Drops the active list and its name (a configuration load starts without one).
     void forgetActiveList();
+    // Puts back an active list and its name as they were (undo).
+    void restoreActiveList(const std::vector<ReplacePair>& pairs, std::string name);
 
 private:
     void connectHandlers();

@@ -24,7 +24,7 @@ constexpr const char* kFastIoPortsHint = "Check to use fast GPIO for the ports i
 // The tree is declared first so that the click behaviour can hold it.
 IoPage::IoPage(PageContext& context)
     : Page(context), tree_(&store().add<model::Tree>(kPinTree, store().find(kPage))),
-      clicks_(*tree_, device(), lists_, quick_) {
+      clicks_(*tree_, device(), lists_, quick_), pinout_(*this, device()) {
     declareControls();
     connectHandlers();
 }

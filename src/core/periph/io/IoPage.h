@@ -11,6 +11,7 @@
 #include "periph/io/PinSections.h"
 #include "periph/io/PinTreeActions.h"
 #include "periph/io/PinTreeClicks.h"
+#include "periph/io/PinoutModel.h"
 #include "periph/io/QuickSelector.h"
 
 #include <optional>
@@ -79,6 +80,9 @@ public:
     // box's caption when it was.
     std::optional<std::string> switchOffMissingFastIo();
     model::Tree& tree();
+    const model::Tree& tree() const { return *tree_; }
+    // The package pins with what the set-up does with each; choosing there clicks the tree.
+    PinoutModel& pinout() { return pinout_; }
 
     // The view pops the given popup menu up (the quick selector under its button).
     model::Signal<model::Control&> popupRequested;
@@ -100,6 +104,7 @@ private:
     PinLists lists_;
     QuickSelector quick_;
     PinTreeClicks clicks_;
+    PinoutModel pinout_;
 };
 
 } // namespace regforge::periph::io

@@ -1,6 +1,7 @@
 #include "periph/io/PinSections.h"
 
 #include "profile/DeviceSections.h"
+#include "profile/PackagePins.h"
 #include "profile/SectionChecker.h"
 
 #include <algorithm>
@@ -302,6 +303,17 @@ void checkIoconOptions(SectionChecker& c, const std::vector<PinLine>& pins) {
                                     std::to_string(options.size()));
 }
 
+// Each package pin has one number.
+void checkPackageNumbers(SectionChecker& c) {
+    std::set<std::string> seen;
+    for (int i : c.body(profile::PackagePins::kSection)) {
+        const std::string& line = c.text(i);
+        const auto equals = line.find('=');
+        if (equals != std::string::npos && !seen.insert(line.substr(0, equals)).second)
+            c.report(i, "package pin " + line.substr(0, equals) + " is numbered twice");
+    }
+}
+
 } // namespace
 
 profile::SectionDescription pinSections() {
@@ -319,8 +331,12 @@ profile::SectionDescription pinSections() {
         profile::SectionRule(kFastIoSection),
         profile::SectionRule(kGpioInitSection),
         profile::SectionRule(kGpdmaInitSection),
+        profile::packagePinsRule(),
     };
-    description.check = checkPins;
+    description.check = [](SectionChecker& c) {
+        checkPins(c);
+        checkPackageNumbers(c);
+    };
     return description;
 }
 

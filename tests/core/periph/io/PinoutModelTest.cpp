@@ -1,0 +1,116 @@
+#include "app/MainForm.h"
+#include "model/CheckControls.h"
+#include "model/Tree.h"
+#include "periph/io/IoPage.h"
+#include "periph/io/PinState.h"
+#include "support/ProgramFolder.h"
+
+#include <algorithm>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+
+namespace regforge::periph::io {
+namespace {
+
+std::string shippedProfile(const std::string& name) {
+    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/../../data/include/" + name + ".ini",
+                     std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class PinoutModelTest : public ::testing::Test {
+protected:
+    PinoutModelTest() {
+        folder.addProfile("LPC2148", shippedProfile("LPC2148"));
+        folder.addProfile("LPC2138", shippedProfile("LPC2138"));
+        folder.start();
+        EXPECT_TRUE(folder.load("LPC2148"));
+    }
+    IoPage& page() { return folder.form().page<IoPage>(); }
+    PinoutModel& pinout() {
+        folder.form().refreshTitle();
+        page().pinout().refresh(folder.form().problems());
+        return page().pinout();
+    }
+    std::size_t pin(const std::string& name) {
+        const auto& pins = pinout().pins();
+        for (std::size_t i = 0; i < pins.size(); ++i)
+            if (pins[i].name == name)
+                return i;
+        return pins.size();
+    }
+    const PinoutPin& at(const std::string& name) { return pinout().pins()[pin(name)]; }
+    std::size_t function(const std::string& name, const std::string& text) {
+        const auto& functions = at(name).functions;
+        return static_cast<std::size_t>(std::find(functions.begin(), functions.end(), text) -
+                                        functions.begin());
+    }
+    // The pin's chosen function as the pin tree shows it.
+    std::string treeChoice(const std::string& name) {
+        const model::Tree& tree = page().tree();
+        for (int i = 0; i < tree.count(); ++i)
+            if (tree.node(i).level == 0 && tree.node(i).text == name)
+                for (int f : tree.childrenOf(i))
+                    if (tree.node(f).stateIndex == pinstate::FunctionSelected)
+                        return tree.node(f).text;
+        return {};
+    }
+
+    testing::ProgramFolder folder;
+};
+
+TEST_F(PinoutModelTest, EachPinSetUpHasItsStateAndAChoiceIsTheTreesChoice) {
+    ASSERT_TRUE(pinout().package());
+    EXPECT_EQ(pinout().package()->package, "LQFP64");
+    EXPECT_EQ(pinout().pins().size(), 64u);
+    EXPECT_TRUE(pinout().unnumbered().empty());
+    EXPECT_EQ(at("P0.0").number, "19");
+    EXPECT_EQ(at("P0.0").functions, (std::vector<std::string>{"PORT0.0", "TXD0", "PWM1", "Reserved"}));
+
+    struct Case {
+        const char* pin;
+        PinUse use;
+    };
+    // As loaded: port pins at reset, the JTAG group on the debug port, supply pins fixed.
+    for (const Case& c : {Case{"P0.0", PinUse::Unused}, Case{"P1.27", PinUse::Debug},
+                          Case{"VSS", PinUse::Fixed}, Case{"RESET", PinUse::Fixed}})
+        EXPECT_EQ(at(c.pin).use, c.use) << c.pin;
+
+    ASSERT_TRUE(pinout().choose(pin("P0.0"), function("P0.0", "TXD0")));
+    EXPECT_EQ(treeChoice("P0.0"), "TXD0") << "the same state the tree's click changes";
+    EXPECT_EQ(at("P0.0").use, PinUse::Problem);
+    EXPECT_EQ(at("P0.0").problem, "P0.0 is routed to TXD0 but UART0 is off");
+    folder.form().store().get<model::CheckBox>("UART0_CheckBox").setChecked(true);
+    EXPECT_EQ(at("P0.0").use, PinUse::Unit);
+    EXPECT_EQ(at("P0.0").choice, 1);
+
+    ASSERT_TRUE(pinout().choose(pin("P0.0"), 0));
+    EXPECT_EQ(at("P0.0").use, PinUse::Unused);
+    ASSERT_TRUE(pinout().toggleDirection(pin("P0.0")));
+    EXPECT_EQ(at("P0.0").use, PinUse::GpioOut);
+    EXPECT_FALSE(pinout().toggleDirection(pin("VSS")));
+    EXPECT_FALSE(pinout().choose(pin("VSS"), 0));
+
+    // Taking the JTAG group from the debugger: the list names the port's first pin.
+    ASSERT_TRUE(pinout().choose(pin("P1.27"), 0));
+    EXPECT_EQ(at("P1.26").use, PinUse::Problem);
+    EXPECT_EQ(at("P1.27").use, PinUse::GpioIn) << "a GPIO input the pin does not have at reset";
+    ASSERT_TRUE(pinout().choose(pin("P1.27"), 1));
+    EXPECT_EQ(at("P1.26").use, PinUse::Debug);
+
+    for (PinUse use : kPinUses)
+        EXPECT_NE(pinUseColour(use), pinUseColour(use == PinUse::Fixed ? PinUse::Unused : PinUse::Fixed));
+}
+
+TEST_F(PinoutModelTest, APartWithoutPackageNumbersHasNoOutline) {
+    ASSERT_TRUE(folder.load("LPC2138"));
+    EXPECT_FALSE(pinout().package());
+    EXPECT_TRUE(pinout().pins().empty());
+}
+
+} // namespace
+} // namespace regforge::periph::io

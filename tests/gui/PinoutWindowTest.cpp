@@ -1,0 +1,89 @@
+#include "gui/dialogs/PinoutWindow.h"
+
+#include "app/MainForm.h"
+#include "gui/MainWindow.h"
+#include "gui/widgets/PinoutView.h"
+#include "model/ComboBox.h"
+#include "periph/io/IoPage.h"
+#include "support/FakeUi.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace regforge::gui {
+namespace {
+
+std::string shippedProfile(const std::string& name) {
+    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/../../data/include/" + name + ".ini",
+                     std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The window drawn for the shipped LPC2148, then a part whose profile numbers no package pins.
+// With REGFORGE_PINOUT_SHOTS set, each drawing is also saved there as <part>.png.
+TEST(PinoutWindow, DrawsThePackageFollowsAChoiceAndNotesAMissingOne) {
+    testing::TempDir folder;
+    for (const char* part : {"LPC2148", "LPC1768", "LPC2478", "LPC2138"})
+        folder.write(std::string("include/") + part + ".ini", shippedProfile(part));
+    testing::FakeUi ui;
+    app::MainForm form(ui, folder.path());
+    form.FormCreate();
+    MainWindow window(form);
+    window.show();
+    const char* shots = std::getenv("REGFORGE_PINOUT_SHOTS");
+    auto& devices = form.store().get<model::ComboBox>("mcu_ComboBox");
+
+    for (const char* part : {"LPC2148", "LPC1768", "LPC2478", "LPC2138"}) {
+        devices.setItemIndex(devices.indexOf(part));
+        ui.answers = {ui::Answer::Discard};
+        ASSERT_TRUE(form.LoadProfileBitBtnClick()) << part;
+        dialogs::PinoutWindow& pinout = window.showPinout();
+        QApplication::processEvents();
+        EXPECT_FALSE(pinout.windowFlags() & Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(pinout.parentWidget(), nullptr) << "a window of its own, not above the main one";
+        if (window.screen()->availableGeometry().width() >
+            window.frameGeometry().width() + pinout.frameGeometry().width() + 16) {
+            EXPECT_FALSE(pinout.frameGeometry().intersects(window.frameGeometry()))
+                << "beside the main window, not over it";
+        }
+        auto& model = form.page<periph::io::IoPage>().pinout();
+        const bool numbered = model.package().has_value();
+        EXPECT_EQ(pinout.view().isVisible(), numbered) << part;
+        EXPECT_EQ(pinout.findChild<QLabel*>("PinoutNote")->isVisible(), !numbered) << part;
+        if (numbered) {
+            EXPECT_FALSE(pinout.view().pinRect(0).isEmpty());
+        }
+        if (shots != nullptr)
+            pinout.grab().save(QString::fromUtf8(shots) + "/" + part + ".png");
+    }
+
+    // The Edit menu follows the core's history.
+    devices.setItemIndex(devices.indexOf("LPC2148"));
+    ui.answers = {ui::Answer::Discard};
+    ASSERT_TRUE(form.LoadProfileBitBtnClick());
+    auto* undo = window.findChild<QAction*>("UndoAction");
+    ASSERT_NE(undo, nullptr);
+    EXPECT_FALSE(undo->isEnabled());
+    auto& model = form.page<periph::io::IoPage>().pinout();
+    model.refresh(form.problems());
+    ASSERT_TRUE(model.choose(0, 2)); // pin 1, P0.21: PWM5
+    form.refreshTitle();
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_EQ(model.pins()[0].choice, 2) << "the window refreshed the model after the event";
+    undo->trigger();
+    EXPECT_FALSE(undo->isEnabled());
+    EXPECT_EQ(model.pins()[0].choice, 0);
+}
+
+} // namespace
+} // namespace regforge::gui

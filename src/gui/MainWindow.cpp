@@ -11,6 +11,7 @@
 #include "gui/pages/PageViews.h"
 #include "gui/pages/QuickSelectMenu.h"
 #include "gui/pages/ShellPanels.h"
+#include "gui/widgets/CompactTabStyle.h"
 #include "gui/widgets/NumericLineEdit.h"
 #include "gui/widgets/ProblemsPanel.h"
 #include "model/Containers.h"
@@ -26,7 +27,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -103,6 +103,10 @@ MainWindow::MainWindow(app::MainForm& form, QWidget* parent)
     room->setContentsMargins(0, 0, 0, 0);
     room->addSpacing(aboutButton_->sizeHint().width() + 2);
     pageControl_->setCornerWidget(corner, Qt::TopRightCorner);
+    // The style belongs to the tab bar and goes with it.
+    auto* compact = new widgets::CompactTabStyle();
+    compact->setParent(pageControl_->tabBar());
+    pageControl_->tabBar()->setStyle(compact);
     // Presses and keys anywhere in the window may close the about panel.
     qApp->installEventFilter(this);
     placeClockBar();
@@ -199,27 +203,39 @@ void MainWindow::setUpStatusNote() {
     });
 }
 
+// Undo, redo and the pin-out view are buttons at the right of the status line rather than a
+// menu bar, which would take the height the pages were designed to fill.
 void MainWindow::setUpMenus() {
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    undo_ = edit->addAction(tr("&Undo"), this, [this] { form_.undo(); });
+    undo_ = new QAction(tr("Undo"), this);
     undo_->setObjectName(QStringLiteral("UndoAction"));
     undo_->setShortcut(QKeySequence::Undo);
-    redo_ = edit->addAction(tr("&Redo"), this, [this] { form_.redo(); });
+    connect(undo_, &QAction::triggered, this, [this] { form_.undo(); });
+    redo_ = new QAction(tr("Redo"), this);
     redo_->setObjectName(QStringLiteral("RedoAction"));
     redo_->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(redo_, &QAction::triggered, this, [this] { form_.redo(); });
+    auto* pinout = new QAction(tr("Pin-out"), this);
+    pinout->setObjectName(QStringLiteral("PinoutAction"));
+    pinout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(pinout, &QAction::triggered, this, [this] { showPinout(); });
     const auto follow = [this] {
         undo_->setEnabled(form_.canUndo());
         redo_->setEnabled(form_.canRedo());
     };
     undoConnection_ = form_.undoChanged.connect(follow);
     follow();
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    QAction* pinout = view->addAction(tr("&Pin-out view"), this, [this] { showPinout(); });
-    pinout->setObjectName(QStringLiteral("PinoutAction"));
-    pinout->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     // The keys work in the pin-out window too; a focused text field keeps its own undo.
-    for (QAction* action : {undo_, redo_, pinout})
+    for (QAction* action : {undo_, redo_, pinout}) {
         action->setShortcutContext(Qt::ApplicationShortcut);
+        action->setToolTip(action->text() + " (" + action->shortcut().toString(QKeySequence::NativeText) +
+                           ")");
+        addAction(action);
+        auto* button = new QToolButton(this);
+        button->setObjectName(action->objectName() + "Button");
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        statusBar()->addPermanentWidget(button);
+    }
 }
 
 dialogs::PinoutWindow& MainWindow::showPinout() {

@@ -22,7 +22,7 @@ number=${DISPLAY_NUMBER:-99}
 prefix=${PREFIX:-}
 pages=(io clocks interrupts adc timers pwm spi uart i2c result)
 # Where each page's tab lies at scale 1 (window pixels): the pictures are taken as a user clicks.
-tabs_x=(24 76 149 216 273 333 394 457 508 561)
+tabs_x=(18 58 119 174 219 266 316 367 405 447)
 tab_y=17
 
 for tool in Xvfb xdotool import; do

@@ -2,6 +2,7 @@
 
 #include "app/ConfigurationCommands.h"
 #include "app/MainForm.h"
+#include "model/Containers.h"
 
 namespace regforge::app {
 
@@ -18,11 +19,30 @@ model::Control* pressable(MainForm& form, const char* name) {
     return button;
 }
 
+// The next shown tab `step` (+1 or -1) from the open one, wrapping round.
+bool stepPage(MainForm& form, int step) {
+    auto& pages = form.store().get<model::PageControl>("pagecontrol1");
+    const auto& tabs = pages.children();
+    const int count = static_cast<int>(tabs.size());
+    for (int k = 1; k < count; ++k) {
+        const int index = ((pages.activePageIndex() + step * k) % count + count) % count;
+        if (tabs[static_cast<std::size_t>(index)]->visible()) {
+            pages.setActivePageIndex(index);
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool runKeyCommand(MainForm& form, KeyCommand command) {
     const char* name = nullptr;
     switch (command) {
+    case KeyCommand::NextPage:
+        return stepPage(form, 1);
+    case KeyCommand::PreviousPage:
+        return stepPage(form, -1);
     case KeyCommand::LoadConfiguration:
         name = "LoadConfigButton";
         break;

@@ -5,6 +5,7 @@
 #include "app/KeyCommands.h"
 #include "app/MainForm.h"
 #include "model/CheckControls.h"
+#include "model/Containers.h"
 #include "model/ComboBox.h"
 #include "model/NumericEdit.h"
 #include "model/Tree.h"
@@ -104,6 +105,20 @@ TEST_F(ConfigurationCommandsTest, SaveKeyWritesBackToTheCurrentFileAndSaveAsAsks
     control<model::Control>("SaveConfigButton").setEnabled(false);
     EXPECT_FALSE(runKeyCommand(form(), KeyCommand::SaveConfiguration)) << "what its button cannot do";
     EXPECT_FALSE(runKeyCommand(form(), KeyCommand::SaveConfigurationAs));
+}
+
+// The page keys step through the shown tabs and wrap round at either end.
+TEST_F(ConfigurationCommandsTest, PageKeysStepThroughTheShownTabsAndWrap) {
+    auto& pages = control<model::PageControl>("pagecontrol1");
+    const int last = static_cast<int>(pages.children().size()) - 1;
+    pages.setActivePageIndex(0);
+    EXPECT_TRUE(runKeyCommand(form(), KeyCommand::PreviousPage));
+    EXPECT_EQ(pages.activePageIndex(), last);
+    EXPECT_TRUE(runKeyCommand(form(), KeyCommand::NextPage));
+    EXPECT_EQ(pages.activePageIndex(), 0);
+    pages.children()[1]->setVisible(false);
+    EXPECT_TRUE(runKeyCommand(form(), KeyCommand::NextPage));
+    EXPECT_EQ(pages.activePageIndex(), 2) << "a hidden tab is passed over";
 }
 
 TEST_F(ConfigurationCommandsTest, SaveThenLoadAsksFirstAndGivesEveryValueBack) {

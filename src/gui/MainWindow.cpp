@@ -230,10 +230,16 @@ void MainWindow::setUpMenus() {
         action->setToolTip(action->text() + " (" + action->shortcut().toString(QKeySequence::NativeText) +
                            ")");
         addAction(action);
-        auto* button = new QToolButton(this);
+        // Flat push buttons like the problem count, so the status line keeps its height.
+        auto* button = new QPushButton(action->text(), this);
         button->setObjectName(action->objectName() + "Button");
-        button->setDefaultAction(action);
-        button->setAutoRaise(true);
+        button->setFlat(true);
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(action->toolTip());
+        button->setEnabled(action->isEnabled());
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::changed, button,
+                [button, action] { button->setEnabled(action->isEnabled()); });
         statusBar()->addPermanentWidget(button);
     }
 }

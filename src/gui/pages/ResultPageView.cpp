@@ -21,14 +21,17 @@ void ResultPageView::arrangeContent(QVBoxLayout* body) {
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(take("Result_btn"));
     buttons->addWidget(take("SaveCodeButton"));
-    buttons->addSpacing(16);
-    buttons->addWidget(take("CompilerLabel"));
-    buttons->addWidget(take(output::kCompilerComboBox));
-    buttons->addWidget(take("ExportFilesButton"));
     buttons->addStretch(1);
     buttons->addWidget(take("ReplaceUseButton"));
     buttons->addWidget(take("ViewReplaceButton"));
     body->addLayout(buttons);
+    // The files for the user's build on a row of their own, so the page keeps its design width.
+    auto* files = new QHBoxLayout;
+    files->addWidget(take("CompilerLabel"));
+    files->addWidget(take(output::kCompilerComboBox));
+    files->addWidget(take("ExportFilesButton"));
+    files->addStretch(1);
+    body->addLayout(files);
 
     // The replace table and the text share the height there is.
     body->addWidget(arrangeReplacePanel(), 1);

@@ -6,6 +6,7 @@
 #include "model/ComboBox.h"
 #include "periph/io/IoPage.h"
 #include "support/FakeUi.h"
+#include "support/GeneratedText.h"
 #include "support/TempDir.h"
 
 #include <QAction>
@@ -14,19 +15,14 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdlib>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace regforge::gui {
 namespace {
 
+// A profile of the shipped library, byte for byte.
 std::string shippedProfile(const std::string& name) {
-    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/../../data/include/" + name + ".ini",
-                     std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return regforge::testing::fixtureText("../../data/include/" + name + ".ini");
 }
 
 // The window drawn for the shipped LPC2148, then a part whose profile numbers no package pins.

@@ -7,24 +7,20 @@
 #include "model/Tree.h"
 #include "output/ReplaceListPanel.h"
 #include "periph/io/IoPage.h"
+#include "support/GeneratedText.h"
 #include "support/ProgramFolder.h"
 #include "tools/Calculator.h"
 #include "tools/EditPopup.h"
 
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 
 namespace regforge::app {
 namespace {
 
+// A profile of the shipped library, byte for byte.
 std::string shippedProfile(const std::string& name) {
-    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/../../data/include/" + name + ".ini",
-                     std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return regforge::testing::fixtureText("../../data/include/" + name + ".ini");
 }
 
 // The shipped LPC2148 and LPC2138, the first loaded.

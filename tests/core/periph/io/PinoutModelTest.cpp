@@ -3,23 +3,19 @@
 #include "model/Tree.h"
 #include "periph/io/IoPage.h"
 #include "periph/io/PinState.h"
+#include "support/GeneratedText.h"
 #include "support/ProgramFolder.h"
 
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 #include <string>
 
 namespace regforge::periph::io {
 namespace {
 
+// A profile of the shipped library, byte for byte.
 std::string shippedProfile(const std::string& name) {
-    std::ifstream in(std::string(REGFORGE_FIXTURES) + "/../../data/include/" + name + ".ini",
-                     std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return regforge::testing::fixtureText("../../data/include/" + name + ".ini");
 }
 
 class PinoutModelTest : public ::testing::Test {

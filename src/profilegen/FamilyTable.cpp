@@ -5,6 +5,7 @@
 #include <cctype>
 #include <set>
 #include <sstream>
+#include <utility>
 
 namespace regforge::profilegen {
 
@@ -98,11 +99,14 @@ private:
             block_ = Block::Parts;
         } else if (name == "@@PINS" && parts.size() == 1) {
             block_ = Block::Pins;
-        } else if (name == "@@PACKAGE" && parts.size() == 2) {
+        } else if (name == "@@PACKAGE" && (parts.size() == 2 || (parts.size() == 3 && isBraced(parts[2])))) {
             for (const auto& known : table_.packages)
                 if (known.name == parts[1])
                     fail(lineNumber_, "the package " + parts[1] + " is listed twice");
-            table_.packages.push_back({lineNumber_, parts[1], {}});
+            Package package{lineNumber_, parts[1], {}, {}};
+            if (parts.size() == 3)
+                package.only = condition(parts[2].substr(1, parts[2].size() - 2));
+            table_.packages.push_back(std::move(package));
             usedTags_.emplace(parts[1], lineNumber_);
             block_ = Block::Package;
         } else if (name == "@@PROFILE" && parts.size() == 1) {
@@ -166,6 +170,10 @@ private:
                 fail(lineNumber_, "the pin " + fields[1] + " has two package pins");
         }
         package.pins.push_back({lineNumber_, fields[0], fields[1]});
+    }
+
+    static bool isBraced(const std::string& word) {
+        return word.size() > 2 && word.front() == '{' && word.back() == '}';
     }
 
     const PinRow* findPin(const std::string& name) const {

@@ -53,6 +53,7 @@ struct PackagePin {
 struct Package {
     int line = 0;
     std::string name; // a part tag ("LQFP64"): the parts carrying it come in this package
+    Condition only;   // when given, only those of them for which it holds take this pin list
     std::vector<PackagePin> pins;
 };
 

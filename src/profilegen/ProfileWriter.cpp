@@ -71,12 +71,13 @@ private:
         }
     }
 
-    // The [PACKAGE] section of a part whose tags name a package of the table; nothing for a
-    // part without one. Every pin the part has must carry a number.
+    // The [PACKAGE] section of a part whose tags name a package of the table (and for which the
+    // block's condition holds); nothing for a part without one. Every pin the part has must carry
+    // a number.
     void writePackage(int templateLine) {
         const Package* package = nullptr;
         for (const auto& known : family_.packages)
-            if (part_.tags.count(known.name) != 0)
+            if (part_.tags.count(known.name) != 0 && known.only.holds(part_.tags))
                 package = &known;
         if (package == nullptr)
             return;

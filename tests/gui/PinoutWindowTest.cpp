@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -25,11 +26,12 @@ std::string shippedProfile(const std::string& name) {
     return regforge::testing::fixtureText("../../data/include/" + name + ".ini");
 }
 
-// The window drawn for the shipped LPC2148, then a part whose profile numbers no package pins.
-// With REGFORGE_PINOUT_SHOTS set, each drawing is also saved there as <part>.png.
+// The window drawn for shipped parts (a 208-pin package and a ball grid among them, each pin large
+// enough to read) and for a part whose profile numbers no package pins. With REGFORGE_PINOUT_SHOTS
+// set, each drawing is also saved there as <part>.png.
 TEST(PinoutWindow, DrawsThePackageFollowsAChoiceAndNotesAMissingOne) {
     testing::TempDir folder;
-    for (const char* part : {"LPC2148", "LPC1768", "LPC2478", "LPC2138"})
+    for (const char* part : {"LPC2148", "LPC1768", "LPC2478", "LPC1788", "LPC2458"})
         folder.write(std::string("include/") + part + ".ini", shippedProfile(part));
     testing::FakeUi ui;
     app::MainForm form(ui, folder.path());
@@ -39,7 +41,7 @@ TEST(PinoutWindow, DrawsThePackageFollowsAChoiceAndNotesAMissingOne) {
     const char* shots = std::getenv("REGFORGE_PINOUT_SHOTS");
     auto& devices = form.store().get<model::ComboBox>("mcu_ComboBox");
 
-    for (const char* part : {"LPC2148", "LPC1768", "LPC2478", "LPC2138"}) {
+    for (const char* part : {"LPC2148", "LPC1768", "LPC2478", "LPC1788", "LPC2458"}) {
         devices.setItemIndex(devices.indexOf(part));
         ui.answers = {ui::Answer::Discard};
         ASSERT_TRUE(form.LoadProfileBitBtnClick()) << part;
@@ -57,7 +59,9 @@ TEST(PinoutWindow, DrawsThePackageFollowsAChoiceAndNotesAMissingOne) {
         EXPECT_EQ(pinout.view().isVisible(), numbered) << part;
         EXPECT_EQ(pinout.findChild<QLabel*>("PinoutNote")->isVisible(), !numbered) << part;
         if (numbered) {
-            EXPECT_FALSE(pinout.view().pinRect(0).isEmpty());
+            const QRect first = pinout.view().pinRect(0);
+            EXPECT_GE(std::min(first.width(), first.height()), pinout.view().fontMetrics().height() / 2)
+                << part;
         }
         if (shots != nullptr)
             pinout.grab().save(QString::fromUtf8(shots) + "/" + part + ".png");

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QScreen>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -14,6 +15,23 @@ namespace regforge::gui::dialogs {
 
 namespace {
 constexpr int kGap = 8;
+
+// The drawing's room: it asks for the drawing's own size, and scrolls when the window is smaller
+// than the size at which the drawing stays readable.
+class DrawingArea : public QScrollArea {
+public:
+    explicit DrawingArea(QWidget* parent) : QScrollArea(parent) {
+        setWidgetResizable(true);
+        setFrameShape(QFrame::NoFrame);
+    }
+    QSize sizeHint() const override {
+        return widget() != nullptr ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+    QSize minimumSizeHint() const override {
+        const int em = fontMetrics().height();
+        return {em * 20, em * 20};
+    }
+};
 
 QWidget* legend(QWidget* parent) {
     auto* box = new QWidget(parent);
@@ -39,13 +57,15 @@ PinoutWindow::PinoutWindow(app::MainForm& form) : QWidget(nullptr, Qt::Window), 
     setObjectName(QStringLiteral("PinoutWindow"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     auto& model = form_.page<periph::io::IoPage>().pinout();
-    view_ = new widgets::PinoutView(model, this);
+    area_ = new DrawingArea(this);
+    view_ = new widgets::PinoutView(model, area_);
+    area_->setWidget(view_);
     note_ = new QLabel(this);
     note_->setObjectName(QStringLiteral("PinoutNote"));
     note_->setWordWrap(true);
     note_->setAlignment(Qt::AlignCenter);
     auto* column = new QVBoxLayout(this);
-    column->addWidget(view_, 1);
+    column->addWidget(area_, 1);
     column->addWidget(note_, 1);
     column->addWidget(legend(this));
     // A choice from the view is a user's event like a click in the tree: the title, the problems
@@ -67,7 +87,7 @@ void PinoutWindow::refresh() {
                                    : tr("Pin-out"));
     view_->setWindowTitle(QString::fromStdString(device.deviceName));
     const bool drawn = model.package().has_value() && !model.pins().empty();
-    view_->setVisible(drawn);
+    area_->setVisible(drawn);
     note_->setVisible(!drawn);
     if (!device.loaded())
         note_->setText(tr("Load a device to see its pin-out."));
@@ -83,7 +103,8 @@ void PinoutWindow::showBeside(const QWidget& main) {
     const QScreen* screen = main.screen();
     const QRect free = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
     QSize size = sizeHint().expandedTo(QSize(480, 520));
-    size.setHeight(std::min(size.height(), free.height() - 2 * kGap));
+    // Never larger than the screen: a large package scrolls inside the window.
+    size = size.boundedTo(free.size() - QSize(2 * kGap, 2 * kGap));
     // Beside the main window on the side with more room, narrowed to that room when it holds at
     // least the smallest useful drawing; with no such room, where the most of it shows (a normal
     // window: a click on the main one brings that to the front).

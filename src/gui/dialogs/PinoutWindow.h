@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QScrollArea;
 
 namespace regforge::app {
 class MainForm;
@@ -32,6 +33,7 @@ public:
 
 private:
     app::MainForm& form_;
+    QScrollArea* area_ = nullptr;
     widgets::PinoutView* view_ = nullptr;
     QLabel* note_ = nullptr;
     int problemsConnection_ = 0;

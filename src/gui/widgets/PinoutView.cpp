@@ -9,6 +9,7 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <map>
 
 namespace regforge::gui::widgets {
@@ -59,15 +60,47 @@ PinoutView::PinoutView(periph::io::PinoutModel& model, QWidget* parent) : QWidge
 
 QSize PinoutView::sizeHint() const {
     const int em = fontMetrics().height();
-    return {em * 38, em * 38};
+    return QSize(em * 38, em * 38).expandedTo(readableSize());
 }
 
 QSize PinoutView::minimumSizeHint() const {
     const int em = fontMetrics().height();
-    return {em * 20, em * 20};
+    return QSize(em * 20, em * 20).expandedTo(readableSize());
+}
+
+// The smallest square in which every pin keeps a pitch its number and name can be read at (a
+// 208-pin package needs far more room than a 48-pin one); place() lays out the same way.
+QSize PinoutView::readableSize() const {
+    const auto& package = model_.package();
+    const auto& pins = model_.pins();
+    if (!package || pins.empty())
+        return {};
+    const QFontMetrics metrics = fontMetrics();
+    if (package->outline() == profile::PackagePins::Outline::Grid) {
+        int columns = 0;
+        std::map<std::string, int> letters;
+        for (const auto& pin : pins) {
+            const auto digit = pin.number.find_first_of("0123456789");
+            letters.emplace(pin.number.substr(0, digit), 0);
+            columns = std::max(columns, std::atoi(pin.number.c_str() + digit));
+        }
+        const int rows = static_cast<int>(letters.size());
+        const int cell = metrics.horizontalAdvance(QStringLiteral("M00")) + 4;
+        const int side = cell * (std::max(rows, columns) + 1) + 8;
+        return {side, side};
+    }
+    const int perSide = static_cast<int>((pins.size() + 3) / 4);
+    const int pitch = metrics.height() * 3 / 5 + 2;
+    const int pinLength = std::max(14, metrics.horizontalAdvance(QStringLiteral("000")) + 4);
+    const int around = perSide * pitch + 2 * pinLength;
+    // place() gives each label a sixth of the side, or the width of "P0.00" if that is more.
+    const int label = metrics.horizontalAdvance(QStringLiteral("P0.00")) + 6;
+    const int side = std::max(around * 3 / 2, around + 2 * label) + 8;
+    return {side, side};
 }
 
 void PinoutView::modelChanged() {
+    updateGeometry();
     place();
     update();
 }

@@ -25,6 +25,8 @@ public:
     // Where pin `index` is drawn (tests and the menu's position).
     QRect pinRect(std::size_t index) const;
     QSize sizeHint() const override;
+    // Large enough that every pin's number and name stay readable: the window scrolls a large
+    // package rather than shrink it.
     QSize minimumSizeHint() const override;
 
 Q_SIGNALS:
@@ -44,6 +46,7 @@ private:
         int side = 0; // 0 left, 1 bottom, 2 right, 3 top, 4 a grid ball
     };
     void place();
+    QSize readableSize() const;
     int pinAt(const QPoint& point) const;
     void offerFunctions(std::size_t index, const QPoint& at);
 

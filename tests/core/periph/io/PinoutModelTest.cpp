@@ -22,7 +22,7 @@ class PinoutModelTest : public ::testing::Test {
 protected:
     PinoutModelTest() {
         folder.addProfile("LPC2148", shippedProfile("LPC2148"));
-        folder.addProfile("LPC2138", shippedProfile("LPC2138"));
+        folder.addProfile("LPC2129", shippedProfile("LPC2129"));
         folder.start();
         EXPECT_TRUE(folder.load("LPC2148"));
     }
@@ -103,7 +103,7 @@ TEST_F(PinoutModelTest, EachPinSetUpHasItsStateAndAChoiceIsTheTreesChoice) {
 }
 
 TEST_F(PinoutModelTest, APartWithoutPackageNumbersHasNoOutline) {
-    ASSERT_TRUE(folder.load("LPC2138"));
+    ASSERT_TRUE(folder.load("LPC2129"));
     EXPECT_FALSE(pinout().package());
     EXPECT_TRUE(pinout().pins().empty());
 }

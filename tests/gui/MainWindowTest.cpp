@@ -3,15 +3,18 @@
 #include "model/ComboBox.h"
 #include "model/Containers.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTest>
 #include <QWheelEvent>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -198,6 +201,22 @@ TEST(MainWindow, ButtonsBesideTheDeviceListStayWhenTheLoadedNameTurnsBold) {
     QApplication::processEvents();
     EXPECT_TRUE(gui.widget<QWidget>("mcu_ComboBox")->font().bold());
     EXPECT_EQ(gui.widget<QWidget>("LoadProfileBitBtn")->pos(), before);
+}
+
+// The filter's clear button shows with text in the edit and empties it as typing would.
+TEST(MainWindow, DeviceFilterClearButtonEmptiesTheFilter) {
+    GuiFixture gui;
+    auto* filter = gui.widget<QLineEdit>("mcu_FilterEdit");
+    ASSERT_EQ(filter->actions().size(), 1);
+    QAction* clear = filter->actions().front();
+    EXPECT_FALSE(clear->isVisible());
+    QTest::keyClicks(filter, "214");
+    EXPECT_EQ(gui.store().get<model::Edit>("mcu_FilterEdit").text(), "214");
+    EXPECT_TRUE(clear->isVisible());
+    clear->trigger();
+    EXPECT_TRUE(filter->text().isEmpty());
+    EXPECT_EQ(gui.store().get<model::Edit>("mcu_FilterEdit").text(), "");
+    EXPECT_FALSE(clear->isVisible());
 }
 
 // Starting and closing without a resize leaves the settings file as it was, start after start:

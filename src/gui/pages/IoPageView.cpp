@@ -2,6 +2,7 @@
 
 #include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
+#include "gui/widgets/ClearTextAction.h"
 #include "gui/widgets/PinLegend.h"
 #include "periph/io/IoControls.h"
 
@@ -66,7 +67,7 @@ void IoPageView::arrangeDeviceBar(QVBoxLayout* body) {
     devices->setFont(plain);
     auto* filter = takeAs<QLineEdit>("mcu_FilterEdit");
     filter->setPlaceholderText(QObject::tr("filter"));
-    filter->setClearButtonEnabled(true);
+    widgets::addClearTextAction(*filter);
     filter->setMaximumWidth(110);
     auto* pick = new QHBoxLayout;
     pick->setSpacing(4);

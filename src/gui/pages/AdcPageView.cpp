@@ -3,8 +3,10 @@
 #include "gui/binding/Binder.h"
 #include "gui/pages/ViewParts.h"
 #include "gui/widgets/CaptionPanel.h"
+#include "gui/widgets/CompactCheckBoxStyle.h"
 #include "periph/adc/AdcControls.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -62,7 +64,6 @@ QWidget* AdcPageView::arrangeConverter(int converter) {
 
 void AdcPageView::arrangeRegisters(int converter, QWidget* groupBox) {
     // Eight numbered boxes must fit half the page: their captions sit close to the boxes.
-    groupBox->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
     auto* column = new QVBoxLayout(groupBox);
     column->setContentsMargins(5, 6, 5, 4);
     column->setSpacing(4);
@@ -125,6 +126,8 @@ void AdcPageView::arrangeRegisters(int converter, QWidget* groupBox) {
         hints->addWidget(hint, 1);
     }
     column->addLayout(hints);
+    for (QCheckBox* box : groupBox->findChildren<QCheckBox*>())
+        widgets::CompactCheckBoxStyle::apply(*box);
 }
 
 void AdcPageView::finishArrangement() {

@@ -236,6 +236,9 @@ void MainWindow::setUpMenus() {
         auto* button = new QPushButton(action->text(), this);
         button->setObjectName(action->objectName() + "Button");
         button->setFlat(true);
+        // No wider than the word: the line's room goes to the notes.
+        button->setMaximumWidth(button->fontMetrics().horizontalAdvance(button->text()) +
+                                button->fontMetrics().height());
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(action->toolTip());
         button->setEnabled(action->isEnabled());

@@ -291,10 +291,10 @@ void PinoutView::offerFocused() {
     if (model_.focused() < 0)
         return;
     const auto index = static_cast<std::size_t>(model_.focused());
-    // The menu opens on the marked pin; the pin's tip would cover it.
+    // The menu opens beside the marked pin, which stays in sight; the pin's tip would cover it.
     QToolTip::hideText();
     update();
-    offerFunctions(index, mapToGlobal(pinRect(index).center()));
+    offerFunctions(index, mapToGlobal(pinRect(index).bottomRight() + QPoint(2, 2)));
 }
 
 void PinoutView::focusInEvent(QFocusEvent* event) {

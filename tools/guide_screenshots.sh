@@ -8,7 +8,8 @@
 # Settings (environment): BIN (the program, default build/bin/regforge), CONFIG (default
 # examples/LPC2148.sav), SCALE (Qt scale factor, default 1), SIZE (outer window size WIDTHxHEIGHT,
 # default 800x720 times SCALE: every tab fits in the tab row, which the pictures click), DISPLAY_NUMBER
-# (default 99), PREFIX (file name prefix, default "").
+# (default 99), SCREEN (the virtual display's size, default 1920x1200; a scale of 2 needs a larger
+# one), PREFIX (file name prefix, default "").
 # Needs Xvfb, xdotool and ImageMagick's import.
 set -euo pipefail
 
@@ -19,6 +20,7 @@ config=${CONFIG:-$here/examples/LPC2148.sav}
 scale=${SCALE:-1}
 size=${SIZE:-$(awk "BEGIN{print int(800 * $scale) \"x\" int(720 * $scale)}")}
 number=${DISPLAY_NUMBER:-99}
+screen=${SCREEN:-1920x1200}
 prefix=${PREFIX:-}
 pages=(io clocks interrupts adc timers pwm spi uart i2c result)
 # Where each page's tab lies at scale 1 (window pixels): the pictures are taken as a user clicks.
@@ -40,7 +42,7 @@ if [ -n "$size" ]; then
     printf '[VERSION]\r\n2.2.2\r\n[FORMSIZE]\r\n%s\r\n%s\r\n' "${size#*x}" "${size%x*}" >"$folder/include/regforge"
 fi
 
-Xvfb ":$number" -screen 0 1920x1200x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb ":$number" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 program=
 cleanup() {

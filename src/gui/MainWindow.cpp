@@ -12,6 +12,7 @@
 #include "gui/pages/QuickSelectMenu.h"
 #include "gui/pages/ShellPanels.h"
 #include "gui/widgets/CompactTabStyle.h"
+#include "gui/widgets/ElidedLabel.h"
 #include "gui/widgets/NumericLineEdit.h"
 #include "gui/widgets/ProblemsPanel.h"
 #include "model/Containers.h"
@@ -191,14 +192,15 @@ void MainWindow::setUpCommandKeys() {
 // The core's notes after an action (the code went to the clipboard) show beside the count for
 // the time the core gives them.
 void MainWindow::setUpStatusNote() {
-    statusNote_ = new QLabel(this);
+    // A note longer than the line ends in an ellipsis, the whole of it in the tool tip.
+    statusNote_ = new widgets::ElidedLabel(this);
     statusNote_->setObjectName("StatusNote");
     statusBar()->addWidget(statusNote_, 1);
     noteTimer_ = new QTimer(this);
     noteTimer_->setSingleShot(true);
-    connect(noteTimer_, &QTimer::timeout, statusNote_, &QLabel::clear);
+    connect(noteTimer_, &QTimer::timeout, statusNote_, [this] { statusNote_->setFullText({}); });
     noteConnection_ = form_.statusNoted.connect([this](const app::StatusNote& note) {
-        statusNote_->setText(binding::fromWindows1252(note.text));
+        statusNote_->setFullText(binding::fromWindows1252(note.text));
         noteTimer_->start(note.milliseconds);
     });
 }
@@ -234,6 +236,9 @@ void MainWindow::setUpMenus() {
         auto* button = new QPushButton(action->text(), this);
         button->setObjectName(action->objectName() + "Button");
         button->setFlat(true);
+        // No wider than the word: the line's room goes to the notes.
+        button->setMaximumWidth(button->fontMetrics().horizontalAdvance(button->text()) +
+                                button->fontMetrics().height());
         button->setFocusPolicy(Qt::NoFocus);
         button->setToolTip(action->toolTip());
         button->setEnabled(action->isEnabled());

@@ -28,8 +28,9 @@ class FormBinding;
 } // namespace binding
 
 namespace widgets {
+class ElidedLabel;
 class ProblemsPanel;
-}
+} // namespace widgets
 namespace dialogs {
 class PinoutWindow;
 }
@@ -99,7 +100,7 @@ private:
     int problemsConnection_ = 0;
     int focusConnection_ = 0;
     int noteConnection_ = 0;
-    QLabel* statusNote_ = nullptr;
+    widgets::ElidedLabel* statusNote_ = nullptr;
     QTimer* noteTimer_ = nullptr;
     int undoConnection_ = 0;
     QAction* undo_ = nullptr;

@@ -1,4 +1,5 @@
 #include "GuiFixture.h"
+#include "app/StatusNote.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
 #include "model/Containers.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -62,6 +64,26 @@ TEST(MainWindow, AboutPanelClosesOnEscapeAndOnAPressOutsideIt) {
     EXPECT_FALSE(about.visible());
     key(devices, Qt::Key_Escape);
     EXPECT_FALSE(about.visible()) << "Escape with the panel closed changes nothing";
+}
+
+// A note longer than the status line ends in an ellipsis, whole in its tool tip; the window
+// does not grow for it, and a wide window shows it whole.
+TEST(MainWindow, ALongStatusNoteIsElidedAndWholeInItsTip) {
+    GuiFixture gui;
+    QApplication::processEvents();
+    const int width = gui.window->width();
+    const app::StatusNote note = app::codeCopiedNote("LPC2148", "LPC1768");
+    gui.form->statusNoted.emit(note);
+    QApplication::processEvents();
+    auto* label = gui.window->findChild<QLabel*>("StatusNote");
+    ASSERT_NE(label, nullptr);
+    EXPECT_TRUE(label->text().endsWith(QChar(0x2026))) << label->text().toStdString();
+    EXPECT_EQ(label->toolTip().toStdString(), note.text);
+    EXPECT_EQ(gui.window->width(), width);
+    gui.window->resize(1600, gui.window->height());
+    QApplication::processEvents();
+    EXPECT_EQ(label->text().toStdString(), note.text);
+    EXPECT_TRUE(label->toolTip().isEmpty());
 }
 
 TEST(MainWindow, ResultPageSavesTheCodeThroughItsButton) {

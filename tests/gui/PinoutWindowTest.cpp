@@ -11,7 +11,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -83,6 +86,52 @@ TEST(PinoutWindow, DrawsThePackageFollowsAChoiceAndNotesAMissingOne) {
     undo->trigger();
     EXPECT_FALSE(undo->isEnabled());
     EXPECT_EQ(model.pins()[0].choice, 0);
+
+    // Without a mouse: the keys move the model's pin, Return opens its menu, the menu key too.
+    QWidget& view = window.showPinout().view();
+    const auto press = [&](int key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&view, &event);
+    };
+    model.setFocused(1);
+    press(Qt::Key_Tab);
+    EXPECT_EQ(model.focused(), 3) << "Tab skips the pins without functions";
+    press(Qt::Key_Home);
+    EXPECT_EQ(model.focused(), 0);
+    QStringList entries;
+    // Lists the entries of the menu about to open and picks `function` in it, or closes it with
+    // Escape. A menu opens only once the windows settled from the last one, as between two keys.
+    QTimer menuWatch;
+    const auto choose = [&](const QString& function) {
+        QApplication::processEvents();
+        menuWatch.disconnect();
+        QObject::connect(&menuWatch, &QTimer::timeout, [&, function] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (menu == nullptr)
+                return;
+            menuWatch.stop();
+            for (QAction* action : menu->actions())
+                if (!action->isSeparator())
+                    entries << action->text();
+            for (QAction* action : menu->actions())
+                if (action->text() == function)
+                    menu->setActiveAction(action);
+            QKeyEvent key(QEvent::KeyPress, function.isEmpty() ? Qt::Key_Escape : Qt::Key_Return,
+                          Qt::NoModifier);
+            QApplication::sendEvent(menu, &key);
+        });
+        menuWatch.start(5);
+    };
+    choose(QString::fromStdString(model.pins()[0].functions[2]));
+    press(Qt::Key_Return);
+    EXPECT_EQ(model.pins()[0].choice, 2) << "chosen from the menu Return opened";
+    EXPECT_TRUE(undo->isEnabled());
+    entries.clear();
+    choose({});
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+    QApplication::sendEvent(&view, &menuKey);
+    EXPECT_EQ(entries.size(), static_cast<int>(model.pins()[0].functions.size()))
+        << "the pin's functions: " << entries.join(", ").toStdString();
 }
 
 } // namespace

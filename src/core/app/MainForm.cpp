@@ -4,6 +4,7 @@
 #include "app/DeviceLoader.h"
 #include "app/ExportFilesCommand.h"
 #include "app/ShellLayout.h"
+#include "app/WindowView.h"
 #include "config/ConfigFile.h"
 #include "config/SettingsFile.h"
 #include "config/SetupBaseline.h"
@@ -352,6 +353,7 @@ SetupSnapshot MainForm::snapshot() const {
     for (const model::Control* c : controls)
         add(config::controlRecord(*c, pages_));
     add(config::replaceRecord(store_));
+    add(config::compilerRecord(store_));
     return step;
 }
 
@@ -388,10 +390,12 @@ bool MainForm::redo() {
 
 // The device is built again from the profile it was loaded from, then the step's values are
 // applied as a configuration load applies a file's: the pages' restore rules stay the only
-// way a set-up is put back.
+// way a set-up is put back. What the window showed (unfolded nodes, the page, the code) is no
+// part of the step and stays as it was.
 bool MainForm::goTo(const std::optional<SetupSnapshot>& step) {
     if (!step)
         return false;
+    const WindowView view = WindowView::of(store_);
     ++loading_;
     bool restored = false;
     try {
@@ -403,6 +407,7 @@ bool MainForm::goTo(const std::optional<SetupSnapshot>& step) {
         restored = false;
     }
     replace_->restoreActiveList(step->replacePairs, step->replaceListName);
+    view.restore();
     --loading_;
     if (!restored) {
         // The profile loaded before; a step it cannot take back says so and starts afresh.

@@ -22,6 +22,8 @@ Lines SetupBaseline::fixedPart() const {
     Lines fixed{device_.deviceName};
     const Lines replace = replaceRecord(store_);
     fixed.insert(fixed.end(), replace.begin(), replace.end());
+    const Lines compiler = compilerRecord(store_);
+    fixed.insert(fixed.end(), compiler.begin(), compiler.end());
     return fixed;
 }
 

@@ -45,7 +45,7 @@ private:
     std::vector<std::size_t> touchedList_;
     std::size_t differingCount_ = 0;
     std::uint64_t notifications_ = 0;
-    // The device name and the replace record at take().
+    // The device name, the replace record and the compiler record at take().
     Lines fixed_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace regforge::periph {
 
@@ -18,10 +19,12 @@ struct Problem {
     std::string page;
     std::string tab;
     // What the problem concerns as the user reads it ("SSP0", "P0.14") and the control that
-    // shows it; `node` is the node of a tree control (-1: none).
+    // shows it; `node` is the node of a tree control (-1: none), `moreNodes` the other nodes the
+    // problem names (the further pins of a debug port).
     std::string subject;
     std::string control;
     int node = -1;
+    std::vector<int> moreNodes;
     // One line each: what is wrong, how to fix it.
     std::string what;
     std::string fix;

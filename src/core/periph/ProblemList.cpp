@@ -17,9 +17,9 @@ const char* severityText(Severity severity) {
 }
 
 void ProblemList::add(Severity severity, std::string subject, std::string control, std::string what,
-                      std::string fix, int node) {
+                      std::string fix, int node, std::vector<int> moreNodes) {
     problems_.push_back(Problem{severity, page_.caption, page_.name, std::move(subject), std::move(control),
-                                node, std::move(what), std::move(fix)});
+                                node, std::move(moreNodes), std::move(what), std::move(fix)});
 }
 
 int ProblemList::count(Severity severity) const {

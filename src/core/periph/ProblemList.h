@@ -15,7 +15,7 @@ public:
     void setPage(const PageTab& tab) { page_ = tab; }
     // Adds a problem of the current page.
     void add(Severity severity, std::string subject, std::string control, std::string what, std::string fix,
-             int node = -1);
+             int node = -1, std::vector<int> moreNodes = {});
 
     const std::vector<Problem>& problems() const { return problems_; }
     int count(Severity severity) const;

@@ -5,6 +5,7 @@
 #include "periph/io/IoPage.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QScrollArea>
@@ -123,6 +124,18 @@ void PinoutWindow::showBeside(const QWidget& main) {
     move(at);
     show();
     raise();
+    // Opened from the keyboard (Ctrl+P), it takes the keyboard: the pins are one arrow away.
+    activateWindow();
+    view_->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void PinoutWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape gives the keyboard back to the main window, as closing a tool window does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace regforge::gui::dialogs

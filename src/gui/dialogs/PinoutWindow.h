@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 class QScrollArea;
 
@@ -30,6 +31,9 @@ public:
     // Shows the window beside `main`, on the side with room for it.
     void showBeside(const QWidget& main);
     widgets::PinoutView& view() { return *view_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     app::MainForm& form_;

@@ -2,7 +2,11 @@
 
 #include "periph/io/PinoutModel.h"
 
+#include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QHelpEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +19,7 @@
 namespace regforge::gui::widgets {
 
 using periph::io::PinoutPin;
+using periph::io::PinPlace;
 using periph::io::PinUse;
 
 namespace {
@@ -125,48 +130,30 @@ void PinoutView::place() {
     const int square = std::min(inner.width(), inner.height());
     const QRect area(inner.left() + (inner.width() - square) / 2, inner.top() + (inner.height() - square) / 2,
                      square, square);
+    const int span = std::max(1, model_.span());
     if (package->outline() == profile::PackagePins::Outline::Grid) {
-        // Balls by row letter and column number.
-        std::map<std::string, int> rows;
-        int columns = 0;
+        const int cell = std::max(8, square / (span + 1));
+        body_ = QRect(area.left(), area.top(), cell * (span + 1), cell * (span + 1));
         for (const auto& pin : pins) {
-            const auto digit = pin.number.find_first_of("0123456789");
-            rows.emplace(pin.number.substr(0, digit), 0);
-            columns = std::max(columns, std::atoi(pin.number.c_str() + digit));
-        }
-        int r = 0;
-        for (auto& [letters, index] : rows)
-            index = r++;
-        const int cells = std::max(columns, static_cast<int>(rows.size()));
-        const int cell = std::max(8, std::min(area.width(), area.height()) / (cells + 1));
-        body_ = QRect(area.left(), area.top(), cell * (cells + 1), cell * (cells + 1));
-        for (const auto& pin : pins) {
-            const auto digit = pin.number.find_first_of("0123456789");
-            const int row = rows[pin.number.substr(0, digit)];
-            const int column = std::atoi(pin.number.c_str() + digit) - 1;
-            const QRect box(body_.left() + cell / 2 + column * cell + 1,
-                            body_.top() + cell / 2 + row * cell + 1, cell - 2, cell - 2);
-            placed_.push_back({box, QRect(), 4});
+            const QRect box(body_.left() + cell / 2 + pin.place.along * cell + 1,
+                            body_.top() + cell / 2 + pin.place.row * cell + 1, cell - 2, cell - 2);
+            placed_.push_back({box, QRect(), PinPlace::kGrid});
         }
         return;
     }
     // Four sides numbered round from pin 1 at the top of the left side, as the data sheets draw
     // the package from above.
-    const int perSide = static_cast<int>((pins.size() + 3) / 4);
-    const int side = std::min(area.width(), area.height());
-    const int label = std::max(fontMetrics().horizontalAdvance(QStringLiteral("P0.00")) + 6, side / 6);
+    const int label = std::max(fontMetrics().horizontalAdvance(QStringLiteral("P0.00")) + 6, square / 6);
     const int pinLength = std::max(14, fontMetrics().horizontalAdvance(QStringLiteral("000")) + 4);
-    const int bodySide = side - 2 * (label + pinLength);
+    const int bodySide = square - 2 * (label + pinLength);
     body_ = QRect(area.left() + label + pinLength, area.top() + label + pinLength, bodySide, bodySide);
-    const double pitch = static_cast<double>(bodySide) / perSide;
+    const double pitch = static_cast<double>(bodySide) / span;
     const int width = std::max(3, static_cast<int>(pitch) - 2);
-    for (std::size_t i = 0; i < pins.size(); ++i) {
-        const int s = static_cast<int>(i) / perSide;
-        const int k = static_cast<int>(i) % perSide;
-        const int along = static_cast<int>(std::lround(k * pitch + (pitch - width) / 2));
+    for (const auto& pin : pins) {
+        const int along = static_cast<int>(std::lround(pin.place.along * pitch + (pitch - width) / 2));
         Placed p;
-        p.side = s;
-        switch (s) {
+        p.side = pin.place.side;
+        switch (p.side) {
         case 0: // left, top to bottom
             p.box = QRect(body_.left() - pinLength, body_.top() + along, pinLength, width);
             p.label = QRect(p.box.left() - label, p.box.top(), label - 2, width);
@@ -214,10 +201,20 @@ void PinoutView::paintEvent(QPaintEvent*) {
                            : std::min(placed_.front().box.width(), placed_.front().box.height());
     small.setPixelSize(std::max(5, std::min(QFontMetrics(font()).height() * 3 / 4, pitch)));
     painter.setFont(small);
+    // The keyboard's pin: a ring round it and its name on the selection colour.
+    const int marked = hasFocus() ? model_.focused() : -1;
     for (std::size_t i = 0; i < pins.size(); ++i) {
         const Placed& p = placed_[i];
+        const bool mark = static_cast<int>(i) == marked;
         const QColor fill = colourOf(pins[i].use);
-        painter.setPen(QPen(palette().text().color(), hasFocus() ? 1 : 1));
+        if (mark) {
+            painter.setPen(QPen(palette().highlight().color(), 3));
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(p.box.adjusted(-3, -3, 3, 3));
+            if (!grid)
+                painter.fillRect(p.label, palette().highlight());
+        }
+        painter.setPen(QPen(palette().text().color(), 1));
         painter.setBrush(fill);
         if (grid)
             painter.drawEllipse(p.box);
@@ -237,7 +234,7 @@ void PinoutView::paintEvent(QPaintEvent*) {
         }
         if (grid)
             continue;
-        painter.setPen(palette().text().color());
+        painter.setPen(mark ? palette().highlightedText().color() : palette().text().color());
         const QString name = QString::fromStdString(pins[i].name);
         if (p.side == 0 || p.side == 2) {
             painter.drawText(p.label, (p.side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
@@ -262,6 +259,12 @@ int PinoutView::pinAt(const QPoint& point) const {
 }
 
 bool PinoutView::event(QEvent* event) {
+    // Tab and Shift+Tab go from pin to pin and leave the view after the last one.
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && useKey(*key))
+            return true;
+    }
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = pinAt(help->pos());
@@ -279,7 +282,73 @@ void PinoutView::mousePressEvent(QMouseEvent* event) {
     const int index = pinAt(event->position().toPoint());
     if (index < 0)
         return;
+    model_.setFocused(index);
+    update();
     offerFunctions(static_cast<std::size_t>(index), event->globalPosition().toPoint());
+}
+
+bool PinoutView::useKey(const QKeyEvent& event) {
+    // The keypad's Enter is the same key as Return.
+    const QKeyCombination chord(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key()));
+    const QString keys = QKeySequence(chord).toString(QKeySequence::PortableText);
+    for (const char* menuKey : periph::io::kPinoutMenuKeys)
+        if (keys == QLatin1String(menuKey)) {
+            offerFocused();
+            return true;
+        }
+    for (const periph::io::PinoutKey& key : periph::io::kPinoutKeys)
+        if (keys == QLatin1String(key.keys)) {
+            if (!model_.moveFocus(key.move))
+                return false;
+            focusMoved();
+            return true;
+        }
+    return false;
+}
+
+void PinoutView::keyPressEvent(QKeyEvent* event) {
+    if (useKey(*event))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void PinoutView::contextMenuEvent(QContextMenuEvent* event) {
+    // The right button's menu opens on the press; the keyboard's on the marked pin.
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        offerFocused();
+}
+
+void PinoutView::offerFocused() {
+    model_.enterFocus();
+    if (model_.focused() < 0)
+        return;
+    const auto index = static_cast<std::size_t>(model_.focused());
+    // The menu opens beside the marked pin, which stays in sight; the pin's tip would cover it.
+    QToolTip::hideText();
+    update();
+    offerFunctions(index, mapToGlobal(pinRect(index).bottomRight() + QPoint(2, 2)));
+}
+
+void PinoutView::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    model_.enterFocus();
+    update();
+}
+
+void PinoutView::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void PinoutView::focusMoved() {
+    update();
+    const int index = model_.focused();
+    if (index < 0 || static_cast<std::size_t>(index) >= placed_.size())
+        return;
+    const QRect box = placed_[static_cast<std::size_t>(index)].box;
+    QToolTip::showText(mapToGlobal(box.bottomRight() + QPoint(4, 4)),
+                       tipOf(model_.pins()[static_cast<std::size_t>(index)]), this, box);
 }
 
 void PinoutView::offerFunctions(std::size_t index, const QPoint& at) {

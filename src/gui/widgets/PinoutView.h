@@ -13,7 +13,8 @@ namespace regforge::gui::widgets {
 // The package drawn from the pin-out model: four sides of numbered pins round the body (LQFP,
 // HVQFN) or a grid of balls (BGA), each pin in its state's colour with its name beside it. A
 // hover names the pin's functions and choice; a click offers its functions as a menu and the
-// model makes the choice, as the pin tree would.
+// model makes the choice, as the pin tree would. The keyboard moves a focus mark between the
+// pins (the model decides where each key goes) and opens the same menu on the marked pin.
 class PinoutView : public QWidget {
     Q_OBJECT
 
@@ -38,17 +39,28 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Placed {
         QRect box;
         QRect label;
-        int side = 0; // 0 left, 1 bottom, 2 right, 3 top, 4 a grid ball
+        int side = 0; // as the model places the pin
     };
     void place();
     QSize readableSize() const;
     int pinAt(const QPoint& point) const;
     void offerFunctions(std::size_t index, const QPoint& at);
+    // The keyboard's menu: the marked pin's functions (the first pin's before any is marked).
+    void offerFocused();
+    // A key pressed on the view: a move of the focus mark or the marked pin's menu; false when
+    // the key is none of the view's.
+    bool useKey(const QKeyEvent& event);
+    // The focus mark moved: it is drawn there and the pin's tip shows beside it.
+    void focusMoved();
 
     periph::io::PinoutModel& model_;
     std::vector<Placed> placed_;

@@ -25,6 +25,8 @@ ProblemsPanel::ProblemsPanel(QWidget* parent)
     : QDockWidget(tr("Problems"), parent), list_(new QListWidget(this)) {
     setObjectName("ProblemsPanel");
     list_->setObjectName("ProblemsList");
+    // A problem naming several pins is longer than the panel is wide: it wraps, read whole.
+    list_->setWordWrap(true);
     setWidget(list_);
     connect(list_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { Q_EMIT problemActivated(list_->row(item)); });

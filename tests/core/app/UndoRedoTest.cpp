@@ -2,6 +2,7 @@
 #include "io/TextFile.h"
 #include "model/CheckControls.h"
 #include "model/ComboBox.h"
+#include "model/Containers.h"
 #include "model/ListControls.h"
 #include "model/NumericEdit.h"
 #include "model/Tree.h"
@@ -136,6 +137,40 @@ TEST_F(UndoRedo, StepsBackAndForthOverPinsCalculatorAndReplaceList) {
     EXPECT_FALSE(form().canRedo()) << "a new change drops what was undone";
     ASSERT_TRUE(form().undo());
     EXPECT_EQ(prescaler(), applied);
+}
+
+// A step rebuilds the device from its profile; what the window shows beyond the set-up stays as
+// it was: the tree's unfolded and selected nodes, the open page and the code last created. The
+// compiler choice is part of each step, as a save writes it.
+TEST_F(UndoRedo, StepsKeepTheViewAndTakeTheCompilerChoice) {
+    auto& compiler = get<model::ComboBox>("CompilerComboBox");
+    compiler.setItemIndex(1);
+    settle();
+    EXPECT_TRUE(form().setupChanged()) << "a save would write the choice";
+    choose("TXD0");
+    tree().setExpanded(tree().parentOf(node("PWM5")), true);
+    tree().setExpanded(tree().parentOf(node("TXD0")), true);
+    form().Result_btnClick();
+    const std::vector<std::string> code = get<model::Memo>("Memo1").lines();
+    ASSERT_FALSE(code.empty());
+    get<model::PageControl>("pagecontrol1").setActivePageIndex(3);
+    const auto view = [&] {
+        std::vector<int> shown{tree().selected(), get<model::PageControl>("pagecontrol1").activePageIndex()};
+        for (const auto& n : tree().nodes())
+            shown.push_back(n.expanded);
+        return shown;
+    };
+    const auto before = view();
+
+    for (const auto step : {&MainForm::undo, &MainForm::redo, &MainForm::undo}) {
+        ASSERT_TRUE((form().*step)());
+        EXPECT_EQ(view(), before);
+        EXPECT_EQ(get<model::Memo>("Memo1").lines(), code) << "a step creates no code";
+        EXPECT_EQ(compiler.itemIndex(), 1);
+    }
+    ASSERT_TRUE(form().undo());
+    EXPECT_EQ(compiler.itemIndex(), 0) << "the choice itself is undone";
+    EXPECT_FALSE(form().setupChanged());
 }
 
 TEST_F(UndoRedo, ADeviceLoadStartsANewHistory) {

@@ -66,13 +66,13 @@ public:
         combo.setItemIndex(static_cast<int>(it - items.begin()));
         form().page<irq::IrqPage>().addSourceClick();
     }
-    // The problems whose text holds `text`: "severity|page|subject|what".
+    // The problems whose text holds `text`: "severity|page|subject|what|fix".
     std::vector<std::string> matching(const std::string& text) {
         std::vector<std::string> found;
         const ProblemList list = form().collectProblems();
         for (const auto& p : list.problems()) {
-            const std::string line =
-                std::string(severityText(p.severity)) + "|" + p.page + "|" + p.subject + "|" + p.what;
+            const std::string line = std::string(severityText(p.severity)) + "|" + p.page + "|" + p.subject +
+                                     "|" + p.what + "|" + p.fix;
             if (line.find(text) != std::string::npos)
                 found.push_back(line);
         }
@@ -280,10 +280,16 @@ TEST_F(Problems, EachRuleFiresAndItsNearMissDoesNot) {
         {"SWD pin as GPIO locks the debugger out", "LPC1343",
          [](Problems& t) { t.route("PIO0_10", "PORT0.10"); },
          "error|I/O|PIO0_10|PIO0_10 is PORT0.10, not SWCLK: the code switches the SWD debug port off and "
-         "locks",
+         "locks the debugger out|select SWCLK on PIO0_10 to keep the debugger",
          [](Problems& t) { t.route("PIO0_10", "SWCLK"); }},
-        {"JTAG pins as GPIO on an ARM7 part", "LPC2148", [](Problems& t) { t.route("P1.27", "PORT1.27"); },
-         "warning|I/O|P1.26|", [](Problems&) {}},
+        {"JTAG pins as GPIO on an ARM7 part: one problem naming every pin", "LPC2148",
+         [](Problems& t) { t.route("P1.27", "PORT1.27"); },
+         "warning|I/O|P1.26|P1.26 is PORT1.26, not RTCK; P1.27 is PORT1.27, not TDO; P1.28 is PORT1.28, not "
+         "TDI; P1.29 is PORT1.29, not TCK; P1.30 is PORT1.30, not TMS; P1.31 is PORT1.31, not TRST: the code "
+         "switches the JTAG debug port off|select RTCK on P1.26, TDO on P1.27, TDI on P1.28, TCK on P1.29, "
+         "TMS "
+         "on P1.30 and TRST on P1.31 to keep the debugger",
+         [](Problems&) {}},
         {"boot pin as an output", "LPC1768",
          [](Problems& t) {
              auto& io = t.form().page<io::IoPage>();

@@ -4,6 +4,8 @@
 #include "periph/io/PinState.h"
 
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace regforge::periph::io {
 
@@ -55,17 +57,30 @@ void IoPage::reportProblems(const SetupFacts& facts, ProblemList& out) const {
                          std::string fix) {
         out.add(severity, pin.pin, kPinTree, std::move(what), std::move(fix), pin.pinNode);
     };
+    // One problem per port, naming every pin of it the set-up gives another function.
     for (const auto& port : board.debugPorts) {
-        for (const auto& debug : port.pins) {
-            const auto* pin = pinNamed(facts, debug.pin);
-            if (pin == nullptr || pin->function == debug.function)
-                continue;
-            add(port.lockout ? Severity::Error : Severity::Warning, *pin,
-                pin->pin + " is " + pin->function + ", not " + debug.function + ": the code switches the " +
-                    port.name + " debug port off" + (port.lockout ? " and locks the debugger out" : ""),
-                "select " + debug.function + " on " + pin->pin + " to keep the debugger");
-            break;
+        std::vector<std::pair<const SetupFacts::RoutedPin*, const std::string*>> taken;
+        for (const auto& debug : port.pins)
+            if (const auto* pin = pinNamed(facts, debug.pin);
+                pin != nullptr && pin->function != debug.function)
+                taken.emplace_back(pin, &debug.function);
+        if (taken.empty())
+            continue;
+        std::string what;
+        std::string fix;
+        std::vector<int> moreNodes;
+        for (std::size_t i = 0; i < taken.size(); ++i) {
+            const auto& [pin, function] = taken[i];
+            what += (i > 0 ? "; " : "") + pin->pin + " is " + pin->function + ", not " + *function;
+            fix += (i == 0 ? "" : i + 1 < taken.size() ? ", " : " and ") + *function + " on " + pin->pin;
+            if (i > 0)
+                moreNodes.push_back(pin->pinNode);
         }
+        out.add(port.lockout ? Severity::Error : Severity::Warning, taken.front().first->pin, kPinTree,
+                what + ": the code switches the " + port.name + " debug port off" +
+                    (port.lockout ? " and locks the debugger out" : ""),
+                "select " + fix + " to keep the debugger", taken.front().first->pinNode,
+                std::move(moreNodes));
     }
     for (const auto& name : board.bootPins) {
         const auto* pin = pinNamed(facts, name);

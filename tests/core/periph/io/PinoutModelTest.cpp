@@ -91,15 +91,44 @@ TEST_F(PinoutModelTest, EachPinSetUpHasItsStateAndAChoiceIsTheTreesChoice) {
     EXPECT_FALSE(pinout().toggleDirection(pin("VSS")));
     EXPECT_FALSE(pinout().choose(pin("VSS"), 0));
 
-    // Taking the JTAG group from the debugger: the list names the port's first pin.
+    // Taking the JTAG group from the debugger: the list names every pin of it.
     ASSERT_TRUE(pinout().choose(pin("P1.27"), 0));
-    EXPECT_EQ(at("P1.26").use, PinUse::Problem);
-    EXPECT_EQ(at("P1.27").use, PinUse::GpioIn) << "a GPIO input the pin does not have at reset";
+    for (const char* jtag : {"P1.26", "P1.27", "P1.31"})
+        EXPECT_EQ(at(jtag).use, PinUse::Problem) << jtag;
     ASSERT_TRUE(pinout().choose(pin("P1.27"), 1));
     EXPECT_EQ(at("P1.26").use, PinUse::Debug);
 
     for (PinUse use : kPinUses)
         EXPECT_NE(pinUseColour(use), pinUseColour(use == PinUse::Fixed ? PinUse::Unused : PinUse::Fixed));
+}
+
+// The LQFP64 runs 1-16 down the left, 17-32 along the bottom, 33-48 up the right, 49-64 leftwards
+// along the top: the arrows follow the drawing, Tab the pins that have functions.
+TEST_F(PinoutModelTest, TheKeyboardReachesEveryPinAsDrawn) {
+    using M = PinoutMove;
+    EXPECT_EQ(pinout().focused(), -1);
+    ASSERT_TRUE(pinout().moveFocus(M::Down));
+    EXPECT_EQ(pinout().focused(), 0) << "the first key lands on pin 1";
+    struct Case {
+        const char* from;
+        M move;
+        const char* to; // "" when the focus stays
+    };
+    for (const Case& c : {Case{"1", M::Down, "2"}, Case{"1", M::Up, "64"}, Case{"1", M::Right, "48"},
+                          Case{"1", M::Left, ""}, Case{"16", M::Down, "17"}, Case{"17", M::Up, "64"},
+                          Case{"17", M::Right, "18"}, Case{"17", M::Down, ""}, Case{"33", M::Up, "34"},
+                          Case{"33", M::Left, "16"}, Case{"49", M::Left, "50"}, Case{"49", M::Down, "32"},
+                          Case{"2", M::NextSettable, "4"}, Case{"5", M::NextSettable, "8"},
+                          Case{"8", M::PreviousSettable, "4"}, Case{"64", M::NextSettable, ""},
+                          Case{"30", M::First, "1"}, Case{"30", M::Last, "64"}, Case{"64", M::Next, "1"}}) {
+        pinout().setFocused(std::stoi(c.from) - 1);
+        EXPECT_EQ(pinout().moveFocus(c.move), *c.to != '\0') << c.from << " " << static_cast<int>(c.move);
+        EXPECT_EQ(pinout().pins()[static_cast<std::size_t>(pinout().focused())].number, *c.to ? c.to : c.from)
+            << c.from << " " << static_cast<int>(c.move);
+    }
+    pinout().setFocused(static_cast<int>(pin("P0.0")));
+    ASSERT_TRUE(pinout().choose(pin("P0.0"), function("P0.0", "TXD0")));
+    EXPECT_EQ(pinout().focused(), static_cast<int>(pin("P0.0"))) << "a refresh keeps the pin";
 }
 
 TEST_F(PinoutModelTest, APartWithoutPackageNumbersHasNoOutline) {

@@ -99,14 +99,8 @@ private:
             block_ = Block::Parts;
         } else if (name == "@@PINS" && parts.size() == 1) {
             block_ = Block::Pins;
-        } else if (name == "@@PACKAGE" && (parts.size() == 2 || (parts.size() == 3 && isBraced(parts[2])))) {
-            for (const auto& known : table_.packages)
-                if (known.name == parts[1])
-                    fail(lineNumber_, "the package " + parts[1] + " is listed twice");
-            Package package{lineNumber_, parts[1], {}, {}};
-            if (parts.size() == 3)
-                package.only = condition(parts[2].substr(1, parts[2].size() - 2));
-            table_.packages.push_back(std::move(package));
+        } else if (name == "@@PACKAGE" && parts.size() >= 2 && parts.size() <= 4) {
+            readPackageHeader(parts);
             usedTags_.emplace(parts[1], lineNumber_);
             block_ = Block::Package;
         } else if (name == "@@PROFILE" && parts.size() == 1) {
@@ -114,6 +108,46 @@ private:
         } else {
             fail(lineNumber_, "unknown block \"" + text + "\"");
         }
+    }
+
+    // "@@PACKAGE NAME", then optionally "pins=N" (the list names only some of the package's N
+    // pins) and a condition in braces. A package may have two lists when each carries a
+    // condition (the USB parts bond other pins); the writer sees that only one holds per part.
+    void readPackageHeader(const std::vector<std::string>& parts) {
+        Package package{lineNumber_, parts[1], {}, 0, {}};
+        std::size_t next = 2;
+        if (next < parts.size() && parts[next].rfind("pins=", 0) == 0) {
+            package.count = pinNumber(parts[next].substr(5));
+            if (package.count == 0)
+                fail(lineNumber_, "the pin count is \"pins=N\", N from 1 to 999");
+            if (parts[1].find("BGA") != std::string::npos)
+                fail(lineNumber_, "a ball grid places its balls by name and takes no pin count");
+            ++next;
+        }
+        if (next < parts.size() && isBraced(parts[next])) {
+            package.only = condition(parts[next].substr(1, parts[next].size() - 2));
+            ++next;
+        }
+        if (next != parts.size())
+            fail(lineNumber_, "a package block is \"@@PACKAGE NAME [pins=N] [{condition}]\"");
+        for (const auto& known : table_.packages)
+            if (known.name == package.name && (known.only.empty() || package.only.empty()))
+                fail(lineNumber_, "the package " + package.name + " is listed twice");
+        table_.packages.push_back(std::move(package));
+    }
+
+    // The value of a pin number or count written plainly ("208": one to three digits, no
+    // leading zero), 0 for any other text.
+    static int pinNumber(const std::string& text) {
+        if (text.empty() || text.size() > 3 || text.front() == '0')
+            return 0;
+        int value = 0;
+        for (char c : text) {
+            if (c < '0' || c > '9')
+                return 0;
+            value = value * 10 + (c - '0');
+        }
+        return value;
     }
 
     void readSetting(const std::string& rest) {
@@ -163,6 +197,12 @@ private:
         Package& package = table_.packages.back();
         if (fields.size() != 2)
             fail(lineNumber_, "a package pin line is \"number name\"");
+        if (package.count > 0) {
+            const int number = pinNumber(fields[0]);
+            if (number == 0 || number > package.count)
+                fail(lineNumber_, "the " + package.name + " has pins 1 to " + std::to_string(package.count) +
+                                      ", not \"" + fields[0] + "\"");
+        }
         for (const auto& known : package.pins) {
             if (known.number == fields[0])
                 fail(lineNumber_, "the package pin " + fields[0] + " is numbered twice");

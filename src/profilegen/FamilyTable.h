@@ -54,6 +54,7 @@ struct Package {
     int line = 0;
     std::string name; // a part tag ("LQFP64"): the parts carrying it come in this package
     Condition only;   // when given, only those of them for which it holds take this pin list
+    int count = 0;    // the stated pin count when the list names only some pins, else 0
     std::vector<PackagePin> pins;
 };
 

@@ -76,14 +76,20 @@ private:
     // a number.
     void writePackage(int templateLine) {
         const Package* package = nullptr;
+        std::set<std::string> holding;
         for (const auto& known : family_.packages)
-            if (part_.tags.count(known.name) != 0 && known.only.holds(part_.tags))
+            if (part_.tags.count(known.name) != 0 && known.only.holds(part_.tags)) {
+                if (!holding.insert(known.name).second)
+                    fail(known.line, "two " + known.name + " lists hold for this part");
                 package = &known;
+            }
         if (package == nullptr)
             return;
         std::set<std::string> numbered;
         lines_.push_back("[PACKAGE]");
         lines_.push_back(package->name);
+        if (package->count > 0)
+            lines_.push_back("pins=" + std::to_string(package->count));
         for (const auto& pin : package->pins) {
             const bool portPin = std::any_of(family_.pins.begin(), family_.pins.end(),
                                              [&](const PinRow& row) { return row.name == pin.name; });

@@ -34,7 +34,7 @@ std::string shippedProfile(const std::string& name) {
 // set, each drawing is also saved there as <part>.png.
 TEST(PinoutWindow, DrawsThePackageFollowsAChoiceAndNotesAMissingOne) {
     testing::TempDir folder;
-    for (const char* part : {"LPC2148", "LPC1768", "LPC2478", "LPC1788", "LPC2458"})
+    for (const char* part : {"LPC2148", "LPC1768", "LPC2478", "LPC1788", "LPC2458", "LPC2129"})
         folder.write(std::string("include/") + part + ".ini", shippedProfile(part));
     testing::FakeUi ui;
     app::MainForm form(ui, folder.path());
@@ -44,7 +44,7 @@ TEST(PinoutWindow, DrawsThePackageFollowsAChoiceAndNotesAMissingOne) {
     const char* shots = std::getenv("REGFORGE_PINOUT_SHOTS");
     auto& devices = form.store().get<model::ComboBox>("mcu_ComboBox");
 
-    for (const char* part : {"LPC2148", "LPC1768", "LPC2478", "LPC1788", "LPC2458"}) {
+    for (const char* part : {"LPC2148", "LPC1768", "LPC2478", "LPC1788", "LPC2458", "LPC2129"}) {
         devices.setItemIndex(devices.indexOf(part));
         ui.answers = {ui::Answer::Discard};
         ASSERT_TRUE(form.LoadProfileBitBtnClick()) << part;

@@ -91,6 +91,18 @@ TEST(FamilyTable, RefusesMistakesWithTheirLine) {
     EXPECT_EQ(errorOf("@@PIN\n"), "t.fam:1: unknown block \"@@PIN\"");
     EXPECT_EQ(errorOf("P0.0 | S | *PORT0.0\n"), "t.fam:1: text outside a block: \"P0.0 | S | *PORT0.0\"");
     EXPECT_EQ(errorOf("# nothing\n"), "t.fam:1: the table names no part (@@PARTS)");
+    EXPECT_EQ(errorOf(kHead + "@@PACKAGE BIG pins=0\n"),
+              "t.fam:6: the pin count is \"pins=N\", N from 1 to 999");
+    EXPECT_EQ(errorOf(kHead + "@@PACKAGE BIG pins=4\n4 VSS\n5 VDD\n"),
+              "t.fam:8: the BIG has pins 1 to 4, not \"5\"");
+    EXPECT_EQ(errorOf(kHead + "@@PACKAGE BIG pins=4\n04 VSS\n"),
+              "t.fam:7: the BIG has pins 1 to 4, not \"04\"");
+    EXPECT_EQ(errorOf(kHead + "@@PACKAGE TFBGA9 pins=9\n"),
+              "t.fam:6: a ball grid places its balls by name and takes no pin count");
+    EXPECT_EQ(errorOf(kHead + "@@PACKAGE BIG {USB}\n@@PACKAGE BIG\n"),
+              "t.fam:7: the package BIG is listed twice");
+    EXPECT_EQ(errorOf(kHead + "@@PACKAGE BIG 64\n"),
+              "t.fam:6: a package block is \"@@PACKAGE NAME [pins=N] [{condition}]\"");
     EXPECT_EQ(errorOf(kHead + "@@PROFILE\n{SMAL} [X]\n"),
               "t.fam:7: the tag \"SMAL\" is not given to any part");
 }

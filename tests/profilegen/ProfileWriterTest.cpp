@@ -92,6 +92,10 @@ TEST(ProfileWriter, RefusesWhatWouldMakeAnUnsoundProfile) {
               "t.fam:7: A: unknown expansion \"@PINSELS\"");
     EXPECT_EQ(errorOf(head + "P0.0 | S | *PORT0.0\n@@PROFILE\n@PORTPINS x\n", "A"),
               "t.fam:7: A: @PORTPINS takes port numbers");
+    EXPECT_EQ(errorOf(head + "P0.0 | S | *PORT0.0\n@@PACKAGE X {X}\n1 P0.0\n@@PACKAGE X {X}\n1 P0.0\n"
+                             "@@PROFILE\n@PACKAGE\n",
+                      "A"),
+              "t.fam:8: A: two X lists hold for this part");
 }
 
 } // namespace

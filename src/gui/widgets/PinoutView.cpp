@@ -34,6 +34,9 @@ QColor textOn(const QColor& fill) {
 }
 
 QString tipOf(const PinoutPin& pin) {
+    if (pin.name.empty())
+        return QStringLiteral("pin %1 &nbsp; not listed<br>%2")
+            .arg(QString::fromStdString(pin.number), QString::fromUtf8(periph::io::pinUseText(pin.use)));
     QString tip =
         QStringLiteral("<b>%1</b> &nbsp; pin %2")
             .arg(QString::fromStdString(pin.name).toHtmlEscaped(), QString::fromStdString(pin.number));

@@ -303,14 +303,26 @@ void checkIoconOptions(SectionChecker& c, const std::vector<PinLine>& pins) {
                                     std::to_string(options.size()));
 }
 
-// Each package pin has one number.
+// Each package pin has one number, and a package that states its pin count numbers its pins
+// from 1 to that count.
 void checkPackageNumbers(SectionChecker& c) {
     std::set<std::string> seen;
+    int count = 0;
     for (int i : c.body(profile::PackagePins::kSection)) {
         const std::string& line = c.text(i);
+        if (const auto stated = profile::packagePinCount(line)) {
+            count = *stated;
+            continue;
+        }
         const auto equals = line.find('=');
-        if (equals != std::string::npos && !seen.insert(line.substr(0, equals)).second)
-            c.report(i, "package pin " + line.substr(0, equals) + " is numbered twice");
+        if (equals == std::string::npos)
+            continue;
+        const std::string number = line.substr(0, equals);
+        if (!seen.insert(number).second)
+            c.report(i, "package pin " + number + " is numbered twice");
+        else if (count > 0 && !profile::numberedWithin(number, count))
+            c.report(i, "package pin " + number + " is not one of the package's pins 1 to " +
+                            std::to_string(count));
     }
 }
 

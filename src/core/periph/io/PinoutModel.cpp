@@ -46,6 +46,20 @@ const UseStyle& styleOf(PinUse use) {
     return kStyles[0];
 }
 
+// The package's pins in the order the view draws them. A package that states its pin count
+// has every number from 1 to it, in order; a number its list leaves out is a pin without a name
+// (every port pin is listed, so it is a supply or other fixed pin).
+std::vector<profile::PackagePins::Pin> pinsRound(const profile::PackagePins& package) {
+    if (package.count <= 0 || package.outline() != profile::PackagePins::Outline::Quad)
+        return package.pins;
+    std::vector<profile::PackagePins::Pin> round(static_cast<std::size_t>(package.count));
+    for (std::size_t k = 0; k < round.size(); ++k)
+        round[k].number = std::to_string(k + 1);
+    for (const auto& pin : package.pins)
+        round[static_cast<std::size_t>(std::stoi(pin.number)) - 1].name = pin.name;
+    return round;
+}
+
 } // namespace
 
 const char* pinUseText(PinUse use) {
@@ -76,7 +90,7 @@ void PinoutModel::refresh(const ProblemList& problems) {
             pinNodes.emplace(tree.node(i).text, i);
 
     const auto functions = static_cast<std::size_t>(device_.maxPinFunction) + 1;
-    for (const auto& packagePin : package_->pins) {
+    for (const auto& packagePin : pinsRound(*package_)) {
         PinoutPin pin{packagePin.number, packagePin.name, {}, {}, -1, PinUse::Fixed, {}, -1, {}};
         const auto found = pinNodes.find(packagePin.name);
         if (found != pinNodes.end()) {

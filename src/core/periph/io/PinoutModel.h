@@ -70,7 +70,7 @@ inline constexpr const char* kPinoutMenuKeys[] = {"Return", "Enter", "Space"};
 // One pin of the package as the view shows it.
 struct PinoutPin {
     std::string number;
-    std::string name;
+    std::string name; // empty for a pin the package's list does not name
     // The pin's functions in function-number order and the one chosen (-1: none, a fixed pin).
     std::vector<std::string> functions;
     // Whether each function can be chosen now (an exclusive function another pin holds cannot).

@@ -23,6 +23,7 @@ protected:
     PinoutModelTest() {
         folder.addProfile("LPC2148", shippedProfile("LPC2148"));
         folder.addProfile("LPC2129", shippedProfile("LPC2129"));
+        folder.addProfile("LPC2478", shippedProfile("LPC2478"));
         folder.start();
         EXPECT_TRUE(folder.load("LPC2148"));
     }
@@ -131,10 +132,21 @@ TEST_F(PinoutModelTest, TheKeyboardReachesEveryPinAsDrawn) {
     EXPECT_EQ(pinout().focused(), static_cast<int>(pin("P0.0"))) << "a refresh keeps the pin";
 }
 
-TEST_F(PinoutModelTest, APartWithoutPackageNumbersHasNoOutline) {
+TEST_F(PinoutModelTest, APartWithoutPackageNumbersHasNoOutlineAndUnlistedPinsAreFixed) {
     ASSERT_TRUE(folder.load("LPC2129"));
     EXPECT_FALSE(pinout().package());
     EXPECT_TRUE(pinout().pins().empty());
+
+    // The LQFP208 list names the 160 port pins of its 208: every number in order, the rest unnamed.
+    ASSERT_TRUE(folder.load("LPC2478"));
+    const auto& pins = pinout().pins();
+    ASSERT_EQ(pins.size(), 208u);
+    for (std::size_t k = 0; k < pins.size(); ++k)
+        EXPECT_EQ(pins[k].number, std::to_string(k + 1));
+    EXPECT_EQ(pins[93].name, "P0.0");
+    EXPECT_EQ(std::count_if(pins.begin(), pins.end(), [](const PinoutPin& p) { return p.name.empty(); }), 48);
+    EXPECT_EQ(pins[1].use, PinUse::Fixed);
+    EXPECT_TRUE(pinout().unnumbered().empty());
 }
 
 } // namespace

@@ -29,9 +29,13 @@ std::string toUpperAscii(std::string_view text) {
 }
 
 bool equalIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return toLowerAscii(x) == toLowerAscii(y);
-           });
+    if (a.size() != b.size())
+        return false;
+    // Most names are looked up spelt as they were declared: one block compare settles those.
+    if (a == b)
+        return true;
+    return std::equal(a.begin(), a.end(), b.begin(),
+                      [](char x, char y) { return toLowerAscii(x) == toLowerAscii(y); });
 }
 
 bool lessIgnoringCase(std::string_view a, std::string_view b) {

@@ -10,8 +10,9 @@
 
 namespace regforge::cli {
 
-DescriptorBuffer::DescriptorBuffer(int fd, std::size_t size) : fd_(fd), buffer_(size) {
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
+DescriptorBuffer::DescriptorBuffer(int fd, std::size_t size)
+    : fd_(fd), buffer_(std::make_unique_for_overwrite<char[]>(size)), size_(size) {
+    setp(buffer_.get(), buffer_.get() + size_);
 }
 
 DescriptorBuffer::~DescriptorBuffer() {
@@ -22,7 +23,7 @@ bool DescriptorBuffer::flushBuffer() {
     const auto size = static_cast<std::size_t>(pptr() - pbase());
     if (error_ == 0 && size > 0 && !io::writeAll(fd_, pbase(), size))
         error_ = errno != 0 ? errno : EIO;
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
+    setp(buffer_.get(), buffer_.get() + size_);
     return error_ == 0;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <iosfwd>
+#include <memory>
 #include <streambuf>
-#include <vector>
 
 namespace regforge::cli {
 
@@ -28,7 +29,9 @@ private:
     bool flushBuffer();
 
     int fd_;
-    std::vector<char> buffer_;
+    // Left unfilled: only what was written into it is ever read.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t size_;
     int error_ = 0;
 };
 

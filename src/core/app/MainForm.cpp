@@ -209,7 +209,10 @@ void MainForm::connectHandlers() {
             if (loading_ == 0)
                 setupTouched.emit();
         });
-        if (auto* edit = dynamic_cast<model::NumericEdit*>(c)) {
+        // Every numeric edit carries its kind: a control of another kind needs no type check.
+        auto* edit =
+            c->kind() == model::ControlKind::NumericEdit ? dynamic_cast<model::NumericEdit*>(c) : nullptr;
+        if (edit != nullptr) {
             edit->inputRefused.connect([this](model::NumericEdit& e) {
                 if (!e.errorMessage().empty())
                     ui_.message("Regforge", e.errorMessage(), Icon::Warning, Buttons::Ok);

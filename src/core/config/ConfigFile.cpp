@@ -83,29 +83,36 @@ void restoreCheckMarks(model::CheckListBox& checks, const SavedRecord& saved) {
     }
 }
 
+// The control as T, whose objects all carry `kind`: a control of another kind is passed over
+// without the type check (a restore looks at each of the window's controls).
+template <class T>
+T* asKind(Control& c, ControlKind kind) {
+    return c.kind() == kind ? dynamic_cast<T*>(&c) : nullptr;
+}
+
 // The rule of a control's kind.
 void restore(Control& c, const SavedRecord& saved) {
-    if (auto* box = dynamic_cast<model::CheckBox*>(&c)) {
+    if (auto* box = asKind<model::CheckBox>(c, ControlKind::CheckBox)) {
         box->setChecked(saved.flag(1));
         box->setEnabled(saved.flag(2));
-    } else if (auto* radio = dynamic_cast<model::RadioButton*>(&c)) {
+    } else if (auto* radio = asKind<model::RadioButton>(c, ControlKind::RadioButton)) {
         radio->setChecked(saved.flag(1));
         radio->setEnabled(saved.flag(2));
-    } else if (auto* combo = dynamic_cast<model::ComboBox*>(&c)) {
+    } else if (auto* combo = asKind<model::ComboBox>(c, ControlKind::ComboBox)) {
         if (io::equalIgnoringCase(combo->name(), kDeviceList))
             return;
         combo->setItemIndex(saved.integer(1));
         combo->setEnabled(saved.flag(2));
         combo->setVisible(saved.flag(3));
-    } else if (auto* edit = dynamic_cast<model::NumericEdit*>(&c)) {
+    } else if (auto* edit = asKind<model::NumericEdit>(c, ControlKind::NumericEdit)) {
         edit->setText(saved.line(1));
         edit->setEnabled(saved.flag(2));
         edit->setVisible(saved.flag(3));
-    } else if (auto* item = dynamic_cast<model::MenuItem*>(&c)) {
+    } else if (auto* item = asKind<model::MenuItem>(c, ControlKind::MenuItem)) {
         item->setChecked(saved.flag(1));
-    } else if (auto* checks = dynamic_cast<model::CheckListBox*>(&c)) {
+    } else if (auto* checks = asKind<model::CheckListBox>(c, ControlKind::CheckListBox)) {
         restoreCheckMarks(*checks, saved);
-    } else if (auto* list = dynamic_cast<model::Playlist*>(&c)) {
+    } else if (auto* list = asKind<model::Playlist>(c, ControlKind::Playlist)) {
         list->setItems(saved.body());
     } else if (c.kind() == ControlKind::Label && c.tag() != 0) {
         c.setCaption(saved.line(1));
@@ -156,7 +163,7 @@ void restoreRecords(const periph::SavedRecords& records, model::ControlStore& st
     for (Control* c : controls) {
         const auto saved = records.find(c->name());
         if (!saved) {
-            if (auto* item = dynamic_cast<model::MenuItem*>(c))
+            if (auto* item = asKind<model::MenuItem>(*c, ControlKind::MenuItem))
                 item->setChecked(false);
             continue;
         }

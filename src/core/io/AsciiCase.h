@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,5 +15,14 @@ std::string toUpperAscii(std::string_view text);
 bool equalIgnoringCase(std::string_view a, std::string_view b);
 bool lessIgnoringCase(std::string_view a, std::string_view b);
 bool startsWith(std::string_view text, std::string_view prefix);
+
+// Hashing and equality with letter case ignored, for maps looked up by names as the files
+// spell them; they take views, so a lookup builds no lowered copy.
+struct HashIgnoringCase {
+    std::size_t operator()(std::string_view text) const;
+};
+struct EqualIgnoringCase {
+    bool operator()(std::string_view a, std::string_view b) const { return equalIgnoringCase(a, b); }
+};
 
 } // namespace regforge::io

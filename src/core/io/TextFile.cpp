@@ -6,7 +6,9 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,13 +63,17 @@ std::string readBytes(const std::filesystem::path& path) {
         throw FileError("is a folder: " + path.string());
     if (!S_ISREG(st.st_mode))
         throw FileError("is not a regular file: " + path.string());
-    const std::string tooLarge =
-        "is larger than " + std::to_string(kMaxReadBytes / (1024 * 1024)) + " MB: " + path.string();
+    const auto tooLarge = [&path] {
+        return FileError("is larger than " + std::to_string(kMaxReadBytes / (1024 * 1024)) +
+                         " MB: " + path.string());
+    };
     if (static_cast<unsigned long long>(st.st_size) > kMaxReadBytes)
-        throw FileError(tooLarge);
+        throw tooLarge();
     // The size may change while reading; the limit holds for what is actually read.
     std::string bytes;
-    std::array<char, 65536> buffer{};
+    bytes.reserve(static_cast<std::size_t>(st.st_size));
+    // Not cleared first: only what read() put into it is used.
+    std::array<char, 65536> buffer;
     for (;;) {
         const ssize_t n = ::read(fd.get(), buffer.data(), buffer.size());
         if (n < 0) {
@@ -78,7 +84,7 @@ std::string readBytes(const std::filesystem::path& path) {
         if (n == 0)
             break;
         if (bytes.size() + static_cast<std::size_t>(n) > kMaxReadBytes)
-            throw FileError(tooLarge);
+            throw tooLarge();
         bytes.append(buffer.data(), static_cast<std::size_t>(n));
     }
     return bytes;
@@ -91,22 +97,32 @@ TextLines readLines(const std::filesystem::path& path) {
 std::vector<std::string> listBaseNames(const std::filesystem::path& folder, const std::string& extension,
                                        bool recurse) {
     std::vector<std::string> names;
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec))
+    // Read with the system's own calls, in the order it lists the entries: every start and every
+    // load lists the profile folders, and no path needs building for a plain file.
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir)
         return names;
-    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code typeEc;
-        if (it->is_directory(typeEc)) {
+    while (const dirent* entry = ::readdir(dir.get())) {
+        const std::string_view file = entry->d_name;
+        if (file == "." || file == "..")
+            continue;
+        bool isFolder = entry->d_type == DT_DIR;
+        // A link counts as what it points to; a broken one, like any entry whose type cannot be
+        // read, as a file.
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            isFolder = ::stat((folder / std::string(file)).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        }
+        if (isFolder) {
             if (recurse) {
-                auto sub = listBaseNames(it->path(), extension, true);
+                auto sub = listBaseNames(folder / std::string(file), extension, true);
                 names.insert(names.end(), sub.begin(), sub.end());
             }
             continue;
         }
-        const std::string file = it->path().filename().string();
         if (file.size() > extension.size() &&
-            equalIgnoringCase(std::string_view(file).substr(file.size() - extension.size()), extension))
-            names.push_back(file.substr(0, file.size() - extension.size()));
+            equalIgnoringCase(file.substr(file.size() - extension.size()), extension))
+            names.emplace_back(file.substr(0, file.size() - extension.size()));
     }
     return names;
 }

@@ -1,7 +1,5 @@
 #include "model/ControlStore.h"
 
-#include "io/AsciiCase.h"
-
 namespace regforge::model {
 
 Control& ControlStore::addPlain(ControlKind kind, std::string name, Control* parent, std::string caption) {
@@ -11,10 +9,16 @@ Control& ControlStore::addPlain(ControlKind kind, std::string name, Control* par
 }
 
 void ControlStore::adopt(std::unique_ptr<Control> control) {
-    const std::string key = io::toLowerAscii(control->name());
-    if (key.empty() || byName_.contains(key))
+    // The main window declares about a thousand controls: room for them is made at the first.
+    constexpr std::size_t kWindowControls = 1024;
+    if (owned_.empty()) {
+        owned_.reserve(kWindowControls);
+        order_.reserve(kWindowControls);
+        byName_.reserve(kWindowControls);
+    }
+    const std::string_view key = control->name();
+    if (key.empty() || !byName_.try_emplace(key, control.get()).second)
         throw std::logic_error("control name empty or declared twice: " + control->name());
-    byName_.emplace(key, control.get());
     // Only a control the store accepted joins its container.
     if (control->parent_ != nullptr)
         control->parent_->children_.push_back(control.get());
@@ -23,7 +27,7 @@ void ControlStore::adopt(std::unique_ptr<Control> control) {
 }
 
 Control* ControlStore::find(std::string_view name) const {
-    const auto it = byName_.find(io::toLowerAscii(name));
+    const auto it = byName_.find(name);
     return it == byName_.end() ? nullptr : it->second;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/AsciiCase.h"
 #include "model/Control.h"
 
 #include <memory>
@@ -59,7 +60,10 @@ private:
 
     std::vector<std::unique_ptr<Control>> owned_;
     std::vector<Control*> order_;
-    std::unordered_map<std::string, Control*> byName_;
+    // Keyed by a view of each control's own name, which never changes while the store owns it.
+    std::unordered_map<std::string_view, Control*, regforge::io::HashIgnoringCase,
+                       regforge::io::EqualIgnoringCase>
+        byName_;
 };
 
 } // namespace regforge::model

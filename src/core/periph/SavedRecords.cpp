@@ -1,6 +1,5 @@
 #include "periph/SavedRecords.h"
 
-#include "io/AsciiCase.h"
 #include "model/NumberText.h"
 
 namespace regforge::periph {
@@ -35,11 +34,11 @@ SavedLines SavedRecord::body() const {
 SavedRecords::SavedRecords(const SavedLines& file) : file_(file) {
     for (std::size_t i = 0; i < file_.size(); ++i)
         if (!file_[i].empty() && file_[i][0] == '[')
-            headers_.emplace(io::toLowerAscii(file_[i]), i);
+            headers_.emplace(file_[i], i);
 }
 
 std::optional<SavedRecord> SavedRecords::under(std::string_view header) const {
-    const auto it = headers_.find(io::toLowerAscii(header));
+    const auto it = headers_.find(header);
     if (it == headers_.end())
         return std::nullopt;
     return SavedRecord(file_, it->second);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Error.h"
+#include "io/AsciiCase.h"
 
 #include <cstddef>
 #include <optional>
@@ -53,7 +54,10 @@ public:
 
 private:
     const SavedLines& file_;
-    std::unordered_map<std::string, std::size_t> headers_;
+    // Keyed by views of the file's own header lines.
+    std::unordered_map<std::string_view, std::size_t, regforge::io::HashIgnoringCase,
+                       regforge::io::EqualIgnoringCase>
+        headers_;
 };
 
 } // namespace regforge::periph

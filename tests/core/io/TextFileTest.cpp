@@ -46,10 +46,13 @@ TEST(TextFile, ListsBaseNamesByExtension) {
     dir.write(".hidden.ini", "");
     dir.write("sub/d.ini", "");
     std::filesystem::create_directories(dir.path() / "folder.ini");
+    // A link counts as what it points to, a broken one as a file.
+    std::filesystem::create_directory_symlink(dir.path() / "sub", dir.path() / "linked.ini");
+    std::filesystem::create_symlink(dir.path() / "gone", dir.path() / "broken.ini");
     auto flat = listBaseNames(dir.path(), ".ini", false);
     std::sort(flat.begin(), flat.end());
-    EXPECT_EQ(flat, (std::vector<std::string>{".hidden", "B", "a"}));
-    EXPECT_EQ(listBaseNames(dir.path(), ".ini", true).size(), 4u);
+    EXPECT_EQ(flat, (std::vector<std::string>{".hidden", "B", "a", "broken"}));
+    EXPECT_EQ(listBaseNames(dir.path(), ".ini", true).size(), 6u);
     EXPECT_TRUE(listBaseNames(dir.path() / "none", ".ini", false).empty());
 }
 

@@ -278,14 +278,20 @@ int ClockFacts::flashClocks(double cpuHz) const {
 }
 
 std::optional<ValueList> parseValueList(const std::string& text) {
-    std::set<int> values;
+    // Ascending, each value once, after every item (the size limit counts distinct values).
+    ValueList values;
+    const auto settle = [&values] {
+        std::sort(values.begin(), values.end());
+        values.erase(std::unique(values.begin(), values.end()), values.end());
+    };
     for (const auto& item : split(text, ',')) {
         const auto dash = item.find('-');
         if (dash == std::string::npos) {
             const auto n = smallNumber(item);
             if (!n || *n < 1)
                 return std::nullopt;
-            values.insert(*n);
+            values.push_back(*n);
+            settle();
             continue;
         }
         const auto slash = item.find('/', dash);
@@ -299,11 +305,12 @@ std::optional<ValueList> parseValueList(const std::string& text) {
         if (static_cast<std::size_t>((*to - *from) / *step) + values.size() >= kMostValues)
             return std::nullopt;
         for (int v = *from; v <= *to; v += *step)
-            values.insert(v);
+            values.push_back(v);
+        settle();
     }
     if (values.empty() || values.size() > kMostValues)
         return std::nullopt;
-    return ValueList(values.begin(), values.end());
+    return values;
 }
 
 std::optional<std::string> clockLineProblem(const std::string& line) {

@@ -3,6 +3,7 @@
 #include "io/AsciiCase.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace regforge::periph::io {
 
@@ -29,7 +30,7 @@ enum Group : int {
 };
 
 struct PrefixRule {
-    const char* prefix;
+    std::string_view prefix;
     Group group;
     bool ioconOnly;
 };

@@ -15,7 +15,7 @@ struct Fraction {
     int mulVal;
 };
 
-std::vector<Fraction> fractions(bool fractional) {
+std::vector<Fraction> makeFractions(bool fractional) {
     std::vector<Fraction> out{{0, 1}};
     if (!fractional)
         return out;
@@ -24,6 +24,13 @@ std::vector<Fraction> fractions(bool fractional) {
             if (std::gcd(add, mul) == 1)
                 out.push_back({add, mul});
     return out;
+}
+
+// Worked out once: every unit solves again after each change of its clock or rate.
+const std::vector<Fraction>& fractions(bool fractional) {
+    static const std::vector<Fraction> whole = makeFractions(false);
+    static const std::vector<Fraction> all = makeFractions(true);
+    return fractional ? all : whole;
 }
 
 bool better(const BaudSolution& a, const BaudSolution& b) {
@@ -57,7 +64,9 @@ std::vector<BaudSolution> solveBaud(double pclkHz, double wantedHz, bool fractio
     std::vector<BaudSolution> found;
     if (!(pclkHz > 0) || !(wantedHz > 0) || count == 0)
         return found;
-    for (const Fraction& f : fractions(fractional)) {
+    const auto& tried = fractions(fractional);
+    found.reserve(2 * tried.size());
+    for (const Fraction& f : tried) {
         // The error falls towards the exact divisor and rises past it: the two divisors around it
         // are the best this fraction has.
         const double exact = pclkHz * f.mulVal / (16.0 * wantedHz * (f.mulVal + f.divAddVal));

@@ -217,14 +217,19 @@ double UartPage::unitClockHz(int uart) const {
 
 void UartPage::solve(int uart, bool write) {
     auto& u = units_.at(static_cast<std::size_t>(uart));
-    const double pclk = unitClockHz(uart);
     const auto wanted = model::parseDecimal(u.baud->text());
-    u.solved =
-        wanted ? solveBaud(pclk, static_cast<double>(*wanted), u.section.fractionalDivider, kSolutionCount)
-               : std::vector<BaudSolution>{};
-    std::vector<std::string> items;
-    for (const auto& s : u.solved)
-        items.push_back(solutionText(s));
+    const UartUnit::SolveInputs inputs{
+        unitClockHz(uart), wanted ? std::optional<double>(static_cast<double>(*wanted)) : std::nullopt,
+        u.section.fractionalDivider};
+    if (u.solvedFor != inputs) {
+        u.solved = inputs.wantedHz
+                       ? solveBaud(inputs.pclkHz, *inputs.wantedHz, inputs.fractional, kSolutionCount)
+                       : std::vector<BaudSolution>{};
+        u.solvedTexts.clear();
+        for (const auto& s : u.solved)
+            u.solvedTexts.push_back(solutionText(s));
+        u.solvedFor = inputs;
+    }
     // The item that matches the edits stays selected; writing selects the best.
     int selected = -1;
     const BaudSetting current = u.setting();
@@ -235,7 +240,7 @@ void UartPage::solve(int uart, bool write) {
         selected = 0;
     {
         model::MuteGuard mute(*u.solutions);
-        u.solutions->setItems(items);
+        u.solutions->setItems(u.solvedTexts);
         u.solutions->setItemIndex(selected);
     }
     if (write && !u.solved.empty())

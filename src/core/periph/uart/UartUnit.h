@@ -9,6 +9,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace regforge::periph::uart {
@@ -47,8 +48,18 @@ struct UartUnit : PeripheralUnit {
 
     // What the profile says about the unit (read at each device load).
     UartSection section;
-    // The settings the solutions list shows, in its order.
+    // The settings the solutions list shows, in its order, and their texts.
     std::vector<BaudSolution> solved;
+    std::vector<std::string> solvedTexts;
+    // What `solved` was worked out from: the clock refresh solves every unit after each change,
+    // and a solve from the same inputs keeps the list it has.
+    struct SolveInputs {
+        double pclkHz = 0;
+        std::optional<double> wantedHz;
+        bool fractional = false;
+        bool operator==(const SolveInputs&) const = default;
+    };
+    std::optional<SolveInputs> solvedFor;
     BaudFigures figures;
 
     // The dividers as the edits hold them.

@@ -104,6 +104,15 @@ TEST_F(Store, MenuItemsAndPlaylistsChangeOnlyWhatWasAskedFor) {
     list.setItemIndex(0);
     list.setItems({"x", "y"});
     EXPECT_EQ(list.itemIndex(), -1) << "new items, no selection";
+    int selectionRedraws = 0;
+    list.viewChanged.connect(
+        [&](const Control&, Aspect aspect, int) { selectionRedraws += aspect == Aspect::Value; });
+    list.setSelected(1, true);
+    list.setSelected(1, true);
+    list.setSelected(2, true);
+    list.setSelected(-1, true);
+    EXPECT_TRUE(list.selected(1) && !list.selected(0) && !list.selected(2));
+    EXPECT_EQ(selectionRedraws, 1) << "only a real change of a row that exists";
 
     auto& grid = store.add<ValueList>("Grid1", page);
     int gridRedraws = 0;

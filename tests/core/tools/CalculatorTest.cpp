@@ -50,6 +50,7 @@ TEST_F(CalculatorTest, FrequencyAndPeriodFollowEachOtherWithTheirUnits) {
     const Case cases[] = {
         {true, "3", kKHz, "333.33", kUs},
         {true, "500", kMilliHz, "2", kS},
+        {true, "50", kHz, "20", kMs},
         // As in the page figures, a range boundary belongs to the faster unit.
         {true, "1", kKHz, "1000", kUs},
         {true, "2", kMHz, "500", kNs},

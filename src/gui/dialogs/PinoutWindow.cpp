@@ -5,8 +5,10 @@
 #include "periph/io/IoPage.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
@@ -34,22 +36,34 @@ public:
     }
 };
 
+// Four entries to a row, each swatch right beside its words; the room left over goes to the
+// right of the last column, so a wide window does not pull words away from their colours.
 QWidget* legend(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    int column = 0;
+    grid->setHorizontalSpacing(box->fontMetrics().height());
+    constexpr int kPerRow = 4;
+    int entry = 0;
     for (periph::io::PinUse use : periph::io::kPinUses) {
         auto* swatch = new QLabel(box);
         const int size = swatch->fontMetrics().height() - 2;
         QPixmap colour(size, size);
         colour.fill(QColor::fromRgb(static_cast<QRgb>(periph::io::pinUseColour(use))));
+        // Outlined as the pins are, so a colour close to the window's still shows.
+        QPainter outline(&colour);
+        outline.setPen(swatch->palette().color(QPalette::WindowText));
+        outline.drawRect(0, 0, size - 1, size - 1);
+        outline.end();
         swatch->setPixmap(colour);
-        grid->addWidget(swatch, column / 4, (column % 4) * 2);
-        grid->addWidget(new QLabel(QString::fromUtf8(periph::io::pinUseText(use)), box), column / 4,
-                        (column % 4) * 2 + 1);
-        ++column;
+        auto* pair = new QHBoxLayout;
+        pair->setSpacing(4);
+        pair->addWidget(swatch);
+        pair->addWidget(new QLabel(QString::fromUtf8(periph::io::pinUseText(use)), box));
+        grid->addLayout(pair, entry / kPerRow, entry % kPerRow, Qt::AlignLeft);
+        ++entry;
     }
+    grid->setColumnStretch(kPerRow, 1);
     return box;
 }
 } // namespace

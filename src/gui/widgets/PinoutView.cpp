@@ -214,8 +214,6 @@ void PinoutView::paintEvent(QPaintEvent*) {
             painter.setPen(QPen(palette().highlight().color(), 3));
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(p.box.adjusted(-3, -3, 3, 3));
-            if (!grid)
-                painter.fillRect(p.label, palette().highlight());
         }
         painter.setPen(QPen(palette().text().color(), 1));
         painter.setBrush(fill);
@@ -239,16 +237,21 @@ void PinoutView::paintEvent(QPaintEvent*) {
             continue;
         painter.setPen(mark ? palette().highlightedText().color() : palette().text().color());
         const QString name = QString::fromStdString(pins[i].name);
+        // The marked name sits on the selection colour, as far as its words reach.
+        const auto drawName = [&](const QRect& room, int flags) {
+            if (mark && !name.isEmpty())
+                painter.fillRect(painter.fontMetrics().boundingRect(room, flags, name).adjusted(-2, 0, 2, 0),
+                                 palette().highlight());
+            painter.drawText(room, flags, name);
+        };
         if (p.side == 0 || p.side == 2) {
-            painter.drawText(p.label, (p.side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
-                             name);
+            drawName(p.label, (p.side == 0 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
         } else {
             painter.save();
             painter.translate(p.label.center());
             painter.rotate(-90);
-            painter.drawText(
-                QRect(-p.label.height() / 2, -p.label.width() / 2, p.label.height(), p.label.width()),
-                (p.side == 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter, name);
+            drawName(QRect(-p.label.height() / 2, -p.label.width() / 2, p.label.height(), p.label.width()),
+                     (p.side == 1 ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
             painter.restore();
         }
     }

@@ -2,6 +2,7 @@
 
 #include "gui/pages/ColumnFlowLayout.h"
 #include "gui/pages/ViewParts.h"
+#include "gui/widgets/DrawnIcons.h"
 #include "gui/widgets/PinIcons.h"
 #include "periph/irq/IrqControls.h"
 
@@ -11,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -23,9 +23,9 @@ namespace {
 
 constexpr int kIconSize = 16;
 
-void setIcon(QWidget* button, QStyle::StandardPixmap pixmap) {
+void setIcon(QWidget* button, widgets::DrawnIcon icon) {
     if (auto* b = qobject_cast<QAbstractButton*>(button))
-        b->setIcon(b->style()->standardIcon(pixmap));
+        b->setIcon(widgets::drawnIcon(icon));
 }
 
 void setText(QWidget* button, const char* text) {
@@ -57,7 +57,7 @@ QWidget* InterruptsPageView::arrangeSources() {
     auto* sourceRow = new QHBoxLayout;
     sourceRow->addWidget(take(irq::kSourceCombo), 1);
     QWidget* add = take(irq::kAddButton);
-    setIcon(add, QStyle::SP_ArrowDown);
+    setIcon(add, widgets::DrawnIcon::ArrowDown);
     QWidget* vector = take(irq::kVectorIrqButton);
     setText(vector, "IRQ");
     QWidget* fast = take(irq::kFastIrqButton);
@@ -73,9 +73,9 @@ QWidget* InterruptsPageView::arrangeSources() {
     listRow->addWidget(list, 1);
     auto* buttons = new QVBoxLayout;
     QWidget* up = take(irq::kMoveUpButton);
-    setIcon(up, QStyle::SP_ArrowUp);
+    setIcon(up, widgets::DrawnIcon::ArrowUp);
     QWidget* down = take(irq::kMoveDownButton);
-    setIcon(down, QStyle::SP_ArrowDown);
+    setIcon(down, widgets::DrawnIcon::ArrowDown);
     buttons->addWidget(take(irq::kFreeButton));
     buttons->addWidget(up);
     buttons->addWidget(down);

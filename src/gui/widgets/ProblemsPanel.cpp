@@ -1,22 +1,23 @@
 #include "gui/widgets/ProblemsPanel.h"
 
+#include "gui/widgets/DrawnIcons.h"
+
 #include <QListWidget>
-#include <QStyle>
 
 namespace regforge::gui::widgets {
 
 namespace {
 
-QStyle::StandardPixmap iconOf(periph::Severity severity) {
+DrawnIcon iconOf(periph::Severity severity) {
     switch (severity) {
     case periph::Severity::Error:
-        return QStyle::SP_MessageBoxCritical;
+        return DrawnIcon::Error;
     case periph::Severity::Warning:
-        return QStyle::SP_MessageBoxWarning;
+        return DrawnIcon::Warning;
     case periph::Severity::Note:
         break;
     }
-    return QStyle::SP_MessageBoxInformation;
+    return DrawnIcon::Note;
 }
 
 } // namespace
@@ -35,7 +36,7 @@ ProblemsPanel::ProblemsPanel(QWidget* parent)
 void ProblemsPanel::showProblems(const periph::ProblemList& problems) {
     list_->clear();
     for (const auto& p : problems.problems()) {
-        auto* item = new QListWidgetItem(style()->standardIcon(iconOf(p.severity)),
+        auto* item = new QListWidgetItem(drawnIcon(iconOf(p.severity)),
                                          QString::fromStdString("[" + p.page + "] " + p.what), list_);
         item->setToolTip(QString::fromStdString(p.fix));
     }

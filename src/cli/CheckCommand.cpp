@@ -3,6 +3,7 @@
 #include "app/ProblemReport.h"
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
+#include "cli/FormsAtExit.h"
 #include "cli/SavedConfiguration.h"
 #include "io/NameText.h"
 
@@ -29,7 +30,8 @@ int CheckCommand::run(const Invocation& invocation, std::ostream& out, std::ostr
     if (!namedDataFolderUsable(invocation, err))
         return kExitFailed;
     CliUi ui(err);
-    const auto form = loadSavedConfiguration(invocation, ui, err);
+    auto form = loadSavedConfiguration(invocation, ui, err);
+    const FormAtExit atExit(form);
     if (!form)
         return kExitFailed;
     const periph::ProblemList problems = form->collectProblems();

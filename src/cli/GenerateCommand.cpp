@@ -5,6 +5,7 @@
 #include "cli/CliUi.h"
 #include "cli/CommandLine.h"
 #include "cli/DataFolder.h"
+#include "cli/FormsAtExit.h"
 #include "cli/GenerateFiles.h"
 #include "cli/SavedConfiguration.h"
 #include "cli/StoredReplaceList.h"
@@ -82,7 +83,8 @@ int GenerateCommand::run(const Invocation& invocation, std::ostream& out, std::o
         if (!replaceList)
             return kExitFailed;
     }
-    const auto form = loadSavedConfiguration(invocation, ui, err);
+    auto form = loadSavedConfiguration(invocation, ui, err);
+    const FormAtExit atExit(form);
     if (!form)
         return kExitFailed;
     const std::filesystem::path config = invocation.operands.at(0);

@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 #include "cli/DescriptorBuffer.h"
+#include "cli/FormsAtExit.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -26,6 +27,9 @@ int main(int argc, char** argv) {
         exe = std::filesystem::absolute(argv[0], ec);
     const char* env = std::getenv("REGFORGE_DATA_DIR");
     const std::vector<std::string> args(argv + 1, argv + argc);
+#ifndef REGFORGE_EXIT_FREES_ALL
+    regforge::cli::keepFormsUntilExit();
+#endif
     const int code = regforge::cli::run(args, exe.parent_path(), env != nullptr ? env : "", out, err);
     const int exitCode = regforge::cli::finishStandardStreams(code, out, outBuffer, err, errBuffer);
 #ifdef REGFORGE_EXIT_FREES_ALL

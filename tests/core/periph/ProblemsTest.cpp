@@ -181,6 +181,28 @@ TEST_F(Problems, EachRuleFiresAndItsNearMissDoesNot) {
              clickBox(t, spi::sspControl(0, "_checkbox"));
              t.route("P0.17", "SCK1");
          }},
+        {"SSP port without its input pin", "LPC1768",
+         [](Problems& t) {
+             clickBox(t, spi::sspControl(0, "_checkbox"));
+             t.route("P0.15", "SCK0");
+         },
+         "warning|SPI/SSP|SSP0|SSP0 is on but no MISO0 pin is routed",
+         [](Problems& t) {
+             clickBox(t, spi::sspControl(0, "_checkbox"));
+             t.route("P0.15", "SCK0");
+             t.route("P0.17", "MISO0");
+         }},
+        {"A/D channel without its pin", "LPC2148",
+         [](Problems& t) {
+             clickBox(t, adc::enableBoxName(0));
+             clickBox(t, adc::channelBoxName(0, 3));
+         },
+         "warning|ADC|ADC0|ADC0 converts channel 3 but no AD0.3 pin is routed",
+         [](Problems& t) {
+             clickBox(t, adc::enableBoxName(0));
+             clickBox(t, adc::channelBoxName(0, 3));
+             t.route("P0.30", "AD0.3");
+         }},
         {"pin routed to a unit that is off", "LPC1768", [](Problems& t) { t.route("P0.15", "SCK0"); },
          "warning|SPI/SSP|P0.15|P0.15 is routed to SCK0 but SSP0 is off",
          [](Problems& t) {

@@ -55,7 +55,8 @@ void IoPageView::arrangeDeviceBar(QVBoxLayout* body) {
     bar->setVerticalSpacing(6);
     bar->addWidget(new QLabel(QObject::tr("Device")), 0, 0);
     auto* devices = takeAs<QComboBox>("mcu_ComboBox");
-    devices->setMinimumContentsLength(14);
+    // Room for a part name ("LPC2148") with some to spare; the rest of the row goes to the filter.
+    devices->setMinimumContentsLength(10);
     devices->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     // As wide as the loaded device's name needs in bold, whether the name shows bold or not:
     // the buttons beside the list stay where they are when a device loads.
@@ -68,6 +69,8 @@ void IoPageView::arrangeDeviceBar(QVBoxLayout* body) {
     auto* filter = takeAs<QLineEdit>("mcu_FilterEdit");
     filter->setPlaceholderText(QObject::tr("filter"));
     widgets::addClearTextAction(*filter);
+    // A typed part of a name stays readable beside the clear button.
+    filter->setMinimumWidth(filter->fontMetrics().horizontalAdvance(QStringLiteral("LPC214")) + 28);
     filter->setMaximumWidth(110);
     auto* pick = new QHBoxLayout;
     pick->setSpacing(4);
